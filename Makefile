@@ -1,0 +1,42 @@
+# The two set-up commands of the README:
+#   make run    install what is missing, build, start the program
+#   make test   install what is missing, build, run every test
+# Both work as root on a fresh Debian 12 machine; elsewhere apt-get runs through sudo.
+
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+JOBS       ?= $(shell nproc)
+SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
+
+PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools \
+            fonts-liberation xvfb xauth
+
+.PHONY: run test test-asan build deps resources
+
+deps:
+	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
+	if [ -n "$$missing" ]; then \
+	    echo "Installing:" $$missing; \
+	    $(SUDO) apt-get update -qq && \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
+	fi
+
+build: deps
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	$(BUILD)/app/velantra
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The same tests built with AddressSanitizer and UndefinedBehaviorSanitizer.
+test-asan: deps
+	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELANTRA_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# Draws the icon and the logo anew into resources/ (they are committed).
+resources: build
+	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/velantra-resgen resources

@@ -1,0 +1,21 @@
+#include "app/application.h"
+
+#include "ui/appicon.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+
+namespace velantra
+{
+
+void setUpApplication(QApplication& app)
+{
+    QApplication::setApplicationName(QStringLiteral("velantra"));
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    QFont font(QStringLiteral("Arial"));
+    font.setPointSizeF(8);
+    QApplication::setFont(font);
+    app.setWindowIcon(ui::applicationIcon());
+}
+
+} // namespace velantra

@@ -1,0 +1,35 @@
+#include "app/windowregistry.h"
+
+#include "app/windowcatalogue.h"
+
+namespace velantra
+{
+
+WindowRegistry::~WindowRegistry()
+{
+    closeAll();
+}
+
+QWidget* WindowRegistry::Show(WindowId id)
+{
+    QPointer<QWidget>& entry = windows_[std::size_t(id)];
+    if (!entry) {
+        entry = createWindow(id);
+        entry->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    if (entry->isMinimized())
+        entry->showNormal();
+    else
+        entry->show();
+    entry->raise();
+    entry->activateWindow();
+    return entry;
+}
+
+void WindowRegistry::closeAll()
+{
+    for (QPointer<QWidget>& entry : windows_)
+        delete entry.data();
+}
+
+} // namespace velantra

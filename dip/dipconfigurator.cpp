@@ -1,0 +1,196 @@
+#include "dip/dipconfigurator.h"
+
+#include "dip/dmxaddressencoder.h"
+#include "dip/readleadingnumber.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace velantra::dip
+{
+namespace
+{
+
+QString qstr(std::string_view s)
+{
+    return QString::fromLatin1(s.data(), qsizetype(s.size()));
+}
+
+const QString kAddressOne = QStringLiteral("1");
+
+} // namespace
+
+DipConfigurator::DipConfigurator(const ConfiguratorSpec& spec, QWidget* parent)
+    : QWidget(parent), spec_(spec)
+{
+    ui::setUpWindow(this, spec.window);
+    controls_ = ui::buildLayout(this, spec.layout);
+    twelve_ = DipBank(controls_, Bank::Twelve, spec.banks.onRow);
+    if (spec.banks.hasFourBank())
+        four_ = DipBank(controls_, Bank::Four, spec.banks.onRow);
+    text1_ = controls_.get<QLineEdit>(u"Text1");
+    label7_ = controls_.get<QLabel>(u"Label7");
+    option1_ = controls_.get<QRadioButton>(u"Option1");
+    option2_ = controls_.get<QRadioButton>(u"Option2");
+    timer1_ = controls_.get<QTimer>(u"Timer1");
+    connectProcedures();
+    Form_Load();
+}
+
+void DipConfigurator::connectProcedures()
+{
+    connect(text1_, &QLineEdit::textChanged, this, &DipConfigurator::Text1_Change);
+    connect(option1_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option1_Click();
+    });
+    connect(option2_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option2_Click();
+    });
+    connect(timer1_, &QTimer::timeout, this, &DipConfigurator::Timer1_Timer);
+    for (const ClickProcedure& procedure : spec_.procedures) {
+        auto* button = qobject_cast<QAbstractButton*>(control(procedure.control));
+        Q_ASSERT(button);
+        const bool isOption = qobject_cast<QRadioButton*>(button) != nullptr;
+        connect(button, &QAbstractButton::toggled, this, [this, &procedure, isOption](bool on) {
+            if (on)
+                run(procedure.whenChecked);
+            else if (!isOption)
+                run(procedure.whenCleared);
+        });
+    }
+}
+
+void DipConfigurator::Form_Load()
+{
+    enableControls(spec_.profile.masterControls, false);
+    run(spec_.profile.loadSteps);
+}
+
+void DipConfigurator::Text1_Change()
+{
+    const AddressMap& map = spec_.addressMap;
+    for (int lever : map)
+        twelve_.set(lever, false);
+    label7_->hide();
+    const double n = ReadLeadingNumber(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text1_->text().utf16()),
+                            std::size_t(text1_->text().size())));
+    if (!IsValidDmxAddress(n)) {
+        text1_->setText(QString()); // runs this procedure once more, nested, when not yet empty
+        label7_->show();
+        return;
+    }
+    const std::uint32_t bits = DmxAddressEncoder(n);
+    for (std::size_t i = 0; i < map.size(); ++i) {
+        if (bits & (1u << i))
+            twelve_.set(map[i], true);
+    }
+}
+
+void DipConfigurator::Option1_Click()
+{
+    timer1_->stop();
+    if (option1_->isChecked()) {
+        enableControls(spec_.profile.dmxControls, true);
+        enableControls(spec_.profile.masterControls, false);
+        run(spec_.profile.dmxEntry);
+    }
+}
+
+void DipConfigurator::Option2_Click()
+{
+    run(spec_.profile.masterPreset);
+    if (option2_->isChecked()) {
+        enableControls(spec_.profile.dmxControls, false);
+        enableControls(spec_.profile.masterControls, true);
+        run(spec_.profile.masterEntry);
+        timer1_->start();
+    }
+}
+
+void DipConfigurator::Timer1_Timer()
+{
+    const ModeProfile& profile = spec_.profile;
+    run(profile.pollFixed);
+    for (const SelectionMap& map : profile.selectionMaps) {
+        for (const SelectionOption& choice : map) {
+            if (option(choice.option)->isChecked())
+                run(choice.step);
+        }
+    }
+    if (profile.showBits.empty())
+        return;
+    int show = 0;
+    for (std::size_t number = 0; number < std::size(kShowOptions); ++number) {
+        if (option(kShowOptions[number])->isChecked()) {
+            show = int(number);
+            break;
+        }
+    }
+    const std::uint32_t bits = TakeApartIntoBits(show, 16);
+    for (const ShowBit& showBit : profile.showBits) {
+        if (bits & std::uint32_t(showBit.bit))
+            twelve_.set(showBit.lever, true);
+    }
+}
+
+void DipConfigurator::run(std::span<const Step> steps)
+{
+    for (const Step& step : steps)
+        run(step);
+}
+
+void DipConfigurator::run(const Step& step)
+{
+    switch (step.op) {
+    case Step::Op::Nothing:
+        break;
+    case Step::Op::LeversOn:
+    case Step::Op::LeversOff: {
+        const int direction = step.last >= step.first ? 1 : -1;
+        for (int k = step.first;; k += direction) {
+            bankOf(step.bank).set(k, step.op == Step::Op::LeversOn);
+            if (k == step.last)
+                break;
+        }
+        break;
+    }
+    case Step::Op::SetText1:
+        text1_->setText(kAddressOne);
+        break;
+    case Step::Op::Clear:
+        qobject_cast<QCheckBox*>(control(step.control))->setChecked(false);
+        break;
+    case Step::Op::Select:
+        option(step.control)->setChecked(true);
+        break;
+    case Step::Op::Deselect:
+        ui::deselect(option(step.control));
+        break;
+    }
+}
+
+void DipConfigurator::enableControls(std::span<const std::string_view> names, bool enabled)
+{
+    for (std::string_view name : names)
+        control(name)->setEnabled(enabled);
+}
+
+QWidget* DipConfigurator::control(std::string_view name) const
+{
+    QWidget* widget = controls_.widget(qstr(name));
+    Q_ASSERT_X(widget, "DipConfigurator", name.data());
+    return widget;
+}
+
+QRadioButton* DipConfigurator::option(std::string_view name) const
+{
+    return qobject_cast<QRadioButton*>(control(name));
+}
+
+} // namespace velantra::dip

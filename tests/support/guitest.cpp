@@ -1,0 +1,98 @@
+#include "tests/support/guitest.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QTimer>
+
+namespace velantra::test
+{
+
+void typeInto(QWidget* window, const QString& box, const QString& text)
+{
+    auto* edit = child<QLineEdit>(window, box);
+    edit->setFocus();
+    edit->selectAll();
+    if (text.isEmpty())
+        QTest::keyClick(edit, Qt::Key_Backspace);
+    else
+        QTest::keyClicks(edit, text);
+}
+
+void paste(QWidget* window, const QString& box, const QString& text)
+{
+    auto* edit = child<QLineEdit>(window, box);
+    edit->setFocus();
+    edit->selectAll();
+    edit->insert(text);
+}
+
+void typeMore(QWidget* window, const QString& box, const QString& text)
+{
+    auto* edit = child<QLineEdit>(window, box);
+    edit->setFocus();
+    edit->end(false);
+    QTest::keyClicks(edit, text);
+}
+
+void click(QWidget* window, const QString& button)
+{
+    auto* target = child<QAbstractButton>(window, button);
+    // Click on the indicator or caption, a few pixels in from the left and centred vertically.
+    QTest::mouseClick(target, Qt::LeftButton, {}, QPoint(6, target->height() / 2));
+}
+
+void tick(QWidget* window)
+{
+    auto* timer = child<QTimer>(window, QStringLiteral("Timer1"));
+    QMetaObject::invokeMethod(timer, "timeout");
+}
+
+LeverLook lever(QWidget* window, int k, bool fourBank)
+{
+    const int upper = 2 * k + (fourBank ? 24 : 0);
+    const auto shown = [&](int number) {
+        return !child(window, QStringLiteral("Shape%1").arg(number))->isHidden();
+    };
+    return {shown(upper), shown(upper + 1)};
+}
+
+QString leversOn(QWidget* window, bool onIsLower, bool fourBank)
+{
+    QStringList on;
+    for (int k = 1; k <= (fourBank ? 4 : 12); ++k) {
+        const LeverLook look = lever(window, k, fourBank);
+        if (look.upper == look.lower)
+            on << QStringLiteral("?%1").arg(k);
+        else if ((onIsLower ? look.lower : look.upper))
+            on << QString::number(k);
+    }
+    return on.join(u',');
+}
+
+ProgramFixture::ProgramFixture()
+    : registry_(std::make_unique<WindowRegistry>()), main_(std::make_unique<Main>(*registry_))
+{
+    main_->show();
+}
+
+ProgramFixture::~ProgramFixture()
+{
+    registry_->closeAll();
+}
+
+void ProgramFixture::trigger(const QString& menuItem)
+{
+    child<QAction>(main_.get(), menuItem)->trigger();
+    QApplication::processEvents();
+}
+
+QWidget* ProgramFixture::open(const QString& menuItem, WindowId expected)
+{
+    trigger(menuItem);
+    QWidget* window = registry_->window(expected);
+    if (!window || !window->isVisible())
+        qFatal("menu item %s did not show its window", qPrintable(menuItem));
+    return window;
+}
+
+} // namespace velantra::test

@@ -1,0 +1,41 @@
+// Writes the program's pictures into a resource folder:
+//   velantra-resgen <resources folder>
+// The files are committed and compiled in; run this again after changing any artwork.
+#include "tools/resgen/artwork.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <cstdio>
+
+using namespace velantra;
+
+namespace
+{
+
+bool save(const QImage& image, const QString& path, const char* format, int quality = -1)
+{
+    if (image.save(path, format, quality))
+        return true;
+    std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <resources folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    out.mkpath(QStringLiteral("icons"));
+    bool ok = true;
+    for (int size : {16, 32, 48})
+        ok &= save(artwork::drawIcon(size),
+                   out.filePath(QStringLiteral("icons/velantra-%1.png").arg(size)), "PNG");
+    ok &= save(artwork::drawLogo(), out.filePath(QStringLiteral("logo.jpg")), "JPEG", 95);
+    return ok ? 0 : 1;
+}

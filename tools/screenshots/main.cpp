@@ -1,0 +1,92 @@
+// Opens windows through the main window's menu and saves what they show as PNG files:
+//   velantra-screenshots <output folder>
+// Run it under xvfb-run or with QT_QPA_PLATFORM=offscreen. Not part of the program.
+#include "app/application.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QTimer>
+#include <cstdio>
+#include <functional>
+
+using namespace velantra;
+
+namespace
+{
+
+struct Shot {
+    const char* file;
+    const char* menuItem;                  // the action that opens the window
+    std::function<void(QWidget*)> prepare; // puts the window into the state to show
+};
+
+void type(QWidget* window, const char* box, const char* text)
+{
+    window->findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromLatin1(text));
+}
+
+void click(QWidget* window, const char* button)
+{
+    window->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
+}
+
+void tick(QWidget* window)
+{
+    QMetaObject::invokeMethod(window->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    setUpApplication(app);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    out.mkpath(QStringLiteral("."));
+
+    WindowRegistry registry;
+    Main main(registry);
+    main.show();
+
+    const Shot shots[] = {
+        {"dip_dmx-fresh.png", "dip", [](QWidget*) {}},
+        {"dip_dmx-dmx.png", "dip",
+         [](QWidget* w) {
+             type(w, "Text1", "300");
+             click(w, "Option24");
+             click(w, "Check1");
+         }},
+        {"dip_dmx-error.png", "dip", [](QWidget* w) { type(w, "Text1", "512"); }},
+        {"dip_dmx-master.png", "dip",
+         [](QWidget* w) {
+             click(w, "Option2");
+             click(w, "Option5");
+             click(w, "Option21");
+             click(w, "Check2");
+             tick(w);
+         }},
+    };
+
+    bool ok = main.grab().save(out.filePath(QStringLiteral("main.png")));
+    for (const Shot& shot : shots) {
+        main.findChild<QAction*>(QString::fromLatin1(shot.menuItem))->trigger();
+        QWidget* window = QApplication::activeWindow();
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            if (w->isVisible() && w != &main)
+                window = w;
+        }
+        shot.prepare(window);
+        QApplication::processEvents();
+        ok &= window->grab().save(out.filePath(QString::fromLatin1(shot.file)));
+        window->close();
+        QApplication::processEvents();
+    }
+    return ok ? 0 : 1;
+}

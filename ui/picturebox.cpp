@@ -1,0 +1,34 @@
+#include "ui/picturebox.h"
+
+#include <QPainter>
+
+namespace velantra::ui
+{
+
+PictureBox::PictureBox(const QPixmap& picture, QWidget* parent) : QWidget(parent), picture_(picture)
+{
+    setAutoFillBackground(true);
+}
+
+void PictureBox::setBordered(bool bordered)
+{
+    bordered_ = bordered;
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    const int inset = bordered_ ? 2 : 0;
+    painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
+    painter.drawPixmap(inset, inset, picture_);
+    if (bordered_) {
+        painter.setClipping(false);
+        painter.setPen(palette().color(QPalette::Dark));
+        painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        painter.setPen(palette().color(QPalette::Shadow));
+        painter.drawRect(rect().adjusted(1, 1, -2, -2));
+    }
+}
+
+} // namespace velantra::ui
