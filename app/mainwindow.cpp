@@ -6,6 +6,7 @@
 #include "ui/layoutbuilder.h"
 
 #include <QCoreApplication>
+#include <QLayout>
 #include <QMenuBar>
 #include <optional>
 #include <span>
@@ -79,17 +80,18 @@ Main::Main(WindowRegistry& registry, QWidget* parent) : QMainWindow(parent), reg
     setBackground(client, toQColor(kWindow.background, client->palette()));
     createMenus();
 
-    // The client area below the menu bar has the window's size and position.
     setObjectName(qstr(kWindow.name));
     setWindowTitle(qstr(kWindow.caption));
     setWindowIcon(applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
-    const int menuHeight = menuBar()->sizeHint().height();
+    // The client area below the menu bar has the window's size and position.
     const QRect area =
         toPixels(Twips{kWindow.left, kWindow.top, kWindow.clientWidth, kWindow.clientHeight});
-    setGeometry(area.adjusted(0, -menuHeight, 0, 0));
-    setFixedSize(area.width(), area.height() + menuHeight);
+    client->setFixedSize(area.size());
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    setGeometry(QRect(area.topLeft() - client->geometry().topLeft(), size()));
 }
 
 void Main::createMenus()

@@ -1,0 +1,223 @@
+// The main window, its menu, and the rule by which every window is created and shown.
+#include "tests/support/guitest.h"
+#include "ui/colours.h"
+#include "ui/picturebox.h"
+
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTimer>
+
+using namespace velantra;
+using namespace velantra::test;
+
+namespace
+{
+
+// The menu as an indented outline of "name caption" lines.
+void outline(const QList<QAction*>& actions, int depth, QStringList& lines)
+{
+    for (QAction* action : actions) {
+        lines << QString(depth * 2, u' ') + action->objectName() + u' ' + action->text();
+        if (QMenu* submenu = action->menu())
+            outline(submenu->actions(), depth + 1, lines);
+    }
+}
+
+int openWindowsNamed(const QString& name)
+{
+    int count = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        count += w->objectName() == name && w->isVisible();
+    return count;
+}
+
+} // namespace
+
+class MainWindowTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init() { program_ = std::make_unique<ProgramFixture>(); }
+    void cleanup() { program_.reset(); }
+    void looksAsLaidOut();
+    void menuOutline();
+    void everyCommandShowsItsWindow_data();
+    void everyCommandShowsItsWindow();
+    void twoCommandsShareOneWindow_data();
+    void twoCommandsShareOneWindow();
+    void aboutItemsDoNothing();
+    void exitClosesEverything();
+    void closingMainLeavesOthersWorking();
+
+private:
+    std::unique_ptr<ProgramFixture> program_;
+};
+
+void MainWindowTest::looksAsLaidOut()
+{
+    Main& main = program_->main();
+    QCOMPARE(main.objectName(), "Main");
+    QCOMPARE(main.windowTitle(), "VELANTRA configuration tools");
+    QVERIFY(!main.windowIcon().isNull());
+    // Client area below the menu bar: 4815 × 1950 twips, placed at 450, 1020.
+    QCOMPARE(main.centralWidget()->size(), QSize(321, 130));
+    QCOMPARE(main.centralWidget()->mapTo(&main, QPoint(0, 0)) + main.geometry().topLeft(),
+             QPoint(30, 68));
+    QCOMPARE(main.minimumSize(), main.maximumSize());
+    auto* logo = child<ui::PictureBox>(&main, "Picture1");
+    QCOMPARE(logo->geometry(), QRect(200, 64, 81, 33));
+    QCOMPARE(logo->picture().size(), QSize(80, 33));
+    QCOMPARE(ui::background(logo), QColor(Qt::white));
+}
+
+void MainWindowTest::menuOutline()
+{
+    QStringList lines;
+    outline(program_->main().menuBar()->actions(), 0, lines);
+    const QStringList expected = {
+        "exit Exit",
+        "aa ORVO",
+        "  Orvo ORVO 75",
+        "    dip Dip-switch",
+        "    power Power",
+        "    dati Data",
+        "  ORVO36 ORVO 36",
+        "    dip36 Dip-switch",
+        "    power2 Power",
+        "    dati36 Data",
+        "  Orvofluo ORVO FLUO",
+        "    dipfluo Dip-Switch",
+        "Intelligenti Intelligent Fixt.",
+        "  RGB RGB",
+        "    dip2 Dip-switch",
+        "    dati2 Data",
+        "  DOR DOR",
+        "    Dip3 Dip-Switch",
+        "    dati3 Data",
+        "  Nembra Nembra",
+        "    dip4 Dip-Switch",
+        "Mf Master funct.",
+        "  Easy Easy run (RGB)",
+        "  AT Atm. Tunes (DOR)",
+        "about ?",
+        "  tit MORANDEL BRANVIK VELANTRA configurator",
+        "  ver Aut. T.Zelvaro",
+        "  vr2 Ver 5.3",
+    };
+    QCOMPARE(lines, expected);
+    QVERIFY(!lines.join(u'\n').contains(u'&')); // no access keys
+}
+
+void MainWindowTest::everyCommandShowsItsWindow_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    const auto row = [](const char* item, WindowId id, const char* name, const char* caption) {
+        QTest::newRow(item) << item << int(id) << name << caption;
+    };
+    row("dip", WindowId::Dip_DMX, "Dip_DMX", "ORVO 75 dip-switch configurator");
+    row("power", WindowId::Calc, "Calc", "ORVO power configurator");
+    row("dati", WindowId::Dat, "Dat", "Passive fixtures data");
+    row("dip36", WindowId::Dip_36, "Dip_36", "ORVO 36 dip-switch configurator");
+    row("power2", WindowId::Calc2, "Calc2", "ORVO 36 power configurator");
+    row("dati36", WindowId::Dat, "Dat", "Passive fixtures data");
+    row("dipfluo", WindowId::Dip_FLUO, "Dip_FLUO", "ORVO FLUO / Nembra dip-switch configurator");
+    row("dip2", WindowId::Intell, "Intell", "Intelligent fixture configurator");
+    row("dati2", WindowId::Dat2, "Dat2", "Intelligent RGB fixtures data");
+    row("Dip3", WindowId::dipDOR, "dipDOR", "DOR fixture configurator");
+    row("dati3", WindowId::Dat3, "Dat3", "DOR Intelligent fixtures data ");
+    row("dip4", WindowId::Dip_FLUO, "Dip_FLUO", "ORVO FLUO / Nembra dip-switch configurator");
+    row("Easy", WindowId::Easyrun, "Easyrun", "Easy run menu");
+    row("AT", WindowId::Dat4, "Dat4", "Atmospehre tunes");
+}
+
+void MainWindowTest::everyCommandShowsItsWindow()
+{
+    QFETCH(QString, item);
+    QFETCH(int, id);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QWidget* window = program_->open(item, WindowId(id));
+    QCOMPARE(window->objectName(), name);
+    QCOMPARE(window->windowTitle(), caption);
+    QVERIFY(!window->parentWidget()); // top-level, without an owner
+    QVERIFY(!window->isModal());
+    QVERIFY(!window->windowIcon().isNull());
+    QVERIFY(program_->main().isVisible()); // Main stays usable beside it
+}
+
+void MainWindowTest::twoCommandsShareOneWindow_data()
+{
+    QTest::addColumn<QString>("first");
+    QTest::addColumn<QString>("second");
+    QTest::addColumn<int>("id");
+    QTest::newRow("Data") << "dati"
+                          << "dati36" << int(WindowId::Dat);
+    QTest::newRow("FLUO and Nembra") << "dipfluo"
+                                     << "dip4" << int(WindowId::Dip_FLUO);
+    QTest::newRow("same command twice") << "dip"
+                                        << "dip" << int(WindowId::Dip_DMX);
+}
+
+void MainWindowTest::twoCommandsShareOneWindow()
+{
+    QFETCH(QString, first);
+    QFETCH(QString, second);
+    QFETCH(int, id);
+    QWidget* window = program_->open(first, WindowId(id));
+    // Whatever the window holds survives the second command.
+    const bool hasAddress = window->findChild<QLineEdit*>("Text1") != nullptr;
+    if (hasAddress)
+        paste(window, "Text1", "42");
+    program_->main().activateWindow();
+    QCOMPARE(program_->open(second, WindowId(id)), window);
+    QCOMPARE(openWindowsNamed(window->objectName()), 1);
+    if (hasAddress)
+        QCOMPARE(child<QLineEdit>(window, "Text1")->text(), "42");
+}
+
+void MainWindowTest::aboutItemsDoNothing()
+{
+    const int before = QApplication::topLevelWidgets().size();
+    for (const char* item : {"tit", "ver", "vr2"}) {
+        QAction* action = child<QAction>(&program_->main(), item);
+        QVERIFY(action->isEnabled());
+        program_->trigger(item);
+    }
+    QCOMPARE(QApplication::topLevelWidgets().size(), before);
+    for (int id = 0; id < kWindowCount; ++id)
+        QVERIFY(!program_->registry().window(WindowId(id)));
+}
+
+void MainWindowTest::exitClosesEverything()
+{
+    QWidget* dip = program_->open("dip", WindowId::Dip_DMX);
+    program_->open("dati", WindowId::Dat);
+    program_->open("power", WindowId::Calc);
+    click(dip, "Option2"); // a running timer does not hold the program up
+    QPointer<QWidget> watched(dip);
+    program_->trigger("exit");
+    QVERIFY(watched.isNull());
+    for (int id = 0; id < kWindowCount; ++id)
+        QVERIFY(!program_->registry().window(WindowId(id)));
+    QVERIFY(!program_->main().isVisible());
+}
+
+void MainWindowTest::closingMainLeavesOthersWorking()
+{
+    QWidget* dip = program_->open("dip", WindowId::Dip_DMX);
+    QVERIFY(program_->main().close());
+    QVERIFY(dip->isVisible());
+    paste(dip, "Text1", "511");
+    QCOMPARE(leversOn(dip, true), "1,2,3,4,5,6,7,8,9");
+    // The program runs on until the last window is closed, then ends by itself.
+    QTimer::singleShot(0, dip, [dip] { dip->close(); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(1); });
+    QCOMPARE(QApplication::exec(), 0);
+}
+
+VELANTRA_TEST_MAIN(MainWindowTest)
+#include "tst_mainwindow.moc"
