@@ -11,7 +11,7 @@ SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools \
             fonts-liberation xvfb xauth
 
-.PHONY: run test test-asan build deps resources
+.PHONY: run test test-asan fuzz build deps resources
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -36,6 +36,17 @@ test-asan: deps
 	cmake -S . -B $(ASAN_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVELANTRA_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
+
+# The number reader against a reference reader under libFuzzer, for FUZZ_SECONDS.
+FUZZ_SECONDS ?= 60
+fuzz:
+	@$(MAKE) --no-print-directory deps PACKAGES="cmake ninja-build clang libclang-rt-14-dev"
+	cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
+	cmake --build build-fuzz
+	mkdir -p build-fuzz/corpus && cp fuzz/corpus/* build-fuzz/corpus/
+	build-fuzz/fuzz_readleadingnumber -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
+	    build-fuzz/corpus > build-fuzz/fuzz.log 2>&1 || { tail -n 40 build-fuzz/fuzz.log; exit 1; }
+	tail -n 12 build-fuzz/fuzz.log
 
 # Draws the icon and the logo anew into resources/ (they are committed).
 resources: build
