@@ -11,7 +11,7 @@ SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools \
             fonts-liberation xvfb xauth
 
-.PHONY: run test test-asan fuzz build deps resources
+.PHONY: run test test-asan fuzz bench build deps resources
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -47,6 +47,10 @@ fuzz:
 	build-fuzz/fuzz_readleadingnumber -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    build-fuzz/corpus > build-fuzz/fuzz.log 2>&1 || { tail -n 40 build-fuzz/fuzz.log; exit 1; }
 	tail -n 12 build-fuzz/fuzz.log
+
+# The benchmark, under a virtual X server so that windows really paint.
+bench: build
+	xvfb-run -a $(BUILD)/bench/velantra-bench 30
 
 # Draws the icon and the logo anew into resources/ (they are committed).
 resources: build
