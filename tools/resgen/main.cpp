@@ -4,6 +4,7 @@
 #include "tools/resgen/artwork.h"
 
 #include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QImage>
 #include <cstdio>
@@ -33,9 +34,11 @@ int main(int argc, char** argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(QStringLiteral("icons"));
     bool ok = true;
-    for (int size : {16, 32, 48})
+    for (int size : {16, 32, 48, 256})
         ok &= save(artwork::drawIcon(size),
                    out.filePath(QStringLiteral("icons/velantra-%1.png").arg(size)), "PNG");
+    QFile svg(out.filePath(QStringLiteral("icons/velantra.svg")));
+    ok &= svg.open(QIODevice::WriteOnly) && svg.write(artwork::iconSvg()) > 0;
     ok &= save(artwork::drawLogo(), out.filePath(QStringLiteral("logo.jpg")), "JPEG", 95);
     return ok ? 0 : 1;
 }
