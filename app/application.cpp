@@ -1,5 +1,6 @@
 #include "app/application.h"
 
+#include "ui/accessibility.h"
 #include "ui/appicon.h"
 
 #include <QApplication>
@@ -16,6 +17,7 @@ void setUpApplication(QApplication& app)
     font.setPointSizeF(8);
     QApplication::setFont(font);
     app.setWindowIcon(ui::applicationIcon());
+    ui::installAccessibility();
 }
 
 } // namespace velantra

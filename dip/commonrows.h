@@ -23,7 +23,7 @@ constexpr Colour kDiscGrey = 0x00808080;
 // Text1: the DMX start address, "1" when the window opens.
 constexpr Control addressBox(Twips r, int tab)
 {
-    return textBox("Text1", "1", r, tab).set(Centred).withFont(kArial975);
+    return textBox("Text1", "1", r, tab).set(Centred).withFont(kArial975).named("DMX address");
 }
 
 // Label7: shown while the address is refused.
@@ -57,9 +57,11 @@ constexpr Control knobBar(Twips r)
 {
     return shape(Kind::Bar, "Shape37", r);
 }
+// The bodies of the banks: Shape1(0) behind the 12 levers, Shape1(1) behind the 4.
 constexpr Control bankBody(std::string_view name, Twips r)
 {
-    return shape(Kind::Rectangle, name, r, kActiveBorder);
+    return shape(Kind::Rectangle, name, r, kActiveBorder)
+        .named(name == "Shape1(0)" ? "12-lever DIP-switch bank" : "4-lever DIP-switch bank");
 }
 
 } // namespace velantra::dip

@@ -2,6 +2,7 @@
 
 #include "ui/layoutbuilder.h"
 
+#include <QStringList>
 #include <QWidget>
 
 namespace velantra::dip
@@ -17,7 +18,16 @@ DipBank::DipBank(const ui::Controls& controls, Bank bank, Row onRow) : onRow_(on
         LeverPair pair{rectangle(k, Row::Upper), rectangle(k, Row::Lower)};
         Q_ASSERT(pair.upper && pair.lower);
         levers_.push_back(pair);
+        const bool on = !(onRow == Row::Upper ? pair.upper : pair.lower)->isHidden();
+        on_.push_back(on);
+        const QString name = QStringLiteral("Lever %1 ").arg(k);
+        (onRow == Row::Upper ? pair.upper : pair.lower)
+            ->setAccessibleName(name + QStringLiteral("ON"));
+        (onRow == Row::Upper ? pair.lower : pair.upper)
+            ->setAccessibleName(name + QStringLiteral("OFF"));
     }
+    body_ = controls.widget(bank == Bank::Twelve ? u"Shape1(0)" : u"Shape1(1)");
+    describe();
 }
 
 void DipBank::set(int lever, bool on)
@@ -28,6 +38,23 @@ void DipBank::set(int lever, bool on)
     // Show first, then hide: both happen before the next paint.
     (on ? onRect : offRect)->setVisible(true);
     (on ? offRect : onRect)->setVisible(false);
+    if (on_[std::size_t(lever - 1)] != on) {
+        on_[std::size_t(lever - 1)] = on;
+        describe();
+    }
+}
+
+void DipBank::describe()
+{
+    if (!body_)
+        return;
+    QStringList on;
+    for (std::size_t k = 0; k < on_.size(); ++k) {
+        if (on_[k])
+            on << QString::number(k + 1);
+    }
+    body_->setAccessibleDescription(QStringLiteral("Levers ON: ") +
+                                    (on.isEmpty() ? QStringLiteral("none") : on.join(u", ")));
 }
 
 bool DipBank::isOn(int lever) const

@@ -37,7 +37,11 @@ public:
     bool isOn(int lever) const;
 
 private:
+    void describe();
+
     std::vector<LeverPair> levers_;
+    std::vector<bool> on_;
+    QWidget* body_ = nullptr;
     Row onRow_ = Row::Lower;
 };
 

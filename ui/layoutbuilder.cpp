@@ -107,6 +107,8 @@ QWidget* createControl(const Control& c, QWidget* parent)
 void applyState(const Control& c, QWidget* w)
 {
     w->setObjectName(qstr(c.name));
+    if (!c.accessibleName.empty())
+        w->setAccessibleName(qstr(c.accessibleName));
     w->setGeometry(toPixels(c.rect));
     if (!c.font.isDefault()) {
         QFont font(qstr(c.font.family));

@@ -75,6 +75,7 @@ struct Control {
     Font font;
     Colour background = kDefaultColour;
     Colour foreground = kDefaultColour;
+    std::string_view accessibleName; // what a screen reader calls a control without a caption
 
     constexpr Control in(std::string_view frame) const
     {
@@ -87,6 +88,10 @@ struct Control {
     constexpr Control withFont(Font f) const
     {
         return with([&](Control& c) { c.font = f; });
+    }
+    constexpr Control named(std::string_view what) const
+    {
+        return with([&](Control& c) { c.accessibleName = what; });
     }
     constexpr Control colours(Colour back, Colour fore = kDefaultColour) const
     {

@@ -61,6 +61,7 @@ private slots:
     void backToDmxMode();
     void disabledControlsIgnoreClicks();
     void reopenedWindowStartsAfresh();
+    void screenReaderReadsTheLevers();
 
 private:
     std::unique_ptr<ProgramFixture> program_;
@@ -428,6 +429,27 @@ void DipDmxTest::reopenedWindowStartsAfresh()
     QVERIFY(checked(w_, "Option1"));
     QCOMPARE(on12(w_), "1");
     QVERIFY(!child<QTimer>(w_, "Timer1")->isActive());
+}
+
+void DipDmxTest::screenReaderReadsTheLevers()
+{
+    const auto description = [&](const char* body) {
+        return child(w_, body)->accessibleDescription();
+    };
+    QCOMPARE(child(w_, "Text1")->accessibleName(), "DMX address");
+    QCOMPARE(child(w_, "Shape1(0)")->accessibleName(), "12-lever DIP-switch bank");
+    QCOMPARE(description("Shape1(0)"), "Levers ON: 1");
+    QCOMPARE(description("Shape1(1)"), "Levers ON: none");
+    paste(w_, "Text1", "300");
+    click(w_, "Check1");
+    QCOMPARE(description("Shape1(0)"), "Levers ON: 3, 4, 6, 9");
+    QCOMPARE(description("Shape1(1)"), "Levers ON: 1");
+    // The rectangle that is shown names its lever's state.
+    QCOMPARE(child(w_, "Shape7")->accessibleName(), "Lever 3 ON");  // lower: ON
+    QCOMPARE(child(w_, "Shape4")->accessibleName(), "Lever 2 OFF"); // upper: OFF
+    QVERIFY(!child(w_, "Shape7")->isHidden() && !child(w_, "Shape4")->isHidden());
+    paste(w_, "Text1", "0");
+    QCOMPARE(description("Shape1(0)"), "Levers ON: none");
 }
 
 VELANTRA_TEST_MAIN(DipDmxTest)

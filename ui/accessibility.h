@@ -1,0 +1,10 @@
+#pragma once
+
+namespace velantra::ui
+{
+
+// Makes the program's own top-level windows known to assistive technology as windows (frames),
+// not as anonymous panes.
+void installAccessibility();
+
+} // namespace velantra::ui
