@@ -27,12 +27,6 @@ constexpr WindowSpec kDat{"Dat", "Passive fixtures data", 10530, 8175, -1, -1, t
 constexpr WindowSpec kDat2{"Dat2", "Intelligent RGB fixtures data", 6960, 3210, -1, -1, true};
 constexpr WindowSpec kDat3{"Dat3", "DOR Intelligent fixtures data ", 6960, 3285, 5610, 3135, true};
 constexpr WindowSpec kDat4{"Dat4", "Atmospehre tunes", 5295, 3060, 7830, 3690, true};
-constexpr WindowSpec kDip36{"Dip_36", "ORVO 36 dip-switch configurator", 9090, 8025, 5820, 2895};
-constexpr WindowSpec kDipFluo{
-    "Dip_FLUO", "ORVO FLUO / Nembra dip-switch configurator", 9090, 8025, 6810, 4005};
-constexpr WindowSpec kIntell{"Intell", "Intelligent fixture configurator", 6960, 8370, 6525, 1170,
-                             true};
-constexpr WindowSpec kDipDor{"dipDOR", "DOR fixture configurator", 6960, 8310, 6720, 3465, true};
 
 } // namespace
 
@@ -42,13 +36,13 @@ QWidget* createWindow(WindowId id)
     case WindowId::Dip_DMX:
         return dip::createDip_DMX();
     case WindowId::Dip_36:
-        return pendingWindow(kDip36);
+        return dip::createDip_36();
     case WindowId::Dip_FLUO:
-        return pendingWindow(kDipFluo);
+        return dip::createDip_FLUO();
     case WindowId::Intell:
-        return pendingWindow(kIntell);
+        return dip::createIntell();
     case WindowId::dipDOR:
-        return pendingWindow(kDipDor);
+        return dip::createDipDOR();
     case WindowId::Calc:
         return pendingWindow(kCalc);
     case WindowId::Calc2:

@@ -2,7 +2,10 @@
 
 // Layout rows that the configurator windows share but for their place and tab index.
 
+#include "dip/modeprofile.h"
 #include "ui/layouttable.h"
+
+#include <array>
 
 namespace velantra::dip
 {
@@ -19,6 +22,10 @@ constexpr std::string_view kLeverNumbers4 = "1   2   3    4 ";
 constexpr Colour kDiscRed = 0x000000FF;
 constexpr Colour kDiscGreen = 0x0000C000;
 constexpr Colour kDiscGrey = 0x00808080;
+
+// The fixtures' "120 ohm resistor" box is 1455 twips wide in the device drawings; it is widened
+// to the right so that its caption fits in the program's font.
+constexpr int kResistorBoxWidth = 1530;
 
 // Text1: the DMX start address, "1" when the window opens.
 constexpr Control addressBox(Twips r, int tab)
@@ -62,6 +69,90 @@ constexpr Control bankBody(std::string_view name, Twips r)
 {
     return shape(Kind::Rectangle, name, r, kActiveBorder)
         .named(name == "Shape1(0)" ? "12-lever DIP-switch bank" : "4-lever DIP-switch bank");
+}
+
+// The speed and show option buttons stand at the same places in every window that has them;
+// only their creation order and tab indices differ.
+struct NumberedOption {
+    int number; // speed 0–4 or show 0–15
+    int tab;
+};
+
+constexpr std::string_view kSpeedNames[] = {"Option3", "Option4", "Option5", "Option6", "Option7"};
+constexpr std::string_view kSpeedCaptions[] = {"Speed 0", "Speed 1", "Speed 2", "Speed 3",
+                                               "Speed 4"};
+constexpr int kSpeedWidths[] = {1095, 1215, 1215, 1095, 1215};
+
+constexpr std::string_view kShowCaptions[] = {
+    "Show 0", "Show 1", "Show 2",  "Show 3",  "Show 4",  "Show 5",  "Show 6",  "Show 7",
+    "Show 8", "Show 9", "Show 10", "Show 11", "Show 12", "Show 13", "Show 14", "Show 15",
+};
+constexpr int kShowWidths[] = {975,  1095, 975,  975,  1215, 1215, 1215, 1215,
+                               1095, 1095, 1095, 1095, 1095, 1095, 1215, 975};
+
+// "Speed n" in the frame "Speeds": one column, 360 twips apart.
+constexpr Control speedOption(NumberedOption o)
+{
+    const auto n = std::size_t(o.number);
+    return option(kSpeedNames[n], kSpeedCaptions[n],
+                  {360, 360 + 360 * o.number, kSpeedWidths[n], 375}, o.tab)
+        .in("Frame2");
+}
+
+// "Show n" in the frame "Shows": shows 0–7 in the left column, 8–15 in the right one.
+constexpr Control showOption(NumberedOption o)
+{
+    const auto n = std::size_t(o.number);
+    const int left = o.number < 8 ? 240 : 1680;
+    const int top = 240 + 360 * (o.number % 8);
+    return option(kShowOptions[n], kShowCaptions[n], {left, top, kShowWidths[n], 255}, o.tab)
+        .in("Frame3");
+}
+
+template <std::size_t N>
+constexpr std::array<Control, N> speedOptions(const NumberedOption (&order)[N])
+{
+    std::array<Control, N> rows{};
+    for (std::size_t i = 0; i < N; ++i)
+        rows[i] = speedOption(order[i]);
+    return rows;
+}
+
+template <std::size_t N>
+constexpr std::array<Control, N> showOptions(const NumberedOption (&order)[N])
+{
+    std::array<Control, N> rows{};
+    for (std::size_t i = 0; i < N; ++i)
+        rows[i] = showOption(order[i]);
+    return rows;
+}
+
+// The ORVO controllers create the speeds from Speed 4 down, tab indices 14 down to 10.
+constexpr auto orvoSpeedOptions()
+{
+    return speedOptions({{4, 14}, {3, 13}, {2, 12}, {1, 11}, {0, 10}});
+}
+
+// The ORVO controllers create the shows Show 15, Show 2, then Show 14 down to Show 3, then Show 1
+// and Show 0; only the tab indices of Show 15 and Show 2 differ between them.
+constexpr auto orvoShowOptions(int tabShow15, int tabShow2)
+{
+    return showOptions({{15, tabShow15},
+                        {2, tabShow2},
+                        {14, 28},
+                        {13, 27},
+                        {12, 26},
+                        {11, 25},
+                        {10, 24},
+                        {9, 23},
+                        {8, 22},
+                        {7, 21},
+                        {6, 20},
+                        {5, 19},
+                        {4, 18},
+                        {3, 17},
+                        {1, 16},
+                        {0, 15}});
 }
 
 } // namespace velantra::dip

@@ -1,5 +1,6 @@
 // ORVO 75: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, channel count,
 // speed and show, master mode).
+#include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/configurators.h"
 #include "dip/dipconfigurator.h"
@@ -19,32 +20,17 @@ constexpr auto kLayout = join(
         timer("Timer1"),
         check("Check2", "Ext. pushbotton", {6480, 6960, 1455, 495}, 34),
         frame("Frame3", "Shows", {3000, 4320, 3255, 3135}, 8),
-        option("Option25", "Show 15", {1680, 2760, 975, 255}, 37).in("Frame3"),
-        option("Option10", "Show 2", {240, 960, 975, 255}, 36).in("Frame3"),
-        option("Option22", "Show 14", {1680, 2400, 1215, 255}, 28).in("Frame3"),
-        option("Option21", "Show 13", {1680, 2040, 1095, 255}, 27).in("Frame3"),
-        option("Option20", "Show 12", {1680, 1680, 1095, 255}, 26).in("Frame3"),
-        option("Option19", "Show 11", {1680, 1320, 1095, 255}, 25).in("Frame3"),
-        option("Option18", "Show 10", {1680, 960, 1095, 255}, 24).in("Frame3"),
-        option("Option17", "Show 9", {1680, 600, 1095, 255}, 23).in("Frame3"),
-        option("Option16", "Show 8", {1680, 240, 1095, 255}, 22).in("Frame3"),
-        option("Option15", "Show 7", {240, 2760, 1215, 255}, 21).in("Frame3"),
-        option("Option14", "Show 6", {240, 2400, 1215, 255}, 20).in("Frame3"),
-        option("Option13", "Show 5", {240, 2040, 1215, 255}, 19).in("Frame3"),
-        option("Option12", "Show 4", {240, 1680, 1215, 255}, 18).in("Frame3"),
-        option("Option11", "Show 3", {240, 1320, 975, 255}, 17).in("Frame3"),
-        option("Option9", "Show 1", {240, 600, 1095, 255}, 16).in("Frame3"),
-        option("Option8", "Show 0", {240, 240, 975, 255}, 15).in("Frame3"),
+    },
+    orvoShowOptions(37, 36),
+    std::array{
         option("Option2", "Master", {960, 2760, 1575, 255}, 6),
         option("Option1", "DMX (slave)", {960, 2040, 1575, 255}, 5).set(Checked),
         addressBox({5520, 2160, 495, 375}, 0),
         frame("Frame1", "Mode", {600, 1680, 2175, 1695}, 7),
         frame("Frame2", "Speeds", {720, 4320, 1695, 3135}, 9),
-        option("Option7", "Speed 4", {360, 1800, 1215, 375}, 14).in("Frame2"),
-        option("Option6", "Speed 3", {360, 1440, 1095, 375}, 13).in("Frame2"),
-        option("Option5", "Speed 2", {360, 1080, 1215, 375}, 12).in("Frame2"),
-        option("Option4", "Speed 1", {360, 720, 1215, 375}, 11).in("Frame2"),
-        option("Option3", "Speed 0", {360, 360, 1095, 375}, 10).in("Frame2"),
+    },
+    orvoSpeedOptions(),
+    std::array{
         frame("Frame4", "DMX mode", {3360, 1800, 3255, 1575}, 29),
         check("Check1", "Res. 120 ohm", {240, 1200, 2535, 195}, 32).in("Frame4"),
         option("Option24", "6 Ch", {240, 720, 1455, 255}, 31).in("Frame4"),
@@ -70,25 +56,11 @@ constexpr auto kLayout = join(
 
 constexpr std::string_view kDmxControls[] = {"Frame4", "Option23", "Option24",
                                              "Check1", "Text1",    "Label5"};
-constexpr std::string_view kMasterControls[] = {
-    "Frame2",   "Frame3",   "Frame5",   "Option3",  "Option4",  "Option5",  "Option6",
-    "Option7",  "Option8",  "Option9",  "Option10", "Option11", "Option12", "Option13",
-    "Option14", "Option15", "Option16", "Option17", "Option18", "Option19", "Option20",
-    "Option21", "Option22", "Option25", "Check2"};
 
 constexpr Step kDmxEntry[] = {off(11),   off(12),    setText1(),     on(1),
                               off(2, 9), off4(1, 4), clear("Check2")};
 constexpr Step kMasterPreset[] = {clear("Check1"),   setText1(),         select("Option7"),
                                   select("Option8"), select("Option23"), deselect("Option24")};
-constexpr Step kMasterEntry[] = {off(1, 9), on(12)};
-constexpr Step kPollFixed[] = {off(5, 8), off(1, 4)};
-constexpr SelectionOption kSpeeds[] = {{"Option3", off(1)},
-                                       {"Option4", on(1)},
-                                       {"Option5", on(2)},
-                                       {"Option6", on(3)},
-                                       {"Option7", on(4)}};
-constexpr SelectionMap kSelectionMaps[] = {kSpeeds};
-constexpr ShowBit kShowBits[] = {{8, 8}, {4, 7}, {2, 6}, {1, 5}};
 
 // Check1 "Res. 120 ohm": the line terminator. Check2 "Ext. pushbotton". Option23/24: channels.
 constexpr Step kTerminatorOn[] = {on4(1)};
@@ -108,16 +80,16 @@ constexpr ConfiguratorSpec kSpec{
     kWindow,
     kBanks,
     kLayout,
-    {1, 2, 3, 4, 5, 6, 7, 8, 9},
+    kLevers1To9,
     {kDmxControls,
-     kMasterControls,
+     kSpeedShowPushbuttonControls,
      {},
      kDmxEntry,
      kMasterPreset,
-     kMasterEntry,
-     kPollFixed,
-     kSelectionMaps,
-     kShowBits},
+     kMasterLever12,
+     kClearShowAndSpeed,
+     kSpeedMaps,
+     kShowOnLevers5To8},
     kProcedures,
 };
 

@@ -38,6 +38,8 @@ DipConfigurator::DipConfigurator(const ConfiguratorSpec& spec, QWidget* parent)
     timer1_ = controls_.get<QTimer>(u"Timer1");
     connectProcedures();
     Form_Load();
+    // The installer starts with the address, whatever the tab order puts first.
+    text1_->setFocus();
 }
 
 void DipConfigurator::connectProcedures()
@@ -69,6 +71,9 @@ void DipConfigurator::Form_Load()
 {
     enableControls(spec_.profile.masterControls, false);
     run(spec_.profile.loadSteps);
+    // The address levers start from the text of Text1, exactly as after any change of it, so
+    // that a freshly opened window never draws an address other than the one in the box.
+    Text1_Change();
 }
 
 void DipConfigurator::Text1_Change()

@@ -140,6 +140,7 @@ void DipDmxTest::windowFollowsTheLayout()
         at = at->nextInFocusChain();
     }
     QCOMPARE(order.join(u' '), "Text1 Option1 Option2 Option3 Option4 Option5 Option6 Option7");
+    QCOMPARE(clippedCaptions(w_), QStringList());
 }
 
 void DipDmxTest::pastedAddress_data()

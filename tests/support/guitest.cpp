@@ -2,6 +2,11 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
 
 namespace velantra::test
@@ -67,6 +72,51 @@ QString leversOn(QWidget* window, bool onIsLower, bool fourBank)
             on << QString::number(k);
     }
     return on.join(u',');
+}
+
+QString tabOrder(QWidget* from, int count)
+{
+    QStringList order;
+    QWidget* at = from;
+    while (order.size() < count) {
+        if (at->focusPolicy() & Qt::TabFocus)
+            order << at->objectName();
+        at = at->nextInFocusChain();
+    }
+    return order.join(u' ');
+}
+
+QStringList clippedCaptions(QWidget* window)
+{
+    QStringList clipped;
+    for (QAbstractButton* button : window->findChildren<QAbstractButton*>()) {
+        const bool isCheck = qobject_cast<QCheckBox*>(button) != nullptr;
+        if (!isCheck && !qobject_cast<QRadioButton*>(button))
+            continue;
+        QStyle* style = button->style();
+        const int indicator = style->pixelMetric(isCheck ? QStyle::PM_IndicatorWidth
+                                                         : QStyle::PM_ExclusiveIndicatorWidth,
+                                                 nullptr, button);
+        const int spacing = style->pixelMetric(isCheck ? QStyle::PM_CheckBoxLabelSpacing
+                                                       : QStyle::PM_RadioButtonLabelSpacing,
+                                               nullptr, button);
+        const int needed =
+            indicator + spacing + button->fontMetrics().horizontalAdvance(button->text());
+        if (needed > button->width() || button->fontMetrics().height() > button->height() + 2)
+            clipped << button->objectName();
+    }
+    for (QLabel* label : window->findChildren<QLabel*>()) {
+        const QFontMetrics metrics = label->fontMetrics();
+        const bool roomForOneLineOnly = label->contentsRect().height() < 2 * metrics.height();
+        if (roomForOneLineOnly &&
+            metrics.horizontalAdvance(label->text()) > label->contentsRect().width())
+            clipped << label->objectName();
+    }
+    for (QGroupBox* frame : window->findChildren<QGroupBox*>()) {
+        if (frame->fontMetrics().horizontalAdvance(frame->title()) > frame->width())
+            clipped << frame->objectName();
+    }
+    return clipped;
 }
 
 ProgramFixture::ProgramFixture()

@@ -52,6 +52,14 @@ LeverLook lever(QWidget* window, int k, bool fourBank = false);
 // neither rectangle shown.
 QString leversOn(QWidget* window, bool onIsLower, bool fourBank = false);
 
+// The names of the focusable controls in tab order, starting at `from`, `count` of them.
+QString tabOrder(QWidget* from, int count);
+
+// The controls of a window whose caption does not fit in them: check boxes and option buttons
+// whose indicator and caption are wider than the control, labels wider than one line where they
+// have room for one, frames whose title is wider than the frame.
+QStringList clippedCaptions(QWidget* window);
+
 // The program as a user starts it: application look, registry and main window.
 class ProgramFixture
 {

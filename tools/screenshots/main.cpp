@@ -72,6 +72,61 @@ int main(int argc, char** argv)
              click(w, "Check2");
              tick(w);
          }},
+        {"dip_36-fresh.png", "dip36", [](QWidget*) {}},
+        {"dip_36-dmx.png", "dip36",
+         [](QWidget* w) {
+             type(w, "Text1", "300");
+             click(w, "Check1");
+         }},
+        {"dip_36-master.png", "dip36",
+         [](QWidget* w) {
+             click(w, "Option2");
+             click(w, "Option5");
+             click(w, "Option21");
+             click(w, "Check2");
+             tick(w);
+         }},
+        {"dip_fluo-fresh.png", "dipfluo", [](QWidget*) {}},
+        {"dip_fluo-dmx.png", "dip4",
+         [](QWidget* w) {
+             type(w, "Text1", "300");
+             click(w, "Check1");
+             click(w, "Check3");
+         }},
+        {"dip_fluo-master.png", "dipfluo",
+         [](QWidget* w) {
+             click(w, "Option2");
+             click(w, "Option5");
+             click(w, "Option21");
+             click(w, "Check2");
+             click(w, "Check3");
+             tick(w);
+         }},
+        {"intell-fresh.png", "dip2", [](QWidget*) {}},
+        {"intell-dmx.png", "dip2",
+         [](QWidget* w) {
+             type(w, "Text1", "300");
+             click(w, "Check1");
+         }},
+        {"intell-master.png", "dip2",
+         [](QWidget* w) {
+             click(w, "Option2");
+             click(w, "Option5");
+             click(w, "Option21");
+             tick(w);
+         }},
+        {"dipdor-fresh.png", "Dip3", [](QWidget*) {}},
+        {"dipdor-dmx.png", "Dip3",
+         [](QWidget* w) {
+             type(w, "Text1", "300");
+             click(w, "Check1");
+         }},
+        {"dipdor-master.png", "Dip3",
+         [](QWidget* w) {
+             click(w, "Option2");
+             click(w, "Option13");
+             tick(w);
+         }},
     };
 
     bool ok = main.grab().save(out.filePath(QStringLiteral("main.png")));

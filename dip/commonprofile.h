@@ -1,0 +1,47 @@
+#pragma once
+
+// Pieces of mode profiles that several configurators share, step for step.
+
+#include "dip/modeprofile.h"
+
+namespace velantra::dip
+{
+
+// The address map of every configurator: bit 2^(k−1) on lever k of the 12-lever bank.
+inline constexpr AddressMap kLevers1To9{1, 2, 3, 4, 5, 6, 7, 8, 9};
+
+// DMX mode: the frame "DMX mode" with its terminator box and caption, and the address box.
+inline constexpr std::string_view kDmxFrameControls[] = {"Frame4", "Check1", "Text1", "Label5"};
+
+// Master mode of the ORVO controllers: the frames, the speeds, the shows, the pushbutton box.
+inline constexpr std::string_view kSpeedShowPushbuttonControls[] = {
+    "Frame2",   "Frame3",   "Frame5",   "Option3",  "Option4",  "Option5",  "Option6",
+    "Option7",  "Option8",  "Option9",  "Option10", "Option11", "Option12", "Option13",
+    "Option14", "Option15", "Option16", "Option17", "Option18", "Option19", "Option20",
+    "Option21", "Option22", "Option25", "Check2"};
+
+// Entering master mode: terminator clear, address 1, Speed 4 and Show 0.
+inline constexpr Step kPresetSpeed4Show0[] = {clear("Check1"), setText1(), select("Option7"),
+                                              select("Option8")};
+
+// Entering master mode with lever 12 as the master lever: the address levers go OFF.
+inline constexpr Step kMasterLever12[] = {off(1, 9), on(12)};
+
+// Each tick clears the show and speed levers before drawing the selections.
+inline constexpr Step kClearShowAndSpeed[] = {off(5, 8), off(1, 4)};
+
+// Speed n puts lever n ON; Speed 0 none.
+inline constexpr SelectionOption kSpeedLevers[] = {{"Option3", off(1)},
+                                                   {"Option4", on(1)},
+                                                   {"Option5", on(2)},
+                                                   {"Option6", on(3)},
+                                                   {"Option7", on(4)}};
+inline constexpr SelectionMap kSpeedMaps[] = {kSpeedLevers};
+
+// The show number on levers 8, 7, 6, 5, from its top bit.
+inline constexpr ShowBit kShowOnLevers5To8[] = {{8, 8}, {4, 7}, {2, 6}, {1, 5}};
+
+// The fixtures' 4-lever bank in DMX mode: ON, OFF, ON, OFF.
+inline constexpr Step kFixtureDmxPattern[] = {on4(1), off4(2), on4(3), off4(4)};
+
+} // namespace velantra::dip

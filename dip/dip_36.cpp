@@ -1,0 +1,88 @@
+// ORVO 36: one 12-lever bank for the address, speed and show, pushbutton (lever 10), master mode
+// (lever 11) and terminator (lever 12).
+#include "dip/commonprofile.h"
+#include "dip/commonrows.h"
+#include "dip/configurators.h"
+#include "dip/dipconfigurator.h"
+
+namespace velantra::dip
+{
+namespace
+{
+
+constexpr WindowSpec kWindow{"Dip_36", "ORVO 36 dip-switch configurator", 9090, 8025, 5820, 2895};
+
+// ON is the lower row; lever 1 (address 1) is ON when the window is built. No 4-lever bank.
+constexpr BankGeometry kBanks{5400, -1, Row::Lower, 0b1, 0};
+
+constexpr auto kLayout = join(
+    std::array{
+        timer("Timer1"),
+        check("Check2", "Ext. pushbotton", {6480, 6960, 1455, 495}, 32),
+        frame("Frame3", "Shows", {3000, 4320, 3255, 3135}, 8),
+    },
+    orvoShowOptions(35, 34),
+    std::array{
+        option("Option2", "Master", {960, 2760, 1575, 255}, 6),
+        option("Option1", "DMX (slave)", {960, 2040, 1575, 255}, 5).set(Checked),
+        addressBox({4680, 2160, 495, 375}, 0),
+        frame("Frame1", "Mode", {600, 1680, 2175, 1695}, 7),
+        frame("Frame2", "Speeds", {720, 4320, 1695, 3135}, 9),
+    },
+    orvoSpeedOptions(),
+    std::array{
+        frame("Frame4", "DMX mode", {3360, 1800, 3135, 1575}, 29),
+        check("Check1", "Res. 120 ohm", {360, 1200, 2535, 195}, 30).in("Frame4"),
+        label("Label5", "DMX address", {1080, 840, 1335, 375}, 31).in("Frame4"),
+        frame("Frame5", "Master mode", {240, 4080, 7815, 3735}, 33),
+        errorLabel({3120, 3600, 3855, 375}, 36),
+        greenDisc({4800, 840, 255, 255}),
+        redDisc({4800, 480, 255, 255}),
+    },
+    leverShapes<25, 2>(kBanks),
+    std::array{
+        label("Label3", kLeverNumbers12, {5400, 1440, 3255, 255}, 3),
+        label("Label2", "ON", {8640, 960, 495, 255}, 2),
+        label("Label1", "OFF", {8640, 480, 495, 255}, 1),
+        bankBody("Shape1(0)", {5280, 360, 3015, 855}),
+        frameLine({4680, 240, 3855, 1095}, 4),
+    });
+
+constexpr Step kDmxEntry[] = {off(11), off(12), setText1(), on(1), off(2, 9), clear("Check2")};
+constexpr Step kMasterEntry[] = {off(1, 9), on(11)};
+
+// Check1 "Res. 120 ohm": the line terminator, lever 12. Check2 "Ext. pushbotton": lever 10.
+constexpr Step kTerminatorOn[] = {on(12)};
+constexpr Step kTerminatorOff[] = {off(12)};
+constexpr Step kPushbuttonOn[] = {on(10)};
+constexpr Step kPushbuttonOff[] = {off(10)};
+constexpr ClickProcedure kProcedures[] = {
+    {"Check1", kTerminatorOn, kTerminatorOff},
+    {"Check2", kPushbuttonOn, kPushbuttonOff},
+};
+
+constexpr ConfiguratorSpec kSpec{
+    kWindow,
+    kBanks,
+    kLayout,
+    kLevers1To9,
+    {kDmxFrameControls,
+     kSpeedShowPushbuttonControls,
+     {},
+     kDmxEntry,
+     kPresetSpeed4Show0,
+     kMasterEntry,
+     kClearShowAndSpeed,
+     kSpeedMaps,
+     kShowOnLevers5To8},
+    kProcedures,
+};
+
+} // namespace
+
+QWidget* createDip_36()
+{
+    return new DipConfigurator(kSpec);
+}
+
+} // namespace velantra::dip
