@@ -1,6 +1,7 @@
 #include "app/windowcatalogue.h"
 
 #include "dip/configurators.h"
+#include "sheets/sheetwindows.h"
 #include "ui/layoutbuilder.h"
 
 #include <QWidget>
@@ -22,11 +23,6 @@ QWidget* pendingWindow(const WindowSpec& spec)
 
 constexpr WindowSpec kCalc{"Calc", "ORVO power configurator", 11145, 10320, 3690, 735};
 constexpr WindowSpec kCalc2{"Calc2", "ORVO 36 power configurator", 6630, 10320, 3690, 735};
-constexpr WindowSpec kEasyrun{"Easyrun", "Easy run menu", 9705, 4785, -1, -1, true};
-constexpr WindowSpec kDat{"Dat", "Passive fixtures data", 10530, 8175, -1, -1, true};
-constexpr WindowSpec kDat2{"Dat2", "Intelligent RGB fixtures data", 6960, 3210, -1, -1, true};
-constexpr WindowSpec kDat3{"Dat3", "DOR Intelligent fixtures data ", 6960, 3285, 5610, 3135, true};
-constexpr WindowSpec kDat4{"Dat4", "Atmospehre tunes", 5295, 3060, 7830, 3690, true};
 
 } // namespace
 
@@ -48,15 +44,15 @@ QWidget* createWindow(WindowId id)
     case WindowId::Calc2:
         return pendingWindow(kCalc2);
     case WindowId::Easyrun:
-        return pendingWindow(kEasyrun);
+        return sheets::createEasyrun();
     case WindowId::Dat:
-        return pendingWindow(kDat);
+        return sheets::createDat();
     case WindowId::Dat2:
-        return pendingWindow(kDat2);
+        return sheets::createDat2();
     case WindowId::Dat3:
-        return pendingWindow(kDat3);
+        return sheets::createDat3();
     case WindowId::Dat4:
-        return pendingWindow(kDat4);
+        return sheets::createDat4();
     }
     return nullptr;
 }

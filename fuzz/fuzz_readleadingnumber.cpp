@@ -15,8 +15,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const double reference = velantra::fuzz::referenceRead(text);
     const bool same = ours == reference || (std::isnan(ours) && std::isnan(reference));
     if (!same) {
-        std::fprintf(stderr, "readers disagree: program %.17g, reference %.17g\n", ours,
-                     reference);
+        std::fprintf(stderr, "readers disagree: program %.17g, reference %.17g\n", ours, reference);
         std::abort();
     }
     return 0;

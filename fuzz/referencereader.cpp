@@ -8,7 +8,8 @@
 #include <cstring>
 #include <limits>
 
-namespace velantra::fuzz {
+namespace velantra::fuzz
+{
 
 double referenceRead(const std::string& input)
 {

@@ -2,7 +2,8 @@
 
 #include <string>
 
-namespace velantra::fuzz {
+namespace velantra::fuzz
+{
 
 // A deliberately plain second reader of leading numbers, written straight from the rules and
 // sharing no code with the program's reader, so that the two can be checked against each other.

@@ -9,17 +9,18 @@
 namespace velantra::artwork
 {
 
-namespace {
+namespace
+{
 
 // Clockwise from the top, the colours of an RGB fixture's colour wheel.
 constexpr std::array<QRgb, 8> kDots = {
-        0xFFE01010, // red
-        0xFFE010C8, // magenta
-        0xFF8A2BE2, // violet
-        0xFF1E40E0, // blue
-        0xFF10C8E0, // cyan
-        0xFF18B018, // green
-        0xFF9ACD10, // yellow-green
+    0xFFE01010, // red
+    0xFFE010C8, // magenta
+    0xFF8A2BE2, // violet
+    0xFF1E40E0, // blue
+    0xFF10C8E0, // cyan
+    0xFF18B018, // green
+    0xFF9ACD10, // yellow-green
     0xFFF0D800, // yellow
 };
 constexpr double kRing = 0.34; // ring radius, as a share of the icon's size

@@ -1,6 +1,8 @@
 // Writes the program's pictures into a resource folder:
 //   velantra-resgen <resources folder>
-// The files are committed and compiled in; run this again after changing any artwork.
+// The files are committed and compiled in; run this again after changing any artwork or any row
+// of a data sheet (sheets/sheettables.cpp).
+#include "sheets/tablerenderer.h"
 #include "tools/resgen/artwork.h"
 
 #include <QDir>
@@ -40,5 +42,12 @@ int main(int argc, char** argv)
     QFile svg(out.filePath(QStringLiteral("icons/velantra.svg")));
     ok &= svg.open(QIODevice::WriteOnly) && svg.write(artwork::iconSvg()) > 0;
     ok &= save(artwork::drawLogo(), out.filePath(QStringLiteral("logo.jpg")), "JPEG", 95);
+    out.mkpath(QStringLiteral("sheets"));
+    for (const sheets::RenderedPicture& picture : sheets::renderAll()) {
+        const std::string path(picture.file->resource.substr(2)); // without ":/"
+        const std::string format(picture.file->format);
+        ok &= save(picture.image, out.filePath(QString::fromStdString(path)), format.c_str(),
+                   format == "JPEG" ? 95 : -1);
+    }
     return ok ? 0 : 1;
 }

@@ -127,6 +127,12 @@ int main(int argc, char** argv)
              click(w, "Option13");
              tick(w);
          }},
+        {"easyrun.png", "Easy", [](QWidget*) {}},
+        {"dat.png", "dati", [](QWidget*) {}},
+        {"dat-maximised.png", "dati36", [](QWidget* w) { w->showMaximized(); }},
+        {"dat2.png", "dati2", [](QWidget*) {}},
+        {"dat3.png", "dati3", [](QWidget*) {}},
+        {"dat4.png", "AT", [](QWidget*) {}},
     };
 
     bool ok = main.grab().save(out.filePath(QStringLiteral("main.png")));

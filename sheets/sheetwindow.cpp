@@ -1,0 +1,28 @@
+#include "sheets/sheetwindow.h"
+
+#include "ui/colours.h"
+#include "ui/layoutbuilder.h"
+
+#include <QPainter>
+
+namespace velantra::sheets
+{
+
+SheetWindow::SheetWindow(const ui::WindowSpec& spec, const QString& background,
+                         std::span<const ui::Control> layout)
+    : picture_(background)
+{
+    ui::setUpWindow(this, spec);
+    ui::setBackground(this, ui::toQColor(spec.background, palette()));
+    ui::buildLayout(this, layout);
+}
+
+void SheetWindow::paintEvent(QPaintEvent*)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.drawPixmap(0, 0, picture_);
+}
+
+} // namespace velantra::sheets

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "ui/layouttable.h"
+
+#include <QPixmap>
+#include <QWidget>
+#include <span>
+
+namespace velantra::sheets
+{
+
+// A data sheet: a window that draws its background picture at natural size from the top-left
+// corner over the background colour, and may hold picture boxes. It has no procedures: enlarging
+// it shows the background colour beyond the picture, shrinking it cuts the picture off.
+class SheetWindow : public QWidget
+{
+    Q_OBJECT
+public:
+    SheetWindow(const ui::WindowSpec& spec, const QString& background,
+                std::span<const ui::Control> layout = {});
+    const QPixmap& picture() const { return picture_; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPixmap picture_;
+};
+
+} // namespace velantra::sheets

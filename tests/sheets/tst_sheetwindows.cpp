@@ -1,0 +1,189 @@
+// The data-sheet windows, opened from the menu: their looks, and their pictures drawn at natural
+// size from the top-left corner however the window is sized.
+#include "sheets/sheetwindow.h"
+#include "tests/support/guitest.h"
+#include "ui/colours.h"
+#include "ui/picturebox.h"
+
+using namespace velantra;
+using namespace velantra::test;
+
+namespace
+{
+
+// What the client area shows, in logical pixels.
+QImage shown(QWidget* widget)
+{
+    QPixmap grab = widget->grab();
+    grab.setDevicePixelRatio(1);
+    return grab.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+QImage pictureOf(const QPixmap& pixmap)
+{
+    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+// The window shows its picture unscaled from the top-left corner, cut off at the client area's
+// edges, and the background colour beyond it.
+void checkNaturalSize(QWidget* window, const QImage& picture)
+{
+    const QImage screen = shown(window);
+    const QSize visible = picture.size().boundedTo(screen.size());
+    QCOMPARE(screen.copy(QRect(QPoint(), visible)), picture.copy(QRect(QPoint(), visible)));
+    const QRgb background = ui::background(window).rgb();
+    if (screen.width() > picture.width())
+        QCOMPARE(screen.pixel(picture.width(), 5), background);
+    if (screen.height() > picture.height())
+        QCOMPARE(screen.pixel(5, picture.height()), background);
+}
+
+QImage backgroundPicture(QWidget* window)
+{
+    return pictureOf(qobject_cast<sheets::SheetWindow*>(window)->picture());
+}
+
+} // namespace
+
+class SheetWindowsTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void init();
+    void cleanup();
+    void windows_data();
+    void windows();
+    void bothDataCommandsShowOneWindow();
+    void resizedSheets_data();
+    void resizedSheets();
+    void easyrun();
+
+private:
+    std::unique_ptr<ProgramFixture> program_;
+};
+
+void SheetWindowsTest::init()
+{
+    program_ = std::make_unique<ProgramFixture>();
+}
+
+void SheetWindowsTest::cleanup()
+{
+    program_.reset();
+}
+
+void SheetWindowsTest::windows_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<WindowId>("id");
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("caption");
+    QTest::addColumn<QSize>("client");
+    QTest::addColumn<QPoint>("position"); // (-1, -1): chosen by the system
+    QTest::addColumn<QSize>("picture");   // the background picture; empty for Easyrun
+    const QPoint system(-1, -1);
+    QTest::newRow("Easyrun") << "Easy" << WindowId::Easyrun << "Easyrun"
+                             << "Easy run menu" << QSize(647, 319) << system << QSize(0, 0);
+    QTest::newRow("Dat") << "dati" << WindowId::Dat << "Dat"
+                         << "Passive fixtures data" << QSize(702, 545) << system << QSize(702, 545);
+    QTest::newRow("Dat from ORVO 36")
+        << "dati36" << WindowId::Dat << "Dat"
+        << "Passive fixtures data" << QSize(702, 545) << system << QSize(702, 545);
+    QTest::newRow("Dat2") << "dati2" << WindowId::Dat2 << "Dat2"
+                          << "Intelligent RGB fixtures data" << QSize(464, 214) << system
+                          << QSize(466, 216);
+    QTest::newRow("Dat3") << "dati3" << WindowId::Dat3 << "Dat3"
+                          << "DOR Intelligent fixtures data " << QSize(464, 219) << QPoint(374, 209)
+                          << QSize(466, 221);
+    QTest::newRow("Dat4") << "AT" << WindowId::Dat4 << "Dat4"
+                          << "Atmospehre tunes" << QSize(353, 204) << QPoint(522, 246)
+                          << QSize(354, 205);
+}
+
+void SheetWindowsTest::windows()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(WindowId, id);
+    QFETCH(QString, name);
+    QFETCH(QString, caption);
+    QFETCH(QSize, client);
+    QFETCH(QPoint, position);
+    QFETCH(QSize, picture);
+    QWidget* w = program_->open(menuItem, id);
+    QCOMPARE(w->objectName(), name);
+    QCOMPARE(w->windowTitle(), caption);
+    QCOMPARE(w->size(), client);
+    if (position != QPoint(-1, -1))
+        QCOMPARE(w->geometry().topLeft(), position);
+    // Sizable, with the usual minimize and maximize buttons, and the program's icon.
+    QVERIFY(!(w->windowFlags() & Qt::CustomizeWindowHint));
+    QCOMPARE(w->maximumSize(), QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX));
+    QVERIFY(!w->windowIcon().isNull());
+    QCOMPARE(ui::background(w), ui::toQColor(ui::kButtonFace, w->palette()));
+    QCOMPARE(backgroundPicture(w).size(), picture);
+    if (!picture.isEmpty())
+        checkNaturalSize(w, backgroundPicture(w));
+}
+
+void SheetWindowsTest::bothDataCommandsShowOneWindow()
+{
+    QWidget* first = program_->open("dati", WindowId::Dat);
+    program_->open("dati2", WindowId::Dat2);
+    QWidget* second = program_->open("dati36", WindowId::Dat);
+    QCOMPARE(second, first);
+    int open = 0;
+    for (QWidget* w : QApplication::topLevelWidgets())
+        open += w->isVisible() && w->windowTitle() == "Passive fixtures data";
+    QCOMPARE(open, 1);
+}
+
+void SheetWindowsTest::resizedSheets_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<WindowId>("id");
+    QTest::newRow("Dat") << "dati" << WindowId::Dat;
+    QTest::newRow("Dat2") << "dati2" << WindowId::Dat2;
+    QTest::newRow("Dat3") << "dati3" << WindowId::Dat3;
+    QTest::newRow("Dat4") << "AT" << WindowId::Dat4;
+}
+
+// Enlarged, maximised or shrunk, a sheet keeps its picture at its size in the top-left corner.
+void SheetWindowsTest::resizedSheets()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(WindowId, id);
+    QWidget* w = program_->open(menuItem, id);
+    const QImage picture = backgroundPicture(w);
+
+    w->resize(picture.size() + QSize(40, 30));
+    checkNaturalSize(w, picture);
+    w->resize(picture.size() / 2);
+    checkNaturalSize(w, picture);
+    w->showMaximized();
+    QTRY_VERIFY(w->windowState() & Qt::WindowMaximized);
+    QTRY_VERIFY(w->width() > picture.width() && w->height() > picture.height());
+    checkNaturalSize(w, picture);
+}
+
+// The show list and, to its lower right, the speed table, each in a borderless picture box.
+void SheetWindowsTest::easyrun()
+{
+    QWidget* w = program_->open("Easy", WindowId::Easyrun);
+    auto* shows = child<ui::PictureBox>(w, "Picture1");
+    auto* speeds = child<ui::PictureBox>(w, "Picture2");
+    QCOMPARE(shows->geometry(), QRect(8, 8, 361, 305));
+    QCOMPARE(speeds->geometry(), QRect(384, 168, 257, 145));
+    QCOMPARE(shows->picture().size(), QSize(725, 599));
+    QCOMPARE(speeds->picture().size(), QSize(257, 143));
+    QCOMPARE(ui::background(speeds), ui::toQColor(ui::kActiveBorder, speeds->palette()));
+
+    checkNaturalSize(shows, pictureOf(shows->picture()));
+    checkNaturalSize(speeds, pictureOf(speeds->picture()));
+    // The boxes keep their places when the window grows.
+    w->resize(900, 600);
+    QCOMPARE(speeds->geometry(), QRect(384, 168, 257, 145));
+    QCOMPARE(shown(w).pixel(384 + 5, 168 + 5), pictureOf(speeds->picture()).pixel(5, 5));
+}
+
+VELANTRA_TEST_MAIN(SheetWindowsTest)
+#include "tst_sheetwindows.moc"
