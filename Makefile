@@ -8,10 +8,11 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 
-PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools \
-            fonts-liberation xvfb xauth
+PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
+            fonts-liberation xvfb xauth dbus at-spi2-core python3-pyatspi
+PACKAGING := desktop-file-utils appstream dpkg-dev file
 
-.PHONY: run test test-asan fuzz bench build deps resources
+.PHONY: run test test-asan fuzz bench package package-check build deps resources
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -52,6 +53,16 @@ fuzz:
 bench: build
 	xvfb-run -a $(BUILD)/bench/velantra-bench 30
 
-# Draws the icon and the logo anew into resources/ (they are committed).
+# The Debian package, in the build folder.
+package: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGING)"
+	cd $(BUILD) && cpack -G DEB
+
+# Validates the desktop files, builds the package, installs it, starts it, removes it (as root).
+package-check: build
+	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGING)"
+	bash packaging/check-package.sh $(BUILD)
+
+# Draws the icon, the logo and the sheet pictures anew into resources/ (they are committed).
 resources: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/velantra-resgen resources
