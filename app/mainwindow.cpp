@@ -22,7 +22,9 @@ constexpr WindowSpec kWindow{
     "Main", "VELANTRA configuration tools", 4815, 1950, 450, 1020, false, kActiveBorder};
 
 constexpr Control kLayout[] = {
-    picture("Picture1", ":/logo.jpg", {3000, 960, 1215, 495}, 0).colours(kHighlightText),
+    picture("Picture1", ":/logo.jpg", {3000, 960, 1215, 495}, 0)
+        .colours(kHighlightText)
+        .named("MORANDEL BRANVIK logo"),
 };
 
 // The menu bar, top to bottom; depth gives the nesting. An item followed by deeper items opens

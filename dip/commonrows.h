@@ -45,24 +45,24 @@ constexpr Control errorLabel(Twips r, int tab)
 // Label4: a captionless bordered label that draws a line around the device drawing.
 constexpr Control frameLine(Twips r, int tab)
 {
-    return label("Label4", "", r, tab).set(Transparent | Border);
+    return label("Label4", "", r, tab).set(Transparent | Border).named("Device outline");
 }
 
 constexpr Control redDisc(Twips r)
 {
-    return shape(Kind::Circle, "Shape34", r, kDiscRed);
+    return shape(Kind::Circle, "Shape34", r, kDiscRed).named("Red indicator lamp");
 }
 constexpr Control greenDisc(Twips r)
 {
-    return shape(Kind::Circle, "Shape35", r, kDiscGreen);
+    return shape(Kind::Circle, "Shape35", r, kDiscGreen).named("Green indicator lamp");
 }
 constexpr Control greyDisc(Twips r)
 {
-    return shape(Kind::Circle, "Shape36", r, kDiscGrey);
+    return shape(Kind::Circle, "Shape36", r, kDiscGrey).named("Rotary knob");
 }
 constexpr Control knobBar(Twips r)
 {
-    return shape(Kind::Bar, "Shape37", r);
+    return shape(Kind::Bar, "Shape37", r).named("Rotary knob groove");
 }
 // The bodies of the banks: Shape1(0) behind the 12 levers, Shape1(1) behind the 4.
 constexpr Control bankBody(std::string_view name, Twips r)

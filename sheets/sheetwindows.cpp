@@ -20,8 +20,11 @@ constexpr WindowSpec kDat4{"Dat4", "Atmospehre tunes", 5295, 3060, 7830, 3690, t
 
 // Without borders the boxes show their tables whole: a border would cover the outer grid lines.
 constexpr Control kEasyrunLayout[] = {
-    picture("Picture1", kShowListPicture.resource, {120, 120, 5415, 4575}, 1),
-    picture("Picture2", kSpeedPicture.resource, {5760, 2520, 3855, 2175}, 0).colours(kActiveBorder),
+    picture("Picture1", kShowListPicture.resource, {120, 120, 5415, 4575}, 1)
+        .named("Built-in shows and their colours"),
+    picture("Picture2", kSpeedPicture.resource, {5760, 2520, 3855, 2175}, 0)
+        .colours(kActiveBorder)
+        .named("Show play-back speeds"),
 };
 
 QString resource(const PictureFile& file)
