@@ -1,6 +1,7 @@
 #include "app/windowcatalogue.h"
 
 #include "dip/configurators.h"
+#include "power/powerwindows.h"
 #include "ui/layoutbuilder.h"
 
 #include <QWidget>
@@ -20,8 +21,6 @@ QWidget* pendingWindow(const WindowSpec& spec)
     return window;
 }
 
-constexpr WindowSpec kCalc{"Calc", "ORVO power configurator", 11145, 10320, 3690, 735};
-constexpr WindowSpec kCalc2{"Calc2", "ORVO 36 power configurator", 6630, 10320, 3690, 735};
 constexpr WindowSpec kEasyrun{"Easyrun", "Easy run menu", 9705, 4785, -1, -1, true};
 constexpr WindowSpec kDat{"Dat", "Passive fixtures data", 10530, 8175, -1, -1, true};
 constexpr WindowSpec kDat2{"Dat2", "Intelligent RGB fixtures data", 6960, 3210, -1, -1, true};
@@ -50,9 +49,9 @@ QWidget* createWindow(WindowId id)
     case WindowId::dipDOR:
         return pendingWindow(kDipDor);
     case WindowId::Calc:
-        return pendingWindow(kCalc);
+        return power::createCalc();
     case WindowId::Calc2:
-        return pendingWindow(kCalc2);
+        return power::createCalc2();
     case WindowId::Easyrun:
         return pendingWindow(kEasyrun);
     case WindowId::Dat:

@@ -2,6 +2,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 namespace velantra::test
@@ -67,6 +69,55 @@ QString leversOn(QWidget* window, bool onIsLower, bool fourBank)
             on << QString::number(k);
     }
     return on.join(u',');
+}
+
+MessageBoxAnswerer::MessageBoxAnswerer()
+{
+    qApp->installEventFilter(this);
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer()
+{
+    qApp->removeEventFilter(this);
+}
+
+QStringList MessageBoxAnswerer::texts() const
+{
+    QStringList texts;
+    for (const MessageBoxSeen& box : seen_)
+        texts << box.text;
+    return texts;
+}
+
+bool MessageBoxAnswerer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show) {
+        if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+            // Answered from the box's own event loop, once exec() has started it.
+            QTimer::singleShot(0, this, [this, box = QPointer<QMessageBox>(box)] {
+                if (box)
+                    answer(box);
+            });
+        }
+    }
+    return false;
+}
+
+void MessageBoxAnswerer::answer(QMessageBox* box)
+{
+    if (whileOpen_)
+        whileOpen_();
+    seen_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                  box->isModal() && QApplication::activeModalWidget() == box});
+    QAbstractButton* button = box->button(QMessageBox::Ok);
+    if (!button)
+        button = box->defaultButton();
+    if (!button && !box->buttons().isEmpty())
+        button = box->buttons().constFirst();
+    if (button)
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        box->reject();
 }
 
 ProgramFixture::ProgramFixture()

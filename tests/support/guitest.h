@@ -9,8 +9,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace velantra::test
@@ -51,6 +53,37 @@ LeverLook lever(QWidget* window, int k, bool fourBank = false);
 // The levers of a bank whose ON rectangle is shown, e.g. "1,3,9"; "?" marks a lever with both or
 // neither rectangle shown.
 QString leversOn(QWidget* window, bool onIsLower, bool fourBank = false);
+
+// What a message box showed when it was answered.
+struct MessageBoxSeen {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    bool modal = false;
+};
+
+// While it exists, answers every message box as the user would, as soon as the box's own event
+// loop runs: first runs `whileOpen` (if set) with the box still open, then records what the box
+// showed and clicks its OK button (or, lacking one, its default or first button).
+class MessageBoxAnswerer : public QObject
+{
+public:
+    MessageBoxAnswerer();
+    ~MessageBoxAnswerer() override;
+    void setWhileOpen(std::function<void()> whileOpen) { whileOpen_ = std::move(whileOpen); }
+    const QList<MessageBoxSeen>& seen() const { return seen_; }
+    QStringList texts() const;
+    void clear() { seen_.clear(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void answer(QMessageBox* box);
+    std::function<void()> whileOpen_;
+    QList<MessageBoxSeen> seen_;
+};
 
 // The program as a user starts it: application look, registry and main window.
 class ProgramFixture
