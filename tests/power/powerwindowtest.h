@@ -112,8 +112,9 @@ inline QStringList clippedCaptions(QWidget* w)
         if (needed > button->width())
             clipped << button->objectName();
     }
+    // A frame's title starts 8 pixels in and needs a little room before the frame's right edge.
     for (auto* frame : w->findChildren<QGroupBox*>()) {
-        if (frame->fontMetrics().horizontalAdvance(frame->title()) + 16 > frame->width())
+        if (frame->fontMetrics().horizontalAdvance(frame->title()) + 12 > frame->width())
             clipped << frame->objectName();
     }
     return clipped;
