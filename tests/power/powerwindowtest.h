@@ -89,6 +89,19 @@ inline void enter(QWidget* w, const QString& entries)
     }
 }
 
+// The window's own controls (not those inside frames) in creation order: the first created lies
+// in front, so this is the stacking order from the front.
+inline QStringList creationOrder(QWidget* w)
+{
+    QStringList names;
+    const QObjectList children = w->children();
+    for (auto it = children.crbegin(); it != children.crend(); ++it) {
+        if ((*it)->isWidgetType())
+            names << (*it)->objectName();
+    }
+    return names;
+}
+
 // Every caption fits its control: no label, button or frame title is cut off at any side. A
 // label's caption is drawn on one line from the top of its contents; its ink must lie within
 // the label.

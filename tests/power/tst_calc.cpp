@@ -25,6 +25,7 @@ private slots:
     void opensInAverageModeWith350mA();
     void windowFollowsTheLayout();
     void tabOrder();
+    void figureBoxesRefuseTyping();
     void typedCounts_data();
     void typedCounts();
     void warningOncePerExcursionAndBlinking();
@@ -128,9 +129,27 @@ void CalcTest::windowFollowsTheLayout()
     for (const char* box : {"Text57", "Text58", "Text59", "Text60", "Text61", "Text62", "Text63"})
         QVERIFY2(child<QLineEdit>(w_, box)->isReadOnly(), box);
     QVERIFY(!child<QLineEdit>(w_, "Text1(0)")->isReadOnly());
-    // Earlier rows lie in front: the first created box over the last created label.
-    const QObjectList order = w_->children();
-    QVERIFY(order.indexOf(child(w_, "Text1(1)")) > order.indexOf(child(w_, "Label1")));
+    // Creation order, the first created in front.
+    const QStringList order = creationOrder(w_);
+    QCOMPARE(order.mid(0, 12).join(u' '), "Text1(1) Text1(0) Frame2 Text1(2) Option2 Option1 "
+                                          "Text3(14) Text4(14) Text2(14) Text1(14) Text4(13) "
+                                          "Text3(13)");
+    QCOMPARE(order.mid(58, 14).join(u' '), "Text1(4) Text1(3) Command1 Text63 Text62 Text61 "
+                                           "Text60 Text59 Text58 Text57 Frame1 Shape1 Label44 "
+                                           "Label43");
+    QCOMPARE(order.mid(order.size() - 4).join(u' '), "Label4 Label3 Label2 Label1");
+    QCOMPARE(order.size(), 57 + 7 + 2 + 2 + 1 + 1 + 44);
+    // Colours: model labels on window background with window text, Label44 on the active
+    // border colour; the figure boxes start white.
+    const QPalette& palette = w_->palette();
+    QCOMPARE(backgroundOf(w_, "Label8"), palette.color(QPalette::Base));
+    QCOMPARE(backgroundOf(w_, "Label28"), palette.color(QPalette::Base));
+    QCOMPARE(child(w_, "Label8")->palette().color(QPalette::WindowText),
+             palette.color(QPalette::Text));
+    QCOMPARE(backgroundOf(w_, "Label44"), palette.color(QPalette::Midlight));
+    QCOMPARE(child<QLabel>(w_, "Label13")->frameShape(), QFrame::Box);
+    QCOMPARE(child<QLabel>(w_, "Label13")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
+    QCOMPARE(child<QLineEdit>(w_, "Text2(7)")->alignment(), Qt::AlignCenter);
     // Everything lies within the client area, and no caption is cut off.
     for (QWidget* control : w_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         QVERIFY2(w_->rect().contains(control->geometry()), qPrintable(control->objectName()));
@@ -158,6 +177,16 @@ void CalcTest::tabOrder()
     QVERIFY2(text.contains("Option1 Option2 Text1(2) CC1_350 CC1_700 CC1_1000 CC2_1000 CC2_700 "
                            "CC2_350 Text1(0) Text1(1)"),
              qPrintable(text));
+}
+
+void CalcTest::figureBoxesRefuseTyping()
+{
+    typeInto(w_, "Text1(1)", "2");
+    for (const char* box : {"Text57", "Text59", "Text63"}) {
+        QVERIFY(child(w_, box)->focusPolicy() & Qt::TabFocus);
+        typeMore(w_, box, "5");
+        QCOMPARE(figures(w_), "2 0 | 4.6 0 0 0 | 4.6");
+    }
 }
 
 void CalcTest::typedCounts_data()

@@ -114,6 +114,15 @@ void Calc2Test::windowFollowsTheLayout()
     QCOMPARE(child<QLabel>(w_, "Label29")->text(), "Constant Current Output (CC)");
     QCOMPARE(child<QLabel>(w_, "Label20")->text(), "");
     QCOMPARE(child<QLabel>(w_, "Label19")->text(), "Sorvel RGB");
+    const QStringList order = creationOrder(w_);
+    QCOMPARE(order.mid(0, 8).join(u' '),
+             "Frame2 Text1(2) Option2 Option1 Text3(14) Text4(14) Text2(14) Text1(14)");
+    QCOMPARE(order.mid(57, 4).join(u' '), "Text1(3) Text1(1) Command1 Text63");
+    QCOMPARE(order.mid(order.size() - 2).join(u' '), "Label2 Label1");
+    // CC model labels on window background, CV model labels on caption-text colour.
+    QCOMPARE(backgroundOf(w_, "Label8"), w_->palette().color(QPalette::Base));
+    QCOMPARE(backgroundOf(w_, "Label28"), w_->palette().color(QPalette::HighlightedText));
+    QCOMPARE(backgroundOf(w_, "Label29"), w_->palette().color(QPalette::Midlight));
     QVERIFY(!w_->findChild<QWidget*>("Text1(0)"));
     QVERIFY(!w_->findChild<QWidget*>("Label31"));
     QCOMPARE(clippedCaptions(w_), QStringList{});
