@@ -1,31 +1,13 @@
 #include "app/windowcatalogue.h"
 
 #include "dip/configurators.h"
+#include "power/powerwindows.h"
 #include "sheets/sheetwindows.h"
-#include "ui/layoutbuilder.h"
 
 #include <QWidget>
 
 namespace velantra
 {
-namespace
-{
-
-using ui::WindowSpec;
-
-// Windows whose content is still to come: their caption and client area only.
-QWidget* pendingWindow(const WindowSpec& spec)
-{
-    auto* window = new QWidget;
-    ui::setUpWindow(window, spec);
-    return window;
-}
-
-constexpr WindowSpec kCalc{"Calc", "ORVO power configurator", 11145, 10320, 3690, 735};
-constexpr WindowSpec kCalc2{"Calc2", "ORVO 36 power configurator", 6630, 10320, 3690, 735};
-
-} // namespace
-
 QWidget* createWindow(WindowId id)
 {
     switch (id) {
@@ -40,9 +22,9 @@ QWidget* createWindow(WindowId id)
     case WindowId::dipDOR:
         return dip::createDipDOR();
     case WindowId::Calc:
-        return pendingWindow(kCalc);
+        return power::createCalc();
     case WindowId::Calc2:
-        return pendingWindow(kCalc2);
+        return power::createCalc2();
     case WindowId::Easyrun:
         return sheets::createEasyrun();
     case WindowId::Dat:

@@ -12,28 +12,6 @@ namespace velantra::test
 namespace
 {
 
-// Answers every warning box that opens while an action runs, with its OK button.
-class MessageBoxAnswerer : public QObject
-{
-public:
-    MessageBoxAnswerer()
-    {
-        timer_.setInterval(0);
-        connect(&timer_, &QTimer::timeout, this, [this] {
-            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
-                ++answered;
-                box->button(QMessageBox::Ok) ? box->button(QMessageBox::Ok)->click()
-                                             : box->reject();
-            }
-        });
-        timer_.start();
-    }
-    int answered = 0;
-
-private:
-    QTimer timer_;
-};
-
 QList<QAction*> commandsOf(const QList<QAction*>& actions)
 {
     QList<QAction*> commands;
@@ -62,7 +40,7 @@ QWidget* UserActions::randomOpenWindow()
 
 Action UserActions::next()
 {
-    MessageBoxAnswerer answerer;
+    MessageBoxAnswerer answerer; // every warning box is answered with OK
     QWidget* window = randomOpenWindow();
     const int roll = below(1000);
     Action action;
@@ -76,7 +54,7 @@ Action UserActions::next()
         action = clickButton(window);
     else
         action = tickTimer(window);
-    action.messageBoxes = answerer.answered;
+    action.messageBoxes = int(answerer.seen().size());
     counts_[action.description.section(u' ', 0, 0)]++;
     return action;
 }

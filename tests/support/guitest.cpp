@@ -5,6 +5,8 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QTimer>
@@ -119,6 +121,55 @@ QStringList clippedCaptions(QWidget* window)
     return clipped;
 }
 
+MessageBoxAnswerer::MessageBoxAnswerer()
+{
+    qApp->installEventFilter(this);
+}
+
+MessageBoxAnswerer::~MessageBoxAnswerer()
+{
+    qApp->removeEventFilter(this);
+}
+
+QStringList MessageBoxAnswerer::texts() const
+{
+    QStringList texts;
+    for (const MessageBoxSeen& box : seen_)
+        texts << box.text;
+    return texts;
+}
+
+bool MessageBoxAnswerer::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Show) {
+        if (auto* box = qobject_cast<QMessageBox*>(watched)) {
+            // Answered from the box's own event loop, once exec() has started it.
+            QTimer::singleShot(0, this, [this, box = QPointer<QMessageBox>(box)] {
+                if (box)
+                    answer(box);
+            });
+        }
+    }
+    return false;
+}
+
+void MessageBoxAnswerer::answer(QMessageBox* box)
+{
+    if (whileOpen_)
+        whileOpen_();
+    seen_.append({box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
+                  box->isModal() && QApplication::activeModalWidget() == box});
+    QAbstractButton* button = box->button(QMessageBox::Ok);
+    if (!button)
+        button = box->defaultButton();
+    if (!button && !box->buttons().isEmpty())
+        button = box->buttons().constFirst();
+    if (button)
+        QTest::mouseClick(button, Qt::LeftButton);
+    else
+        box->reject();
+}
+
 ProgramFixture::ProgramFixture()
     : registry_(std::make_unique<WindowRegistry>()), main_(std::make_unique<Main>(*registry_))
 {
@@ -143,6 +194,16 @@ QWidget* ProgramFixture::open(const QString& menuItem, WindowId expected)
     if (!window || !window->isVisible())
         qFatal("menu item %s did not show its window", qPrintable(menuItem));
     return window;
+}
+
+QStringList argumentsWithoutWarningLimit(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    if (!arguments.contains(QStringLiteral("-maxwarnings")))
+        arguments << QStringLiteral("-maxwarnings") << QStringLiteral("0");
+    return arguments;
 }
 
 } // namespace velantra::test

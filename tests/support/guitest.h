@@ -9,8 +9,10 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 namespace velantra::test
@@ -59,6 +61,36 @@ QString tabOrder(QWidget* from, int count);
 // whose indicator and caption are wider than the control, labels wider than one line where they
 // have room for one, frames whose title is wider than the frame.
 QStringList clippedCaptions(QWidget* window);
+// What a message box showed when it was answered.
+struct MessageBoxSeen {
+    QString title;
+    QString text;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QMessageBox::StandardButtons buttons;
+    bool modal = false;
+};
+
+// While it exists, answers every message box as the user would, as soon as the box's own event
+// loop runs: first runs `whileOpen` (if set) with the box still open, then records what the box
+// showed and clicks its OK button (or, lacking one, its default or first button).
+class MessageBoxAnswerer : public QObject
+{
+public:
+    MessageBoxAnswerer();
+    ~MessageBoxAnswerer() override;
+    void setWhileOpen(std::function<void()> whileOpen) { whileOpen_ = std::move(whileOpen); }
+    const QList<MessageBoxSeen>& seen() const { return seen_; }
+    QStringList texts() const;
+    void clear() { seen_.clear(); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void answer(QMessageBox* box);
+    std::function<void()> whileOpen_;
+    QList<MessageBoxSeen> seen_;
+};
 
 // The program as a user starts it: application look, registry and main window.
 class ProgramFixture
@@ -78,6 +110,10 @@ private:
     std::unique_ptr<Main> main_;
 };
 
+// The test's arguments, with no limit on the number of warnings logged (the offscreen platform
+// warns on every raise, which would otherwise hide later output).
+QStringList argumentsWithoutWarningLimit(int argc, char** argv);
+
 } // namespace velantra::test
 
 // A test's main: the application with the program's look, then the test object's functions.
@@ -87,5 +123,5 @@ private:
         QApplication app(argc, argv);                                                              \
         velantra::setUpApplication(app);                                                           \
         TestObject test;                                                                           \
-        return QTest::qExec(&test, argc, argv);                                                    \
+        return QTest::qExec(&test, velantra::test::argumentsWithoutWarningLimit(argc, argv));      \
     }

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
@@ -38,6 +39,17 @@ void tick(QWidget* window)
     QMetaObject::invokeMethod(window->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
 }
 
+// Answers every warning that a window shows while it is being prepared.
+void answerMessageBoxes(QObject* parent)
+{
+    auto* answerer = new QTimer(parent);
+    QObject::connect(answerer, &QTimer::timeout, [] {
+        if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()))
+            box->button(QMessageBox::Ok)->click();
+    });
+    answerer->start(0);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -54,6 +66,7 @@ int main(int argc, char** argv)
     WindowRegistry registry;
     Main main(registry);
     main.show();
+    answerMessageBoxes(&app);
 
     const Shot shots[] = {
         {"dip_dmx-fresh.png", "dip", [](QWidget*) {}},
@@ -133,6 +146,28 @@ int main(int argc, char** argv)
         {"dat2.png", "dati2", [](QWidget*) {}},
         {"dat3.png", "dati3", [](QWidget*) {}},
         {"dat4.png", "AT", [](QWidget*) {}},
+        {"calc-fresh.png", "power", [](QWidget* w) { tick(w); }},
+        {"calc-warnings.png", "power",
+         [](QWidget* w) {
+             click(w, "CC2_700");
+             tick(w);
+             click(w, "Option1");
+             type(w, "Text1(5)", "3");
+             type(w, "Text2(14)", "4");
+             type(w, "Text3(3)", "5");
+             type(w, "Text4(6)", "2.5");
+             tick(w);
+             tick(w);
+         }},
+        {"calc2-fresh.png", "power2", [](QWidget* w) { tick(w); }},
+        {"calc2-warnings.png", "power2",
+         [](QWidget* w) {
+             tick(w);
+             click(w, "Option1");
+             type(w, "Text1(1)", "11");
+             tick(w);
+             tick(w);
+         }},
     };
 
     bool ok = main.grab().save(out.filePath(QStringLiteral("main.png")));

@@ -1,0 +1,89 @@
+// ORVO 36 power configurator: one CC output in use, at most 9 LEDs per colour and 36 W in total.
+// The window is the 75 W window cut off before its CV half: the CV columns and their captions
+// lie beyond the client area, never seen but counted, and the CC #2 column stays disabled.
+#include "power/gridrows.h"
+#include "power/powerwindow.h"
+#include "power/powerwindows.h"
+
+namespace velantra::power
+{
+namespace
+{
+
+constexpr WindowSpec kWindow{"Calc2", "ORVO 36 power configurator", 6630, 10320, 3690, 735};
+
+// Tabs of Text1 … Text4, then the CC and the CV model label of the row.
+constexpr Grid kGrid{{
+    {46, 58, 71, 72, "Label8", "Pomra RGB", "Label28", "Belmira soft RGB"},
+    {108, 59, 73, 74, "Label10", "Pallaro RGB", "Label27", "Orsello 600 mm"},
+    {47, 60, 75, 76, "Label9", "Gemmo RGB ", "Label25", "Orsello 900 mm"},
+    {48, 61, 77, 78, "Label4", "Tessino RGB380 mm", "Label26", "Quellin 600mm"},
+    {49, 62, 79, 80, "Label3", "Tessino RGB 560 mm", "Label23", "Quellin 900 mm"},
+    {50, 63, 81, 82, "Label6", "Tessino RGB 740 mm", "Label24", "Ribbo 390 mm"},
+    {51, 64, 83, 84, "Label5", "Tessino RGB 920 mm", "Label21", "Ribbo690 mm"},
+    {52, 65, 85, 86, "Label12", "Ondrel RGB ", "Label22", "Ribbo 1090 mm"},
+    {53, 66, 87, 88, "Label11", "Corvale RGB big", "Label19", "Sorvel RGB"},
+    {54, 67, 89, 90, "Label1", "Corvale RGB small", "Label20", ""},
+    {55, 68, 91, 92, "Label2", "Aldrace adjustable RGB", "Label17", ""},
+    {56, 69, 93, 94, "Label7", "Orsello classic", "Label18", ""},
+    {57, 70, 95, 96, "Label14", "Orsello Magnetic", "Label15", ""},
+    {97, 98, 100, 99, "Label13", "Tizzano RGB (700mA)", "Label16", ""},
+}};
+
+constexpr auto kLayout = joinRows(
+    std::array{
+        frame("Frame2", "CC2 curr.", {1920, 7080, 975, 975}, 113).set(Hidden),
+        current350("CC2_350", "Frame2", 116),
+        current700("CC2_700", "Frame2", 115),
+        current1000("CC2_1000", "Frame2", 114),
+        inputBox(kGrid, 1, 2),
+        option("Option2", "Average power", {4680, 8280, 1575, 255}, 107),
+        option("Option1", "Nominal power", {4680, 8760, 1575, 255}, 106),
+        timer("Timer1"),
+    },
+    gridBoxes(kGrid, Disabled),
+    std::array{
+        inputBox(kGrid, 1, 1),
+        button("Command1", "Reset", {5280, 9600, 855, 495}, 45),
+        totalBox(43),
+        figureBox("Text62", {8760, 8280, 540, 285}, 40),
+        figureBox("Text61", {8760, 8760, 540, 285}, 39),
+        figureBox("Text60", {3840, 8760, 420, 285}, 37).set(Disabled),
+        figureBox("Text59", {1560, 8760, 420, 285}, 35).set(Disabled),
+        figureBox("Text58", {3840, 8280, 420, 285}, 33).set(Disabled),
+        figureBox("Text57", {1560, 8280, 420, 285}, 31),
+        frame("Frame1", "CC curr.(mA)", {600, 7080, 1095, 975}, 109),
+        current1000("CC1_1000", "Frame1", 112).set(Hidden | Disabled),
+        current700("CC1_700", "Frame1", 111).set(Disabled),
+        current350("CC1_350", "Frame1", 110),
+        shape(Kind::Bar, "Shape2", {6960, 120, 4695, 9015}),
+        shape(Kind::Bar, "Shape1", {480, 9480, 5895, 735}),
+        unitLabel("Label44", {4320, 9720, 495, 255}).withFont(kArial12Bold),
+        unitLabel("Label43", {9480, 8760, 495, 255}),
+        unitLabel("Label42", {9480, 8280, 495, 255}),
+        unitLabel("Label41", {4320, 8760, 495, 255}).set(Hidden),
+        unitLabel("Label40", {2040, 8760, 495, 255}).set(Hidden),
+        label("Label39", "Nominal power", {840, 9720, 2775, 375}, -1).withFont(kArial12Bold),
+        label("Label38", "Power Out CV 1", {6720, 8280, 1815, 375}, -1),
+        label("Label37", "Power Out CV 2", {6720, 8760, 1815, 375}, -1),
+        label("Label36", "Power CC 2", {2760, 8760, 855, 255}, -1).set(Hidden),
+        label("Label35", "Power CC 1", {600, 8760, 855, 375}, -1).set(Hidden),
+        label("Label34", "Tot. led CC 2", {2760, 8280, 975, 255}, -1).set(Hidden),
+        label("Label33", "Tot. led ", {600, 8280, 975, 255}, -1),
+        label("Label32", "#1          #2", {6720, 1200, 1215, 255}, -1).withFont(kArial12Bold),
+        label("Label30", "Constant Voltage Outputs (CV)", {6720, 600, 3615, 255}, -1)
+            .withFont(kArial12Bold),
+        label("Label29", "Constant Current Output (CC)", {960, 600, 3735, 255}, -1)
+            .withFont(kArial12Bold)
+            .colours(kActiveBorder),
+    },
+    modelLabels(kGrid, {kWindowBackground, kWindowText, kCaptionText, kDefaultColour}));
+
+} // namespace
+
+QWidget* createCalc2()
+{
+    return new PowerWindow(kWindow, kLayout, Orvo36Power());
+}
+
+} // namespace velantra::power

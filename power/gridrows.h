@@ -1,0 +1,156 @@
+#pragma once
+
+// Layout rows shared by the two power windows: the fourteen grid rows of input boxes and model
+// labels, the figure boxes, the current choices and the headings, built from per-window data.
+
+#include "power/fixturepowertable.h"
+#include "ui/layouttable.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+namespace velantra::power
+{
+
+using namespace ui;
+
+constexpr Font kArial12Bold{"Arial", 12, 700};
+constexpr Font kSansSerif975Bold{"MS Sans Serif", 9.75, 700};
+constexpr Colour kCaptionText = 0x80000009;
+
+// One grid row: the tab index of each input box and the labels that name its fixtures.
+struct GridRow {
+    int tab1, tab2, tab3, tab4;
+    std::string_view ccLabel, ccModel, cvLabel, cvModel;
+};
+using Grid = std::array<GridRow, kRows>;
+
+struct ModelLabelColours {
+    Colour ccBack, ccText, cvBack, cvText;
+};
+
+// Names of the input boxes: column c (1 … 4), index 0 … 14.
+constexpr std::string_view kBoxNames[4][kRows + 1] = {
+    {"Text1(0)", "Text1(1)", "Text1(2)", "Text1(3)", "Text1(4)", "Text1(5)", "Text1(6)", "Text1(7)",
+     "Text1(8)", "Text1(9)", "Text1(10)", "Text1(11)", "Text1(12)", "Text1(13)", "Text1(14)"},
+    {"Text2(0)", "Text2(1)", "Text2(2)", "Text2(3)", "Text2(4)", "Text2(5)", "Text2(6)", "Text2(7)",
+     "Text2(8)", "Text2(9)", "Text2(10)", "Text2(11)", "Text2(12)", "Text2(13)", "Text2(14)"},
+    {"Text3(0)", "Text3(1)", "Text3(2)", "Text3(3)", "Text3(4)", "Text3(5)", "Text3(6)", "Text3(7)",
+     "Text3(8)", "Text3(9)", "Text3(10)", "Text3(11)", "Text3(12)", "Text3(13)", "Text3(14)"},
+    {"Text4(0)", "Text4(1)", "Text4(2)", "Text4(3)", "Text4(4)", "Text4(5)", "Text4(6)", "Text4(7)",
+     "Text4(8)", "Text4(9)", "Text4(10)", "Text4(11)", "Text4(12)", "Text4(13)", "Text4(14)"},
+};
+
+constexpr int kColumnLeft[4] = {720, 1560, 6720, 7560};
+constexpr int kCCModelLeft = 2760;
+constexpr int kCVModelLeft = 8280;
+
+constexpr int rowTop(int row)
+{
+    return 1560 + 360 * (row - 1);
+}
+
+// Input box `row` of column `column` (1 … 4): 300 × 285, centred, empty.
+constexpr Control inputBox(const Grid& grid, int column, int row, unsigned flags = 0)
+{
+    const GridRow& r = grid[std::size_t(row - 1)];
+    const int tabs[4] = {r.tab1, r.tab2, r.tab3, r.tab4};
+    return textBox(kBoxNames[column - 1][row], "", {kColumnLeft[column - 1], rowTop(row), 300, 285},
+                   tabs[column - 1])
+        .set(Centred | flags);
+}
+
+// The grid boxes in the order in which both windows create them: Text3(14), Text4(14),
+// Text2(14), Text1(14), then Text4(r), Text3(r) from row 13 up, then Text2(13) … Text2(1),
+// then Text1(13) … Text1(3).
+constexpr std::array<Control, 54> gridBoxes(const Grid& grid, unsigned text2Flags = 0)
+{
+    std::array<Control, 54> rows{};
+    std::size_t at = 0;
+    rows[at++] = inputBox(grid, 3, 14);
+    rows[at++] = inputBox(grid, 4, 14);
+    rows[at++] = inputBox(grid, 2, 14, text2Flags);
+    rows[at++] = inputBox(grid, 1, 14);
+    for (int row = 13; row >= 1; --row) {
+        rows[at++] = inputBox(grid, 4, row);
+        rows[at++] = inputBox(grid, 3, row);
+    }
+    for (int row = 13; row >= 1; --row)
+        rows[at++] = inputBox(grid, 2, row, text2Flags);
+    for (int row = 13; row >= 3; --row)
+        rows[at++] = inputBox(grid, 1, row);
+    return rows;
+}
+
+constexpr int labelNumber(std::string_view name)
+{
+    int number = 0;
+    for (char c : name.substr(name.find_first_of("0123456789")))
+        number = number * 10 + (c - '0');
+    return number;
+}
+
+// The 28 model labels, created in descending order of their number.
+constexpr std::array<Control, 2 * kRows> modelLabels(const Grid& grid, ModelLabelColours colours)
+{
+    std::array<Control, 2 * kRows> rows{};
+    for (int row = 1; row <= kRows; ++row) {
+        const GridRow& r = grid[std::size_t(row - 1)];
+        const int top = rowTop(row);
+        rows[std::size_t(2 * row - 2)] =
+            label(r.ccLabel, r.ccModel, {kCCModelLeft, top, 1815, 285}, -1)
+                .set(Border | Centred)
+                .colours(colours.ccBack, colours.ccText);
+        rows[std::size_t(2 * row - 1)] =
+            label(r.cvLabel, r.cvModel, {kCVModelLeft, top, 1815, 285}, -1)
+                .set(Border | Centred)
+                .colours(colours.cvBack, colours.cvText);
+    }
+    std::sort(rows.begin(), rows.end(), [](const Control& a, const Control& b) {
+        return labelNumber(a.name) > labelNumber(b.name);
+    });
+    return rows;
+}
+
+// A figure box: read-only, centred, "0".
+constexpr Control figureBox(std::string_view name, Twips r, int tab)
+{
+    return textBox(name, "0", r, tab).set(ReadOnly | Centred);
+}
+
+// Text63, the total power.
+constexpr Control totalBox(int tab)
+{
+    return figureBox("Text63", {3360, 9720, 900, 300}, tab).withFont(kSansSerif975Bold);
+}
+
+constexpr Control unitLabel(std::string_view name, Twips r)
+{
+    return label(name, "W", r, -1);
+}
+
+// The three current choices of one CC output in its frame, 350 at the top.
+constexpr Control current350(std::string_view name, std::string_view frame, int tab)
+{
+    return option(name, "350", {120, 240, 615, 195}, tab).in(frame);
+}
+constexpr Control current700(std::string_view name, std::string_view frame, int tab)
+{
+    return option(name, "700", {120, 480, 615, 195}, tab).in(frame);
+}
+constexpr Control current1000(std::string_view name, std::string_view frame, int tab)
+{
+    return option(name, "1000", {120, 720, 735, 195}, tab).in(frame);
+}
+
+// Joins arrays of layout rows into one table, at compile time.
+template <std::size_t... N> constexpr auto joinRows(const std::array<Control, N>&... parts)
+{
+    std::array<Control, (N + ...)> out{};
+    std::size_t at = 0;
+    ((std::copy(parts.begin(), parts.end(), out.begin() + std::ptrdiff_t(at)), at += N), ...);
+    return out;
+}
+
+} // namespace velantra::power

@@ -1,0 +1,245 @@
+#include "power/powerwindow.h"
+
+#include "ui/colours.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+
+namespace velantra::power
+{
+namespace
+{
+
+constexpr double kFontPoints = 7.5;
+const QString kWarningTitle = QStringLiteral("Error!");
+
+// The decimal separator of the user's locale (its first character, should it have more).
+char16_t decimalSeparator()
+{
+    const QString point = QLocale().decimalPoint();
+    return point.isEmpty() ? u'.' : point.front().unicode();
+}
+
+QString qstr(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// Figure boxes by Readout.
+constexpr std::u16string_view kReadoutNames[] = {u"Text57", u"Text58", u"Text59", u"Text60",
+                                                 u"Text62", u"Text61", u"Text63"};
+constexpr std::u16string_view kCurrentNames[2][3] = {{u"CC1_350", u"CC1_700", u"CC1_1000"},
+                                                     {u"CC2_350", u"CC2_700", u"CC2_1000"}};
+
+QStringView view(std::u16string_view s)
+{
+    return QStringView(s.data(), qsizetype(s.size()));
+}
+
+} // namespace
+
+PowerWindow::PowerWindow(const ui::WindowSpec& window, std::span<const ui::Control> layout,
+                         const PowerVariant& variant, QWidget* parent)
+    : QWidget(parent), budget_(variant, *this, decimalSeparator())
+{
+    ui::setUpWindow(this, window);
+    // The program's Arial 8 pt is a little wide for these tight captions ("Power CC 1" would
+    // wrap in its 57 pixels); half a point less makes every caption fit.
+    QFont font = QApplication::font();
+    font.setPointSizeF(kFontPoints);
+    setFont(font);
+    controls_ = ui::buildLayout(this, layout);
+    raiseTallCaptions();
+    findControls();
+    connectProcedures();
+    Form_Load();
+    timer1_->start();
+}
+
+// The headings' Arial 12 pt bold is taller than their 17-pixel labels and would lose the bottoms
+// of "p" and "(": the top of the line, above the capitals, is empty, so the text moves up into it.
+void PowerWindow::raiseTallCaptions()
+{
+    for (QLabel* label : findChildren<QLabel*>()) {
+        const int overflow = label->fontMetrics().height() - label->contentsRect().height();
+        if (overflow > 0 && label->frameShape() == QFrame::NoFrame)
+            label->setContentsMargins(0, -overflow, 0, 0);
+    }
+}
+
+void PowerWindow::findControls()
+{
+    for (std::size_t column = 0; column < boxes_.size(); ++column) {
+        for (int index = 0; index <= kRows; ++index) {
+            const QString name = QStringLiteral("Text%1(%2)").arg(column + 1).arg(index);
+            boxes_[column][std::size_t(index)] = qobject_cast<QLineEdit*>(controls_.find(name));
+            Q_ASSERT_X(index == 0 || boxes_[column][std::size_t(index)], "PowerWindow",
+                       qPrintable(name));
+        }
+    }
+    for (std::size_t i = 0; i < readouts_.size(); ++i)
+        readouts_[i] = controls_.get<QLineEdit>(view(kReadoutNames[i]));
+    for (std::size_t cc = 0; cc < 2; ++cc) {
+        for (std::size_t current = 0; current < 3; ++current)
+            currents_[cc][current] = controls_.get<QRadioButton>(view(kCurrentNames[cc][current]));
+    }
+    label39_ = controls_.get<QLabel>(u"Label39");
+    option1_ = controls_.get<QRadioButton>(u"Option1");
+    option2_ = controls_.get<QRadioButton>(u"Option2");
+    command1_ = controls_.get<QPushButton>(u"Command1");
+    timer1_ = controls_.get<QTimer>(u"Timer1");
+}
+
+void PowerWindow::connectProcedures()
+{
+    using Change = void (PowerWindow::*)(int);
+    constexpr Change changes[] = {&PowerWindow::Text1_Change, &PowerWindow::Text2_Change,
+                                  &PowerWindow::Text3_Change, &PowerWindow::Text4_Change};
+    for (std::size_t column = 0; column < boxes_.size(); ++column) {
+        for (int index = 0; index <= kRows; ++index) {
+            if (QLineEdit* edit = boxes_[column][std::size_t(index)]) {
+                connect(edit, &QLineEdit::textChanged, this,
+                        [this, change = changes[column], index] { (this->*change)(index); });
+            }
+        }
+    }
+    connect(option1_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option1_Click();
+    });
+    connect(option2_, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            Option2_Click();
+    });
+    connect(command1_, &QPushButton::clicked, this, &PowerWindow::Command1_Click);
+    connect(timer1_, &QTimer::timeout, this, &PowerWindow::Timer1_Timer);
+}
+
+void PowerWindow::Form_Load()
+{
+    budget_.Load();
+}
+
+// The index of the changed box plays no part: a computation reads its whole column. A change
+// of Text1(0) thus recomputes CC #1 from rows 1 … 14 and changes nothing.
+void PowerWindow::Text1_Change(int)
+{
+    budget_.OutputComputation(Output::CC1);
+}
+
+void PowerWindow::Text2_Change(int)
+{
+    budget_.OutputComputation(Output::CC2);
+}
+
+void PowerWindow::Text3_Change(int)
+{
+    budget_.OutputComputation(Output::CV1);
+}
+
+void PowerWindow::Text4_Change(int)
+{
+    budget_.OutputComputation(Output::CV2);
+}
+
+void PowerWindow::Option1_Click()
+{
+    budget_.SwitchMode(false);
+}
+
+void PowerWindow::Option2_Click()
+{
+    budget_.SwitchMode(true);
+}
+
+void PowerWindow::Command1_Click()
+{
+    budget_.Reset();
+}
+
+void PowerWindow::Timer1_Timer()
+{
+    budget_.PeriodicPass();
+}
+
+QLineEdit* PowerWindow::box(Output column, int row) const
+{
+    return boxes_[std::size_t(column)][std::size_t(row)];
+}
+
+QRadioButton* PowerWindow::currentButton(Output cc, Current current) const
+{
+    return currents_[cc == Output::CC1 ? 0 : 1][std::size_t(current)];
+}
+
+std::u16string PowerWindow::boxText(Output column, int row) const
+{
+    return box(column, row)->text().toStdU16String();
+}
+
+void PowerWindow::clearBox(Output column, int row)
+{
+    box(column, row)->setText(QString()); // a box that held text runs its change procedure
+}
+
+void PowerWindow::setBoxEnabled(Output column, int row, bool enabled)
+{
+    box(column, row)->setEnabled(enabled);
+}
+
+void PowerWindow::setBoxLook(Output column, int row, BoxLook look)
+{
+    const ui::Colour colour = look == BoxLook::Blocked ? ui::kGrey : ui::kWindowBackground;
+    // The window's own palette: the box's may already hold the grey.
+    ui::setBackground(box(column, row), ui::toQColor(colour, palette()));
+}
+
+void PowerWindow::setReadoutText(Readout which, std::u16string_view text)
+{
+    readout(which)->setText(view(text).toString());
+}
+
+void PowerWindow::setReadoutRed(Readout which, bool red)
+{
+    ui::setBackground(readout(which), ui::toQColor(red ? ui::kRed : ui::kWhite, palette()));
+}
+
+bool PowerWindow::readoutIsWhite(Readout which) const
+{
+    return ui::background(readout(which)) == ui::toQColor(ui::kWhite, palette());
+}
+
+void PowerWindow::setTotalCaption(std::string_view caption)
+{
+    label39_->setText(qstr(caption));
+}
+
+void PowerWindow::warn(std::string_view message)
+{
+    QMessageBox box(QMessageBox::Warning, kWarningTitle, qstr(message), QMessageBox::Ok, this);
+    box.exec();
+}
+
+void PowerWindow::selectAverageMode()
+{
+    ui::deselect(option1_);
+    option2_->setChecked(true); // runs Option2_Click when it was not selected
+}
+
+void PowerWindow::selectCurrent(Output cc, Current current)
+{
+    currentButton(cc, current)->setChecked(true);
+}
+
+bool PowerWindow::isCurrentSelected(Output cc, Current current) const
+{
+    return currentButton(cc, current)->isChecked();
+}
+
+} // namespace velantra::power

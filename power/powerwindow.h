@@ -1,0 +1,79 @@
+#pragma once
+
+#include "power/powerbudget.h"
+#include "ui/layoutbuilder.h"
+
+#include <QWidget>
+#include <array>
+#include <span>
+
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QTimer;
+
+namespace velantra::power
+{
+
+// A power configurator window: the grid of fixture counts of one controller, its figures and
+// warnings. The two controllers differ in their variant data and layout table only.
+//
+// Every procedure runs through the window's PowerBudget; a change that a procedure makes to a
+// box runs that box's change procedure at once, nested, as the user's change would. The
+// periodic pass waits while any of the window's procedures is running, a warning included.
+class PowerWindow : public QWidget, private PowerPanel
+{
+    Q_OBJECT
+public:
+    PowerWindow(const ui::WindowSpec& window, std::span<const ui::Control> layout,
+                const PowerVariant& variant, QWidget* parent = nullptr);
+
+    const PowerBudget& budget() const { return budget_; }
+
+    void Form_Load();
+    void Text1_Change(int index);
+    void Text2_Change(int index);
+    void Text3_Change(int index);
+    void Text4_Change(int index);
+    void Option1_Click();
+    void Option2_Click();
+    void Command1_Click();
+    void Timer1_Timer();
+
+private:
+    void raiseTallCaptions();
+    void findControls();
+    void connectProcedures();
+    QLineEdit* box(Output column, int row) const;
+    QLineEdit* readout(Readout which) const { return readouts_[std::size_t(which)]; }
+    QRadioButton* currentButton(Output cc, Current current) const;
+
+    // PowerPanel
+    std::u16string boxText(Output column, int row) const override;
+    void clearBox(Output column, int row) override;
+    void setBoxEnabled(Output column, int row, bool enabled) override;
+    void setBoxLook(Output column, int row, BoxLook look) override;
+    void setReadoutText(Readout which, std::u16string_view text) override;
+    void setReadoutRed(Readout which, bool red) override;
+    bool readoutIsWhite(Readout which) const override;
+    void setTotalCaption(std::string_view caption) override;
+    void warn(std::string_view message) override;
+    void selectAverageMode() override;
+    void selectCurrent(Output cc, Current current) override;
+    bool isCurrentSelected(Output cc, Current current) const override;
+
+    ui::Controls controls_;
+    // Input boxes by column and index; Text1(0), where the window has it, belongs to no output.
+    std::array<std::array<QLineEdit*, kRows + 1>, 4> boxes_{};
+    std::array<QLineEdit*, 7> readouts_{};
+    std::array<std::array<QRadioButton*, 3>, 2> currents_{};
+    QLabel* label39_ = nullptr;
+    QRadioButton* option1_ = nullptr;
+    QRadioButton* option2_ = nullptr;
+    QPushButton* command1_ = nullptr;
+    QTimer* timer1_ = nullptr;
+    PowerBudget budget_;
+};
+
+} // namespace velantra::power
