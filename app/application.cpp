@@ -13,6 +13,8 @@ void setUpApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("velantra"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
+    // Layouts name the classic Windows faces; these are their metric-compatible stand-ins.
+    QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     QFont font(QStringLiteral("Arial"));
     font.setPointSizeF(8);
     QApplication::setFont(font);

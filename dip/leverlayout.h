@@ -14,6 +14,8 @@
 namespace velantra::dip
 {
 
+using ui::join;
+
 enum class Bank : std::uint8_t { Twelve, Four };
 enum class Row : std::uint8_t { Upper, Lower };
 
@@ -77,15 +79,6 @@ template <int from, int to> constexpr auto leverShapes(const BankGeometry& g)
     for (int i = 0; i < count; ++i)
         rows[std::size_t(i)] = leverShape(g, from > to ? from - i : from + i);
     return rows;
-}
-
-// Joins arrays of layout rows into one table, at compile time.
-template <typename T, std::size_t... N> constexpr auto join(const std::array<T, N>&... parts)
-{
-    std::array<T, (N + ...)> out{};
-    std::size_t at = 0;
-    ((std::copy(parts.begin(), parts.end(), out.begin() + std::ptrdiff_t(at)), at += N), ...);
-    return out;
 }
 
 } // namespace velantra::dip

@@ -31,7 +31,7 @@ constexpr Grid kGrid{{
 
 constexpr std::string_view kColumnNumbers = "#1          #2";
 
-constexpr auto kLayout = joinRows(
+constexpr auto kLayout = join(
     std::array{
         inputBox(kGrid, 1, 1),
         // Part of the Text1 array but of no output: it is never read, cleared or blocked.

@@ -30,7 +30,7 @@ constexpr Grid kGrid{{
     {97, 98, 100, 99, "Label13", "Tizzano RGB (700mA)", "Label16", ""},
 }};
 
-constexpr auto kLayout = joinRows(
+constexpr auto kLayout = join(
     std::array{
         frame("Frame2", "CC2 curr.", {1920, 7080, 975, 975}, 113).set(Hidden),
         current350("CC2_350", "Frame2", 116),

@@ -144,13 +144,4 @@ constexpr Control current1000(std::string_view name, std::string_view frame, int
     return option(name, "1000", {120, 720, 735, 195}, tab).in(frame);
 }
 
-// Joins arrays of layout rows into one table, at compile time.
-template <std::size_t... N> constexpr auto joinRows(const std::array<Control, N>&... parts)
-{
-    std::array<Control, (N + ...)> out{};
-    std::size_t at = 0;
-    ((std::copy(parts.begin(), parts.end(), out.begin() + std::ptrdiff_t(at)), at += N), ...);
-    return out;
-}
-
 } // namespace velantra::power

@@ -55,11 +55,25 @@ PowerWindow::PowerWindow(const ui::WindowSpec& window, std::span<const ui::Contr
     font.setPointSizeF(kFontPoints);
     setFont(font);
     controls_ = ui::buildLayout(this, layout);
+    keepKeyboardOutOfSight();
     raiseTallCaptions();
     findControls();
     connectProcedures();
     Form_Load();
     timer1_->start();
+}
+
+// A control placed beyond the client area can never be seen. Tabbing into such a box and typing
+// would change the totals with nothing on the screen to show why: it takes no focus.
+void PowerWindow::keepKeyboardOutOfSight()
+{
+    for (QWidget* control : findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (rect().intersects(control->geometry()))
+            continue;
+        control->setFocusPolicy(Qt::NoFocus);
+        for (QWidget* inner : control->findChildren<QWidget*>())
+            inner->setFocusPolicy(Qt::NoFocus);
+    }
 }
 
 // The headings' Arial 12 pt bold is taller than their 17-pixel labels and would lose the bottoms

@@ -42,6 +42,7 @@ public:
     void Timer1_Timer();
 
 private:
+    void keepKeyboardOutOfSight();
     void raiseTallCaptions();
     void findControls();
     void connectProcedures();

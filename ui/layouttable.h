@@ -5,6 +5,8 @@
 // a table into widgets. Tables are constexpr arrays in each window's own file and read like the
 // device documentation: `option("Option8", "Show 0", {240, 240, 975, 255}, 15).in("Frame3")`.
 
+#include <algorithm>
+#include <array>
 #include <cstdint>
 #include <string_view>
 
@@ -145,6 +147,15 @@ constexpr Control shape(Kind kind, std::string_view name, Twips r, Colour fill =
 constexpr Control timer(std::string_view name)
 {
     return {Kind::Timer, name};
+}
+
+// Joins arrays of layout rows into one table, at compile time.
+template <typename T, std::size_t... N> constexpr auto join(const std::array<T, N>&... parts)
+{
+    std::array<T, (N + ...)> out{};
+    std::size_t at = 0;
+    ((std::copy(parts.begin(), parts.end(), out.begin() + std::ptrdiff_t(at)), at += N), ...);
+    return out;
 }
 
 // Properties of a top-level window.
