@@ -35,7 +35,9 @@ constexpr auto kLayout = join(
     std::array{
         inputBox(kGrid, 1, 1),
         // Part of the Text1 array but of no output: it is never read, cleared or blocked.
-        textBox("Text1(0)", "", {4920, 480, 300, 285}, 117).set(Centred),
+        textBox("Text1(0)", "", {4920, 480, 300, 285}, 117)
+            .set(Centred)
+            .named("Spare box, counts nothing"),
         frame("Frame2", "CC2 mA", {1920, 7080, 975, 975}, 113),
         current350("CC2_350", "Frame2", 116),
         current700("CC2_700", "Frame2", 115),
@@ -59,7 +61,7 @@ constexpr auto kLayout = join(
         current1000("CC1_1000", "Frame1", 112),
         current700("CC1_700", "Frame1", 111),
         current350("CC1_350", "Frame1", 110),
-        shape(Kind::Bar, "Shape1", {480, 9480, 5895, 735}),
+        shape(Kind::Bar, "Shape1", {480, 9480, 5895, 735}).named("Outline of the total"),
         unitLabel("Label44", {4320, 9720, 495, 255}).withFont(kArial12Bold).colours(kActiveBorder),
         unitLabel("Label43", {9480, 8760, 495, 255}),
         unitLabel("Label42", {9480, 8280, 495, 255}),
@@ -85,7 +87,7 @@ constexpr auto kLayout = join(
 
 QWidget* createCalc()
 {
-    return new PowerWindow(kWindow, kLayout, Orvo75Power());
+    return new PowerWindow(kWindow, kLayout, kGrid, Orvo75Power());
 }
 
 } // namespace velantra::power

@@ -56,8 +56,8 @@ constexpr auto kLayout = join(
         current1000("CC1_1000", "Frame1", 112).set(Hidden | Disabled),
         current700("CC1_700", "Frame1", 111).set(Disabled),
         current350("CC1_350", "Frame1", 110),
-        shape(Kind::Bar, "Shape2", {6960, 120, 4695, 9015}),
-        shape(Kind::Bar, "Shape1", {480, 9480, 5895, 735}),
+        shape(Kind::Bar, "Shape2", {6960, 120, 4695, 9015}).named("Outline of the CV outputs"),
+        shape(Kind::Bar, "Shape1", {480, 9480, 5895, 735}).named("Outline of the total"),
         unitLabel("Label44", {4320, 9720, 495, 255}).withFont(kArial12Bold),
         unitLabel("Label43", {9480, 8760, 495, 255}),
         unitLabel("Label42", {9480, 8280, 495, 255}),
@@ -83,7 +83,7 @@ constexpr auto kLayout = join(
 
 QWidget* createCalc2()
 {
-    return new PowerWindow(kWindow, kLayout, Orvo36Power());
+    return new PowerWindow(kWindow, kLayout, kGrid, Orvo36Power());
 }
 
 } // namespace velantra::power

@@ -42,10 +42,25 @@ QStringView view(std::u16string_view s)
     return QStringView(s.data(), qsizetype(s.size()));
 }
 
+// What a screen reader calls the outputs, the columns of the grid and the figure boxes.
+const QString kOutputNames[] = {QStringLiteral("CC #1"), QStringLiteral("CC #2"),
+                                QStringLiteral("CV #1"), QStringLiteral("CV #2")};
+
+// The output whose figure a box shows; the total shows none.
+constexpr Output kReadoutOutputs[] = {Output::CC1, Output::CC2, Output::CC1,
+                                      Output::CC2, Output::CV1, Output::CV2};
+
+QString readoutName(std::size_t which)
+{
+    const QString& output = kOutputNames[std::size_t(kReadoutOutputs[which])];
+    return Readout(which) <= Readout::LedCC2 ? QStringLiteral("LEDs per colour, %1").arg(output)
+                                             : QStringLiteral("Power %1, watts").arg(output);
+}
+
 } // namespace
 
 PowerWindow::PowerWindow(const ui::WindowSpec& window, std::span<const ui::Control> layout,
-                         const PowerVariant& variant, QWidget* parent)
+                         const Grid& grid, const PowerVariant& variant, QWidget* parent)
     : QWidget(parent), budget_(variant, *this, decimalSeparator())
 {
     ui::setUpWindow(this, window);
@@ -58,6 +73,7 @@ PowerWindow::PowerWindow(const ui::WindowSpec& window, std::span<const ui::Contr
     keepKeyboardOutOfSight();
     raiseTallCaptions();
     findControls();
+    nameBoxes(grid);
     connectProcedures();
     Form_Load();
     timer1_->start();
@@ -108,6 +124,31 @@ void PowerWindow::findControls()
     option2_ = controls_.get<QRadioButton>(u"Option2");
     command1_ = controls_.get<QPushButton>(u"Command1");
     timer1_ = controls_.get<QTimer>(u"Timer1");
+}
+
+// The grid boxes and the figure boxes have no caption of their own: a screen reader names a
+// grid box by its output and the fixture of its row, as a sighted user reads the column heading
+// and the model label. The total's name follows the mode (setTotalCaption).
+void PowerWindow::nameBoxes(const Grid& grid)
+{
+    for (std::size_t column = 0; column < boxes_.size(); ++column) {
+        for (int row = 1; row <= kRows; ++row) {
+            const GridRow& r = grid[std::size_t(row - 1)];
+            QString model = qstr(column < 2 ? r.ccModel : r.cvModel).trimmed();
+            if (model.isEmpty()) {
+                model = QStringLiteral("row %1").arg(row);
+                // The empty model label still shows its border.
+                const QString side = column < 2 ? QStringLiteral("CC") : QStringLiteral("CV");
+                controls_.get<QLabel>(qstr(column < 2 ? r.ccLabel : r.cvLabel))
+                    ->setAccessibleName(QStringLiteral("%1 %2, no fixture").arg(side, model));
+            }
+            box(Output(column), row)
+                ->setAccessibleName(
+                    QStringLiteral("%1 count, %2").arg(kOutputNames[column], model));
+        }
+    }
+    for (std::size_t which = 0; which < std::size(kReadoutOutputs); ++which)
+        readouts_[which]->setAccessibleName(readoutName(which));
 }
 
 void PowerWindow::connectProcedures()
@@ -232,6 +273,7 @@ bool PowerWindow::readoutIsWhite(Readout which) const
 void PowerWindow::setTotalCaption(std::string_view caption)
 {
     label39_->setText(qstr(caption));
+    readout(Readout::Total)->setAccessibleName(qstr(caption) + QStringLiteral(", watts"));
 }
 
 void PowerWindow::warn(std::string_view message)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "power/gridrows.h"
 #include "power/powerbudget.h"
 #include "ui/layoutbuilder.h"
 
@@ -26,7 +27,8 @@ class PowerWindow : public QWidget, private PowerPanel
 {
     Q_OBJECT
 public:
-    PowerWindow(const ui::WindowSpec& window, std::span<const ui::Control> layout,
+    // `grid` names the fixtures of each row, as the layout's model labels show them.
+    PowerWindow(const ui::WindowSpec& window, std::span<const ui::Control> layout, const Grid& grid,
                 const PowerVariant& variant, QWidget* parent = nullptr);
 
     const PowerBudget& budget() const { return budget_; }
@@ -45,6 +47,7 @@ private:
     void keepKeyboardOutOfSight();
     void raiseTallCaptions();
     void findControls();
+    void nameBoxes(const Grid& grid);
     void connectProcedures();
     QLineEdit* box(Output column, int row) const;
     QLineEdit* readout(Readout which) const { return readouts_[std::size_t(which)]; }
