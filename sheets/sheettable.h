@@ -8,6 +8,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 namespace velantra::sheets
@@ -100,6 +101,12 @@ const SheetTable& tunes();           // Dat4
 
 // Every spreadsheet table, for the generator.
 std::span<const SheetTable* const> tables();
+
+// What a picture holds, in words for a screen reader: the title, the number of rows and the
+// column headings ("RGB Passive Fixtures, table of 27 rows: Fixture, N. led, …"); a heading over
+// numbered sub-headings reads "Dip 2 (1 to 4)".
+std::string describe(const SheetTable& table);
+std::string describe(const ShowList& list);
 
 // The colour of a bar's colour name; black for a name it does not know.
 std::uint32_t colourNamed(std::string_view name);

@@ -32,31 +32,44 @@ QString resource(const PictureFile& file)
     return QString::fromUtf8(file.resource.data(), qsizetype(file.resource.size()));
 }
 
+// A sheet whose window draws one table; a screen reader hears what the table holds.
+QWidget* tableWindow(const WindowSpec& spec, const SheetTable& table)
+{
+    auto* window = new SheetWindow(spec, resource(table.picture));
+    window->setAccessibleDescription(QString::fromStdString(describe(table)));
+    return window;
+}
+
 } // namespace
 
 QWidget* createEasyrun()
 {
-    return new SheetWindow(kEasyrun, {}, kEasyrunLayout);
+    auto* window = new SheetWindow(kEasyrun, {}, kEasyrunLayout);
+    window->findChild<QWidget*>(QStringLiteral("Picture1"))
+        ->setAccessibleDescription(QString::fromStdString(describe(showList())));
+    window->findChild<QWidget*>(QStringLiteral("Picture2"))
+        ->setAccessibleDescription(QString::fromStdString(describe(speedTable())));
+    return window;
 }
 
 QWidget* createDat()
 {
-    return new SheetWindow(kDat, resource(kPassivePicture));
+    return tableWindow(kDat, passiveFixtures());
 }
 
 QWidget* createDat2()
 {
-    return new SheetWindow(kDat2, resource(kRgbPicture));
+    return tableWindow(kDat2, rgbFixtures());
 }
 
 QWidget* createDat3()
 {
-    return new SheetWindow(kDat3, resource(kDorPicture));
+    return tableWindow(kDat3, dorFixtures());
 }
 
 QWidget* createDat4()
 {
-    return new SheetWindow(kDat4, resource(kTunesPicture));
+    return tableWindow(kDat4, tunes());
 }
 
 } // namespace velantra::sheets
