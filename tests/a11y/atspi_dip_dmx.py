@@ -2,68 +2,9 @@
 """Drives the program through the accessibility bus, as a screen reader user would: opens the
 ORVO 75 configurator from the menu, types an address into the "DMX address" box, and reads the
 levers that are ON from the bank's description. Exits the program through its menu."""
-import sys
-import time
-
 import pyatspi
 
-
-def wait_for(find, what, seconds=20):
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        found = find()
-        if found is not None:
-            return found
-        time.sleep(0.1)
-    sys.exit(f"FAIL: {what} not found")
-
-
-def descendants(node, depth=0):
-    if node is None or depth > 12:
-        return
-    for child in node:
-        if child is None:
-            continue
-        yield child
-        yield from descendants(child, depth + 1)
-
-
-def find(node, role=None, name=None):
-    for child in descendants(node):
-        if (role is None or child.getRoleName() == role) and (name is None or child.name == name):
-            return child
-    return None
-
-
-def application():
-    for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "velantra":
-            return app
-    return None
-
-
-def menu_item(app, path):
-    node = find(app, "menu bar")
-    for caption in path:
-        node = find(node, "menu item", caption)
-        if node is None:
-            sys.exit(f"FAIL: menu item {caption} not found")
-    return node
-
-
-def press(node):
-    action = node.queryAction()
-    for i in range(action.nActions):
-        if action.getName(i) in ("press", "click", "activate", "Press", "SetFocus"):
-            action.doAction(i)
-            return
-    action.doAction(0)
-
-
-def check(label, got, expected):
-    print(f"{label}: {got!r}")
-    if got != expected:
-        sys.exit(f"FAIL: {label}: expected {expected!r}, got {got!r}")
+from atspi_support import application, check, find, menu_item, press, wait_for
 
 
 app = wait_for(application, "the program on the accessibility bus")

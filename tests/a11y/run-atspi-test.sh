@@ -1,12 +1,20 @@
 #!/usr/bin/env bash
 # Runs the program under a virtual X server with its own session bus and accessibility bus, and
 # lets the accessibility client script drive it. Usage: run-atspi-test.sh <velantra> <script>
+#
+# The X server picks a free display itself (-displayfd): with xvfb-run -a, two runs started at
+# once, by ctest -j or by another user of the machine, took the same number and one failed.
 set -euo pipefail
 program=$1
 script=$2
-inner=$(mktemp)
-trap 'rm -f "$inner"' EXIT
-cat > "$inner" <<INNER
+work=$(mktemp -d)
+xvfb=
+cleanup() {
+    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+cat > "$work/inner" <<INNER
 set -euo pipefail
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_QPA_PLATFORM=xcb
 /usr/libexec/at-spi-bus-launcher --launch-immediately &
@@ -22,5 +30,14 @@ else wait \$pid || { echo "FAIL: the program exited with \$?"; status=1; }; fi
 kill \$launcher 2>/dev/null || true
 exit \$status
 INNER
-export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
-exec xvfb-run -a dbus-run-session -- bash "$inner"
+# Servers that start at the same moment can still pick one number: they start one at a time.
+exec 4>"${TMPDIR:-/tmp}/velantra-atspi-xvfb.lock"
+flock -w 30 4
+Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" 4>&- 2>"$work/xvfb.log" &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+flock -u 4
+if [ ! -s "$work/display" ]; then cat "$work/xvfb.log"; echo "FAIL: no X server"; exit 1; fi
+export DISPLAY=:$(head -n1 "$work/display")
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
+dbus-run-session -- bash "$work/inner"
