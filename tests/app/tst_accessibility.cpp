@@ -64,6 +64,8 @@ private slots:
     void totalFollowsTheMode();
     void sheetsSayWhatTheirPicturesHold_data();
     void sheetsSayWhatTheirPicturesHold();
+    void warningsAreAlerts_data();
+    void warningsAreAlerts();
 
 private:
     std::unique_ptr<ProgramFixture> program_;
@@ -197,6 +199,50 @@ void AccessibilityTest::sheetsSayWhatTheirPicturesHold()
     QWidget* window = program_->open(item, WindowId(id));
     QWidget* holder = picture.isEmpty() ? window : child(window, picture);
     QCOMPARE(accessibleText(holder, QAccessible::Description), description);
+}
+
+void AccessibilityTest::warningsAreAlerts_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("warning");
+    QTest::newRow("Calc") << "power" << int(WindowId::Calc) << "Text1(5)"
+                          << "3"
+                          << "Max 6 led / colour on each constant current output !";
+    QTest::newRow("Calc2") << "power2" << int(WindowId::Calc2) << "Text1(6)"
+                           << "3"
+                           << "Max 9 led / colour on each constant current output !";
+}
+
+// A screen reader reads a box of the alert role out as soon as it shows, title and text.
+void AccessibilityTest::warningsAreAlerts()
+{
+    QFETCH(QString, item);
+    QFETCH(int, id);
+    QFETCH(QString, box);
+    QFETCH(QString, count);
+    QFETCH(QString, warning);
+    QWidget* window = program_->open(item, WindowId(id));
+    MessageBoxAnswerer answerer;
+    QAccessible::Role role = QAccessible::NoRole;
+    QString name;
+    QStringList labels;
+    answerer.setWhileOpen([&] {
+        auto* shown = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(shown);
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(shown);
+        role = face->role();
+        name = face->text(QAccessible::Name);
+        for (QLabel* label : shown->findChildren<QLabel*>())
+            labels << accessibleText(label, QAccessible::Name);
+    });
+    typeInto(window, box, count);
+    QCOMPARE(answerer.texts(), QStringList{warning});
+    QCOMPARE(role, QAccessible::AlertMessage);
+    QCOMPARE(name, "Error!");
+    QVERIFY2(labels.contains(warning), qPrintable(labels.join(u'|')));
 }
 
 VELANTRA_TEST_MAIN(AccessibilityTest)
