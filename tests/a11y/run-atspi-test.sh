@@ -9,8 +9,15 @@ program=$1
 script=$2
 work=$(mktemp -d)
 xvfb=
+# A server that is shutting down may still hold parts of its display while a new one starts
+# and takes the same number: servers start and stop one at a time.
+lock() { flock -w 60 4; }
 cleanup() {
-    [ -n "$xvfb" ] && kill "$xvfb" 2>/dev/null
+    if [ -n "$xvfb" ]; then
+        lock || true
+        kill "$xvfb" 2>/dev/null || true
+        wait "$xvfb" 2>/dev/null || true
+    fi
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -30,9 +37,8 @@ else wait \$pid || { echo "FAIL: the program exited with \$?"; status=1; }; fi
 kill \$launcher 2>/dev/null || true
 exit \$status
 INNER
-# Servers that start at the same moment can still pick one number: they start one at a time.
 exec 4>"${TMPDIR:-/tmp}/velantra-atspi-xvfb.lock"
-flock -w 30 4
+lock
 Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" 4>&- 2>"$work/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
@@ -40,4 +46,7 @@ flock -u 4
 if [ ! -s "$work/display" ]; then cat "$work/xvfb.log"; echo "FAIL: no X server"; exit 1; fi
 export DISPLAY=:$(head -n1 "$work/display")
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
-dbus-run-session -- bash "$work/inner"
+status=0
+dbus-run-session -- bash "$work/inner" 4>&- || status=$?
+if [ $status -ne 0 ]; then echo "X server on $DISPLAY:"; cat "$work/xvfb.log"; fi
+exit $status
