@@ -2,8 +2,8 @@
 # Runs the program under a virtual X server with its own session bus and accessibility bus, and
 # lets the accessibility client script drive it. Usage: run-atspi-test.sh <velantra> <script>
 #
-# The X server picks a free display itself (-displayfd): with xvfb-run -a, two runs started at
-# once, by ctest -j or by another user of the machine, took the same number and one failed.
+# The X server picks a free display itself (-displayfd): xvfb-run -a lets two runs started at
+# once, by ctest -j or by another user of the machine, choose the same number.
 set -euo pipefail
 program=$1
 script=$2
@@ -33,17 +33,15 @@ else wait \$pid || { echo "FAIL: the program exited with \$?"; status=1; }; fi
 kill \$launcher 2>/dev/null || true
 exit \$status
 INNER
-# Runs side by side (ctest -j) now and then left a program unable to reach its own server
-# while the other run's server started or stopped: one run at a time, a second or two each.
-exec 4>"${TMPDIR:-/tmp}/velantra-atspi.lock"
-flock -w 100 4
-Xvfb -displayfd 3 -nolisten tcp -screen 0 1280x1024x24 3>"$work/display" 4>&- 2>"$work/xvfb.log" &
+# -noreset: the accessibility bus launcher connects, sets its root window property and leaves;
+# a server that resets when its last client leaves drops the program connecting meanwhile.
+Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" 2>"$work/xvfb.log" &
 xvfb=$!
 for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
 if [ ! -s "$work/display" ]; then cat "$work/xvfb.log"; echo "FAIL: no X server"; exit 1; fi
 export DISPLAY=:$(head -n1 "$work/display")
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
 status=0
-dbus-run-session -- bash "$work/inner" 4>&- || status=$?
+dbus-run-session -- bash "$work/inner" || status=$?
 if [ $status -ne 0 ]; then echo "X server on $DISPLAY:"; cat "$work/xvfb.log"; fi
 exit $status
