@@ -199,6 +199,8 @@ void AccessibilityTest::sheetsSayWhatTheirPicturesHold()
     QWidget* window = program_->open(item, WindowId(id));
     QWidget* holder = picture.isEmpty() ? window : child(window, picture);
     QCOMPARE(accessibleText(holder, QAccessible::Description), description);
+    QCOMPARE(QAccessible::queryAccessibleInterface(holder)->role(),
+             picture.isEmpty() ? QAccessible::Window : QAccessible::Graphic);
 }
 
 void AccessibilityTest::warningsAreAlerts_data()
