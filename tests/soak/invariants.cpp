@@ -139,8 +139,12 @@ Snapshot snapshotAll(const WindowRegistry& registry)
 {
     Snapshot snapshot;
     for (int id = 0; id < kWindowCount; ++id) {
-        if (QWidget* w = registry.window(WindowId(id)))
-            snapshot.insert(w, describe(w));
+        QWidget* w = registry.window(WindowId(id));
+        if (!w)
+            continue;
+        snapshot.described.insert(w, describe(w));
+        if (isPowerWindow(w))
+            snapshot.power.insert(w, lookOf(w));
     }
     return snapshot;
 }
@@ -158,10 +162,17 @@ QString checkInvariants(const WindowRegistry& registry, const Snapshot& before, 
                     return failure;
             }
         }
+        if (isPowerWindow(w)) {
+            const auto was = before.power.constFind(w);
+            const QString failure =
+                checkPowerWindow(w, was == before.power.cend() ? nullptr : &*was, done);
+            if (!failure.isEmpty())
+                return failure;
+        }
         // No window changes another. Inside a warning box's event loop every window's own
         // timer may tick, so the comparison holds only for actions that showed no box.
-        if (w != done.window && done.messageBoxes == 0 && before.contains(w) &&
-            before.value(w) != describe(w))
+        if (w != done.window && done.messageBoxes == 0 && before.described.contains(w) &&
+            before.described.value(w) != describe(w))
             return QStringLiteral("%1 changed by an action in another window").arg(w->objectName());
     }
     return {};

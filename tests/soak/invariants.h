@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/windowregistry.h"
+#include "tests/soak/powerinvariants.h"
 #include "tests/soak/useractions.h"
 
 #include <QHash>
@@ -9,8 +10,12 @@
 namespace velantra::test
 {
 
-// What each open window shows, as text, to tell whether an action changed it.
-using Snapshot = QHash<QWidget*, QString>;
+// What each open window shows, as text, to tell whether an action changed it; and for the power
+// windows what their checks compare with.
+struct Snapshot {
+    QHash<QWidget*, QString> described;
+    QHash<QWidget*, PowerLook> power;
+};
 Snapshot snapshotAll(const WindowRegistry& registry);
 
 // Checks what must hold after every action; returns what failed, or an empty text.

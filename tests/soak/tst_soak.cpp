@@ -2,6 +2,7 @@
 // windows, with the invariants that must always hold checked after every action.
 //   VELANTRA_SOAK_SEED     the seed (printed, so that a failure can be replayed exactly)
 //   VELANTRA_SOAK_ACTIONS  how many actions (default 20000)
+//   VELANTRA_SOAK_TRACE    set: prints every action, to follow a replay up to its failure
 #include "tests/soak/invariants.h"
 #include "tests/soak/useractions.h"
 #include "tests/support/guitest.h"
@@ -33,11 +34,14 @@ void SoakTest::randomUserActions()
 
     ProgramFixture program;
     UserActions user(program, seed);
+    const bool trace = qEnvironmentVariableIsSet("VELANTRA_SOAK_TRACE");
     QElapsedTimer clock;
     clock.start();
     for (int i = 0; i < actions; ++i) {
         const Snapshot before = snapshotAll(program.registry());
         const Action done = user.next();
+        if (trace)
+            qInfo("%d: %s (%d warnings)", i, qPrintable(done.description), done.messageBoxes);
         const QString failure = checkInvariants(program.registry(), before, done);
         if (!failure.isEmpty()) {
             QFAIL(qPrintable(QStringLiteral("action %1 (%2), seed %3: %4")

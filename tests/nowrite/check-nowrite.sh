@@ -1,0 +1,73 @@
+#!/usr/bin/env bash
+# The program has no network and writes no files. Runs a scripted session under strace -f (the
+# soak test: every window through a few thousand user actions, and the program itself started and
+# stopped) and fails if any process of it opens a socket, connects, or opens, creates, renames,
+# links or removes a file or folder for writing.
+#
+#   check-nowrite.sh <tst_soak> <velantra> [actions]
+#
+# Without strace the check is skipped (exit 77), except under CI=true, where it fails.
+set -uo pipefail
+
+soak=${1:?usage: check-nowrite.sh <tst_soak> <velantra> [actions]}
+program=${2:?usage: check-nowrite.sh <tst_soak> <velantra> [actions]}
+actions=${3:-3000}
+
+if ! command -v strace >/dev/null; then
+    echo "strace is not installed (Debian package strace)"
+    [ "${CI:-}" = true ] && exit 1
+    exit 77
+fi
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+# Qt asks for its runtime folder at start-up and creates it when it is missing: give it one.
+mkdir -m 700 "$work/runtime"
+
+calls=socket,socketpair,connect,open,openat,openat2,creat,rename,renameat,renameat2,link,linkat
+calls+=,symlink,symlinkat,unlink,unlinkat,mkdir,mkdirat,rmdir,truncate
+
+# Runs one session; every process gets its own trace file, so that no line is split.
+traced() {
+    local name=$1
+    shift
+    env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
+        strace -f -ff -qq -e trace="$calls" -o "$work/$name" "$@"
+}
+
+VELANTRA_SOAK_ACTIONS=$actions traced soak "$soak" >"$work/soak.log" 2>&1
+status=$?
+if [ $status -ne 0 ]; then
+    tail -n 30 "$work/soak.log"
+    echo "the scripted session failed (exit $status)"
+    exit 1
+fi
+# The program as installed runs it: start-up, the main window, then the end by SIGTERM.
+traced program timeout -s TERM 3 "$program" >"$work/program.log" 2>&1
+status=$?
+if [ $status -ne 124 ]; then
+    tail -n 30 "$work/program.log"
+    echo "the program ended before it was stopped (exit $status)"
+    exit 1
+fi
+
+cat "$work"/soak.* "$work"/program.* >"$work/all"
+opened=$(grep -cE '\bopen(at2?)?\(' "$work/all")
+if [ "$opened" -lt 10 ]; then
+    echo "the trace shows only $opened opened files: strace did not follow the program"
+    exit 1
+fi
+
+runtime_check="mkdir(\"$work/runtime\", 0700) = -1 EEXIST"
+offending=$(grep -E \
+    -e '\b(socket|socketpair|connect|creat|rename|renameat2?|link|linkat|symlink|symlinkat)\(' \
+    -e '\b(unlink|unlinkat|mkdir|mkdirat|rmdir|truncate)\(' \
+    -e '\bopen(at2?)?\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)' "$work/all" |
+    grep -vF "$runtime_check")
+if [ -n "$offending" ]; then
+    echo "the program opened sockets or wrote to the file system:"
+    echo "$offending"
+    exit 1
+fi
+echo "no socket, no file opened for writing ($opened files opened for reading, $actions actions)"
