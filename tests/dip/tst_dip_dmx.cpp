@@ -1,5 +1,5 @@
 // The ORVO 75 configurator, driven through its window as an installer uses it.
-#include "tests/support/guitest.h"
+#include "tests/dip/dipwindow.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -20,22 +20,6 @@ QString on12(QWidget* w)
 QString on4(QWidget* w)
 {
     return leversOn(w, true, true);
-}
-bool checked(QWidget* w, const char* name)
-{
-    return child<QAbstractButton>(w, name)->isChecked();
-}
-bool enabled(QWidget* w, const char* name)
-{
-    return child(w, name)->isEnabled();
-}
-QString text1(QWidget* w)
-{
-    return child<QLineEdit>(w, "Text1")->text();
-}
-bool errorShown(QWidget* w)
-{
-    return !child<QLabel>(w, "Label7")->isHidden();
 }
 } // namespace
 
