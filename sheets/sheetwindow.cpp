@@ -10,7 +10,7 @@ namespace velantra::sheets
 
 SheetWindow::SheetWindow(const ui::WindowSpec& spec, const QString& background,
                          std::span<const ui::Control> layout)
-    : picture_(background)
+    : picture_(background.isEmpty() ? QImage() : QImage(background))
 {
     ui::setUpWindow(this, spec);
     ui::setBackground(this, ui::toQColor(spec.background, palette()));
@@ -22,7 +22,7 @@ void SheetWindow::paintEvent(QPaintEvent*)
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, picture_);
+    painter.drawImage(0, 0, picture_);
 }
 
 } // namespace velantra::sheets

@@ -2,7 +2,7 @@
 
 #include "ui/layouttable.h"
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 #include <span>
 
@@ -18,13 +18,13 @@ class SheetWindow : public QWidget
 public:
     SheetWindow(const ui::WindowSpec& spec, const QString& background,
                 std::span<const ui::Control> layout = {});
-    const QPixmap& picture() const { return picture_; }
+    const QImage& picture() const { return picture_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QImage picture_;
 };
 
 } // namespace velantra::sheets

@@ -89,7 +89,7 @@ QWidget* createControl(const Control& c, QWidget* parent)
     case Kind::Button:
         return new QPushButton(qstr(c.caption), parent);
     case Kind::Picture: {
-        auto* box = new PictureBox(QPixmap(qstr(c.caption)), parent);
+        auto* box = new PictureBox(qstr(c.caption), toPixels(c.rect).size(), parent);
         box->setBordered(c.flags & Border);
         return box;
     }

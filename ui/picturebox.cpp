@@ -1,11 +1,23 @@
 #include "ui/picturebox.h"
 
+#include <QImageReader>
 #include <QPainter>
 
 namespace velantra::ui
 {
 
-PictureBox::PictureBox(const QPixmap& picture, QWidget* parent) : QWidget(parent), picture_(picture)
+QImage readVisiblePart(const QString& path, QSize area)
+{
+    QImageReader reader(path);
+    const QRect visible = QRect(QPoint(), reader.size()) & QRect(QPoint(), area);
+    if (visible.isEmpty())
+        return {};
+    reader.setClipRect(visible);
+    return reader.read();
+}
+
+PictureBox::PictureBox(const QString& path, QSize area, QWidget* parent)
+    : QWidget(parent), picture_(readVisiblePart(path, area))
 {
     setAutoFillBackground(true);
 }
@@ -21,7 +33,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const int inset = bordered_ ? 2 : 0;
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
-    painter.drawPixmap(inset, inset, picture_);
+    painter.drawImage(inset, inset, picture_);
     if (bordered_) {
         painter.setClipping(false);
         painter.setPen(palette().color(QPalette::Dark));

@@ -1,26 +1,31 @@
 #pragma once
 
-#include <QPixmap>
+#include <QImage>
 #include <QWidget>
 
 namespace velantra::ui
 {
 
+// Reads the part of a picture that an area of the given size, drawing it unscaled from its
+// top-left corner, can ever show. Decoders that can (JPEG) decode only that part.
+QImage readVisiblePart(const QString& path, QSize area);
+
 // Draws its picture at natural size from the top-left corner, clipped to its area, over its
-// background colour.
+// background colour. It keeps only the part of the picture its area can show.
 class PictureBox : public QWidget
 {
     Q_OBJECT
 public:
-    PictureBox(const QPixmap& picture, QWidget* parent);
-    const QPixmap& picture() const { return picture_; }
+    PictureBox(const QString& path, QSize area, QWidget* parent);
+    // What the box keeps and draws: the top-left part of the picture, at most the box's size.
+    const QImage& picture() const { return picture_; }
     void setBordered(bool bordered);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QPixmap picture_;
+    QImage picture_;
     bool bordered_ = false;
 };
 

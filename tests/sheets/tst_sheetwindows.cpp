@@ -19,9 +19,9 @@ QImage shown(QWidget* widget)
     return grab.toImage().convertToFormat(QImage::Format_RGB32);
 }
 
-QImage pictureOf(const QPixmap& pixmap)
+QImage pictureOf(const QImage& picture)
 {
-    return pixmap.toImage().convertToFormat(QImage::Format_RGB32);
+    return picture.convertToFormat(QImage::Format_RGB32);
 }
 
 // The window shows its picture unscaled from the top-left corner, cut off at the client area's
@@ -173,12 +173,17 @@ void SheetWindowsTest::easyrun()
     auto* speeds = child<ui::PictureBox>(w, "Picture2");
     QCOMPARE(shows->geometry(), QRect(8, 8, 361, 305));
     QCOMPARE(speeds->geometry(), QRect(384, 168, 257, 145));
-    QCOMPARE(shows->picture().size(), QSize(725, 599));
+    const QImage showList(QStringLiteral(":/sheets/showlist.jpg"));
+    const QImage speedTable(QStringLiteral(":/sheets/speeds.png"));
+    QCOMPARE(showList.size(), QSize(725, 599));
+    QCOMPARE(speedTable.size(), QSize(257, 143));
+    // A box keeps only what it can show: the white rest of the show list is never drawn.
+    QCOMPARE(shows->picture().size(), QSize(361, 305));
     QCOMPARE(speeds->picture().size(), QSize(257, 143));
     QCOMPARE(ui::background(speeds), ui::toQColor(ui::kActiveBorder, speeds->palette()));
 
-    checkNaturalSize(shows, pictureOf(shows->picture()));
-    checkNaturalSize(speeds, pictureOf(speeds->picture()));
+    checkNaturalSize(shows, pictureOf(showList));
+    checkNaturalSize(speeds, pictureOf(speedTable));
     // The boxes keep their places when the window grows.
     w->resize(900, 600);
     QCOMPARE(speeds->geometry(), QRect(384, 168, 257, 145));
