@@ -32,16 +32,35 @@ DipBank::DipBank(const ui::Controls& controls, Bank bank, Row onRow) : onRow_(on
 
 void DipBank::set(int lever, bool on)
 {
-    const LeverPair& pair = levers_.at(std::size_t(lever - 1));
-    QWidget* onRect = onRow_ == Row::Upper ? pair.upper : pair.lower;
-    QWidget* offRect = onRow_ == Row::Upper ? pair.lower : pair.upper;
-    // Show first, then hide: both happen before the next paint.
-    (on ? onRect : offRect)->setVisible(true);
-    (on ? offRect : onRect)->setVisible(false);
-    if (on_[std::size_t(lever - 1)] != on) {
-        on_[std::size_t(lever - 1)] = on;
+    const std::size_t index = std::size_t(lever - 1);
+    Q_ASSERT(index < on_.size());
+    on_[index] = on;
+    if (holds_ == 0) {
+        draw(index);
         describe();
     }
+}
+
+void DipBank::release()
+{
+    Q_ASSERT(holds_ > 0);
+    if (--holds_ > 0)
+        return;
+    for (std::size_t index = 0; index < levers_.size(); ++index)
+        draw(index);
+    describe();
+}
+
+void DipBank::draw(std::size_t index)
+{
+    const LeverPair& pair = levers_[index];
+    QWidget* onRect = onRow_ == Row::Upper ? pair.upper : pair.lower;
+    QWidget* offRect = onRow_ == Row::Upper ? pair.lower : pair.upper;
+    // Show first, then hide: both happen before the next paint. A rectangle already in the
+    // wanted state is left alone, so an unmoved lever is not repainted.
+    const bool on = on_[index];
+    (on ? onRect : offRect)->setVisible(true);
+    (on ? offRect : onRect)->setVisible(false);
 }
 
 void DipBank::describe()
@@ -53,8 +72,11 @@ void DipBank::describe()
         if (on_[k])
             on << QString::number(k + 1);
     }
-    body_->setAccessibleDescription(QStringLiteral("Levers ON: ") +
-                                    (on.isEmpty() ? QStringLiteral("none") : on.join(u", ")));
+    const QString description =
+        QStringLiteral("Levers ON: ") + (on.isEmpty() ? QStringLiteral("none") : on.join(u", "));
+    // Assistive technology hears of a change only when there is one.
+    if (body_->accessibleDescription() != description)
+        body_->setAccessibleDescription(description);
 }
 
 bool DipBank::isOn(int lever) const

@@ -30,17 +30,25 @@ public:
     int size() const { return int(levers_.size()); }
     bool exists() const { return !levers_.empty(); }
 
-    // Shows the rectangle of the ON or the OFF row and hides the other one.
+    // Shows the rectangle of the ON or the OFF row and hides the other one; while the bank is
+    // held, when the outermost hold is released.
     void set(int lever, bool on);
+
+    // Holding the bank makes the levers set in the meantime move together at the release, so
+    // a lever set OFF and back ON by one procedure keeps its rectangle and is not repainted.
+    void hold() { ++holds_; }
+    void release();
 
     // What the drawing shows; for checks only: no procedure reads a lever back.
     bool isOn(int lever) const;
 
 private:
+    void draw(std::size_t index);
     void describe();
 
     std::vector<LeverPair> levers_;
-    std::vector<bool> on_;
+    std::vector<bool> on_; // where each lever is set, drawn or not yet
+    int holds_ = 0;
     QWidget* body_ = nullptr;
     Row onRow_ = Row::Lower;
 };

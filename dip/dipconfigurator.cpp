@@ -21,6 +21,28 @@ QString qstr(std::string_view s)
 
 const QString kAddressOne = QStringLiteral("1");
 
+// For the length of a procedure, the levers it sets move together at its end.
+class HeldBanks
+{
+public:
+    HeldBanks(DipBank& twelve, DipBank& four) : twelve_(twelve), four_(four)
+    {
+        twelve_.hold();
+        four_.hold();
+    }
+    ~HeldBanks()
+    {
+        twelve_.release();
+        four_.release();
+    }
+    HeldBanks(const HeldBanks&) = delete;
+    HeldBanks& operator=(const HeldBanks&) = delete;
+
+private:
+    DipBank& twelve_;
+    DipBank& four_;
+};
+
 } // namespace
 
 DipConfigurator::DipConfigurator(const ConfiguratorSpec& spec, QWidget* parent)
@@ -59,6 +81,7 @@ void DipConfigurator::connectProcedures()
         Q_ASSERT(button);
         const bool isOption = qobject_cast<QRadioButton*>(button) != nullptr;
         connect(button, &QAbstractButton::toggled, this, [this, &procedure, isOption](bool on) {
+            const HeldBanks held(twelve_, four_);
             if (on)
                 run(procedure.whenChecked);
             else if (!isOption)
@@ -69,6 +92,7 @@ void DipConfigurator::connectProcedures()
 
 void DipConfigurator::Form_Load()
 {
+    const HeldBanks held(twelve_, four_);
     enableControls(spec_.profile.masterControls, false);
     run(spec_.profile.loadSteps);
     // The address levers start from the text of Text1, exactly as after any change of it, so
@@ -78,6 +102,7 @@ void DipConfigurator::Form_Load()
 
 void DipConfigurator::Text1_Change()
 {
+    const HeldBanks held(twelve_, four_);
     const AddressMap& map = spec_.addressMap;
     for (int lever : map)
         twelve_.set(lever, false);
@@ -99,6 +124,7 @@ void DipConfigurator::Text1_Change()
 
 void DipConfigurator::Option1_Click()
 {
+    const HeldBanks held(twelve_, four_);
     timer1_->stop();
     if (option1_->isChecked()) {
         enableControls(spec_.profile.dmxControls, true);
@@ -109,6 +135,7 @@ void DipConfigurator::Option1_Click()
 
 void DipConfigurator::Option2_Click()
 {
+    const HeldBanks held(twelve_, four_);
     run(spec_.profile.masterPreset);
     if (option2_->isChecked()) {
         enableControls(spec_.profile.dmxControls, false);
@@ -120,6 +147,7 @@ void DipConfigurator::Option2_Click()
 
 void DipConfigurator::Timer1_Timer()
 {
+    const HeldBanks held(twelve_, four_);
     const ModeProfile& profile = spec_.profile;
     run(profile.pollFixed);
     for (const SelectionMap& map : profile.selectionMaps) {
