@@ -1,7 +1,6 @@
 #include "app/mainwindow.h"
 
 #include "app/windowregistry.h"
-#include "ui/appicon.h"
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"
 
@@ -84,7 +83,6 @@ Main::Main(WindowRegistry& registry, QWidget* parent) : QMainWindow(parent), reg
 
     setObjectName(qstr(kWindow.name));
     setWindowTitle(qstr(kWindow.caption));
-    setWindowIcon(applicationIcon());
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // The client area below the menu bar has the window's size and position.

@@ -1,6 +1,5 @@
 #include "ui/layoutbuilder.h"
 
-#include "ui/appicon.h"
 #include "ui/colours.h"
 #include "ui/picturebox.h"
 #include "ui/shape.h"
@@ -198,7 +197,7 @@ void setUpWindow(QWidget* window, const WindowSpec& spec)
 {
     window->setObjectName(qstr(spec.name));
     window->setWindowTitle(qstr(spec.caption));
-    window->setWindowIcon(applicationIcon());
+    // No icon of its own: a window shows the application's, decoded once for all of them.
     if (spec.sizable) {
         window->setWindowFlags(Qt::Window);
     } else {
