@@ -1,6 +1,6 @@
 // The benchmark: medians over repeated runs, each beside its floor measured in the same run.
 //   velantra-bench [repetitions]      prints a Markdown table
-// Run it under xvfb-run for real painting, or with QT_QPA_PLATFORM=offscreen.
+// Run it under xvfb-run for real painting (make bench), or with QT_QPA_PLATFORM=offscreen.
 #include "app/application.h"
 #include "bench/probes.h"
 
@@ -14,16 +14,25 @@ using namespace velantra::bench;
 namespace
 {
 
-// Runs this program as a probe and returns what it printed, or its wall time in ms.
-double probe(const QString& self, const QString& mode, bool wallTime)
+struct ProbeResult {
+    double wallMilliseconds = 0;
+    QStringList printed; // the numbers the probe printed
+};
+
+// Runs this program as a probe; a probe that fails ends the benchmark.
+ProbeResult probe(const QString& self, const QString& mode, const QStringList& arguments = {})
 {
     QProcess process;
+    process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     QElapsedTimer clock;
     clock.start();
-    process.start(self, {QStringLiteral("--probe"), mode});
-    process.waitForFinished(60000);
+    process.start(self, QStringList{QStringLiteral("--probe"), mode} + arguments);
+    if (!process.waitForFinished(120000) || process.exitCode() != 0)
+        qFatal("probe %s failed", qPrintable(mode));
     const double elapsed = double(clock.nsecsElapsed()) / 1e6;
-    return wallTime ? elapsed : process.readAllStandardOutput().trimmed().toDouble();
+    return {elapsed, QString::fromLatin1(process.readAllStandardOutput())
+                         .split(u' ', Qt::SkipEmptyParts)
+                         .replaceInStrings(QStringLiteral("\n"), QString())};
 }
 
 void row(const QString& what, double ours, double floor, const QString& unit,
@@ -32,39 +41,67 @@ void row(const QString& what, double ours, double floor, const QString& unit,
     std::printf("| %s | %.3g %s | %.3g %s (%s) | %.2f× |\n", qPrintable(what), ours,
                 qPrintable(unit), floor, qPrintable(unit), qPrintable(floorWhat),
                 floor > 0 ? ours / floor : 0.0);
+    std::fflush(stdout);
+}
+
+double medianOf(int runs, const auto& measure)
+{
+    std::vector<double> values;
+    for (int i = 0; i < runs; ++i)
+        values.push_back(measure());
+    return median(values);
 }
 
 } // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc >= 3 && QByteArray(argv[1]) == "--probe")
-        return runProbe(QString::fromLatin1(argv[2]), argc, argv);
+    if (argc >= 3 && QByteArray(argv[1]) == "--probe") {
+        QStringList arguments;
+        for (int i = 3; i < argc; ++i)
+            arguments << QString::fromLatin1(argv[i]);
+        return runProbe(QString::fromLatin1(argv[2]), arguments, argc, argv);
+    }
 
     const int repetitions = argc >= 2 ? std::max(3, std::atoi(argv[1])) : 30;
     const QString self = QString::fromLocal8Bit(argv[0]);
     std::printf("| measurement | ours (median of %d) | floor | ratio |\n|---|---|---|---|\n",
                 repetitions);
 
-    std::vector<double> start, bareStart;
-    for (int i = 0; i < repetitions; ++i) {
-        start.push_back(probe(self, QStringLiteral("start"), true));
-        bareStart.push_back(probe(self, QStringLiteral("bare-start"), true));
-    }
-    row(QStringLiteral("process start until Main is painted"), median(start), median(bareStart),
+    const auto wall = [&](const char* mode) {
+        return medianOf(repetitions,
+                        [&] { return probe(self, QLatin1String(mode)).wallMilliseconds; });
+    };
+    row(QStringLiteral("process start until Main has painted"), wall("start"), wall("bare-start"),
         QStringLiteral("ms"), QStringLiteral("bare Qt program, one empty window"));
 
-    std::vector<double> memory, bareMemory;
-    for (int i = 0; i < 3; ++i) {
-        memory.push_back(probe(self, QStringLiteral("memory"), false) / 1024.0);
-        bareMemory.push_back(probe(self, QStringLiteral("bare-memory"), false) / 1024.0);
-    }
-    row(QStringLiteral("peak resident memory, all thirteen windows open"), median(memory),
-        median(bareMemory), QStringLiteral("MB"), QStringLiteral("bare Qt program"));
+    // Memory: beside the bare program, and beside empty windows of our windows' sizes, which
+    // is what the window system's buffers alone cost.
+    constexpr int kMemoryRuns = 5;
+    QStringList sizes;
+    const double memory = medianOf(kMemoryRuns, [&] {
+        ProbeResult result = probe(self, QStringLiteral("memory"));
+        sizes = result.printed.mid(1);
+        return result.printed.value(0).toDouble() / 1024.0;
+    });
+    const auto bareMemory = [&](const char* mode, const QStringList& arguments) {
+        return medianOf(kMemoryRuns, [&] {
+            return probe(self, QLatin1String(mode), arguments).printed.value(0).toDouble() / 1024.0;
+        });
+    };
+    const QString what = QStringLiteral("peak resident memory, all thirteen windows open");
+    row(what, memory, bareMemory("bare-memory", {}), QStringLiteral("MB"),
+        QStringLiteral("bare Qt program, one empty window"));
+    row(what, memory, bareMemory("bare-windows-memory", sizes), QStringLiteral("MB"),
+        QStringLiteral("bare Qt program, thirteen empty windows of the same sizes"));
 
-    row(QStringLiteral("CPU while idle 10 s, configurators in master mode, power windows open"),
-        probe(self, QStringLiteral("idle"), false), probe(self, QStringLiteral("bare-idle"), false),
-        QStringLiteral("%"), QStringLiteral("bare Qt program idle"));
+    const ProbeResult idle = probe(self, QStringLiteral("idle"));
+    const ProbeResult bareIdle = probe(self, QStringLiteral("bare-idle"));
+    row(QStringLiteral("CPU while idle, configurators in master mode, power windows open"),
+        idle.printed.value(0).toDouble(), bareIdle.printed.value(0).toDouble(), QStringLiteral("%"),
+        QStringLiteral("bare Qt program idle"));
+    row(QStringLiteral("paint events while idle"), idle.printed.value(1).toDouble(),
+        bareIdle.printed.value(1).toDouble(), QString(), QStringLiteral("bare Qt program idle"));
 
     QApplication app(argc, argv);
     velantra::setUpApplication(app);

@@ -3,14 +3,28 @@
 // The measurements of the benchmark, each run in a process of its own or in-process, and the
 // "floor" of each: the same measurement on a bare Qt program that does nothing of ours.
 
+#include "app/windowregistry.h"
+
 #include <QString>
+#include <QStringList>
 #include <vector>
 
 namespace velantra::bench
 {
 
-// Process-level probes: the child process runs one of these and prints one number.
-int runProbe(const QString& mode, int argc, char** argv);
+// The twelve windows the menu opens, in menu order.
+inline constexpr WindowId kAllWindows[] = {WindowId::Dip_DMX, WindowId::Dip_36,  WindowId::Dip_FLUO,
+                                           WindowId::Intell,  WindowId::dipDOR,  WindowId::Calc,
+                                           WindowId::Calc2,   WindowId::Easyrun, WindowId::Dat,
+                                           WindowId::Dat2,    WindowId::Dat3,    WindowId::Dat4};
+
+// Process-level probes: the child process runs one of these and prints one line of numbers.
+//   start, bare-start      show the first window, exit once it has painted
+//   memory                 open all thirteen windows; peak resident kB, then each window's size
+//   bare-memory            one empty window; peak resident kB
+//   bare-windows-memory    empty windows of the sizes given as arguments; peak resident kB
+//   idle, bare-idle        idle for a while; CPU % and the number of paint events
+int runProbe(const QString& mode, const QStringList& arguments, int argc, char** argv);
 
 // In-process timings, in microseconds per repetition.
 struct Timing {

@@ -1,0 +1,118 @@
+// The probes that need a process of their own: start-up, peak memory and idle CPU.
+#include "app/application.h"
+#include "app/mainwindow.h"
+#include "bench/firstpaint.h"
+#include "bench/probes.h"
+
+#include <QRadioButton>
+#include <cstdio>
+#include <memory>
+#include <sys/resource.h>
+
+namespace velantra::bench
+{
+namespace
+{
+
+double cpuSeconds()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return double(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+           double(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+// Runs the event loop for a while. Not through QCoreApplication::quit, which closes every
+// window (and ours delete themselves on close).
+void runEventsFor(int milliseconds)
+{
+    QEventLoop loop;
+    QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+    loop.exec();
+}
+
+long peakResidentKilobytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return usage.ru_maxrss;
+}
+
+// Opens every window through the registry, as the menu does, and waits until all have painted.
+void openEverything(WindowRegistry& registry, bool masterMode)
+{
+    for (WindowId id : kAllWindows) {
+        QWidget* window = registry.Show(id);
+        if (auto* master = window->findChild<QRadioButton*>(QStringLiteral("Option2"));
+            master && masterMode)
+            master->click();
+    }
+    runEventsFor(200);
+}
+
+int idle()
+{
+    const int seconds = qEnvironmentVariableIntValue("VELANTRA_BENCH_IDLE_SECONDS") > 0
+                            ? qEnvironmentVariableIntValue("VELANTRA_BENCH_IDLE_SECONDS")
+                            : 10;
+    PaintCounter paints;
+    const double cpuBefore = cpuSeconds();
+    runEventsFor(seconds * 1000);
+    std::printf("%.3f %ld\n", 100.0 * (cpuSeconds() - cpuBefore) / seconds, paints.count);
+    return 0;
+}
+
+// The floor of every probe: a Qt program with the same start-up and none of our code.
+int bareProbe(const QString& mode, const QStringList& arguments)
+{
+    QWidget first;
+    if (mode == u"bare-start")
+        return showAndWaitForPaint([&] { first.show(); }) ? 0 : 1;
+    std::vector<std::unique_ptr<QWidget>> windows;
+    if (mode == u"bare-windows-memory") {
+        // One empty window for each size given, each its own top level like ours.
+        for (qsizetype i = 0; i + 1 < arguments.size(); i += 2) {
+            windows.push_back(std::make_unique<QWidget>());
+            windows.back()->resize(arguments[i].toInt(), arguments[i + 1].toInt());
+            windows.back()->show();
+        }
+    } else {
+        first.show();
+    }
+    runEventsFor(200);
+    if (mode == u"bare-idle")
+        return idle();
+    std::printf("%ld\n", peakResidentKilobytes());
+    return 0;
+}
+
+} // namespace
+
+int runProbe(const QString& mode, const QStringList& arguments, int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    if (mode.startsWith(u"bare-"))
+        return bareProbe(mode, arguments);
+
+    setUpApplication(app);
+    WindowRegistry registry;
+    Main main(registry);
+    if (mode == u"start")
+        return showAndWaitForPaint([&] { main.show(); }) ? 0 : 1;
+    main.show();
+    openEverything(registry, mode == u"idle");
+    if (mode == u"idle")
+        return idle();
+    if (mode != u"memory") {
+        std::fprintf(stderr, "unknown probe %s\n", qPrintable(mode));
+        return 2;
+    }
+    std::printf("%ld", peakResidentKilobytes());
+    std::printf(" %d %d", main.width(), main.height());
+    for (WindowId id : kAllWindows)
+        std::printf(" %d %d", registry.window(id)->width(), registry.window(id)->height());
+    std::printf("\n");
+    return 0;
+}
+
+} // namespace velantra::bench
