@@ -58,7 +58,7 @@ void DipWindowTest::opensInDmxModeAtAddressOne()
     QCOMPARE(w_->windowTitle(), window_.title);
     QCOMPARE(text1(w_), "1");
     QVERIFY(checked(w_, "Option1") && !checked(w_, "Option2"));
-    // Address 1: its levers show their ON rectangle only, lever 2 its OFF one only.
+    // The levers ON show their ON rectangle only; lever 2, OFF at address 1, its OFF one only.
     for (const QString& k : window_.dmxLevers.split(u','))
         QVERIFY2(showsOnly(w_, k.toInt(), true, window_.onIsLower), qPrintable(k));
     QVERIFY(showsOnly(w_, 2, false, window_.onIsLower));
