@@ -10,11 +10,11 @@
 namespace velantra::test
 {
 
-inline bool checked(QWidget* w, const char* name)
+inline bool checked(QWidget* w, const QString& name)
 {
     return child<QAbstractButton>(w, name)->isChecked();
 }
-inline bool enabled(QWidget* w, const char* name)
+inline bool enabled(QWidget* w, const QString& name)
 {
     return child(w, name)->isEnabled();
 }
@@ -32,12 +32,12 @@ inline bool timerRunning(QWidget* w)
 }
 
 // The controls of the list that are not in the wanted enabled state, e.g. "Option5 Check2".
-inline QString notEnabled(QWidget* w, std::initializer_list<const char*> names, bool wanted = true)
+inline QString notEnabled(QWidget* w, const QStringList& names, bool wanted = true)
 {
     QStringList wrong;
-    for (const char* name : names) {
+    for (const QString& name : names) {
         if (enabled(w, name) != wanted)
-            wrong << QString::fromLatin1(name);
+            wrong << name;
     }
     return wrong.join(u' ');
 }

@@ -1,74 +1,38 @@
 // The ORVO 36 configurator, driven through its window as an installer uses it.
-#include "tests/dip/dipwindow.h"
+#include "tests/dip/dipwindowtest.h"
 
 using namespace velantra;
 using namespace velantra::test;
 
 namespace
 {
-// ON is the lower row in this window; it has the 12-lever bank only.
-QString on12(QWidget* w)
-{
-    return leversOn(w, true);
-}
-
-const auto kMasterControls = {"Frame2",   "Frame3",   "Frame5",   "Option3", "Option4",
-                              "Option5",  "Option6",  "Option7",  "Option8", "Option13",
-                              "Option18", "Option22", "Option25", "Check2"};
-const auto kDmxControls = {"Frame4", "Check1", "Text1", "Label5"};
+// ON is the lower row in this window; it has the 12-lever bank only, with the terminator on
+// lever 12 and master mode on lever 11.
+const DipWindow kDip36{
+    .menuItem = "dip36",
+    .id = WindowId::Dip_36,
+    .name = "Dip_36",
+    .title = "ORVO 36 dip-switch configurator",
+    .hasFourBank = false,
+    .masterControls = speedAndShowControls({"Check2"}),
+    .masterLevers = "11",
+    .firstTickLevers = "4,11",
+    .keptLevers = "12",
+};
 } // namespace
 
-class Dip36Test : public QObject
+class Dip36Test : public SpeedAndShowTest
 {
     Q_OBJECT
+public:
+    Dip36Test() : SpeedAndShowTest(kDip36) {}
+
 private slots:
-    void init();
-    void cleanup();
-    void opensInDmxModeWithAddressOne();
     void windowFollowsTheLayout();
-    void address_data();
-    void address();
     void terminatorAndPushbutton();
-    void masterModePresetsAndFirstTick();
-    void masterSelections_data();
-    void masterSelections();
     void selectionsWaitForTheTick();
     void backToDmxMode();
-
-private:
-    std::unique_ptr<ProgramFixture> program_;
-    QWidget* w_ = nullptr;
 };
-
-void Dip36Test::init()
-{
-    program_ = std::make_unique<ProgramFixture>();
-    w_ = program_->open("dip36", WindowId::Dip_36);
-}
-
-void Dip36Test::cleanup()
-{
-    program_.reset();
-}
-
-void Dip36Test::opensInDmxModeWithAddressOne()
-{
-    QCOMPARE(w_->objectName(), "Dip_36");
-    QCOMPARE(w_->windowTitle(), "ORVO 36 dip-switch configurator");
-    QCOMPARE(text1(w_), "1");
-    QVERIFY(checked(w_, "Option1") && !checked(w_, "Option2"));
-    // Lever 1 ON shows its lower rectangle; lever 2 OFF its upper one.
-    QVERIFY(lever(w_, 1).lower && !lever(w_, 1).upper);
-    QVERIFY(lever(w_, 2).upper && !lever(w_, 2).lower);
-    QCOMPARE(on12(w_), "1");
-    QVERIFY(!errorShown(w_));
-    QCOMPARE(w_->focusWidget(), child(w_, "Text1"));
-    QCOMPARE(notEnabled(w_, kMasterControls, false), "");
-    QCOMPARE(notEnabled(w_, kDmxControls), "");
-    QCOMPARE(notEnabled(w_, {"Frame1", "Option1", "Option2"}), "");
-    QVERIFY(!timerRunning(w_));
-    QCOMPARE(child<QTimer>(w_, "Timer1")->interval(), 500);
-}
 
 void Dip36Test::windowFollowsTheLayout()
 {
@@ -95,101 +59,18 @@ void Dip36Test::windowFollowsTheLayout()
     QCOMPARE(clippedCaptions(w_), QStringList());
 }
 
-void Dip36Test::address_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("levers");
-    QTest::newRow("511 all nine") << "511"
-                                  << "1,2,3,4,5,6,7,8,9";
-    QTest::newRow("256 alone") << "256"
-                               << "9";
-    QTest::newRow("100") << "100"
-                         << "3,6,7";
-    QTest::newRow("2.7 as 2") << "2.7"
-                              << "2";
-    QTest::newRow("512 refused") << "512"
-                                 << "";
-    QTest::newRow("0 refused") << "0"
-                               << "";
-    QTest::newRow("-5 refused") << "-5"
-                                << "";
-    QTest::newRow("deleted") << ""
-                             << "";
-}
-
-void Dip36Test::address()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, levers);
-    click(w_, "Check1"); // the terminator, lever 12, keeps its setting whatever is typed
-    paste(w_, "Text1", text);
-    QCOMPARE(on12(w_), levers.isEmpty() ? "12" : levers + ",12");
-    QCOMPARE(text1(w_), levers.isEmpty() ? "" : text);
-    QCOMPARE(errorShown(w_), levers.isEmpty());
-}
-
 void Dip36Test::terminatorAndPushbutton()
 {
     click(w_, "Check1"); // "Res. 120 ohm"
-    QCOMPARE(on12(w_), "1,12");
+    QCOMPARE(on12(), "1,12");
     click(w_, "Check1");
-    QCOMPARE(on12(w_), "1");
+    QCOMPARE(on12(), "1");
     click(w_, "Option2");
     tick(w_);
     click(w_, "Check2"); // "Ext. pushbotton": lever 10 at once, without a tick
-    QCOMPARE(on12(w_), "4,10,11");
+    QCOMPARE(on12(), "4,10,11");
     click(w_, "Check2");
-    QCOMPARE(on12(w_), "4,11");
-}
-
-void Dip36Test::masterModePresetsAndFirstTick()
-{
-    typeInto(w_, "Text1", "300");
-    click(w_, "Check1");
-    click(w_, "Option2");
-
-    QVERIFY(!checked(w_, "Check1")); // cleared: lever 12 OFF
-    QCOMPARE(text1(w_), "1");
-    QVERIFY(checked(w_, "Option7") && checked(w_, "Option8")); // Speed 4, Show 0
-    QCOMPARE(notEnabled(w_, kDmxControls, false), "");
-    QCOMPARE(notEnabled(w_, kMasterControls), "");
-    QVERIFY(timerRunning(w_));
-    QCOMPARE(on12(w_), "11"); // master lever only, until the first tick
-    tick(w_);
-    QCOMPARE(on12(w_), "4,11");
-}
-
-void Dip36Test::masterSelections_data()
-{
-    QTest::addColumn<QString>("speed");
-    QTest::addColumn<QString>("show");
-    QTest::addColumn<QString>("levers");
-    QTest::newRow("speed 2, show 13") << "Option5"
-                                      << "Option21"
-                                      << "2,5,7,8,11";
-    QTest::newRow("speed 0, show 0") << "Option3"
-                                     << "Option8"
-                                     << "11";
-    QTest::newRow("speed 1, show 15") << "Option4"
-                                      << "Option25"
-                                      << "1,5,6,7,8,11";
-    QTest::newRow("speed 3, show 10") << "Option6"
-                                      << "Option18"
-                                      << "3,6,8,11";
-}
-
-void Dip36Test::masterSelections()
-{
-    QFETCH(QString, speed);
-    QFETCH(QString, show);
-    QFETCH(QString, levers);
-    click(w_, "Option2");
-    tick(w_);
-    click(w_, speed);
-    click(w_, show);
-    QVERIFY(checked(w_, "Option2")); // the speed and show groups leave the mode alone
-    tick(w_);
-    QCOMPARE(on12(w_), levers);
+    QCOMPARE(on12(), "4,11");
 }
 
 void Dip36Test::selectionsWaitForTheTick()
@@ -198,8 +79,8 @@ void Dip36Test::selectionsWaitForTheTick()
     tick(w_);
     click(w_, "Option6");  // Speed 3
     click(w_, "Option17"); // Show 9
-    QCOMPARE(on12(w_), "4,11");
-    QTRY_COMPARE_WITH_TIMEOUT(on12(w_), QString("3,5,8,11"), 1500);
+    QCOMPARE(on12(), "4,11");
+    QTRY_COMPARE_WITH_TIMEOUT(on12(), QString("3,5,8,11"), 1500);
 }
 
 void Dip36Test::backToDmxMode()
@@ -209,20 +90,10 @@ void Dip36Test::backToDmxMode()
     click(w_, "Option4");
     click(w_, "Option20");
     tick(w_);
-    QCOMPARE(on12(w_), "1,7,8,10,11");
+    QCOMPARE(on12(), "1,7,8,10,11");
     click(w_, "Option1");
-
-    QVERIFY(!timerRunning(w_));
     QVERIFY(!checked(w_, "Check2")); // cleared: lever 10 OFF
-    QCOMPARE(text1(w_), "1");
-    QCOMPARE(on12(w_), "1");
-    QCOMPARE(notEnabled(w_, kDmxControls), "");
-    QCOMPARE(notEnabled(w_, kMasterControls, false), "");
-    QVERIFY(checked(w_, "Option4") && checked(w_, "Option20")); // kept, disabled
-    QTest::qWait(700);
-    QCOMPARE(on12(w_), "1");
-    click(w_, "Option2");
-    QVERIFY(checked(w_, "Option7") && checked(w_, "Option8"));
+    expectBackInDmxMode({"Option4", "Option20"});
 }
 
 VELANTRA_TEST_MAIN(Dip36Test)

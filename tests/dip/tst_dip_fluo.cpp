@@ -1,77 +1,45 @@
 // The ORVO FLUO / Nembra configurator, driven through its window as an installer uses it.
-#include "tests/dip/dipwindow.h"
+#include "tests/dip/dipwindowtest.h"
 
 using namespace velantra;
 using namespace velantra::test;
 
 namespace
 {
-// ON is the lower row in this window.
-QString on12(QWidget* w)
-{
-    return leversOn(w, true);
-}
-QString on4(QWidget* w)
-{
-    return leversOn(w, true, true);
-}
-
-const auto kMasterControls = {"Frame2",   "Frame3",   "Frame5",   "Option3", "Option4",
-                              "Option5",  "Option6",  "Option7",  "Option8", "Option13",
-                              "Option18", "Option22", "Option25", "Check2"};
-const auto kDmxControls = {"Frame4", "Check1", "Text1", "Label5"};
+// ON is the lower row in this window. The terminator is lever 1 of the 4-lever bank; the
+// modulation, lever 10, is set in either mode and kept by both.
+const DipWindow kDipFluo{
+    .menuItem = "dipfluo",
+    .id = WindowId::Dip_FLUO,
+    .name = "Dip_FLUO",
+    .title = "ORVO FLUO / Nembra dip-switch configurator",
+    .masterControls = speedAndShowControls({"Check2"}),
+    .keptByAddress = {"Check1", "Check3"}, // terminator and modulation
+    .keptLevers = "10",
+    .keptLevers4 = "1",
+};
 } // namespace
 
-class DipFluoTest : public QObject
+class DipFluoTest : public SpeedAndShowTest
 {
     Q_OBJECT
+public:
+    DipFluoTest() : SpeedAndShowTest(kDipFluo) {}
+
 private slots:
-    void init();
-    void cleanup();
-    void opensInDmxModeWithAddressOne();
+    void opensWithModulationOff();
     void bothMenuCommandsShowOneWindow();
     void windowFollowsTheLayout();
-    void address_data();
-    void address();
     void terminator();
     void modulationInEveryState();
-    void masterModePresetsAndFirstTick();
-    void masterSelections_data();
-    void masterSelections();
     void pushbuttonAndBackToDmxMode();
-
-private:
-    std::unique_ptr<ProgramFixture> program_;
-    QWidget* w_ = nullptr;
 };
 
-void DipFluoTest::init()
+void DipFluoTest::opensWithModulationOff()
 {
-    program_ = std::make_unique<ProgramFixture>();
-    w_ = program_->open("dipfluo", WindowId::Dip_FLUO);
-}
-
-void DipFluoTest::cleanup()
-{
-    program_.reset();
-}
-
-void DipFluoTest::opensInDmxModeWithAddressOne()
-{
-    QCOMPARE(w_->objectName(), "Dip_FLUO");
-    QCOMPARE(w_->windowTitle(), "ORVO FLUO / Nembra dip-switch configurator");
-    QCOMPARE(text1(w_), "1");
-    QVERIFY(checked(w_, "Option1") && !checked(w_, "Option2"));
-    QVERIFY(lever(w_, 1).lower && !lever(w_, 1).upper);
-    QVERIFY(lever(w_, 1, true).upper && !lever(w_, 1, true).lower);
-    QCOMPARE(on12(w_), "1");
-    QCOMPARE(on4(w_), "");
-    QVERIFY(!errorShown(w_));
     QVERIFY(!checked(w_, "Check3") && enabled(w_, "Check3"));
-    QCOMPARE(w_->focusWidget(), child(w_, "Text1"));
-    QCOMPARE(notEnabled(w_, kMasterControls, false), "");
-    QCOMPARE(notEnabled(w_, kDmxControls), "");
-    QVERIFY(!timerRunning(w_));
+    // The terminator's lever is OFF: the upper rectangle shows.
+    QVERIFY(lever(w_, 1, true).upper && !lever(w_, 1, true).lower);
 }
 
 void DipFluoTest::bothMenuCommandsShowOneWindow()
@@ -104,150 +72,52 @@ void DipFluoTest::windowFollowsTheLayout()
     QCOMPARE(clippedCaptions(w_), QStringList());
 }
 
-void DipFluoTest::address_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("levers");
-    QTest::newRow("511 all nine") << "511"
-                                  << "1,2,3,4,5,6,7,8,9";
-    QTest::newRow("256 alone") << "256"
-                               << "9";
-    QTest::newRow("100") << "100"
-                         << "3,6,7";
-    QTest::newRow("2.7 as 2") << "2.7"
-                              << "2";
-    QTest::newRow("512 refused") << "512"
-                                 << "";
-    QTest::newRow("0 refused") << "0"
-                               << "";
-    QTest::newRow("-5 refused") << "-5"
-                                << "";
-    QTest::newRow("deleted") << ""
-                             << "";
-}
-
-void DipFluoTest::address()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, levers);
-    // Terminator and modulation keep their levers whatever is typed.
-    click(w_, "Check1");
-    click(w_, "Check3");
-    paste(w_, "Text1", text);
-    QCOMPARE(on12(w_), levers.isEmpty() ? "10" : levers + ",10");
-    QCOMPARE(on4(w_), "1");
-    QCOMPARE(errorShown(w_), levers.isEmpty());
-}
-
 void DipFluoTest::terminator()
 {
     click(w_, "Check1"); // "Res. 120 ohm": 4-bank lever 1
-    QCOMPARE(on4(w_), "1");
-    QCOMPARE(on12(w_), "1");
+    QCOMPARE(on4(), "1");
+    QCOMPARE(on12(), "1");
     click(w_, "Option2"); // clears it
     QVERIFY(!checked(w_, "Check1") && !enabled(w_, "Check1"));
-    QCOMPARE(on4(w_), "");
+    QCOMPARE(on4(), "");
     click(w_, "Option1");
     QVERIFY(!checked(w_, "Check1") && enabled(w_, "Check1"));
-    QCOMPARE(on4(w_), "");
+    QCOMPARE(on4(), "");
 }
 
 void DipFluoTest::modulationInEveryState()
 {
     click(w_, "Check3"); // "1-100 % Modulation": lever 10, at once
-    QCOMPARE(on12(w_), "1,10");
+    QCOMPARE(on12(), "1,10");
     paste(w_, "Text1", "300");
     click(w_, "Option2");
     QVERIFY(checked(w_, "Check3") && enabled(w_, "Check3"));
-    QCOMPARE(on12(w_), "10,12");
+    QCOMPARE(on12(), "10,12");
     tick(w_);
     click(w_, "Option25");
     tick(w_);
-    QCOMPARE(on12(w_), "4,5,6,7,8,10,12");
+    QCOMPARE(on12(), "4,5,6,7,8,10,12");
     click(w_, "Check3"); // in master mode too
-    QCOMPARE(on12(w_), "4,5,6,7,8,12");
+    QCOMPARE(on12(), "4,5,6,7,8,12");
     click(w_, "Check3");
     click(w_, "Option1");
     QVERIFY(checked(w_, "Check3") && enabled(w_, "Check3"));
-    QCOMPARE(on12(w_), "1,10");
-}
-
-void DipFluoTest::masterModePresetsAndFirstTick()
-{
-    paste(w_, "Text1", "300");
-    click(w_, "Check1");
-    click(w_, "Option2");
-
-    QVERIFY(!checked(w_, "Check1"));
-    QCOMPARE(text1(w_), "1");
-    QVERIFY(checked(w_, "Option7") && checked(w_, "Option8"));
-    QCOMPARE(notEnabled(w_, kDmxControls, false), "");
-    QCOMPARE(notEnabled(w_, kMasterControls), "");
-    QVERIFY(timerRunning(w_));
-    QCOMPARE(on12(w_), "12");
-    QCOMPARE(on4(w_), "");
-    tick(w_);
-    QCOMPARE(on12(w_), "4,12");
-    QCOMPARE(on4(w_), "");
-}
-
-void DipFluoTest::masterSelections_data()
-{
-    QTest::addColumn<QString>("speed");
-    QTest::addColumn<QString>("show");
-    QTest::addColumn<QString>("levers");
-    QTest::newRow("speed 2, show 13") << "Option5"
-                                      << "Option21"
-                                      << "2,5,7,8,12";
-    QTest::newRow("speed 0, show 0") << "Option3"
-                                     << "Option8"
-                                     << "12";
-    QTest::newRow("speed 4, show 15") << "Option7"
-                                      << "Option25"
-                                      << "4,5,6,7,8,12";
-    QTest::newRow("speed 1, show 10") << "Option4"
-                                      << "Option18"
-                                      << "1,6,8,12";
-}
-
-void DipFluoTest::masterSelections()
-{
-    QFETCH(QString, speed);
-    QFETCH(QString, show);
-    QFETCH(QString, levers);
-    click(w_, "Option2");
-    tick(w_);
-    click(w_, speed);
-    click(w_, show);
-    QCOMPARE(on12(w_), "4,12"); // nothing moves before the tick
-    tick(w_);
-    QCOMPARE(on12(w_), levers);
-    QCOMPARE(on4(w_), "");
+    QCOMPARE(on12(), "1,10");
 }
 
 void DipFluoTest::pushbuttonAndBackToDmxMode()
 {
     click(w_, "Option2");
     click(w_, "Check2"); // "Ext. pushbotton": 4-bank levers 2 and 3 and lever 11, at once
-    QCOMPARE(on4(w_), "2,3");
-    QCOMPARE(on12(w_), "11,12");
+    QCOMPARE(on4(), "2,3");
+    QCOMPARE(on12(), "11,12");
     click(w_, "Option6");
     click(w_, "Option9");
     tick(w_);
-    QCOMPARE(on12(w_), "3,5,11,12");
+    QCOMPARE(on12(), "3,5,11,12");
     click(w_, "Option1");
-
-    QVERIFY(!timerRunning(w_));
-    QVERIFY(!checked(w_, "Check2") && !enabled(w_, "Check2"));
-    QCOMPARE(on4(w_), "");
-    QCOMPARE(on12(w_), "1");
-    QCOMPARE(text1(w_), "1");
-    QCOMPARE(notEnabled(w_, kDmxControls), "");
-    QVERIFY(checked(w_, "Option6") && checked(w_, "Option9"));
-    QTest::qWait(700);
-    QCOMPARE(on12(w_), "1");
-    click(w_, "Option2");
-    QVERIFY(checked(w_, "Option7") && checked(w_, "Option8"));
+    QVERIFY(!checked(w_, "Check2")); // cleared, and its levers OFF
+    expectBackInDmxMode({"Option6", "Option9"});
 }
 
 VELANTRA_TEST_MAIN(DipFluoTest)

@@ -1,5 +1,5 @@
 // The DOR fixture configurator, driven through its window as an installer uses it.
-#include "tests/dip/dipwindow.h"
+#include "tests/dip/dipwindowtest.h"
 
 #include <QGroupBox>
 
@@ -8,77 +8,42 @@ using namespace velantra::test;
 
 namespace
 {
-// ON is the upper row in this window.
-QString on12(QWidget* w)
-{
-    return leversOn(w, false);
-}
-QString on4(QWidget* w)
-{
-    return leversOn(w, false, true);
-}
-
-const auto kMasterControls = {"Frame3",   "Frame5",   "Option8",  "Option9",
-                              "Option10", "Option11", "Option12", "Option13",
-                              "Option14", "Option15", "Option16", "Option17"};
-const auto kDmxControls = {"Frame4", "Check1", "Text1", "Label5"};
+// ON is the upper row in this window, and lever 11 is always ON. Master mode has one group of
+// options, the atmosphere tune, instead of a speed and a show. The 4-lever bank is as in the
+// intelligent fixture's window.
+const DipWindow kDor{
+    .menuItem = "Dip3",
+    .id = WindowId::dipDOR,
+    .name = "dipDOR",
+    .title = "DOR fixture configurator",
+    .onIsLower = false,
+    .dmxLevers = "1,11",
+    .dmxLevers4 = "1,3",
+    .masterControls = {"Frame3", "Frame5", "Option8", "Option9", "Option10", "Option11", "Option12",
+                       "Option13", "Option14", "Option15", "Option16", "Option17"},
+    .presets = {"Option8"}, // "CCT 0"
+    .masterLevers = "11,12",
+    .firstTickLevers = "11,12",
+    .firstTickLevers4 = "1,2",
+    .keptLevers = "11",
+    .keptLevers4 = "1,3,4",
+};
 } // namespace
 
-class DipDorTest : public QObject
+class DipDorTest : public DipWindowTest
 {
     Q_OBJECT
+public:
+    DipDorTest() : DipWindowTest(kDor) {}
+
 private slots:
-    void init();
-    void cleanup();
-    void opensShowingTheAddressOfItsBox();
     void windowFollowsTheLayout();
-    void address_data();
-    void address();
     void resistor();
-    void masterModePresetsAndFirstTick();
     void tunes_data();
     void tunes();
     void anotherTuneAtTheNextTick();
     void backToDmxMode();
-
-private:
-    std::unique_ptr<ProgramFixture> program_;
-    QWidget* w_ = nullptr;
 };
-
-void DipDorTest::init()
-{
-    program_ = std::make_unique<ProgramFixture>();
-    w_ = program_->open("Dip3", WindowId::dipDOR);
-}
-
-void DipDorTest::cleanup()
-{
-    program_.reset();
-}
-
-void DipDorTest::opensShowingTheAddressOfItsBox()
-{
-    QCOMPARE(w_->objectName(), "dipDOR");
-    QCOMPARE(w_->windowTitle(), "DOR fixture configurator");
-    QCOMPARE(text1(w_), "1");
-    QVERIFY(checked(w_, "Option1") && !checked(w_, "Option2"));
-    // ON is the upper rectangle: levers 1 and 11 show it, lever 2 the lower one.
-    QVERIFY(lever(w_, 1).upper && !lever(w_, 1).lower);
-    QVERIFY(lever(w_, 11).upper && !lever(w_, 11).lower);
-    QVERIFY(lever(w_, 2).lower && !lever(w_, 2).upper);
-    // The drawing agrees with the box from the start, as after typing the same address.
-    QCOMPARE(on12(w_), "1,11");
-    QCOMPARE(on4(w_), "1,3");
-    paste(w_, "Text1", "1");
-    QCOMPARE(on12(w_), "1,11");
-
-    QVERIFY(!errorShown(w_));
-    QCOMPARE(w_->focusWidget(), child(w_, "Text1"));
-    QCOMPARE(notEnabled(w_, kMasterControls, false), "");
-    QCOMPARE(notEnabled(w_, kDmxControls), "");
-    QVERIFY(!timerRunning(w_));
-}
 
 void DipDorTest::windowFollowsTheLayout()
 {
@@ -108,59 +73,13 @@ void DipDorTest::windowFollowsTheLayout()
     QCOMPARE(child(w_, "Text1")->geometry(), QRect(256, 160, 33, 25));
 }
 
-void DipDorTest::address_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("levers");
-    QTest::newRow("300") << "300"
-                         << "3,4,6,9,11";
-    QTest::newRow("511 all nine") << "511"
-                                  << "1,2,3,4,5,6,7,8,9,11";
-    QTest::newRow("512 refused") << "512"
-                                 << "11";
-    QTest::newRow("0 refused") << "0"
-                               << "11";
-    QTest::newRow("deleted") << ""
-                             << "11";
-}
-
-void DipDorTest::address()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, levers);
-    click(w_, "Check1");
-    paste(w_, "Text1", text);
-    QCOMPARE(on12(w_), levers);
-    QCOMPARE(on4(w_), "1,3,4");
-    QCOMPARE(errorShown(w_), levers == "11");
-}
-
 void DipDorTest::resistor()
 {
     click(w_, "Check1"); // "120 ohm resistor": 4-bank lever 4
-    QCOMPARE(on4(w_), "1,3,4");
-    QCOMPARE(on12(w_), "1,11");
+    QCOMPARE(on4(), "1,3,4");
+    QCOMPARE(on12(), "1,11");
     click(w_, "Check1");
-    QCOMPARE(on4(w_), "1,3");
-}
-
-void DipDorTest::masterModePresetsAndFirstTick()
-{
-    paste(w_, "Text1", "300");
-    click(w_, "Check1");
-    click(w_, "Option2");
-
-    QVERIFY(!checked(w_, "Check1"));
-    QCOMPARE(text1(w_), "1");
-    QVERIFY(checked(w_, "Option8")); // "CCT 0"
-    QCOMPARE(notEnabled(w_, kDmxControls, false), "");
-    QCOMPARE(notEnabled(w_, kMasterControls), "");
-    QVERIFY(timerRunning(w_));
-    QCOMPARE(on12(w_), "11,12");
-    QCOMPARE(on4(w_), "1,3");
-    tick(w_);
-    QCOMPARE(on12(w_), "11,12");
-    QCOMPARE(on4(w_), "1,2");
+    QCOMPARE(on4(), "1,3");
 }
 
 void DipDorTest::tunes_data()
@@ -184,8 +103,8 @@ void DipDorTest::tunes()
     click(w_, tune);
     QCOMPARE(child<QAbstractButton>(w_, tune)->text(), QTest::currentDataTag());
     tick(w_);
-    QCOMPARE(on12(w_), levers);
-    QCOMPARE(on4(w_), "1,2");
+    QCOMPARE(on12(), levers);
+    QCOMPARE(on4(), "1,2");
 }
 
 void DipDorTest::anotherTuneAtTheNextTick()
@@ -193,10 +112,10 @@ void DipDorTest::anotherTuneAtTheNextTick()
     click(w_, "Option2");
     click(w_, "Option13"); // CCT 5
     tick(w_);
-    QCOMPARE(on12(w_), "5,11,12");
+    QCOMPARE(on12(), "5,11,12");
     click(w_, "Option17"); // CCT 9
-    QCOMPARE(on12(w_), "5,11,12");
-    QTRY_COMPARE_WITH_TIMEOUT(on12(w_), QString("9,11,12"), 1500);
+    QCOMPARE(on12(), "5,11,12");
+    QTRY_COMPARE_WITH_TIMEOUT(on12(), QString("9,11,12"), 1500);
 }
 
 void DipDorTest::backToDmxMode()
@@ -205,19 +124,7 @@ void DipDorTest::backToDmxMode()
     click(w_, "Option16");
     tick(w_);
     click(w_, "Option1");
-
-    QVERIFY(!timerRunning(w_));
-    QCOMPARE(text1(w_), "1");
-    QCOMPARE(on12(w_), "1,11");
-    QCOMPARE(on4(w_), "1,3");
-    QVERIFY(!checked(w_, "Check1"));
-    QCOMPARE(notEnabled(w_, kDmxControls), "");
-    QCOMPARE(notEnabled(w_, kMasterControls, false), "");
-    QVERIFY(checked(w_, "Option16"));
-    QTest::qWait(700);
-    QCOMPARE(on12(w_), "1,11");
-    click(w_, "Option2");
-    QVERIFY(checked(w_, "Option8"));
+    expectBackInDmxMode({"Option16"});
 }
 
 VELANTRA_TEST_MAIN(DipDorTest)

@@ -1,80 +1,37 @@
 // The intelligent RGB fixture configurator, driven through its window as an installer uses it.
-#include "tests/dip/dipwindow.h"
+#include "tests/dip/dipwindowtest.h"
 
 using namespace velantra;
 using namespace velantra::test;
 
 namespace
 {
-// ON is the upper row in this window.
-QString on12(QWidget* w)
-{
-    return leversOn(w, false);
-}
-QString on4(QWidget* w)
-{
-    return leversOn(w, false, true);
-}
-
-const auto kMasterControls = {"Frame2",   "Frame3",   "Frame5",   "Option3", "Option4",
-                              "Option5",  "Option6",  "Option7",  "Option8", "Option10",
-                              "Option13", "Option18", "Option22", "Option25"};
-const auto kDmxControls = {"Frame4", "Check1", "Text1", "Label5"};
+// ON is the upper row in this window. Its 4-lever bank shows a fixed pattern, levers 1 and 3 in
+// DMX mode and 1 and 2 in master mode, and lever 4 for the resistor.
+const DipWindow kIntell{
+    .menuItem = "dip2",
+    .id = WindowId::Intell,
+    .name = "Intell",
+    .title = "Intelligent fixture configurator",
+    .onIsLower = false,
+    .dmxLevers4 = "1,3",
+    .masterControls = speedAndShowControls({"Option10"}),
+    .firstTickLevers4 = "1,2",
+    .keptLevers4 = "1,3,4",
+};
 } // namespace
 
-class IntellTest : public QObject
+class IntellTest : public SpeedAndShowTest
 {
     Q_OBJECT
+public:
+    IntellTest() : SpeedAndShowTest(kIntell) {}
+
 private slots:
-    void init();
-    void cleanup();
-    void opensShowingTheAddressOfItsBox();
     void windowFollowsTheLayout();
-    void address_data();
-    void address();
     void resistor();
-    void masterModePresetsAndFirstTick();
-    void masterSelections_data();
-    void masterSelections();
     void backToDmxMode();
-
-private:
-    std::unique_ptr<ProgramFixture> program_;
-    QWidget* w_ = nullptr;
 };
-
-void IntellTest::init()
-{
-    program_ = std::make_unique<ProgramFixture>();
-    w_ = program_->open("dip2", WindowId::Intell);
-}
-
-void IntellTest::cleanup()
-{
-    program_.reset();
-}
-
-void IntellTest::opensShowingTheAddressOfItsBox()
-{
-    QCOMPARE(w_->objectName(), "Intell");
-    QCOMPARE(w_->windowTitle(), "Intelligent fixture configurator");
-    QCOMPARE(text1(w_), "1");
-    QVERIFY(checked(w_, "Option1") && !checked(w_, "Option2"));
-    // ON is the upper rectangle: lever 1 (address 1) shows it, lever 2 the lower one.
-    QVERIFY(lever(w_, 1).upper && !lever(w_, 1).lower);
-    QVERIFY(lever(w_, 2).lower && !lever(w_, 2).upper);
-    // The drawing agrees with the box from the start, as after typing the same address.
-    QCOMPARE(on12(w_), "1");
-    QCOMPARE(on4(w_), "1,3");
-    paste(w_, "Text1", "1");
-    QCOMPARE(on12(w_), "1");
-
-    QVERIFY(!errorShown(w_));
-    QCOMPARE(w_->focusWidget(), child(w_, "Text1"));
-    QCOMPARE(notEnabled(w_, kMasterControls, false), "");
-    QCOMPARE(notEnabled(w_, kDmxControls), "");
-    QVERIFY(!timerRunning(w_));
-}
 
 void IntellTest::windowFollowsTheLayout()
 {
@@ -106,96 +63,13 @@ void IntellTest::windowFollowsTheLayout()
     QCOMPARE(child(w_, "Text1")->geometry(), QRect(256, 160, 33, 25));
 }
 
-void IntellTest::address_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<QString>("levers");
-    QTest::newRow("300") << "300"
-                         << "3,4,6,9";
-    QTest::newRow("511 all nine") << "511"
-                                  << "1,2,3,4,5,6,7,8,9";
-    QTest::newRow("512 refused") << "512"
-                                 << "";
-    QTest::newRow("0 refused") << "0"
-                               << "";
-    QTest::newRow("deleted") << ""
-                             << "";
-}
-
-void IntellTest::address()
-{
-    QFETCH(QString, text);
-    QFETCH(QString, levers);
-    click(w_, "Check1");
-    paste(w_, "Text1", text);
-    QCOMPARE(on12(w_), levers);
-    QCOMPARE(on4(w_), "1,3,4"); // the 4-lever bank keeps its pattern and the resistor
-    QCOMPARE(errorShown(w_), levers.isEmpty());
-}
-
 void IntellTest::resistor()
 {
     click(w_, "Check1"); // "120 ohm resistor": 4-bank lever 4
-    QCOMPARE(on4(w_), "1,3,4");
-    QCOMPARE(on12(w_), "1");
+    QCOMPARE(on4(), "1,3,4");
+    QCOMPARE(on12(), "1");
     click(w_, "Check1");
-    QCOMPARE(on4(w_), "1,3");
-}
-
-void IntellTest::masterModePresetsAndFirstTick()
-{
-    paste(w_, "Text1", "300");
-    click(w_, "Check1");
-    click(w_, "Option2");
-
-    QVERIFY(!checked(w_, "Check1"));
-    QCOMPARE(on4(w_), "1,3"); // resistor OFF at once; the DMX pattern until the first tick
-    QCOMPARE(text1(w_), "1");
-    QVERIFY(checked(w_, "Option7") && checked(w_, "Option8"));
-    QCOMPARE(notEnabled(w_, kDmxControls, false), "");
-    QCOMPARE(notEnabled(w_, kMasterControls), "");
-    QVERIFY(timerRunning(w_));
-    QCOMPARE(on12(w_), "12");
-    tick(w_);
-    QCOMPARE(on12(w_), "4,12");
-    QCOMPARE(on4(w_), "1,2");
-}
-
-void IntellTest::masterSelections_data()
-{
-    QTest::addColumn<QString>("speed");
-    QTest::addColumn<QString>("show");
-    QTest::addColumn<QString>("levers");
-    QTest::newRow("speed 2, show 5") << "Option5"
-                                     << "Option13"
-                                     << "2,5,7,12";
-    QTest::newRow("speed 0, show 15") << "Option3"
-                                      << "Option25"
-                                      << "5,6,7,8,12";
-    QTest::newRow("speed 0, show 0") << "Option3"
-                                     << "Option8"
-                                     << "12";
-    QTest::newRow("speed 3, show 10") << "Option6"
-                                      << "Option18"
-                                      << "3,6,8,12";
-    QTest::newRow("speed 1, show 2") << "Option4"
-                                     << "Option10"
-                                     << "1,6,12";
-}
-
-void IntellTest::masterSelections()
-{
-    QFETCH(QString, speed);
-    QFETCH(QString, show);
-    QFETCH(QString, levers);
-    click(w_, "Option2");
-    tick(w_);
-    click(w_, speed);
-    click(w_, show);
-    QCOMPARE(on12(w_), "4,12"); // nothing moves before the tick
-    tick(w_);
-    QCOMPARE(on12(w_), levers);
-    QCOMPARE(on4(w_), "1,2");
+    QCOMPARE(on4(), "1,3");
 }
 
 void IntellTest::backToDmxMode()
@@ -205,17 +79,7 @@ void IntellTest::backToDmxMode()
     click(w_, "Option21");
     tick(w_);
     click(w_, "Option1");
-
-    QVERIFY(!timerRunning(w_));
-    QCOMPARE(text1(w_), "1");
-    QCOMPARE(on12(w_), "1");
-    QCOMPARE(on4(w_), "1,3");
-    QVERIFY(!checked(w_, "Check1"));
-    QCOMPARE(notEnabled(w_, kDmxControls), "");
-    QCOMPARE(notEnabled(w_, kMasterControls, false), "");
-    QVERIFY(checked(w_, "Option5") && checked(w_, "Option21"));
-    QTest::qWait(700);
-    QCOMPARE(on4(w_), "1,3");
+    expectBackInDmxMode({"Option5", "Option21"});
 }
 
 VELANTRA_TEST_MAIN(IntellTest)

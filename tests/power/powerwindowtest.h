@@ -102,10 +102,25 @@ inline QStringList creationOrder(QWidget* w)
     return names;
 }
 
-// Every caption fits its control: no label, button or frame title is cut off at any side. A
-// label's caption is drawn on one line from the top of its contents; its ink must lie within
-// the label.
-inline QStringList clippedCaptions(QWidget* w)
+// The controls that Tab reaches, once round the focus chain from `from`; with enabledOnly, only
+// the enabled ones.
+inline QStringList focusChain(QWidget* w, const QString& from, bool enabledOnly = false)
+{
+    QWidget* const start = child(w, from);
+    QStringList chain;
+    QWidget* at = start;
+    do {
+        if ((at->focusPolicy() & Qt::TabFocus) && (at->isEnabled() || !enabledOnly))
+            chain << at->objectName();
+        at = at->nextInFocusChain();
+    } while (at != start && chain.size() < 200);
+    return chain;
+}
+
+// The controls whose caption is cut off at any side, by a stricter measure than
+// clippedCaptions(): a label's caption is drawn on one line from the top of its contents and its
+// ink must lie within the label; push buttons count too.
+inline QStringList captionsCutOff(QWidget* w)
 {
     QStringList clipped;
     for (auto* label : w->findChildren<QLabel*>()) {

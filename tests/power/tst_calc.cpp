@@ -1,33 +1,36 @@
 // The ORVO 75 power configurator, driven through its window as an installer uses it.
-#include "tests/power/powerwindowtest.h"
+#include "tests/power/powerwindowbase.h"
 
 #include <QGroupBox>
 #include <QLocale>
 #include <QPushButton>
-#include <QTimer>
 
 using namespace velantra;
 using namespace velantra::test;
 
 namespace
 {
-const QString kLed6 = "Max 6 led / colour on each constant current output !";
-const QString kLed6CC2 = "Max 6 led / colour on each constant current output ! ";
-const QString kTotal75 = "TOTAL POWER > 75 W !!!";
+// Two constant current outputs of 350, 700 or 1000 mA; at most 6 LEDs a colour on each and 75 W.
+const PowerWindow kCalc{
+    .menuItem = "power",
+    .id = WindowId::Calc,
+    .name = "Calc",
+    .title = "ORVO power configurator",
+    .size = QSize(743, 688), // 11145 × 10320 twips
+};
 } // namespace
 
-class CalcTest : public QObject
+class CalcTest : public PowerWindowTest
 {
     Q_OBJECT
+public:
+    CalcTest() : PowerWindowTest(kCalc) {}
+
 private slots:
-    void init();
-    void cleanup();
-    void opensInAverageModeWith350mA();
+    void row14UsableUntilTheFirstTick();
     void windowFollowsTheLayout();
     void tabOrder();
     void figureBoxesRefuseTyping();
-    void typedCounts_data();
-    void typedCounts();
     void warningOncePerExcursionAndBlinking();
     void warningBox();
     void modeSwitchRecomputes();
@@ -41,55 +44,22 @@ private slots:
     void reopenedWindowStartsAfresh();
 
 private:
-    std::unique_ptr<ProgramFixture> program_;
-    std::unique_ptr<MessageBoxAnswerer> answerer_;
-    QWidget* w_ = nullptr;
+    void addTypedCountRows() override;
 };
 
-void CalcTest::init()
+void CalcTest::row14UsableUntilTheFirstTick()
 {
-    answerer_ = std::make_unique<MessageBoxAnswerer>();
-    program_ = std::make_unique<ProgramFixture>();
-    w_ = program_->open("power", WindowId::Calc);
-}
-
-void CalcTest::cleanup()
-{
-    program_.reset();
-    answerer_.reset();
-}
-
-void CalcTest::opensInAverageModeWith350mA()
-{
-    QCOMPARE(w_->objectName(), "Calc");
-    QCOMPARE(w_->windowTitle(), "ORVO power configurator");
-    QCOMPARE(child<QLabel>(w_, "Label39")->text(), "Total average power");
-    QVERIFY(isChecked(w_, "Option2") && !isChecked(w_, "Option1"));
-    QVERIFY(isChecked(w_, "CC1_350") && isChecked(w_, "CC2_350"));
-    QCOMPARE(figures(w_), "0 0 | 0 0 0 0 | 0");
-    QCOMPARE(alarms(w_), "www");
-    auto* timer = child<QTimer>(w_, "Timer1");
-    QVERIFY(timer->isActive());
-    QCOMPARE(timer->interval(), 500);
     // Until the first tick every box is usable; from then on 350 mA rules rows 1–13 in.
     QVERIFY(child(w_, "Text1(14)")->isEnabled() && child(w_, "Text2(14)")->isEnabled());
     tick(w_);
     QCOMPARE(usableRows(w_, 1), "1-13");
     QCOMPARE(usableRows(w_, 2), "1-13");
     QCOMPARE(usableRows(w_, 3), "1-13,14");
-    QVERIFY(answerer_->seen().isEmpty());
 }
 
 void CalcTest::windowFollowsTheLayout()
 {
-    // Client area 11145 × 10320 twips, fixed.
-    QCOMPARE(w_->size(), QSize(743, 688));
-    QCOMPARE(w_->minimumSize(), w_->maximumSize());
-    QVERIFY(!(w_->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QVERIFY(!(w_->windowFlags() & Qt::WindowMinimizeButtonHint));
-    // Grid row r at Top 1560 + 360 (r − 1); columns at 720, 1560, 6720, 7560.
-    QCOMPARE(child(w_, "Text1(1)")->geometry(), QRect(48, 104, 20, 19));
-    QCOMPARE(child(w_, "Text2(14)")->geometry(), QRect(104, 416, 20, 19));
+    // Grid row r at Top 1560 + 360 (r − 1); the CV columns at 6720 and 7560.
     QCOMPARE(child(w_, "Text3(7)")->geometry(), QRect(448, 248, 20, 19));
     QCOMPARE(child(w_, "Text4(10)")->geometry(), QRect(504, 320, 20, 19));
     QCOMPARE(child(w_, "Text1(0)")->geometry(), QRect(328, 32, 20, 19));
@@ -150,24 +120,16 @@ void CalcTest::windowFollowsTheLayout()
     QCOMPARE(child<QLabel>(w_, "Label13")->frameShape(), QFrame::Box);
     QCOMPARE(child<QLabel>(w_, "Label13")->alignment() & Qt::AlignHCenter, Qt::AlignHCenter);
     QCOMPARE(child<QLineEdit>(w_, "Text2(7)")->alignment(), Qt::AlignCenter);
-    // Everything lies within the client area, and no caption is cut off.
+    // Everything lies within the client area.
     for (QWidget* control : w_->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
         QVERIFY2(w_->rect().contains(control->geometry()), qPrintable(control->objectName()));
-    QCOMPARE(clippedCaptions(w_), QStringList{});
 }
 
 void CalcTest::tabOrder()
 {
     // From the first figure box: the read-only boxes and Reset, the input boxes from Text1(3)
     // on, the mode options, Text1(2), the current options, and last Text1(0) and Text1(1).
-    QStringList chain;
-    QWidget* at = child(w_, "Text57");
-    do {
-        if (at->focusPolicy() & Qt::TabFocus)
-            chain << at->objectName();
-        at = at->nextInFocusChain();
-    } while (at != child(w_, "Text57") && chain.size() < 200);
-    const QString text = chain.join(u' ');
+    const QString text = focusChain(w_, "Text57").join(u' ');
     QVERIFY2(text.startsWith("Text57 Text58 Text59 Text60 Text61 Text62 Text63 Command1 Text1(3) "
                              "Text1(4)"),
              qPrintable(text));
@@ -189,13 +151,8 @@ void CalcTest::figureBoxesRefuseTyping()
     }
 }
 
-void CalcTest::typedCounts_data()
+void CalcTest::addTypedCountRows()
 {
-    QTest::addColumn<bool>("nominal");
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QStringList>("warnings");
-
     const QStringList none;
     QTest::newRow("6 LEDs, average") << false << "Text1(5)=2"
                                      << "6 0 | 14 0 0 0 | 14" << none;
@@ -230,22 +187,6 @@ void CalcTest::typedCounts_data()
     QTest::newRow("6000 on row 13")
         << true << "Text1(13)=6000"
         << "36000 0 | 63000 0 0 0 | 63000" << QStringList{kLed6, kTotal75};
-}
-
-void CalcTest::typedCounts()
-{
-    QFETCH(bool, nominal);
-    QFETCH(QString, entries);
-    QFETCH(QString, expected);
-    QFETCH(QStringList, warnings);
-
-    if (nominal)
-        click(w_, "Option1");
-    enter(w_, entries);
-    QCOMPARE(figures(w_), expected);
-    QCOMPARE(answerer_->texts(), warnings);
-    QCOMPARE(isRed(w_, "Text57") || isRed(w_, "Text58") || isRed(w_, "Text63"),
-             !warnings.isEmpty());
 }
 
 void CalcTest::warningOncePerExcursionAndBlinking()
@@ -446,7 +387,7 @@ void CalcTest::commaLocale()
     program_.reset();
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     program_ = std::make_unique<ProgramFixture>();
-    w_ = program_->open("power", WindowId::Calc);
+    openWindow();
     QLocale::setDefault(QLocale::c());
     typeInto(w_, "Text1(1)", "1");
     typeInto(w_, "Text4(6)", "1.4"); // the full stop is how numbers are typed in any locale
@@ -462,7 +403,7 @@ void CalcTest::reopenedWindowStartsAfresh()
     typeInto(w_, "Text3(3)", "5");
     w_->close();
     QApplication::processEvents();
-    w_ = program_->open("power", WindowId::Calc);
+    openWindow();
     QCOMPARE(figures(w_), "0 0 | 0 0 0 0 | 0");
     QCOMPARE(textOf(w_, "Text3(3)"), "");
     QVERIFY(isChecked(w_, "Option2") && isChecked(w_, "CC1_350"));

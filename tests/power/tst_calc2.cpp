@@ -1,18 +1,23 @@
 // The ORVO 36 power configurator, driven through its window, and its independence from the
 // ORVO 75 window.
-#include "tests/power/powerwindowtest.h"
+#include "tests/power/powerwindowbase.h"
 
 #include <QGroupBox>
-#include <QTimer>
 
 using namespace velantra;
 using namespace velantra::test;
 
 namespace
 {
-const QString kLed9 = "Max 9 led / colour on each constant current output !";
-const QString kTotal36 = "TOTAL POWER > 36 W !!!";
-const QString kLed6 = "Max 6 led / colour on each constant current output !";
+// One constant current output, of 350 mA only; at most 9 LEDs a colour and 36 W. The CV columns
+// lie beyond the client area.
+const PowerWindow kCalc2{
+    .menuItem = "power2",
+    .id = WindowId::Calc2,
+    .name = "Calc2",
+    .title = "ORVO 36 power configurator",
+    .size = QSize(442, 688), // 6630 × 10320 twips
+};
 
 // Controls whose place lies right of the client area (Left 6720 twips and beyond).
 QStringList visibleBeyondClientArea(QWidget* w)
@@ -26,51 +31,27 @@ QStringList visibleBeyondClientArea(QWidget* w)
 }
 } // namespace
 
-class Calc2Test : public QObject
+class Calc2Test : public PowerWindowTest
 {
     Q_OBJECT
+public:
+    Calc2Test() : PowerWindowTest(kCalc2) {}
+
 private slots:
-    void init();
-    void cleanup();
     void opensWithOneCurrentOutput();
     void windowFollowsTheLayout();
     void nothingBeyondTheClientAreaIsVisible();
-    void typedCounts_data();
-    void typedCounts();
     void bothLimitsBlink();
     void row14NeverHoldsACount();
     void resetEmptiesTheHiddenColumnsToo();
     void windowsKeepSeparateBudgets();
 
 private:
-    std::unique_ptr<ProgramFixture> program_;
-    std::unique_ptr<MessageBoxAnswerer> answerer_;
-    QWidget* w_ = nullptr;
+    void addTypedCountRows() override;
 };
-
-void Calc2Test::init()
-{
-    answerer_ = std::make_unique<MessageBoxAnswerer>();
-    program_ = std::make_unique<ProgramFixture>();
-    w_ = program_->open("power2", WindowId::Calc2);
-}
-
-void Calc2Test::cleanup()
-{
-    program_.reset();
-    answerer_.reset();
-}
 
 void Calc2Test::opensWithOneCurrentOutput()
 {
-    QCOMPARE(w_->objectName(), "Calc2");
-    QCOMPARE(w_->windowTitle(), "ORVO 36 power configurator");
-    QCOMPARE(child<QLabel>(w_, "Label39")->text(), "Total average power");
-    QVERIFY(isChecked(w_, "Option2") && !isChecked(w_, "Option1"));
-    QVERIFY(isChecked(w_, "CC1_350") && isChecked(w_, "CC2_350"));
-    QCOMPARE(figures(w_), "0 0 | 0 0 0 0 | 0");
-    QCOMPARE(alarms(w_), "www");
-    QVERIFY(child<QTimer>(w_, "Timer1")->isActive());
     // Only 350 mA can be chosen; the CC #2 choice and captions are hidden.
     QVERIFY(!child(w_, "CC1_700")->isEnabled());
     QVERIFY(child(w_, "CC1_1000")->isHidden() && !child(w_, "CC1_1000")->isEnabled());
@@ -98,11 +79,6 @@ void Calc2Test::opensWithOneCurrentOutput()
 
 void Calc2Test::windowFollowsTheLayout()
 {
-    QCOMPARE(w_->size(), QSize(442, 688)); // 6630 × 10320 twips, fixed
-    QCOMPARE(w_->minimumSize(), w_->maximumSize());
-    QVERIFY(!(w_->windowFlags() & Qt::WindowMaximizeButtonHint));
-    QCOMPARE(child(w_, "Text1(1)")->geometry(), QRect(48, 104, 20, 19));
-    QCOMPARE(child(w_, "Text2(14)")->geometry(), QRect(104, 416, 20, 19));
     QCOMPARE(child(w_, "Text3(1)")->geometry(), QRect(448, 104, 20, 19));
     QCOMPARE(child(w_, "Text58")->geometry(), QRect(256, 552, 28, 19));
     QCOMPARE(child(w_, "Option2")->geometry(), QRect(312, 552, 105, 17));
@@ -125,16 +101,9 @@ void Calc2Test::windowFollowsTheLayout()
     QCOMPARE(backgroundOf(w_, "Label29"), w_->palette().color(QPalette::Midlight));
     QVERIFY(!w_->findChild<QWidget*>("Text1(0)"));
     QVERIFY(!w_->findChild<QWidget*>("Label31"));
-    QCOMPARE(clippedCaptions(w_), QStringList{});
     // The tab chain runs from the figure boxes through Reset into the grid; the boxes that lie
     // out of sight take no focus, so that nothing unseen can be typed into them.
-    QWidget* at = child(w_, "Text57");
-    QStringList chain;
-    do {
-        if ((at->focusPolicy() & Qt::TabFocus) && at->isEnabled())
-            chain << at->objectName();
-        at = at->nextInFocusChain();
-    } while (at != child(w_, "Text57") && chain.size() < 200);
+    const QStringList chain = focusChain(w_, "Text57", true);
     QVERIFY2(chain.join(u' ').startsWith("Text57 Text63 Command1 Text1(1) Text1(3)"),
              qPrintable(chain.join(u' ')));
     QVERIFY(!chain.contains("Text3(10)"));
@@ -160,13 +129,8 @@ void Calc2Test::nothingBeyondTheClientAreaIsVisible()
     QCOMPARE(shot.width(), 442);
 }
 
-void Calc2Test::typedCounts_data()
+void Calc2Test::addTypedCountRows()
 {
-    QTest::addColumn<bool>("nominal");
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<QString>("expected");
-    QTest::addColumn<QStringList>("warnings");
-
     const QStringList none;
     QTest::newRow("9 LEDs pass") << false << "Text1(7)=1, Text1(6)=1"
                                  << "9 0 | 21 0 0 0 | 21" << none;
@@ -184,22 +148,6 @@ void Calc2Test::typedCounts_data()
     QTest::newRow("CV rows out of sight count")
         << true << "Text3(3)=2, Text1(1)=1"
         << "1 0 | 3.5 0 36 0 | 39.5" << QStringList{kTotal36};
-}
-
-void Calc2Test::typedCounts()
-{
-    QFETCH(bool, nominal);
-    QFETCH(QString, entries);
-    QFETCH(QString, expected);
-    QFETCH(QStringList, warnings);
-
-    if (nominal)
-        click(w_, "Option1");
-    enter(w_, entries);
-    QCOMPARE(figures(w_), expected);
-    QCOMPARE(answerer_->texts(), warnings);
-    QCOMPARE(answerer_->seen().isEmpty() ? QString() : answerer_->seen().constFirst().title,
-             warnings.isEmpty() ? QString() : QStringLiteral("Error!"));
 }
 
 void Calc2Test::bothLimitsBlink()
