@@ -72,11 +72,15 @@ int main(int argc, char** argv)
         return medianOf(repetitions,
                         [&] { return probe(self, QLatin1String(mode)).wallMilliseconds; });
     };
-    row(QStringLiteral("process start until Main has painted"), wall("start"), wall("bare-start"),
-        QStringLiteral("ms"), QStringLiteral("bare Qt program, one empty window"));
+    const double start = wall("start");
+    const QString startWhat = QStringLiteral("process start until Main has painted");
+    row(startWhat, start, wall("bare-start"), QStringLiteral("ms"),
+        QStringLiteral("bare Qt program, one empty window"));
+    row(startWhat, start, wall("text-start"), QStringLiteral("ms"),
+        QStringLiteral("bare Qt program, one window with a line of text"));
 
-    // Memory: beside the bare program, and beside empty windows of our windows' sizes, which
-    // is what the window system's buffers alone cost.
+    // Memory: beside the bare program, and beside windows of our windows' sizes showing a line
+    // of text each: what the window system's buffers and the fonts alone cost.
     constexpr int kMemoryRuns = 5;
     QStringList sizes;
     const double memory = medianOf(kMemoryRuns, [&] {
@@ -92,8 +96,8 @@ int main(int argc, char** argv)
     const QString what = QStringLiteral("peak resident memory, all thirteen windows open");
     row(what, memory, bareMemory("bare-memory", {}), QStringLiteral("MB"),
         QStringLiteral("bare Qt program, one empty window"));
-    row(what, memory, bareMemory("bare-windows-memory", sizes), QStringLiteral("MB"),
-        QStringLiteral("bare Qt program, thirteen empty windows of the same sizes"));
+    row(what, memory, bareMemory("text-windows-memory", sizes), QStringLiteral("MB"),
+        QStringLiteral("bare Qt program, thirteen windows of the same sizes with a line of text"));
 
     const ProbeResult idle = probe(self, QStringLiteral("idle"));
     const ProbeResult bareIdle = probe(self, QStringLiteral("bare-idle"));

@@ -19,10 +19,11 @@ inline constexpr WindowId kAllWindows[] = {WindowId::Dip_DMX, WindowId::Dip_36, 
                                            WindowId::Dat2,    WindowId::Dat3,    WindowId::Dat4};
 
 // Process-level probes: the child process runs one of these and prints one line of numbers.
-//   start, bare-start      show the first window, exit once it has painted
+//   start, bare-start, text-start    show the first window, exit once it has painted
 //   memory                 open all thirteen windows; peak resident kB, then each window's size
 //   bare-memory            one empty window; peak resident kB
-//   bare-windows-memory    empty windows of the sizes given as arguments; peak resident kB
+//   text-windows-memory    windows of the sizes given as arguments, each with a line of text;
+//                          peak resident kB
 //   idle, bare-idle        idle for a while; CPU % and the number of paint events
 int runProbe(const QString& mode, const QStringList& arguments, int argc, char** argv);
 
