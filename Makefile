@@ -50,8 +50,9 @@ fuzz:
 	tail -n 12 build-fuzz/fuzz.log
 
 # The benchmark, under a virtual X server so that windows really paint.
+BENCH_REPETITIONS ?= 30
 bench: build
-	xvfb-run -a $(BUILD)/bench/velantra-bench 30
+	xvfb-run -a $(BUILD)/bench/velantra-bench $(BENCH_REPETITIONS)
 
 # The Debian package, in the build folder.
 package: build

@@ -34,7 +34,8 @@ Timing windowOpening(WindowRegistry& registry, const Main& main, WindowId id, in
     for (int i = 0; i < repetitions; ++i) {
         clock.start();
         QWidget* window = nullptr;
-        showAndWaitForPaint([&] { window = registry.Show(id); }, &main);
+        if (!showAndWaitForPaint([&] { window = registry.Show(id); }, &main))
+            qFatal("%s did not paint", qPrintable(window->objectName()));
         t.ours.push_back(clock.micros());
         t.what = QStringLiteral("open %1 (build, load, first paint)").arg(window->objectName());
         size = window->size();
@@ -44,7 +45,8 @@ Timing windowOpening(WindowRegistry& registry, const Main& main, WindowId id, in
         clock.start();
         auto empty = std::make_unique<QWidget>();
         empty->resize(size);
-        showAndWaitForPaint([&] { empty->show(); }, &main);
+        if (!showAndWaitForPaint([&] { empty->show(); }, &main))
+            qFatal("an empty window did not paint");
         t.floor.push_back(clock.micros());
     }
     t.floorWhat = QStringLiteral("empty window %1×%2").arg(size.width()).arg(size.height());
