@@ -8,7 +8,12 @@ build=$1
 here=$(cd "$(dirname "$0")" && pwd)
 
 desktop-file-validate "$here/velantra.desktop"
-appstreamcli validate --no-net "$here/velantra.metainfo.xml"
+appstreamcli validate --no-net "$build/packaging/velantra.metainfo.xml"
+# The AppStream screenshots are files of the README's gallery.
+for image in $(sed -n 's|.*<image>.*/\([^/<]*\)</image>.*|\1|p' "$build/packaging/velantra.metainfo.xml"); do
+    [ -f "$here/../docs/screenshots/$image" ] || { echo "FAIL: no docs/screenshots/$image"; exit 1; }
+    grep -q "docs/screenshots/$image" "$here/../README.md" || { echo "FAIL: README lacks $image"; exit 1; }
+done
 
 rm -f "$build"/velantra_*.deb
 (cd "$build" && cpack -G DEB >/dev/null)
@@ -20,6 +25,7 @@ DEBIAN_FRONTEND=noninteractive apt-get install -y -qq "$deb" >/dev/null
 files=$(dpkg -L velantra | while read -r f; do [ -f "$f" ] && echo "$f"; done)
 [ -x /usr/bin/velantra ] || { echo "FAIL: /usr/bin/velantra is not installed"; exit 1; }
 desktop-file-validate /usr/share/applications/velantra.desktop
+appstreamcli validate --no-net /usr/share/metainfo/invalid.velantra.ConfigurationTools.metainfo.xml
 for size in 16x16 32x32 48x48 256x256; do
     [ -f "/usr/share/icons/hicolor/$size/apps/velantra.png" ] || { echo "FAIL: no $size icon"; exit 1; }
 done
