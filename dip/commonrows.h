@@ -37,7 +37,7 @@ constexpr Control addressBox(Twips r, int tab)
 constexpr Control errorLabel(Twips r, int tab)
 {
     return label("Label7", kErrorText, r, tab)
-        .set(Hidden | Centred | Border)
+        .set(Hidden | Centred | Border | Alert)
         .withFont(kArialBlack975)
         .colours(kWhite, kRed);
 }

@@ -1,5 +1,6 @@
 #include "ui/layoutbuilder.h"
 
+#include "ui/accessibility.h"
 #include "ui/colours.h"
 #include "ui/picturebox.h"
 #include "ui/shape.h"
@@ -128,6 +129,8 @@ void applyState(const Control& c, QWidget* w)
         w->setEnabled(false);
     if (c.flags & Hidden)
         w->hide();
+    if (c.flags & Alert)
+        markAsAlert(w);
 }
 
 bool takesFocus(Kind kind)

@@ -64,6 +64,7 @@ enum Flag : unsigned {
     Border = 1u << 5,      // single-line border
     Transparent = 1u << 6, // no background of its own
     RightAligned = 1u << 7,
+    Alert = 1u << 8, // read out by a screen reader as soon as it shows
 };
 
 struct Control {

@@ -5,6 +5,7 @@ import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def wait_for(find, what, seconds=20):
@@ -13,8 +14,23 @@ def wait_for(find, what, seconds=20):
         found = find()
         if found is not None:
             return found
+        # Deliver the events a listener waits for, then look again.
+        while GLib.MainContext.default().iteration(False):
+            pass
         time.sleep(0.1)
     sys.exit(f"FAIL: {what} not found")
+
+
+def listen(event_type):
+    """Collects (role, name, detail1) of the sources of the events of that type from now on, as
+    a screen reader hears them; wait_for delivers them."""
+    heard = []
+
+    def hear(event):
+        heard.append((event.source.getRoleName(), event.source.name, event.detail1))
+
+    pyatspi.Registry.registerEventListener(hear, event_type)
+    return heard
 
 
 def descendants(node, depth=0):

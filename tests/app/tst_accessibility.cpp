@@ -66,6 +66,8 @@ private slots:
     void sheetsSayWhatTheirPicturesHold();
     void warningsAreAlerts_data();
     void warningsAreAlerts();
+    void refusedAddressIsAnAlert_data();
+    void refusedAddressIsAnAlert();
 
 private:
     std::unique_ptr<ProgramFixture> program_;
@@ -245,6 +247,37 @@ void AccessibilityTest::warningsAreAlerts()
     QCOMPARE(role, QAccessible::AlertMessage);
     QCOMPARE(name, "Error!");
     QVERIFY2(labels.contains(warning), qPrintable(labels.join(u'|')));
+}
+
+void AccessibilityTest::refusedAddressIsAnAlert_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("id");
+    QTest::newRow("Dip_DMX") << "dip" << int(WindowId::Dip_DMX);
+    QTest::newRow("Dip_36") << "dip36" << int(WindowId::Dip_36);
+    QTest::newRow("Dip_FLUO") << "dipfluo" << int(WindowId::Dip_FLUO);
+    QTest::newRow("Intell") << "dip2" << int(WindowId::Intell);
+    QTest::newRow("dipDOR") << "Dip3" << int(WindowId::dipDOR);
+}
+
+// The error label is in the alert role, so that a screen reader reads it out the moment a
+// refused address makes it show, as it does a message box. (That a reader hears it show is
+// checked over the real accessibility bus by atspi_dip_dmx.)
+void AccessibilityTest::refusedAddressIsAnAlert()
+{
+    QFETCH(QString, item);
+    QFETCH(int, id);
+    QWidget* window = program_->open(item, WindowId(id));
+    QWidget* error = child(window, "Label7");
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(error);
+    QCOMPARE(face->role(), QAccessible::AlertMessage);
+    QCOMPARE(face->text(QAccessible::Name), "! ERROR !  DMX address: 1 - 511");
+    QVERIFY(face->state().invisible);
+
+    typeInto(window, "Text1", "512");
+    QVERIFY(!QAccessible::queryAccessibleInterface(error)->state().invisible);
+    typeInto(window, "Text1", "511");
+    QVERIFY(QAccessible::queryAccessibleInterface(error)->state().invisible);
 }
 
 VELANTRA_TEST_MAIN(AccessibilityTest)
