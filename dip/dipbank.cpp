@@ -33,8 +33,7 @@ DipBank::DipBank(const ui::Controls& controls, Bank bank, Row onRow) : onRow_(on
 void DipBank::set(int lever, bool on)
 {
     const std::size_t index = std::size_t(lever - 1);
-    Q_ASSERT(index < on_.size());
-    on_[index] = on;
+    on_.at(index) = on;
     if (holds_ == 0) {
         draw(index);
         describe();
