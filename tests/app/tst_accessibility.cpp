@@ -75,21 +75,7 @@ private:
 
 void AccessibilityTest::everyControlHasAName_data()
 {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<int>("id");
-    const auto row = [](const char* item, WindowId id) { QTest::newRow(item) << item << int(id); };
-    row("dip", WindowId::Dip_DMX);
-    row("dip36", WindowId::Dip_36);
-    row("dipfluo", WindowId::Dip_FLUO);
-    row("dip2", WindowId::Intell);
-    row("Dip3", WindowId::dipDOR);
-    row("power", WindowId::Calc);
-    row("power2", WindowId::Calc2);
-    row("Easy", WindowId::Easyrun);
-    row("dati", WindowId::Dat);
-    row("dati2", WindowId::Dat2);
-    row("dati3", WindowId::Dat3);
-    row("AT", WindowId::Dat4);
+    addWindowRows({kConfiguratorItems, kPowerItems, kSheetItems});
 }
 
 void AccessibilityTest::everyControlHasAName()
@@ -147,10 +133,7 @@ void AccessibilityTest::powerBoxesSayWhatTheyHold()
 
 void AccessibilityTest::totalFollowsTheMode_data()
 {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<int>("id");
-    QTest::newRow("Calc") << "power" << int(WindowId::Calc);
-    QTest::newRow("Calc2") << "power2" << int(WindowId::Calc2);
+    addWindowRows({kPowerItems});
 }
 
 void AccessibilityTest::totalFollowsTheMode()
@@ -251,13 +234,7 @@ void AccessibilityTest::warningsAreAlerts()
 
 void AccessibilityTest::refusedAddressIsAnAlert_data()
 {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<int>("id");
-    QTest::newRow("Dip_DMX") << "dip" << int(WindowId::Dip_DMX);
-    QTest::newRow("Dip_36") << "dip36" << int(WindowId::Dip_36);
-    QTest::newRow("Dip_FLUO") << "dipfluo" << int(WindowId::Dip_FLUO);
-    QTest::newRow("Intell") << "dip2" << int(WindowId::Intell);
-    QTest::newRow("dipDOR") << "Dip3" << int(WindowId::dipDOR);
+    addWindowRows({kConfiguratorItems});
 }
 
 // The error label is in the alert role, so that a screen reader reads it out the moment a

@@ -61,25 +61,14 @@ private:
 
 void RepaintTest::onlyMovedLeversRepaint_data()
 {
-    QTest::addColumn<QString>("menuItem");
-    QTest::addColumn<WindowId>("id");
-    const struct {
-        const char* menuItem;
-        WindowId id;
-    } windows[] = {{"dip", WindowId::Dip_DMX},
-                   {"dip36", WindowId::Dip_36},
-                   {"dipfluo", WindowId::Dip_FLUO},
-                   {"dip2", WindowId::Intell},
-                   {"Dip3", WindowId::dipDOR}};
-    for (const auto& w : windows)
-        QTest::newRow(w.menuItem) << QString::fromLatin1(w.menuItem) << w.id;
+    addWindowRows({kConfiguratorItems});
 }
 
 void RepaintTest::onlyMovedLeversRepaint()
 {
-    QFETCH(QString, menuItem);
-    QFETCH(WindowId, id);
-    QWidget* w = program_->open(menuItem, id);
+    QFETCH(QString, item);
+    QFETCH(int, id);
+    QWidget* w = program_->open(item, WindowId(id));
 
     // DMX mode: the same address in other words moves nothing; another address does.
     QCOMPARE(shapePaintsOf(w, [&] { paste(w, "Text1", "300"); }) > 0, true);

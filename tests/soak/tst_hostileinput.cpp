@@ -59,15 +59,7 @@ private slots:
 
 void HostileInputTest::megabytePastes_data()
 {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<int>("id");
-    const std::pair<const char*, WindowId> windows[] = {
-        {"dip", WindowId::Dip_DMX},  {"dip36", WindowId::Dip_36}, {"dipfluo", WindowId::Dip_FLUO},
-        {"dip2", WindowId::Intell},  {"Dip3", WindowId::dipDOR},  {"power", WindowId::Calc},
-        {"power2", WindowId::Calc2},
-    };
-    for (const auto& [item, id] : windows)
-        QTest::newRow(item) << item << int(id);
+    addWindowRows({kConfiguratorItems, kPowerItems});
 }
 
 void HostileInputTest::megabytePastes()

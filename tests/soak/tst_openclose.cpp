@@ -49,16 +49,7 @@ private slots:
 
 void OpenCloseTest::everyWindowManyTimes_data()
 {
-    QTest::addColumn<QString>("item");
-    QTest::addColumn<int>("id");
-    const std::pair<const char*, WindowId> commands[] = {
-        {"dip", WindowId::Dip_DMX},  {"power", WindowId::Calc},   {"dati", WindowId::Dat},
-        {"dip36", WindowId::Dip_36}, {"power2", WindowId::Calc2}, {"dipfluo", WindowId::Dip_FLUO},
-        {"dip2", WindowId::Intell},  {"dati2", WindowId::Dat2},   {"Dip3", WindowId::dipDOR},
-        {"dati3", WindowId::Dat3},   {"Easy", WindowId::Easyrun}, {"AT", WindowId::Dat4},
-    };
-    for (const auto& [item, id] : commands)
-        QTest::newRow(item) << item << int(id);
+    addWindowRows({kConfiguratorItems, kPowerItems, kSheetItems});
 }
 
 void OpenCloseTest::everyWindowManyTimes()

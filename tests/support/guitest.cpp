@@ -196,6 +196,16 @@ QWidget* ProgramFixture::open(const QString& menuItem, WindowId expected)
     return window;
 }
 
+void addWindowRows(std::initializer_list<std::span<const MenuItem>> groups)
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("id");
+    for (std::span<const MenuItem> group : groups) {
+        for (const MenuItem& item : group)
+            QTest::newRow(item.name) << QString::fromLatin1(item.name) << int(item.window);
+    }
+}
+
 QStringList argumentsWithoutWarningLimit(int argc, char** argv)
 {
     QStringList arguments;
