@@ -30,9 +30,7 @@ ProbeResult probe(const QString& self, const QString& mode, const QStringList& a
     if (!process.waitForFinished(120000) || process.exitCode() != 0)
         qFatal("probe %s failed", qPrintable(mode));
     const double elapsed = double(clock.nsecsElapsed()) / 1e6;
-    return {elapsed, QString::fromLatin1(process.readAllStandardOutput())
-                         .split(u' ', Qt::SkipEmptyParts)
-                         .replaceInStrings(QStringLiteral("\n"), QString())};
+    return {elapsed, QString::fromLatin1(process.readAllStandardOutput()).simplified().split(u' ')};
 }
 
 void row(const QString& what, double ours, double floor, const QString& unit,

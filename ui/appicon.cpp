@@ -5,12 +5,9 @@ namespace velantra::ui
 
 QIcon applicationIcon()
 {
-    const QIcon icon = [] {
-        QIcon i;
-        for (int size : {16, 32, 48})
-            i.addFile(QStringLiteral(":/icons/velantra-%1.png").arg(size), QSize(size, size));
-        return i;
-    }();
+    QIcon icon;
+    for (int size : {16, 32, 48})
+        icon.addFile(QStringLiteral(":/icons/velantra-%1.png").arg(size), QSize(size, size));
     return icon;
 }
 

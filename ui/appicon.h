@@ -5,7 +5,8 @@
 namespace velantra::ui
 {
 
-// The icon every window carries: eight coloured dots on a ring, at 16, 32 and 48 pixels.
+// The application's icon, which every window shows: eight coloured dots on a ring, at 16, 32
+// and 48 pixels.
 QIcon applicationIcon();
 
 } // namespace velantra::ui

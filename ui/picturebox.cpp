@@ -6,6 +6,11 @@
 namespace velantra::ui
 {
 
+namespace
+{
+
+// Reads the part of a picture that an area of the given size, drawing it unscaled from its
+// top-left corner, can ever show. Decoders that can (JPEG) decode only that part.
 QImage readVisiblePart(const QString& path, QSize area)
 {
     QImageReader reader(path);
@@ -15,6 +20,8 @@ QImage readVisiblePart(const QString& path, QSize area)
     reader.setClipRect(visible);
     return reader.read();
 }
+
+} // namespace
 
 PictureBox::PictureBox(const QString& path, QSize area, QWidget* parent)
     : QWidget(parent), picture_(readVisiblePart(path, area))

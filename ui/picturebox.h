@@ -6,10 +6,6 @@
 namespace velantra::ui
 {
 
-// Reads the part of a picture that an area of the given size, drawing it unscaled from its
-// top-left corner, can ever show. Decoders that can (JPEG) decode only that part.
-QImage readVisiblePart(const QString& path, QSize area);
-
 // Draws its picture at natural size from the top-left corner, clipped to its area, over its
 // background colour. It keeps only the part of the picture its area can show.
 class PictureBox : public QWidget
