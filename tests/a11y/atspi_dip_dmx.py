@@ -4,7 +4,7 @@ ORVO 75 configurator from the menu, types an address into the "DMX address" box,
 levers that are ON from the bank's description. Exits the program through its menu."""
 import pyatspi
 
-from atspi_support import application, check, find, listen, menu_item, press, wait_for
+from atspi_support import Listener, application, check, find, menu_item, press, wait_for
 
 
 app = wait_for(application, "the program on the accessibility bus")
@@ -25,13 +25,14 @@ check("lever 9", find(window, None, "Lever 9 ON") is not None, True)
 
 # A refused address shows the error label, an alert: a screen reader hears it appear.
 ERROR = "! ERROR !  DMX address: 1 - 511"
-heard = listen("object:state-changed:showing")
+showing = Listener("object:state-changed:showing")
 box.queryEditableText().setTextContents("512")
 error = wait_for(lambda: find(window, "alert", ERROR), "the error label, an alert", 5)
 check("address 512, error label showing", error.getState().contains(pyatspi.STATE_SHOWING), True)
 check("address 512, the alert heard showing",
-      wait_for(lambda: True if ("alert", ERROR, 1) in heard else None,
+      wait_for(lambda: True if ("alert", ERROR, 1) in showing.heard else None,
                "the event of the alert showing", 5), True)
+showing.stop()
 check("address 512, 12-lever bank", bank.description, "Levers ON: none")
 
 press(menu_item(app, ["Exit"]))

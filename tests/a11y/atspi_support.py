@@ -21,16 +21,23 @@ def wait_for(find, what, seconds=20):
     sys.exit(f"FAIL: {what} not found")
 
 
-def listen(event_type):
-    """Collects (role, name, detail1) of the sources of the events of that type from now on, as
-    a screen reader hears them; wait_for delivers them."""
-    heard = []
+class Listener:
+    """Collects (role, name, detail1) of the sources of the events of a type, as a screen reader
+    hears them, until stopped; wait_for delivers them."""
 
-    def hear(event):
-        heard.append((event.source.getRoleName(), event.source.name, event.detail1))
+    def __init__(self, event_type):
+        self.event_type = event_type
+        self.heard = []
+        pyatspi.Registry.registerEventListener(self._hear, event_type)
 
-    pyatspi.Registry.registerEventListener(hear, event_type)
-    return heard
+    def _hear(self, event):
+        try:
+            self.heard.append((event.source.getRoleName(), event.source.name, event.detail1))
+        except GLib.Error:
+            pass  # the source is gone already, as when a window closes
+
+    def stop(self):
+        pyatspi.Registry.deregisterEventListener(self._hear, self.event_type)
 
 
 def descendants(node, depth=0):
