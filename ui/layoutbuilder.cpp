@@ -171,7 +171,9 @@ Controls buildLayout(QWidget* client, std::span<const Control> table)
             continue;
         }
         QWidget* parent = c.parent.empty() ? client : controls.widget(qstr(c.parent));
-        Q_ASSERT_X(parent, "buildLayout", "a frame must come before its children");
+        if (!parent)
+            qFatal("%s: its frame %s must come before it", qPrintable(qstr(c.name)),
+                   qPrintable(qstr(c.parent)));
         QWidget* w = createControl(c, parent);
         applyState(c, w);
         controls.add(w);
