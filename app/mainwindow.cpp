@@ -16,8 +16,13 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kWindow{
-    "Main", "VELANTRA configuration tools", 4815, 1950, 450, 1020, false, kActiveBorder};
+constexpr WindowSpec kWindow{.name = "Main",
+                             .caption = "VELANTRA configuration tools",
+                             .clientWidth = 4815,
+                             .clientHeight = 1950,
+                             .left = 450,
+                             .top = 1020,
+                             .background = kActiveBorder};
 
 constexpr Control kLayout[] = {
     picture("Picture1", ":/logo.jpg", {3000, 960, 1215, 495}, 0)
