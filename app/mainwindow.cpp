@@ -3,6 +3,7 @@
 #include "app/windowregistry.h"
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"
+#include "ui/qstr.h"
 
 #include <QCoreApplication>
 #include <QLayout>
@@ -88,11 +89,6 @@ consteval bool menuHasEveryCommand()
     return true;
 }
 static_assert(menuHasEveryCommand(), "a menu command of the window catalogue is not in the menu");
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 } // namespace
 

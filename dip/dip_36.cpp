@@ -10,6 +10,8 @@ namespace velantra::dip
 namespace
 {
 
+using namespace ui;
+
 constexpr WindowSpec kWindow{.name = "Dip_36",
                              .caption = "ORVO 36 dip-switch configurator",
                              .clientWidth = 9090,

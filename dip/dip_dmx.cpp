@@ -10,6 +10,8 @@ namespace velantra::dip
 namespace
 {
 
+using namespace ui;
+
 constexpr WindowSpec kWindow{.name = "Dip_DMX",
                              .caption = "ORVO 75 dip-switch configurator",
                              .clientWidth = 9090,

@@ -10,6 +10,8 @@ namespace velantra::dip
 namespace
 {
 
+using namespace ui;
+
 constexpr WindowSpec kWindow{.name = "Dip_FLUO",
                              .caption = "ORVO FLUO / Nembra dip-switch configurator",
                              .clientWidth = 9090,

@@ -2,6 +2,7 @@
 
 #include "dip/dmxaddressencoder.h"
 #include "dip/readleadingnumber.h"
+#include "ui/qstr.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -13,11 +14,6 @@ namespace velantra::dip
 {
 namespace
 {
-
-QString qstr(std::string_view s)
-{
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
 
 const QString kAddressOne = QStringLiteral("1");
 

@@ -11,6 +11,8 @@ namespace velantra::dip
 namespace
 {
 
+using namespace ui;
+
 constexpr WindowSpec kWindow{.name = "dipDOR",
                              .caption = "DOR fixture configurator",
                              .clientWidth = 6960,

@@ -11,6 +11,8 @@ namespace velantra::dip
 namespace
 {
 
+using namespace ui;
+
 constexpr WindowSpec kWindow{.name = "Intell",
                              .caption = "Intelligent fixture configurator",
                              .clientWidth = 6960,

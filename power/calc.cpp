@@ -9,6 +9,8 @@ namespace velantra::power
 namespace
 {
 
+using namespace ui;
+
 constexpr WindowSpec kWindow{.name = "Calc",
                              .caption = "ORVO power configurator",
                              .clientWidth = 11145,

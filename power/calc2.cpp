@@ -10,6 +10,8 @@ namespace velantra::power
 namespace
 {
 
+using namespace ui;
+
 constexpr WindowSpec kWindow{.name = "Calc2",
                              .caption = "ORVO 36 power configurator",
                              .clientWidth = 6630,

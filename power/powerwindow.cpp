@@ -1,6 +1,7 @@
 #include "power/powerwindow.h"
 
 #include "ui/colours.h"
+#include "ui/qstr.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -24,11 +25,6 @@ char16_t decimalSeparator()
 {
     const QString point = QLocale().decimalPoint();
     return point.isEmpty() ? u'.' : point.front().unicode();
-}
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
 }
 
 // What a screen reader calls the outputs, the columns of the grid and the figure boxes.

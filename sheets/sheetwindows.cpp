@@ -3,6 +3,7 @@
 #include "app/windowcatalogue.h"
 #include "sheets/sheettable.h"
 #include "sheets/sheetwindow.h"
+#include "ui/qstr.h"
 
 namespace velantra::sheets
 {
@@ -52,7 +53,7 @@ constexpr Control kEasyrunLayout[] = {
 
 QString resource(const PictureFile& file)
 {
-    return QString::fromUtf8(file.resource.data(), qsizetype(file.resource.size()));
+    return qstr(file.resource);
 }
 
 // A sheet whose window draws one table; a screen reader hears what the table holds.

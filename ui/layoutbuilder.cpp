@@ -3,6 +3,7 @@
 #include "ui/accessibility.h"
 #include "ui/colours.h"
 #include "ui/picturebox.h"
+#include "ui/qstr.h"
 #include "ui/shape.h"
 
 #include <QButtonGroup>
@@ -22,11 +23,6 @@ namespace
 {
 
 constexpr int kTimerIntervalMs = 500;
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 Qt::Alignment alignmentOf(const Control& c)
 {
