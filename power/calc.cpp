@@ -18,24 +18,6 @@ constexpr WindowSpec kWindow{.name = "Calc",
                              .left = 3690,
                              .top = 735};
 
-// Tabs of Text1 … Text4, then the CC and the CV model label of the row.
-constexpr Grid kGrid{{
-    {118, 58, 71, 72, "Label8", "Pomra RGB", "Label28", "Belmira soft RGB"},
-    {108, 59, 73, 74, "Label10", "Pallaro RGB", "Label27", "Orsello 600 mm"},
-    {47, 60, 75, 76, "Label9", "Gemmo RGB ", "Label25", "Orsello 900 mm"},
-    {48, 61, 77, 78, "Label4", "Tessino RGB380 mm", "Label26", "Quellin 600mm"},
-    {49, 62, 79, 80, "Label3", "Tessino RGB 560 mm", "Label23", "Quellin 900 mm"},
-    {50, 63, 81, 82, "Label6", "Tessino RGB 740 mm", "Label24", "Ribbo 390 mm"},
-    {51, 64, 83, 84, "Label5", "Tessino RGB 920 mm", "Label21", "Ribbo690 mm"},
-    {52, 65, 85, 86, "Label12", "Ondrel RGB ", "Label22", "Ribbo 1090 mm"},
-    {53, 66, 87, 88, "Label11", "Corvale RGB big", "Label19", "Sorvel RGB"},
-    {54, 67, 89, 90, "Label1", "Corvale RGB small", "Label20", "Fenda color"},
-    {55, 68, 91, 92, "Label2", "Aldrace adjustable RGB", "Label17", ""},
-    {56, 69, 93, 94, "Label7", "Orsello classic", "Label18", ""},
-    {57, 70, 95, 96, "Label14", "Orsello Magnetic", "Label15", ""},
-    {97, 98, 100, 99, "Label13", "Tizzano RGB (700mA)", "Label16", ""},
-}};
-
 constexpr std::string_view kColumnNumbers = "#1          #2";
 
 constexpr auto kLayout = join(
@@ -88,13 +70,14 @@ constexpr auto kLayout = join(
         label("Label29", "Constant Current Outputs (CC)", {960, 600, 3735, 255}, -1)
             .withFont(kArial12Bold),
     },
-    modelLabels(kGrid, {kWindowBackground, kWindowText, kWindowBackground, kWindowText}));
+    modelLabels(kGrid, kOrvo75Power.table,
+                {kWindowBackground, kWindowText, kWindowBackground, kWindowText}));
 
 } // namespace
 
 QWidget* createCalc()
 {
-    return new PowerWindow(kWindow, kLayout, kGrid, Orvo75Power());
+    return new PowerWindow(kWindow, kLayout, kGrid, kOrvo75Power);
 }
 
 } // namespace velantra::power

@@ -19,23 +19,8 @@ constexpr WindowSpec kWindow{.name = "Calc2",
                              .left = 3690,
                              .top = 735};
 
-// Tabs of Text1 … Text4, then the CC and the CV model label of the row.
-constexpr Grid kGrid{{
-    {46, 58, 71, 72, "Label8", "Pomra RGB", "Label28", "Belmira soft RGB"},
-    {108, 59, 73, 74, "Label10", "Pallaro RGB", "Label27", "Orsello 600 mm"},
-    {47, 60, 75, 76, "Label9", "Gemmo RGB ", "Label25", "Orsello 900 mm"},
-    {48, 61, 77, 78, "Label4", "Tessino RGB380 mm", "Label26", "Quellin 600mm"},
-    {49, 62, 79, 80, "Label3", "Tessino RGB 560 mm", "Label23", "Quellin 900 mm"},
-    {50, 63, 81, 82, "Label6", "Tessino RGB 740 mm", "Label24", "Ribbo 390 mm"},
-    {51, 64, 83, 84, "Label5", "Tessino RGB 920 mm", "Label21", "Ribbo690 mm"},
-    {52, 65, 85, 86, "Label12", "Ondrel RGB ", "Label22", "Ribbo 1090 mm"},
-    {53, 66, 87, 88, "Label11", "Corvale RGB big", "Label19", "Sorvel RGB"},
-    {54, 67, 89, 90, "Label1", "Corvale RGB small", "Label20", ""},
-    {55, 68, 91, 92, "Label2", "Aldrace adjustable RGB", "Label17", ""},
-    {56, 69, 93, 94, "Label7", "Orsello classic", "Label18", ""},
-    {57, 70, 95, 96, "Label14", "Orsello Magnetic", "Label15", ""},
-    {97, 98, 100, 99, "Label13", "Tizzano RGB (700mA)", "Label16", ""},
-}};
+// Text1(1) comes earlier in the tab order here.
+constexpr Grid kGrid36 = withFirstTab(kGrid, 46);
 
 constexpr auto kLayout = join(
     std::array{
@@ -43,14 +28,14 @@ constexpr auto kLayout = join(
         current350("CC2_350", "Frame2", 116),
         current700("CC2_700", "Frame2", 115),
         current1000("CC2_1000", "Frame2", 114),
-        inputBox(kGrid, 1, 2),
+        inputBox(kGrid36, 1, 2),
         option("Option2", "Average power", {4680, 8280, 1575, 255}, 107),
         option("Option1", "Nominal power", {4680, 8760, 1575, 255}, 106),
         timer("Timer1"),
     },
-    gridBoxes(kGrid, Disabled),
+    gridBoxes(kGrid36, Disabled),
     std::array{
-        inputBox(kGrid, 1, 1),
+        inputBox(kGrid36, 1, 1),
         button("Command1", "Reset", {5280, 9600, 855, 495}, 45),
         totalBox(43),
         figureBox("Text62", {8760, 8280, 540, 285}, 40),
@@ -84,13 +69,14 @@ constexpr auto kLayout = join(
             .withFont(kArial12Bold)
             .colours(kActiveBorder),
     },
-    modelLabels(kGrid, {kWindowBackground, kWindowText, kCaptionText, kDefaultColour}));
+    modelLabels(kGrid36, kOrvo36Power.table,
+                {kWindowBackground, kWindowText, kCaptionText, kDefaultColour}));
 
 } // namespace
 
 QWidget* createCalc2()
 {
-    return new PowerWindow(kWindow, kLayout, kGrid, Orvo36Power());
+    return new PowerWindow(kWindow, kLayout, kGrid36, kOrvo36Power);
 }
 
 } // namespace velantra::power

@@ -17,12 +17,37 @@ constexpr ui::Font kArial12Bold{"Arial", 12, 700};
 constexpr ui::Font kSansSerif975Bold{"MS Sans Serif", 9.75, 700};
 constexpr ui::Colour kCaptionText = 0x80000009;
 
-// One grid row: the tab index of each input box and the labels that name its fixtures.
+// One grid row: the tab index of each input box and the names of the labels that show its
+// fixtures.
 struct GridRow {
     int tab1, tab2, tab3, tab4;
-    std::string_view ccLabel, ccModel, cvLabel, cvModel;
+    std::string_view ccLabel, cvLabel;
 };
 using Grid = std::array<GridRow, kRows>;
+
+// The grid of both windows; the ORVO 36 window puts Text1(1) elsewhere in the tab order.
+constexpr Grid kGrid{{
+    {118, 58, 71, 72, "Label8", "Label28"},
+    {108, 59, 73, 74, "Label10", "Label27"},
+    {47, 60, 75, 76, "Label9", "Label25"},
+    {48, 61, 77, 78, "Label4", "Label26"},
+    {49, 62, 79, 80, "Label3", "Label23"},
+    {50, 63, 81, 82, "Label6", "Label24"},
+    {51, 64, 83, 84, "Label5", "Label21"},
+    {52, 65, 85, 86, "Label12", "Label22"},
+    {53, 66, 87, 88, "Label11", "Label19"},
+    {54, 67, 89, 90, "Label1", "Label20"},
+    {55, 68, 91, 92, "Label2", "Label17"},
+    {56, 69, 93, 94, "Label7", "Label18"},
+    {57, 70, 95, 96, "Label14", "Label15"},
+    {97, 98, 100, 99, "Label13", "Label16"},
+}};
+
+constexpr Grid withFirstTab(Grid grid, int tab)
+{
+    grid[0].tab1 = tab;
+    return grid;
+}
 
 struct ModelLabelColours {
     ui::Colour ccBack, ccText, cvBack, cvText;
@@ -90,19 +115,20 @@ constexpr int labelNumber(std::string_view name)
 }
 
 // The 28 model labels, created in descending order of their number.
-constexpr std::array<ui::Control, 2 * kRows> modelLabels(const Grid& grid,
-                                                         ModelLabelColours colours)
+constexpr std::array<ui::Control, 2 * kRows>
+modelLabels(const Grid& grid, const FixturePowerTable& fixtures, ModelLabelColours colours)
 {
     std::array<ui::Control, 2 * kRows> rows{};
     for (int row = 1; row <= kRows; ++row) {
         const GridRow& r = grid[std::size_t(row - 1)];
+        const FixtureRow& f = fixtures.row(row);
         const int top = rowTop(row);
         rows[std::size_t(2 * row - 2)] =
-            ui::label(r.ccLabel, r.ccModel, {kCCModelLeft, top, 1815, 285}, -1)
+            ui::label(r.ccLabel, f.cc.model, {kCCModelLeft, top, 1815, 285}, -1)
                 .set(ui::Border | ui::Centred)
                 .colours(colours.ccBack, colours.ccText);
         rows[std::size_t(2 * row - 1)] =
-            ui::label(r.cvLabel, r.cvModel, {kCVModelLeft, top, 1815, 285}, -1)
+            ui::label(r.cvLabel, f.cv.model, {kCVModelLeft, top, 1815, 285}, -1)
                 .set(ui::Border | ui::Centred)
                 .colours(colours.cvBack, colours.cvText);
     }

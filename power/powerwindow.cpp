@@ -118,7 +118,8 @@ void PowerWindow::nameBoxes(const Grid& grid)
     for (std::size_t column = 0; column < boxes_.size(); ++column) {
         for (int row = 1; row <= kRows; ++row) {
             const GridRow& r = grid[std::size_t(row - 1)];
-            QString model = qstr(column < 2 ? r.ccModel : r.cvModel).trimmed();
+            const FixtureRow& f = budget_.variant().table.row(row);
+            QString model = qstr(column < 2 ? f.cc.model : f.cv.model).trimmed();
             if (model.isEmpty()) {
                 model = QStringLiteral("row %1").arg(row);
                 // The empty model label still shows its border.

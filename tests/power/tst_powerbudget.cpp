@@ -52,7 +52,7 @@ QString figures(FakePanel& p)
 
 const PowerVariant& variantNamed(const QString& name)
 {
-    return name == "36 W" ? Orvo36Power() : Orvo75Power();
+    return name == "36 W" ? kOrvo36Power : kOrvo75Power;
 }
 
 } // namespace
@@ -191,7 +191,7 @@ void PowerBudgetTest::ledText()
 
 void PowerBudgetTest::loadStartsEmptyInAverageMode()
 {
-    FakePanel p(Orvo75Power());
+    FakePanel p(kOrvo75Power);
     p.budget.Load();
     QVERIFY(p.budget.AverageMode());
     QVERIFY(p.averageSelected && !p.nominalSelected);
@@ -290,7 +290,7 @@ void PowerBudgetTest::computation()
 
 void PowerBudgetTest::latchesWarnOncePerExcursion()
 {
-    FakePanel p(Orvo75Power());
+    FakePanel p(kOrvo75Power);
     p.budget.Load();
     p.type(Output::CC1, 5, "3");
     QCOMPARE(p.warnings, QStringList{kLed6});
@@ -311,7 +311,7 @@ void PowerBudgetTest::latchesWarnOncePerExcursion()
 
 void PowerBudgetTest::modeSwitchRecomputesFromCounts()
 {
-    FakePanel p(Orvo75Power());
+    FakePanel p(kOrvo75Power);
     p.budget.Load();
     p.type(Output::CV1, 3, "5");
     p.type(Output::CC1, 1, "1");
@@ -338,7 +338,7 @@ void PowerBudgetTest::modeSwitchRecomputesFromCounts()
 void PowerBudgetTest::clearedBoxRunsTheComputationNested()
 {
     // The user types a zero into a box of a column whose later rows hold counts.
-    FakePanel p(Orvo75Power());
+    FakePanel p(kOrvo75Power);
     p.budget.Load();
     p.type(Output::CC1, 3, "2");
     p.type(Output::CC1, 8, "3");
@@ -369,7 +369,7 @@ void PowerBudgetTest::clearedBoxRunsTheComputationNested()
 
 void PowerBudgetTest::reset()
 {
-    FakePanel p(Orvo75Power());
+    FakePanel p(kOrvo75Power);
     p.budget.Load();
     p.chooseCurrent(Output::CC2, Current::mA700);
     p.budget.Reset(); // an empty grid: nothing runs
@@ -474,7 +474,7 @@ void PowerBudgetTest::currentRules()
 
 void PowerBudgetTest::latchedBoxesBlink()
 {
-    FakePanel p(Orvo75Power());
+    FakePanel p(kOrvo75Power);
     p.budget.Load();
     p.clickNominal();
     enter(p, "CC2 9=3, CV1 3=5");
@@ -501,7 +501,7 @@ void PowerBudgetTest::latchedBoxesBlink()
 
 void PowerBudgetTest::tickDuringWarningDoesNothing()
 {
-    FakePanel p(Orvo75Power());
+    FakePanel p(kOrvo75Power);
     p.budget.Load();
     p.chooseCurrent(Output::CC1, Current::mA1000);
     QString textsWhileWarning;
@@ -556,7 +556,7 @@ void PowerBudgetTest::countsBeyondSixteenBits()
     QFETCH(QString, expected);
     QFETCH(QString, keptTexts);
 
-    FakePanel p(Orvo75Power());
+    FakePanel p(kOrvo75Power);
     p.budget.Load();
     p.clickNominal();
     enter(p, entries);
@@ -571,7 +571,7 @@ void PowerBudgetTest::countsBeyondSixteenBits()
     QCOMPARE(kept.join(u','), keptTexts);
 
     // Every row of a CC column at the largest count: the LED total is the sum of the counts.
-    FakePanel full(Orvo75Power());
+    FakePanel full(kOrvo75Power);
     full.budget.Load();
     for (int row = 1; row <= kRows; ++row)
         full.type(Output::CC1, row, "32767");
@@ -581,8 +581,8 @@ void PowerBudgetTest::countsBeyondSixteenBits()
 
 void PowerBudgetTest::budgetsAreSeparate()
 {
-    FakePanel big(Orvo75Power());
-    FakePanel small(Orvo36Power());
+    FakePanel big(kOrvo75Power);
+    FakePanel small(kOrvo36Power);
     big.budget.Load();
     small.budget.Load();
     big.type(Output::CC1, 1, "7");

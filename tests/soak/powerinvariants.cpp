@@ -70,10 +70,10 @@ Figures figuresOf(const PowerLook& look, const power::PowerVariant& variant)
                 return f;
             }
             if (column < 2) {
-                f.leds[std::size_t(column)] += qint64(count) * variant.table.ledsPerColour[row - 1];
-                f.power[std::size_t(column)] += count * variant.table.wattsCC[row - 1];
+                f.leds[std::size_t(column)] += qint64(count) * variant.table.LedsPerColour(row);
+                f.power[std::size_t(column)] += count * variant.table.WattsCC(row);
             } else {
-                f.power[std::size_t(column)] += count * variant.table.wattsCV[row - 1];
+                f.power[std::size_t(column)] += count * variant.table.WattsCV(row);
             }
         }
         if (look.average)
