@@ -41,6 +41,20 @@ inline constexpr SelectionMap kSpeedMaps[] = {kSpeedLevers};
 // The show number on levers 8, 7, 6, 5, from its top bit.
 inline constexpr ShowBit kShowOnLevers5To8[] = {{8, 8}, {4, 7}, {2, 6}, {1, 5}};
 
+// The ORVO 75 and ORVO FLUO controllers alike. Back to DMX mode: levers 11 and 12 OFF, address
+// 1, the 4-lever bank OFF, the pushbutton box clear.
+inline constexpr Step kOrvoDmxEntry[] = {off(11),   off(12),    setText1(),     on(1),
+                                         off(2, 9), off4(1, 4), clear("Check2")};
+
+// Check1 "Res. 120 ohm": 4-bank lever 1. Check2 "Ext. pushbotton": 4-bank levers 2 and 3 with
+// lever 11.
+inline constexpr Step kOrvoTerminatorOn[] = {on4(1)};
+inline constexpr Step kOrvoTerminatorOff[] = {off4(1)};
+inline constexpr Step kOrvoPushbuttonOn[] = {on4(2), on4(3), on(11)};
+inline constexpr Step kOrvoPushbuttonOff[] = {off4(2), off4(3), off(11)};
+inline constexpr ClickProcedure kOrvoTerminator{"Check1", kOrvoTerminatorOn, kOrvoTerminatorOff};
+inline constexpr ClickProcedure kOrvoPushbutton{"Check2", kOrvoPushbuttonOn, kOrvoPushbuttonOff};
+
 // The fixtures' 4-lever bank in DMX mode: ON, OFF, ON, OFF.
 inline constexpr Step kFixtureDmxPattern[] = {on4(1), off4(2), on4(3), off4(4)};
 

@@ -65,21 +65,15 @@ constexpr auto kLayout = join(
 constexpr std::string_view kDmxControls[] = {"Frame4", "Option23", "Option24",
                                              "Check1", "Text1",    "Label5"};
 
-constexpr Step kDmxEntry[] = {off(11),   off(12),    setText1(),     on(1),
-                              off(2, 9), off4(1, 4), clear("Check2")};
 constexpr Step kMasterPreset[] = {clear("Check1"),   setText1(),         select("Option7"),
                                   select("Option8"), select("Option23"), deselect("Option24")};
 
-// Check1 "Res. 120 ohm": the line terminator. Check2 "Ext. pushbotton". Option23/24: channels.
-constexpr Step kTerminatorOn[] = {on4(1)};
-constexpr Step kTerminatorOff[] = {off4(1)};
-constexpr Step kPushbuttonOn[] = {on4(2), on4(3), on(11)};
-constexpr Step kPushbuttonOff[] = {off4(2), off4(3), off(11)};
+// Option23/24: the channel count.
 constexpr Step kThreeChannels[] = {off(11)};
 constexpr Step kSixChannels[] = {on(11)};
 constexpr ClickProcedure kProcedures[] = {
-    {"Check1", kTerminatorOn, kTerminatorOff},
-    {"Check2", kPushbuttonOn, kPushbuttonOff},
+    kOrvoTerminator,
+    kOrvoPushbutton,
     {"Option23", kThreeChannels, {}},
     {"Option24", kSixChannels, {}},
 };
@@ -90,7 +84,7 @@ constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                  .addressMap = kLevers1To9,
                                  .profile = {.dmxControls = kDmxControls,
                                              .masterControls = kSpeedShowPushbuttonControls,
-                                             .dmxEntry = kDmxEntry,
+                                             .dmxEntry = kOrvoDmxEntry,
                                              .masterPreset = kMasterPreset,
                                              .masterEntry = kMasterLever12,
                                              .pollFixed = kClearShowAndSpeed,

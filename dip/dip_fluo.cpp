@@ -61,21 +61,13 @@ constexpr auto kLayout = join(
         bankBody("Shape1(1)", {2640, 360, 1095, 855}),
     });
 
-// The modulation box Check3 is in neither list and no step touches it or lever 10.
-constexpr Step kDmxEntry[] = {off(11),   off(12),    setText1(),     on(1),
-                              off(2, 9), off4(1, 4), clear("Check2")};
-
-// Check1 "Res. 120 ohm": 4-bank lever 1. Check2 "Ext. pushbotton": 4-bank levers 2 and 3 with
-// lever 11. Check3 "1-100 % Modulation": lever 10, in either mode.
-constexpr Step kTerminatorOn[] = {on4(1)};
-constexpr Step kTerminatorOff[] = {off4(1)};
-constexpr Step kPushbuttonOn[] = {on4(2), on4(3), on(11)};
-constexpr Step kPushbuttonOff[] = {off4(2), off4(3), off(11)};
+// Check3 "1-100 % Modulation": lever 10, in either mode. The box is in neither control list, and
+// no other step touches it or lever 10.
 constexpr Step kModulationOn[] = {on(10)};
 constexpr Step kModulationOff[] = {off(10)};
 constexpr ClickProcedure kProcedures[] = {
-    {"Check1", kTerminatorOn, kTerminatorOff},
-    {"Check2", kPushbuttonOn, kPushbuttonOff},
+    kOrvoTerminator,
+    kOrvoPushbutton,
     {"Check3", kModulationOn, kModulationOff},
 };
 
@@ -85,7 +77,7 @@ constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                  .addressMap = kLevers1To9,
                                  .profile = {.dmxControls = kDmxFrameControls,
                                              .masterControls = kSpeedShowPushbuttonControls,
-                                             .dmxEntry = kDmxEntry,
+                                             .dmxEntry = kOrvoDmxEntry,
                                              .masterPreset = kPresetSpeed4Show0,
                                              .masterEntry = kMasterLever12,
                                              .pollFixed = kClearShowAndSpeed,
