@@ -27,9 +27,6 @@ public:
     DipBank() = default;
     DipBank(const ui::Controls& controls, Bank bank, Row onRow);
 
-    int size() const { return int(levers_.size()); }
-    bool exists() const { return !levers_.empty(); }
-
     // Shows the rectangle of the ON or the OFF row and hides the other one; while the bank is
     // held, when the outermost hold is released.
     void set(int lever, bool on);
@@ -38,9 +35,6 @@ public:
     // a lever set OFF and back ON by one procedure keeps its rectangle and is not repainted.
     void hold() { ++holds_; }
     void release();
-
-    // What the drawing shows; for checks only: no procedure reads a lever back.
-    bool isOn(int lever) const;
 
 private:
     void draw(std::size_t index);

@@ -7,9 +7,7 @@
 #include <QString>
 #include <span>
 
-class QAbstractButton;
 class QRadioButton;
-class QTimer;
 class QWidget;
 
 namespace velantra::ui
@@ -38,8 +36,8 @@ private:
 
 // Builds the table's controls into `client` in creation order: names, rectangles, captions,
 // fonts, colours, initial states, stacking (earlier rows lie in front) and tab order. Option
-// buttons directly in one container form one exclusive group. Building connects nothing, so no
-// procedure runs.
+// buttons directly in one container form one exclusive group. Building connects no procedure, so
+// none runs.
 Controls buildLayout(QWidget* client, std::span<const Control> table);
 
 // Name, caption, icon, border, client size and start-up position of a top-level window.

@@ -15,7 +15,6 @@ class Shape : public QWidget
     Q_OBJECT
 public:
     Shape(Kind kind, QColor fill, QWidget* parent);
-    Kind kind() const { return kind_; }
     QColor fill() const { return fill_; }
 
 protected:

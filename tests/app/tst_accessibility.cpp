@@ -1,6 +1,6 @@
 // What a screen reader hears: every control of every window has a name, the figure boxes say
 // what they show, and the sheets say what their pictures hold.
-#include "tests/power/powerwindowtest.h"
+#include "tests/power/powerwindow.h"
 #include "tests/support/guitest.h"
 #include "ui/picturebox.h"
 #include "ui/shape.h"

@@ -1,4 +1,4 @@
-#include "tests/power/powerwindowbase.h"
+#include "tests/power/powerwindowtest.h"
 
 #include <QTimer>
 

@@ -5,7 +5,7 @@
 // counts typed into it, warning where they pass its limits.
 
 #include "app/windowcatalogue.h"
-#include "tests/power/powerwindowtest.h"
+#include "tests/power/powerwindow.h"
 
 #include <QObject>
 #include <QSize>

@@ -1,5 +1,5 @@
 // The ORVO 75 power configurator, driven through its window as an installer uses it.
-#include "tests/power/powerwindowbase.h"
+#include "tests/power/powerwindowtest.h"
 
 #include <QAccessible>
 #include <QGroupBox>

@@ -1,6 +1,6 @@
 // The ORVO 36 power configurator, driven through its window, and its independence from the
 // ORVO 75 window.
-#include "tests/power/powerwindowbase.h"
+#include "tests/power/powerwindowtest.h"
 
 #include <QGroupBox>
 
