@@ -1,5 +1,6 @@
 #include "app/windowcatalogue.h"
 
+#include "cards/cardactions.h"
 #include "dip/configurators.h"
 #include "power/powerwindows.h"
 #include "sheets/sheetwindows.h"
@@ -8,7 +9,9 @@
 
 namespace velantra
 {
-QWidget* createWindow(WindowId id)
+namespace
+{
+QWidget* build(WindowId id)
 {
     switch (id) {
     case WindowId::Dip_DMX:
@@ -37,6 +40,14 @@ QWidget* createWindow(WindowId id)
         return sheets::createDat4();
     }
     return nullptr;
+}
+} // namespace
+
+QWidget* createWindow(WindowId id)
+{
+    QWidget* window = build(id);
+    cards::addCardActions(window);
+    return window;
 }
 
 } // namespace velantra
