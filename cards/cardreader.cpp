@@ -1,7 +1,7 @@
 #include "cards/cardreader.h"
 
+#include "app/windowcatalogue.h"
 #include "cards/devices.h"
-#include "dip/configurators.h"
 #include "dip/dipconfigurator.h"
 #include "dip/dmxaddressencoder.h"
 #include "dip/readleadingnumber.h"
@@ -91,6 +91,21 @@ QList<const QAbstractButton*> buttonsInTabOrder(const QWidget* window)
     return buttons;
 }
 
+// Every device is set on a configurator window of the catalogue.
+consteval bool everyDeviceHasItsWindow()
+{
+    for (const DeviceInfo& device : kDevices) {
+        bool found = false;
+        for (const WindowEntry& entry : kWindows)
+            found = found ||
+                    (entry.name == device.windowName && entry.kind == WindowKind::Configurator);
+        if (!found)
+            return false;
+    }
+    return true;
+}
+static_assert(everyDeviceHasItsWindow(), "a device's windowName names a configurator window");
+
 } // namespace
 
 bool isConfigurator(const QWidget* window)
@@ -100,17 +115,9 @@ bool isConfigurator(const QWidget* window)
 
 std::unique_ptr<QWidget> createConfigurator(Device device)
 {
-    switch (device) {
-    case Device::Orvo75:
-        return std::unique_ptr<QWidget>(dip::createDip_DMX());
-    case Device::Orvo36:
-        return std::unique_ptr<QWidget>(dip::createDip_36());
-    case Device::Fluo:
-        return std::unique_ptr<QWidget>(dip::createDip_FLUO());
-    case Device::Intell:
-        return std::unique_ptr<QWidget>(dip::createIntell());
-    case Device::Dor:
-        return std::unique_ptr<QWidget>(dip::createDipDOR());
+    for (const WindowEntry& entry : kWindows) {
+        if (entry.name == deviceInfo(device).windowName)
+            return std::unique_ptr<QWidget>(entry.create());
     }
     return nullptr;
 }

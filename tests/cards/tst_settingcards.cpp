@@ -30,7 +30,8 @@ private slots:
     void cardSaysWhatTheWindowShows();
     void pdfOfTheWindowIsThePdfOfTheSetting_data();
     void pdfOfTheWindowIsThePdfOfTheSetting();
-    void commandsOnEveryConfigurator();
+    void commandsOnTheirWindows_data();
+    void commandsOnTheirWindows();
     void keysOfTheTextBoxStayItsOwn();
     void failedSaveLeavesNoPartialFile_data();
     void failedSaveLeavesNoPartialFile();
@@ -228,33 +229,41 @@ void SettingCardsTest::pdfOfTheWindowIsThePdfOfTheSetting()
     window->close();
 }
 
-void SettingCardsTest::commandsOnEveryConfigurator()
+void SettingCardsTest::commandsOnTheirWindows_data()
 {
-    for (const MenuItem& item : kConfiguratorItems) {
-        QWidget* window = program_.open(QLatin1String(item.name), item.window);
-        QCOMPARE(window->contextMenuPolicy(), Qt::ActionsContextMenu);
-        QStringList menu;
-        for (const QAction* action : window->actions())
-            menu << action->objectName() + u' ' + action->text() + u' ' +
-                        action->shortcut().toString();
-        QCOMPARE(menu,
-                 (QStringList{"printCard Print… Ctrl+P", "saveCardPdf Save as PDF… Ctrl+Shift+S",
-                              "copyCardText Copy as text Ctrl+Shift+C"}));
+    addWindowRows();
+}
+
+void SettingCardsTest::commandsOnTheirWindows()
+{
+    QFETCH(QString, item);
+    QFETCH(int, id);
+    QWidget* window = program_.open(item, WindowId(id));
+    const WindowKind kind = entryOf(WindowId(id)).kind;
+    QStringList menu;
+    for (const QAction* action : window->actions())
+        menu << action->objectName() + u' ' + action->text() + u' ' + action->shortcut().toString();
+    if (kind == WindowKind::Sheet) {
+        QCOMPARE(menu, QStringList());
+        QCOMPARE(window->contextMenuPolicy(), Qt::DefaultContextMenu);
+        return;
+    }
+    QCOMPARE(window->contextMenuPolicy(), Qt::ActionsContextMenu);
+    QCOMPARE(menu, (QStringList{"printCard Print… Ctrl+P", "saveCardPdf Save as PDF… Ctrl+Shift+S",
+                                "copyCardText Copy as text Ctrl+Shift+C"}));
+    DialogAnswerer answerer;
+    if (kind == WindowKind::Configurator) {
         // Cancelling the label question makes no card.
         QApplication::clipboard()->setText(QStringLiteral("before"));
-        DialogAnswerer answerer;
         answerer.cancel = true;
         child<QAction>(window, QLatin1String(kCopyTextAction))->trigger();
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
-        // Print asks for the label, then shows the print dialog.
-        child<QAction>(window, QLatin1String(kPrintAction))->trigger();
         answerer.cancel = false;
-        child<QAction>(window, QLatin1String(kPrintAction))->trigger();
-        QCOMPARE(answerer.seen.size(), 4);
-        QVERIFY2(answerer.seen.last().startsWith(u"QPrintDialog"),
-                 qPrintable(answerer.seen.last()));
-        window->close();
     }
+    // Print shows the print dialog.
+    child<QAction>(window, QLatin1String(kPrintAction))->trigger();
+    QVERIFY2(answerer.seen.last().startsWith(u"QPrintDialog"),
+             qPrintable(answerer.seen.join(u'|')));
 }
 
 void SettingCardsTest::keysOfTheTextBoxStayItsOwn()
