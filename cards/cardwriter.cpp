@@ -111,7 +111,9 @@ bool writeReportPdf(const QString& path, const PowerReport& report, QString* err
     return saveFile(path, pdfDocument(pages, QString::fromStdString(report.device)), error);
 }
 
-QImage cardImage(const SettingCard& card)
+namespace
+{
+QImage pageImage(const std::function<double(QPainter&, const QRectF&)>& paint)
 {
     const double scale = kImageResolution / 72.0;
     QImage page(int(kPageWidth * scale), int(kPageHeight * scale), QImage::Format_RGB32);
@@ -119,13 +121,24 @@ QImage cardImage(const SettingCard& card)
     double bottom = 0;
     {
         QPainter painter(&page);
-        bottom = paintCard(painter, QRectF(page.rect()), card);
+        bottom = paint(painter, QRectF(page.rect()));
     }
     const int height = std::min(page.height(), int((bottom + 36) * scale));
     QImage image = page.copy(0, 0, page.width(), height);
     image.setDotsPerMeterX(int(kImageResolution / 0.0254));
     image.setDotsPerMeterY(int(kImageResolution / 0.0254));
     return image;
+}
+} // namespace
+
+QImage cardImage(const SettingCard& card)
+{
+    return pageImage([&](QPainter& p, const QRectF& r) { return paintCard(p, r, card); });
+}
+
+QImage reportImage(const PowerReport& report)
+{
+    return pageImage([&](QPainter& p, const QRectF& r) { return paintReport(p, r, report); });
 }
 
 bool writeCardPng(const QString& path, const SettingCard& card, QString* error)

@@ -36,8 +36,9 @@ bool saveFile(const QString& path, const QByteArray& bytes, QString* error);
 bool writeCardsPdf(const QString& path, std::span<const SettingCard> cards, QString* error);
 bool writeReportPdf(const QString& path, const PowerReport& report, QString* error);
 
-// The card at 150 dots per inch, as tall as its drawing.
+// The card or report at 150 dots per inch, as tall as its drawing.
 QImage cardImage(const SettingCard& card);
+QImage reportImage(const PowerReport& report);
 bool writeCardPng(const QString& path, const SettingCard& card, QString* error);
 
 // Prints the pages on a printer set up by the caller (e.g. through QPrintDialog).

@@ -11,6 +11,7 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
 #include <sys/resource.h>
@@ -189,12 +190,15 @@ void SettingCardsTest::pdfOfTheWindowIsThePdfOfTheSetting_data()
     QTest::addColumn<QStringList>("steps");
     QTest::addColumn<DeviceSetting>("setting");
     QTest::addColumn<QString>("leversOn");
+    QTest::addColumn<QString>("command"); // the same setting on the command line
 
     QTest::newRow("orvo75 300") << "dip" << int(WindowId::Dip_DMX) << QStringList{"300", "Option24"}
-                                << setting(Device::Orvo75, 300, 6) << "3, 4, 6, 9, 11";
+                                << setting(Device::Orvo75, 300, 6) << "3, 4, 6, 9, 11"
+                                << "card orvo75 --address 300 --channels 6";
     QTest::newRow("dor master") << "Dip3" << int(WindowId::dipDOR)
                                 << QStringList{"Option2", "Option12", "tick"}
-                                << master(Device::Dor, {}, 4) << "4, 11, 12";
+                                << master(Device::Dor, {}, 4) << "4, 11, 12"
+                                << "card dor --master --tune 4";
 }
 
 void SettingCardsTest::pdfOfTheWindowIsThePdfOfTheSetting()
@@ -204,6 +208,7 @@ void SettingCardsTest::pdfOfTheWindowIsThePdfOfTheSetting()
     QFETCH(QStringList, steps);
     QFETCH(DeviceSetting, setting);
     QFETCH(QString, leversOn);
+    QFETCH(QString, command);
 
     QWidget* window = program_.open(item, WindowId(id));
     drive(window, steps);
@@ -226,6 +231,12 @@ void SettingCardsTest::pdfOfTheWindowIsThePdfOfTheSetting()
     const std::optional<QImage> page = pdfPage(fromWindow);
     QVERIFY(page && !page->isNull());
     QCOMPARE(*page, *pdfPage(fromSetting));
+    // The command line's card is the window's card.
+    const QString fromCommand = dir.filePath(QStringLiteral("command.pdf"));
+    const QStringList arguments =
+        command.split(u' ') + QStringList{"--label", kLabel, "--out", fromCommand};
+    QCOMPARE(QProcess::execute(QStringLiteral(VELANTRA_EXECUTABLE), arguments), 0);
+    QCOMPARE(*page, *pdfPage(fromCommand));
     window->close();
 }
 
