@@ -32,7 +32,7 @@ inline constexpr cli::Option kCardOptions[] = {
 
 inline constexpr cli::Command kCardCommand{
     "card",
-    "Writes the setting card of a device (its DIP switches) as PDF, PNG or text",
+    "Writes a device's setting card (its DIP switches) as PDF, PNG or text",
     kCardArguments,
     kCardOptions,
     cli::Needs::Drawing,
