@@ -5,6 +5,7 @@
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "cards/reportreader.h"
+#include "ui/qstr.h"
 
 #include <QAction>
 #include <QApplication>
@@ -197,9 +198,7 @@ int main(int argc, char** argv)
 
     bool ok = main.grab().save(out.filePath(QStringLiteral("main.png")));
     for (const Shot& shot : shots) {
-        main.findChild<QAction*>(
-                QString::fromLatin1(shot.menuItem.data(), qsizetype(shot.menuItem.size())))
-            ->trigger();
+        main.findChild<QAction*>(qstr(shot.menuItem))->trigger();
         QWidget* window = QApplication::activeWindow();
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->isVisible() && w != &main)
