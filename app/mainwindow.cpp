@@ -19,10 +19,7 @@ using namespace ui;
 
 constexpr WindowSpec kWindow{.name = "Main",
                              .caption = "VELANTRA configuration tools",
-                             .clientWidth = 4815,
-                             .clientHeight = 1950,
-                             .left = 450,
-                             .top = 1020,
+                             .client = {450, 1020, 4815, 1950},
                              .background = kActiveBorder};
 
 constexpr Control kLayout[] = {
@@ -105,8 +102,7 @@ Main::Main(WindowRegistry& registry, QWidget* parent) : QMainWindow(parent), reg
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // The client area below the menu bar has the window's size and position.
-    const QRect area =
-        toPixels(Twips{kWindow.left, kWindow.top, kWindow.clientWidth, kWindow.clientHeight});
+    const QRect area = toPixels(kWindow.client);
     client->setFixedSize(area.size());
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     layout()->activate();

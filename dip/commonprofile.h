@@ -7,9 +7,6 @@
 namespace velantra::dip
 {
 
-// The address map of every configurator: bit 2^(k−1) on lever k of the 12-lever bank.
-inline constexpr AddressMap kLevers1To9{1, 2, 3, 4, 5, 6, 7, 8, 9};
-
 // DMX mode: the frame "DMX mode" with its terminator box and caption, and the address box.
 inline constexpr std::string_view kDmxFrameControls[] = {"Frame4", "Check1", "Text1", "Label5"};
 
@@ -54,6 +51,12 @@ inline constexpr Step kOrvoPushbuttonOn[] = {on4(2), on4(3), on(11)};
 inline constexpr Step kOrvoPushbuttonOff[] = {off4(2), off4(3), off(11)};
 inline constexpr ClickProcedure kOrvoTerminator{"Check1", kOrvoTerminatorOn, kOrvoTerminatorOff};
 inline constexpr ClickProcedure kOrvoPushbutton{"Check2", kOrvoPushbuttonOn, kOrvoPushbuttonOff};
+
+// The fixtures' Check1 "120 ohm resistor": 4-bank lever 4.
+inline constexpr Step kFixtureResistorOn[] = {on4(4)};
+inline constexpr Step kFixtureResistorOff[] = {off4(4)};
+inline constexpr ClickProcedure kFixtureResistor[] = {
+    {"Check1", kFixtureResistorOn, kFixtureResistorOff}};
 
 // The fixtures' 4-lever bank in DMX mode: ON, OFF, ON, OFF.
 inline constexpr Step kFixtureDmxPattern[] = {on4(1), off4(2), on4(3), off4(4)};

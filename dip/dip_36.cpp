@@ -14,10 +14,7 @@ using namespace ui;
 
 constexpr WindowSpec kWindow{.name = "Dip_36",
                              .caption = "ORVO 36 dip-switch configurator",
-                             .clientWidth = 9090,
-                             .clientHeight = 8025,
-                             .left = 5820,
-                             .top = 2895};
+                             .client = {5820, 2895, 9090, 8025}};
 
 // ON is the lower row; lever 1 (address 1) is ON when the window is built. No 4-lever bank.
 constexpr BankGeometry kBanks{
@@ -72,7 +69,6 @@ constexpr ClickProcedure kProcedures[] = {
 constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
-                                 .addressMap = kLevers1To9,
                                  .profile = {.dmxControls = kDmxFrameControls,
                                              .masterControls = kSpeedShowPushbuttonControls,
                                              .dmxEntry = kDmxEntry,

@@ -14,10 +14,7 @@ using namespace ui;
 
 constexpr WindowSpec kWindow{.name = "Dip_DMX",
                              .caption = "ORVO 75 dip-switch configurator",
-                             .clientWidth = 9090,
-                             .clientHeight = 8025,
-                             .left = 4935,
-                             .top = 1770};
+                             .client = {4935, 1770, 9090, 8025}};
 
 // ON is the lower row; lever 1 (address 1) is ON when the window is built.
 constexpr BankGeometry kBanks{
@@ -81,7 +78,6 @@ constexpr ClickProcedure kProcedures[] = {
 constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
-                                 .addressMap = kLevers1To9,
                                  .profile = {.dmxControls = kDmxControls,
                                              .masterControls = kSpeedShowPushbuttonControls,
                                              .dmxEntry = kOrvoDmxEntry,

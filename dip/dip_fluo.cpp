@@ -14,10 +14,7 @@ using namespace ui;
 
 constexpr WindowSpec kWindow{.name = "Dip_FLUO",
                              .caption = "ORVO FLUO / Nembra dip-switch configurator",
-                             .clientWidth = 9090,
-                             .clientHeight = 8025,
-                             .left = 6810,
-                             .top = 4005};
+                             .client = {6810, 4005, 9090, 8025}};
 
 // ON is the lower row; lever 1 (address 1) is ON when the window is built.
 constexpr BankGeometry kBanks{
@@ -74,7 +71,6 @@ constexpr ClickProcedure kProcedures[] = {
 constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
-                                 .addressMap = kLevers1To9,
                                  .profile = {.dmxControls = kDmxFrameControls,
                                              .masterControls = kSpeedShowPushbuttonControls,
                                              .dmxEntry = kOrvoDmxEntry,

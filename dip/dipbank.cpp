@@ -79,4 +79,10 @@ void DipBank::describe()
         body_->setAccessibleDescription(description);
 }
 
+bool DipBank::isOn(int lever) const
+{
+    const LeverPair& pair = levers_.at(std::size_t(lever - 1));
+    return !(onRow_ == Row::Upper ? pair.upper : pair.lower)->isHidden();
+}
+
 } // namespace velantra::dip

@@ -27,6 +27,9 @@ public:
     DipBank() = default;
     DipBank(const ui::Controls& controls, Bank bank, Row onRow);
 
+    int size() const { return int(levers_.size()); }
+    bool exists() const { return !levers_.empty(); }
+
     // Shows the rectangle of the ON or the OFF row and hides the other one; while the bank is
     // held, when the outermost hold is released.
     void set(int lever, bool on);
@@ -35,6 +38,10 @@ public:
     // a lever set OFF and back ON by one procedure keeps its rectangle and is not repainted.
     void hold() { ++holds_; }
     void release();
+
+    // What the drawing shows: the levers as a setting card reads them. No procedure reads a
+    // lever back.
+    bool isOn(int lever) const;
 
 private:
     void draw(std::size_t index);

@@ -26,6 +26,8 @@ class DipConfigurator : public QWidget
 public:
     explicit DipConfigurator(CheckedSpec spec, QWidget* parent = nullptr);
 
+    const DipBank& bank(Bank which) const { return which == Bank::Twelve ? twelve_ : four_; }
+
     // Disables the master-mode controls, runs the load steps, then draws the address of Text1
     // so that a freshly opened window never shows levers that contradict its box.
     void Form_Load();

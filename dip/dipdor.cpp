@@ -15,10 +15,7 @@ using namespace ui;
 
 constexpr WindowSpec kWindow{.name = "dipDOR",
                              .caption = "DOR fixture configurator",
-                             .clientWidth = 6960,
-                             .clientHeight = 8310,
-                             .left = 6720,
-                             .top = 3465,
+                             .client = {6720, 3465, 6960, 8310},
                              .sizable = true};
 
 // ON is the upper row; lever 11 is ON when the window is built. The load procedure then draws
@@ -64,9 +61,9 @@ constexpr auto kLayout = join(
         bankBody("Shape1(1)", {840, 360, 1095, 855}),
     });
 
-constexpr std::string_view kMasterControls[] = {"Frame3",   "Frame5",   "Option8",  "Option9",
-                                                "Option10", "Option11", "Option12", "Option13",
-                                                "Option14", "Option15", "Option16", "Option17"};
+constexpr std::string_view kTuneControls[] = {"Frame3",   "Frame5",   "Option8",  "Option9",
+                                              "Option10", "Option11", "Option12", "Option13",
+                                              "Option14", "Option15", "Option16", "Option17"};
 
 constexpr Step kDmxEntry[] = {setText1(), on(1),   off(2, 9), on(11), off(12),
                               on4(1),     off4(2), on4(3),    off4(4)};
@@ -82,24 +79,18 @@ constexpr SelectionOption kTunes[] = {
 };
 constexpr SelectionMap kSelectionMaps[] = {kTunes};
 
-// Check1 "120 ohm resistor": 4-bank lever 4.
-constexpr Step kResistorOn[] = {on4(4)};
-constexpr Step kResistorOff[] = {off4(4)};
-constexpr ClickProcedure kProcedures[] = {{"Check1", kResistorOn, kResistorOff}};
-
 constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
-                                 .addressMap = kLevers1To9,
                                  .profile = {.dmxControls = kDmxFrameControls,
-                                             .masterControls = kMasterControls,
+                                             .masterControls = kTuneControls,
                                              .loadSteps = kFixtureDmxPattern,
                                              .dmxEntry = kDmxEntry,
                                              .masterPreset = kMasterPreset,
                                              .masterEntry = kMasterLever12,
                                              .pollFixed = kPollFixed,
                                              .selectionMaps = kSelectionMaps},
-                                 .procedures = kProcedures};
+                                 .procedures = kFixtureResistor};
 
 } // namespace
 

@@ -15,10 +15,7 @@ using namespace ui;
 
 constexpr WindowSpec kWindow{.name = "Intell",
                              .caption = "Intelligent fixture configurator",
-                             .clientWidth = 6960,
-                             .clientHeight = 8370,
-                             .left = 6525,
-                             .top = 1170,
+                             .client = {6525, 1170, 6960, 8370},
                              .sizable = true};
 
 // ON is the upper row. The layout builds every lever OFF; the load procedure then draws the
@@ -73,7 +70,7 @@ constexpr auto kLayout = join(
     });
 
 // No pushbutton box: the speeds, the shows and their frames.
-constexpr std::string_view kMasterControls[] = {
+constexpr std::string_view kSpeedShowControls[] = {
     "Frame2",   "Frame3",   "Frame5",   "Option3",  "Option4",  "Option5",  "Option6",  "Option7",
     "Option8",  "Option9",  "Option10", "Option11", "Option12", "Option13", "Option14", "Option15",
     "Option16", "Option17", "Option18", "Option19", "Option20", "Option21", "Option22", "Option25"};
@@ -83,17 +80,11 @@ constexpr Step kDmxEntry[] = {setText1(), on(1),   off(2, 9), off(11), off(12),
 // Every tick also draws the 4-lever bank's master pattern: ON, ON, OFF, OFF.
 constexpr Step kPollFixed[] = {off(5, 8), off(1, 4), on4(1), on4(2), off4(3), off4(4)};
 
-// Check1 "120 ohm resistor": 4-bank lever 4.
-constexpr Step kResistorOn[] = {on4(4)};
-constexpr Step kResistorOff[] = {off4(4)};
-constexpr ClickProcedure kProcedures[] = {{"Check1", kResistorOn, kResistorOff}};
-
 constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
-                                 .addressMap = kLevers1To9,
                                  .profile = {.dmxControls = kDmxFrameControls,
-                                             .masterControls = kMasterControls,
+                                             .masterControls = kSpeedShowControls,
                                              .loadSteps = kFixtureDmxPattern,
                                              .dmxEntry = kDmxEntry,
                                              .masterPreset = kPresetSpeed4Show0,
@@ -101,7 +92,7 @@ constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                              .pollFixed = kPollFixed,
                                              .selectionMaps = kSpeedMaps,
                                              .showBits = kShowOnLevers5To8},
-                                 .procedures = kProcedures};
+                                 .procedures = kFixtureResistor};
 
 } // namespace
 

@@ -110,7 +110,7 @@ struct ConfiguratorSpec {
     ui::WindowSpec window;
     BankGeometry banks;
     std::span<const ui::Control> layout;
-    AddressMap addressMap;
+    AddressMap addressMap = {1, 2, 3, 4, 5, 6, 7, 8, 9}; // bit 2^(k−1) on lever k
     ModeProfile profile;
     std::span<const ClickProcedure> procedures;
 };

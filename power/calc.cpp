@@ -11,12 +11,8 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kWindow{.name = "Calc",
-                             .caption = "ORVO power configurator",
-                             .clientWidth = 11145,
-                             .clientHeight = 10320,
-                             .left = 3690,
-                             .top = 735};
+constexpr WindowSpec kWindow{
+    .name = "Calc", .caption = "ORVO power configurator", .client = {3690, 735, 11145, 10320}};
 
 constexpr std::string_view kColumnNumbers = "#1          #2";
 

@@ -12,12 +12,8 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kWindow{.name = "Calc2",
-                             .caption = "ORVO 36 power configurator",
-                             .clientWidth = 6630,
-                             .clientHeight = 10320,
-                             .left = 3690,
-                             .top = 735};
+constexpr WindowSpec kWindow{
+    .name = "Calc2", .caption = "ORVO 36 power configurator", .client = {3690, 735, 6630, 10320}};
 
 // Text1(1) comes earlier in the tab order here.
 constexpr Grid kGrid36 = withFirstTab(kGrid, 46);

@@ -12,34 +12,23 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kEasyrun{.name = "Easyrun",
-                              .caption = "Easy run menu",
-                              .clientWidth = 9705,
-                              .clientHeight = 4785,
-                              .sizable = true};
+constexpr WindowSpec kEasyrun{
+    .name = "Easyrun", .caption = "Easy run menu", .client = {-1, -1, 9705, 4785}, .sizable = true};
 constexpr WindowSpec kDat{.name = "Dat",
                           .caption = "Passive fixtures data",
-                          .clientWidth = 10530,
-                          .clientHeight = 8175,
+                          .client = {-1, -1, 10530, 8175},
                           .sizable = true};
 constexpr WindowSpec kDat2{.name = "Dat2",
                            .caption = "Intelligent RGB fixtures data",
-                           .clientWidth = 6960,
-                           .clientHeight = 3210,
+                           .client = {-1, -1, 6960, 3210},
                            .sizable = true};
 constexpr WindowSpec kDat3{.name = "Dat3",
                            .caption = "DOR Intelligent fixtures data ",
-                           .clientWidth = 6960,
-                           .clientHeight = 3285,
-                           .left = 5610,
-                           .top = 3135,
+                           .client = {5610, 3135, 6960, 3285},
                            .sizable = true};
 constexpr WindowSpec kDat4{.name = "Dat4",
                            .caption = "Atmospehre tunes",
-                           .clientWidth = 5295,
-                           .clientHeight = 3060,
-                           .left = 7830,
-                           .top = 3690,
+                           .client = {7830, 3690, 5295, 3060},
                            .sizable = true};
 
 // Without borders the boxes show their tables whole: a border would cover the outer grid lines.

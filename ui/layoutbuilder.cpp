@@ -207,9 +207,10 @@ void setUpWindow(QWidget* window, const WindowSpec& spec)
         window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                                Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     }
-    const QSize client(toPixels(spec.clientWidth), toPixels(spec.clientHeight));
-    if (spec.left >= 0 && spec.top >= 0)
-        window->setGeometry(QRect(QPoint(toPixels(spec.left), toPixels(spec.top)), client));
+    const QSize client(toPixels(spec.client.width), toPixels(spec.client.height));
+    if (spec.client.left >= 0 && spec.client.top >= 0)
+        window->setGeometry(
+            QRect(QPoint(toPixels(spec.client.left), toPixels(spec.client.top)), client));
     else
         window->resize(client);
     if (!spec.sizable)

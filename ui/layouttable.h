@@ -198,8 +198,7 @@ constexpr void requireFramesFirst(std::span<const Control> table)
 struct WindowSpec {
     std::string_view name;
     std::string_view caption;
-    int clientWidth = 0, clientHeight = 0; // twips
-    int left = -1, top = -1;               // twips of the client area's corner; -1: the system's
+    Twips client; // the client area; left and top −1: where the system places it
     bool sizable = false;
     Colour background = kButtonFace;
 };

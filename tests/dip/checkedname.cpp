@@ -17,7 +17,6 @@ constexpr Step kPreset[] = {select(SELECTED)};
 constexpr ConfiguratorSpec kSpec{.window = {.name = "Trial"},
                                  .banks = kBanks,
                                  .layout = kLayout,
-                                 .addressMap = {1, 2, 3, 4, 5, 6, 7, 8, 9},
                                  .profile = {.masterPreset = kPreset}};
 constexpr CheckedSpec kChecked = kSpec;
 

@@ -17,7 +17,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -28,26 +27,27 @@ namespace
 
 struct Shot {
     std::string file;
-    std::string_view menuItem;             // the action that opens the window
-    std::function<void(QWidget*)> prepare; // puts the window into the state to show
-    std::string card = {};                 // also saves its setting card or report under this name
+    std::string_view menuItem;           // the action that opens the window
+    std::vector<std::string_view> steps; // put the window into the state to show
+    std::string card = {};               // also saves its setting card or report under this name
 };
 
 const QString kCardLabel = QStringLiteral("Bar 3, left");
 
-void type(QWidget* window, const char* box, const char* text)
+// One step of a shot's preparation, as a user would take it.
+void prepare(QWidget* window, std::string_view step)
 {
-    window->findChild<QLineEdit*>(QString::fromLatin1(box))->setText(QString::fromLatin1(text));
-}
-
-void click(QWidget* window, const char* button)
-{
-    window->findChild<QAbstractButton*>(QString::fromLatin1(button))->click();
-}
-
-void tick(QWidget* window)
-{
-    QMetaObject::invokeMethod(window->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
+    const auto equals = step.find('=');
+    if (step == "tick") {
+        QMetaObject::invokeMethod(window->findChild<QTimer*>(QStringLiteral("Timer1")), "timeout");
+    } else if (step == "maximise") {
+        window->showMaximized();
+    } else if (equals != std::string_view::npos) {
+        window->findChild<QLineEdit*>(qstr(step.substr(0, equals)))
+            ->setText(qstr(step.substr(equals + 1)));
+    } else {
+        window->findChild<QAbstractButton*>(qstr(step))->click();
+    }
 }
 
 // Answers every warning that a window shows while it is being prepared.
@@ -79,109 +79,36 @@ int main(int argc, char** argv)
     main.show();
     answerMessageBoxes(&app);
 
+    // Steps: "Box=text" types, "tick" runs Timer1 once, "maximise" maximises, a name clicks.
     std::vector<Shot> shots = {
-        {"dip_dmx-fresh.png", "dip", [](QWidget*) {}},
-        {"dip_dmx-dmx.png", "dip",
-         [](QWidget* w) {
-             type(w, "Text1", "300");
-             click(w, "Option24");
-             click(w, "Check1");
-         },
-         "card-dip_dmx-dmx.png"},
-        {"dip_dmx-error.png", "dip", [](QWidget* w) { type(w, "Text1", "512"); }},
-        {"dip_dmx-master.png", "dip",
-         [](QWidget* w) {
-             click(w, "Option2");
-             click(w, "Option5");
-             click(w, "Option21");
-             click(w, "Check2");
-             tick(w);
-         }},
-        {"dip_36-fresh.png", "dip36", [](QWidget*) {}},
-        {"dip_36-dmx.png", "dip36",
-         [](QWidget* w) {
-             type(w, "Text1", "300");
-             click(w, "Check1");
-         }},
-        {"dip_36-master.png", "dip36",
-         [](QWidget* w) {
-             click(w, "Option2");
-             click(w, "Option5");
-             click(w, "Option21");
-             click(w, "Check2");
-             tick(w);
-         }},
-        {"dip_fluo-fresh.png", "dipfluo", [](QWidget*) {}},
-        {"dip_fluo-dmx.png", "dip4",
-         [](QWidget* w) {
-             type(w, "Text1", "300");
-             click(w, "Check1");
-             click(w, "Check3");
-         }},
-        {"dip_fluo-master.png", "dipfluo",
-         [](QWidget* w) {
-             click(w, "Option2");
-             click(w, "Option5");
-             click(w, "Option21");
-             click(w, "Check2");
-             click(w, "Check3");
-             tick(w);
-         }},
-        {"intell-fresh.png", "dip2", [](QWidget*) {}},
-        {"intell-dmx.png", "dip2",
-         [](QWidget* w) {
-             type(w, "Text1", "300");
-             click(w, "Check1");
-         }},
-        {"intell-master.png", "dip2",
-         [](QWidget* w) {
-             click(w, "Option2");
-             click(w, "Option5");
-             click(w, "Option21");
-             tick(w);
-         }},
-        {"dipdor-fresh.png", "Dip3", [](QWidget*) {}},
-        {"dipdor-dmx.png", "Dip3",
-         [](QWidget* w) {
-             type(w, "Text1", "300");
-             click(w, "Check1");
-         }},
-        {"dipdor-master.png", "Dip3",
-         [](QWidget* w) {
-             click(w, "Option2");
-             click(w, "Option13");
-             tick(w);
-         },
-         "card-dipdor-master.png"},
-        {"easyrun.png", "Easy", [](QWidget*) {}},
-        {"dat.png", "dati", [](QWidget*) {}},
-        {"dat-maximised.png", "dati36", [](QWidget* w) { w->showMaximized(); }},
-        {"dat2.png", "dati2", [](QWidget*) {}},
-        {"dat3.png", "dati3", [](QWidget*) {}},
-        {"dat4.png", "AT", [](QWidget*) {}},
-        {"calc-fresh.png", "power", [](QWidget* w) { tick(w); }},
-        {"calc-warnings.png", "power",
-         [](QWidget* w) {
-             click(w, "CC2_700");
-             tick(w);
-             click(w, "Option1");
-             type(w, "Text1(5)", "3");
-             type(w, "Text2(14)", "4");
-             type(w, "Text3(3)", "5");
-             type(w, "Text4(6)", "2.5");
-             tick(w);
-             tick(w);
-         },
+        {"dip_dmx-fresh.png", "dip", {}},
+        {"dip_dmx-dmx.png", "dip", {"Text1=300", "Option24", "Check1"}, "card-dip_dmx-dmx.png"},
+        {"dip_dmx-error.png", "dip", {"Text1=512"}},
+        {"dip_dmx-master.png", "dip", {"Option2", "Option5", "Option21", "Check2", "tick"}},
+        {"dip_36-fresh.png", "dip36", {}},
+        {"dip_36-dmx.png", "dip36", {"Text1=300", "Check1"}},
+        {"dip_36-master.png", "dip36", {"Option2", "Option5", "Option21", "Check2", "tick"}},
+        {"dip_fluo-fresh.png", "dipfluo", {}},
+        {"dip_fluo-dmx.png", "dip4", {"Text1=300", "Check1", "Check3"}},
+        {"dip_fluo-master.png",
+         "dipfluo",
+         {"Option2", "Option5", "Option21", "Check2", "Check3", "tick"}},
+        {"intell-fresh.png", "dip2", {}},
+        {"intell-dmx.png", "dip2", {"Text1=300", "Check1"}},
+        {"intell-master.png", "dip2", {"Option2", "Option5", "Option21", "tick"}},
+        {"dipdor-fresh.png", "Dip3", {}},
+        {"dipdor-dmx.png", "Dip3", {"Text1=300", "Check1"}},
+        {"dipdor-master.png", "Dip3", {"Option2", "Option13", "tick"}, "card-dipdor-master.png"},
+        {"dat.png", "dati", {}},
+        {"dat-maximised.png", "dati36", {"maximise"}},
+        {"calc-fresh.png", "power", {"tick"}},
+        {"calc-warnings.png",
+         "power",
+         {"CC2_700", "tick", "Option1", "Text1(5)=3", "Text2(14)=4", "Text3(3)=5", "Text4(6)=2.5",
+          "tick", "tick"},
          "report-calc-warnings.png"},
-        {"calc2-fresh.png", "power2", [](QWidget* w) { tick(w); }},
-        {"calc2-warnings.png", "power2",
-         [](QWidget* w) {
-             tick(w);
-             click(w, "Option1");
-             type(w, "Text1(1)", "11");
-             tick(w);
-             tick(w);
-         }},
+        {"calc2-fresh.png", "power2", {"tick"}},
+        {"calc2-warnings.png", "power2", {"tick", "Option1", "Text1(1)=11", "tick", "tick"}},
     };
 
     // A window of the catalogue without a shot above is shown as it opens.
@@ -192,7 +119,7 @@ int main(int argc, char** argv)
         if (!shown) {
             std::string file(entry.name);
             std::transform(file.begin(), file.end(), file.begin(), ::tolower);
-            shots.push_back({file + ".png", entry.menu.first, [](QWidget*) {}});
+            shots.push_back({file + ".png", entry.menu.first, {}});
         }
     }
 
@@ -204,7 +131,8 @@ int main(int argc, char** argv)
             if (w->isVisible() && w != &main)
                 window = w;
         }
-        shot.prepare(window);
+        for (std::string_view step : shot.steps)
+            prepare(window, step);
         QApplication::processEvents();
         ok &= window->grab().save(out.filePath(QString::fromStdString(shot.file)));
         if (!shot.card.empty()) {
