@@ -60,7 +60,7 @@ private:
 void LayoutBuilderTest::init()
 {
     window_ = new QWidget;
-    setUpWindow(window_, {"Test", "A window", 6000, 3000, 450, 300});
+    setUpWindow(window_, {.name = "Test", .caption = "A window", .client = {450, 300, 6000, 3000}});
     controls_ = buildLayout(window_, kTable);
     window_->show();
 }
