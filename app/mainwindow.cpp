@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/windowregistry.h"
+#include "plan/rigplanwindow.h"
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"
 
@@ -60,11 +61,30 @@ constexpr MenuItem kMenu[] = {
     {0, "Mf", "Master funct.", {}},
     {1, "Easy", "Easy run (RGB)", WindowId::Easyrun},
     {1, "AT", "Atm. Tunes (DOR)", WindowId::Dat4},
+    {0, "tools", "Tools", {}},
+    {1, "rigplan", "Rig plan", {}},
     {0, "about", "?", {}},
     {1, "tit", "MORANDEL BRANVIK VELANTRA configurator", {}},
     {1, "ver", "Aut. T.Zelvaro", {}},
     {1, "vr2", "Ver 5.3", {}},
 };
+
+WindowId configuratorOf(cards::Device device)
+{
+    switch (device) {
+    case cards::Device::Orvo75:
+        return WindowId::Dip_DMX;
+    case cards::Device::Orvo36:
+        return WindowId::Dip_36;
+    case cards::Device::Fluo:
+        return WindowId::Dip_FLUO;
+    case cards::Device::Intell:
+        return WindowId::Intell;
+    case cards::Device::Dor:
+        return WindowId::dipDOR;
+    }
+    return WindowId::Dip_DMX;
+}
 
 QString qstr(std::string_view s)
 {
@@ -118,6 +138,8 @@ void Main::createMenus()
                 connect(action, &QAction::triggered, this, [this, id] { registry_.Show(id); });
             } else if (item.name == "exit") {
                 connect(action, &QAction::triggered, this, &Main::exit_Click);
+            } else if (item.name == "rigplan") {
+                connect(action, &QAction::triggered, this, &Main::showRigPlan);
             }
         }
         action->setObjectName(qstr(item.name));
@@ -125,8 +147,25 @@ void Main::createMenus()
     }
 }
 
+QWidget* Main::showRigPlan()
+{
+    if (!rigPlan_) {
+        rigPlan_ = new plan::RigPlanWindow(
+            [this](cards::Device device) { return registry_.Show(configuratorOf(device)); });
+        rigPlan_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    rigPlan_->show();
+    rigPlan_->raise();
+    rigPlan_->activateWindow();
+    return rigPlan_;
+}
+
 void Main::exit_Click()
 {
+    // An unsaved plan is the one thing Exit asks about.
+    if (rigPlan_ && !rigPlan_->maybeSave())
+        return;
+    delete rigPlan_.data();
     registry_.closeAll();
     hide();
     QCoreApplication::exit(0);
