@@ -355,7 +355,8 @@ void RigPlanWindow::updateTitle()
 void RigPlanWindow::updateStatus()
 {
     const int rows = model_->rowCount();
-    status_->setText(tr("%n row(s)", nullptr, rows) + QStringLiteral(" \u00b7 ") +
+    status_->setText((rows == 1 ? tr("1 row") : tr("%1 rows").arg(rows)) +
+                     QStringLiteral(" \u00b7 ") +
                      QString::fromStdString(problemSummary(model_->problems())));
 }
 

@@ -100,6 +100,8 @@ void MainWindowTest::menuOutline()
         "Mf Master funct.",
         "  Easy Easy run (RGB)",
         "  AT Atm. Tunes (DOR)",
+        "tools Tools",
+        "  rigplan Rig plan",
         "about ?",
         "  tit MORANDEL BRANVIK VELANTRA configurator",
         "  ver Aut. T.Zelvaro",
