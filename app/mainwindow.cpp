@@ -8,7 +8,6 @@
 #include <QCoreApplication>
 #include <QLayout>
 #include <QMenuBar>
-#include <optional>
 #include <span>
 
 namespace velantra
@@ -28,46 +27,65 @@ constexpr Control kLayout[] = {
 };
 
 // The menu bar, top to bottom; depth gives the nesting. An item followed by deeper items opens
-// a submenu; `show` names the window that a command item shows.
+// a submenu; the window catalogue says which window a command item shows.
 struct MenuItem {
     int depth;
     std::string_view name;
     std::string_view caption;
-    std::optional<WindowId> show;
 };
 
 constexpr MenuItem kMenu[] = {
-    {0, "exit", "Exit", {}},
-    {0, "aa", "ORVO", {}},
-    {1, "Orvo", "ORVO 75", {}},
-    {2, "dip", "Dip-switch", WindowId::Dip_DMX},
-    {2, "power", "Power", WindowId::Calc},
-    {2, "dati", "Data", WindowId::Dat},
-    {1, "ORVO36", "ORVO 36", {}},
-    {2, "dip36", "Dip-switch", WindowId::Dip_36},
-    {2, "power2", "Power", WindowId::Calc2},
-    {2, "dati36", "Data", WindowId::Dat},
-    {1, "Orvofluo", "ORVO FLUO", {}},
-    {2, "dipfluo", "Dip-Switch", WindowId::Dip_FLUO},
-    {0, "Intelligenti", "Intelligent Fixt.", {}},
-    {1, "RGB", "RGB", {}},
-    {2, "dip2", "Dip-switch", WindowId::Intell},
-    {2, "dati2", "Data", WindowId::Dat2},
-    {1, "DOR", "DOR", {}},
-    {2, "Dip3", "Dip-Switch", WindowId::dipDOR},
-    {2, "dati3", "Data", WindowId::Dat3},
-    {1, "Nembra", "Nembra", {}},
-    {2, "dip4", "Dip-Switch", WindowId::Dip_FLUO},
-    {0, "Mf", "Master funct.", {}},
-    {1, "Easy", "Easy run (RGB)", WindowId::Easyrun},
-    {1, "AT", "Atm. Tunes (DOR)", WindowId::Dat4},
-    {0, "tools", "Tools", {}},
-    {1, "rigplan", "Rig plan", {}},
-    {0, "about", "?", {}},
-    {1, "tit", "MORANDEL BRANVIK VELANTRA configurator", {}},
-    {1, "ver", "Aut. T.Zelvaro", {}},
-    {1, "vr2", "Ver 5.3", {}},
+    {0, "exit", "Exit"},
+    {0, "aa", "ORVO"},
+    {1, "Orvo", "ORVO 75"},
+    {2, "dip", "Dip-switch"},
+    {2, "power", "Power"},
+    {2, "dati", "Data"},
+    {1, "ORVO36", "ORVO 36"},
+    {2, "dip36", "Dip-switch"},
+    {2, "power2", "Power"},
+    {2, "dati36", "Data"},
+    {1, "Orvofluo", "ORVO FLUO"},
+    {2, "dipfluo", "Dip-Switch"},
+    {0, "Intelligenti", "Intelligent Fixt."},
+    {1, "RGB", "RGB"},
+    {2, "dip2", "Dip-switch"},
+    {2, "dati2", "Data"},
+    {1, "DOR", "DOR"},
+    {2, "Dip3", "Dip-Switch"},
+    {2, "dati3", "Data"},
+    {1, "Nembra", "Nembra"},
+    {2, "dip4", "Dip-Switch"},
+    {0, "Mf", "Master funct."},
+    {1, "Easy", "Easy run (RGB)"},
+    {1, "AT", "Atm. Tunes (DOR)"},
+    {0, "tools", "Tools"},
+    {1, "rigplan", "Rig plan"},
+    {0, "about", "?"},
+    {1, "tit", "MORANDEL BRANVIK VELANTRA configurator"},
+    {1, "ver", "Aut. T.Zelvaro"},
+    {1, "vr2", "Ver 5.3"},
 };
+
+// Every command of the catalogue is a command item of the menu.
+consteval bool menuHasEveryCommand()
+{
+    const std::span<const MenuItem> items(kMenu);
+    for (const WindowEntry& entry : kWindows) {
+        for (std::string_view command : entry.menu.all()) {
+            bool found = command.empty();
+            for (std::size_t i = 0; i < items.size(); ++i) {
+                const bool hasChildren =
+                    i + 1 < items.size() && items[i + 1].depth > items[i].depth;
+                found |= items[i].name == command && !hasChildren;
+            }
+            if (!found)
+                return false;
+        }
+    }
+    return true;
+}
+static_assert(menuHasEveryCommand(), "a menu command of the window catalogue is not in the menu");
 
 WindowId configuratorOf(cards::Device device)
 {
@@ -133,13 +151,11 @@ void Main::createMenus()
             containers.push_back(submenu);
         } else {
             action = new QAction(qstr(item.caption), container);
-            if (item.show) {
-                const WindowId id = *item.show;
-                connect(action, &QAction::triggered, this, [this, id] { registry_.Show(id); });
+            if (const WindowEntry* shown = entryShownBy(item.name)) {
+                const WindowId id = shown->id;
+                connect(action, &QAction::triggered, this, [this, id] { showWindow(id); });
             } else if (item.name == "exit") {
                 connect(action, &QAction::triggered, this, &Main::exit_Click);
-            } else if (item.name == "rigplan") {
-                connect(action, &QAction::triggered, this, &Main::showRigPlan);
             }
         }
         action->setObjectName(qstr(item.name));
@@ -147,25 +163,22 @@ void Main::createMenus()
     }
 }
 
-QWidget* Main::showRigPlan()
+QWidget* Main::showWindow(WindowId id)
 {
-    if (!rigPlan_) {
-        rigPlan_ = new plan::RigPlanWindow(
+    QWidget* window = registry_.Show(id);
+    // The planner opens the configurators of its rows, through the same registry.
+    if (auto* planner = qobject_cast<plan::RigPlanWindow*>(window))
+        planner->setConfiguratorOpener(
             [this](cards::Device device) { return registry_.Show(configuratorOf(device)); });
-        rigPlan_->setAttribute(Qt::WA_DeleteOnClose);
-    }
-    rigPlan_->show();
-    rigPlan_->raise();
-    rigPlan_->activateWindow();
-    return rigPlan_;
+    return window;
 }
 
 void Main::exit_Click()
 {
     // An unsaved plan is the one thing Exit asks about.
-    if (rigPlan_ && !rigPlan_->maybeSave())
+    auto* planner = qobject_cast<plan::RigPlanWindow*>(registry_.window(WindowId::RigPlan));
+    if (planner && !planner->maybeSave())
         return;
-    delete rigPlan_.data();
     registry_.closeAll();
     hide();
     QCoreApplication::exit(0);

@@ -1,18 +1,13 @@
 #pragma once
 
-#include "app/windowid.h"
+#include "app/windowcatalogue.h"
 
 #include <QMainWindow>
-#include <QPointer>
 
 namespace velantra
 {
 
 class WindowRegistry;
-namespace plan
-{
-class RigPlanWindow;
-}
 
 // The start-up window: the maker's logo and the menu bar from which every other window is shown.
 class Main : public QMainWindow
@@ -21,15 +16,12 @@ class Main : public QMainWindow
 public:
     explicit Main(WindowRegistry& registry, QWidget* parent = nullptr);
 
-    // Tools › Rig plan: one instance, like every other window.
-    QWidget* showRigPlan();
-
 private:
     void createMenus();
+    QWidget* showWindow(WindowId id);
     void exit_Click();
 
     WindowRegistry& registry_;
-    QPointer<plan::RigPlanWindow> rigPlan_;
 };
 
 } // namespace velantra

@@ -1,13 +1,149 @@
 #pragma once
 
-#include "app/windowid.h"
+// The one list of the windows that the main window's menus show. The registry's size, the
+// menu's window commands, and every list of windows in the tests, the soak, the benchmark and
+// the screenshot tool are read from kWindows. Adding a window: its own file with its factory,
+// its name in WindowId, its factory declared below and its row in kWindows, and its menu row in
+// app/mainwindow.cpp.
+
+#include <array>
+#include <cstddef>
+#include <string_view>
 
 class QWidget;
 
 namespace velantra
 {
 
-// Builds a new instance of a window: its layout, then its load procedure. It is not shown yet.
-QWidget* createWindow(WindowId id);
+// In the order of kWindows.
+enum class WindowId {
+    Dip_DMX,
+    Dip_36,
+    Dip_FLUO,
+    Intell,
+    dipDOR,
+    Calc,
+    Calc2,
+    Easyrun,
+    Dat,
+    Dat2,
+    Dat3,
+    Dat4,
+    RigPlan,
+};
+
+// What a window is, for the tests and tools that treat windows of one kind alike.
+enum class WindowKind {
+    Configurator, // dip::DipConfigurator: DIP-switch levers, DMX and master mode
+    Power,        // power::PowerWindow: fixture counts and power totals
+    Sheet,        // sheets::SheetWindow: a data sheet, pictures only
+    Planner,      // plan::RigPlanWindow: a table of devices kept in a file
+};
+
+// Each builds a new instance of its window, runs its load procedure, and leaves it unshown.
+namespace dip
+{
+QWidget* createDip_DMX();
+QWidget* createDip_36();
+QWidget* createDip_FLUO();
+QWidget* createIntell();
+QWidget* createDipDOR();
+} // namespace dip
+namespace power
+{
+QWidget* createCalc();
+QWidget* createCalc2();
+} // namespace power
+namespace sheets
+{
+QWidget* createEasyrun();
+QWidget* createDat();
+QWidget* createDat2();
+QWidget* createDat3();
+QWidget* createDat4();
+} // namespace sheets
+namespace plan
+{
+QWidget* createRigPlan();
+} // namespace plan
+
+// The names of the menu commands that show a window: one, or two. Tests open it by the first.
+struct MenuCommands {
+    std::string_view first;
+    std::string_view second = {};
+    constexpr std::array<std::string_view, 2> all() const { return {first, second}; }
+};
+
+struct WindowEntry {
+    WindowId id;
+    std::string_view name; // the window's objectName
+    WindowKind kind;
+    QWidget* (*create)();
+    MenuCommands menu;
+};
+
+inline constexpr WindowEntry kWindows[] = {
+    {WindowId::Dip_DMX, "Dip_DMX", WindowKind::Configurator, dip::createDip_DMX, {"dip"}},
+    {WindowId::Dip_36, "Dip_36", WindowKind::Configurator, dip::createDip_36, {"dip36"}},
+    {WindowId::Dip_FLUO,
+     "Dip_FLUO",
+     WindowKind::Configurator,
+     dip::createDip_FLUO,
+     {"dipfluo", "dip4"}},
+    {WindowId::Intell, "Intell", WindowKind::Configurator, dip::createIntell, {"dip2"}},
+    {WindowId::dipDOR, "dipDOR", WindowKind::Configurator, dip::createDipDOR, {"Dip3"}},
+    {WindowId::Calc, "Calc", WindowKind::Power, power::createCalc, {"power"}},
+    {WindowId::Calc2, "Calc2", WindowKind::Power, power::createCalc2, {"power2"}},
+    {WindowId::Easyrun, "Easyrun", WindowKind::Sheet, sheets::createEasyrun, {"Easy"}},
+    {WindowId::Dat, "Dat", WindowKind::Sheet, sheets::createDat, {"dati", "dati36"}},
+    {WindowId::Dat2, "Dat2", WindowKind::Sheet, sheets::createDat2, {"dati2"}},
+    {WindowId::Dat3, "Dat3", WindowKind::Sheet, sheets::createDat3, {"dati3"}},
+    {WindowId::Dat4, "Dat4", WindowKind::Sheet, sheets::createDat4, {"AT"}},
+    {WindowId::RigPlan, "RigPlan", WindowKind::Planner, plan::createRigPlan, {"rigplan"}},
+};
+
+inline constexpr int kWindowCount = int(std::size(kWindows));
+
+constexpr const WindowEntry& entryOf(WindowId id)
+{
+    return kWindows[std::size_t(id)];
+}
+
+// The window that a menu command shows, or null.
+constexpr const WindowEntry* entryShownBy(std::string_view menuItem)
+{
+    for (const WindowEntry& entry : kWindows) {
+        for (std::string_view item : entry.menu.all()) {
+            if (!item.empty() && item == menuItem)
+                return &entry;
+        }
+    }
+    return nullptr;
+}
+
+namespace detail
+{
+consteval bool catalogueIsConsistent()
+{
+    for (std::size_t i = 0; i < std::size(kWindows); ++i) {
+        const WindowEntry& entry = kWindows[i];
+        if (entry.id != WindowId(i) || entry.name.empty() || !entry.create ||
+            entry.menu.first.empty())
+            return false;
+        for (std::string_view item : entry.menu.all()) {
+            if (!item.empty() && entryShownBy(item) != &entry)
+                return false; // one command shows one window
+        }
+        for (std::size_t j = 0; j < i; ++j) {
+            if (kWindows[j].name == entry.name)
+                return false;
+        }
+    }
+    return true;
+}
+} // namespace detail
+static_assert(detail::catalogueIsConsistent(),
+              "every row of kWindows in WindowId order, with a unique name, a factory and a "
+              "menu command of its own");
 
 } // namespace velantra

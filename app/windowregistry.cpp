@@ -14,7 +14,7 @@ QWidget* WindowRegistry::Show(WindowId id)
 {
     QPointer<QWidget>& entry = windows_[std::size_t(id)];
     if (!entry) {
-        entry = createWindow(id);
+        entry = entryOf(id).create();
         entry->setAttribute(Qt::WA_DeleteOnClose);
     }
     if (entry->isMinimized())

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/windowid.h"
+#include "app/windowcatalogue.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -12,15 +12,9 @@
 namespace velantra::bench
 {
 
-// The twelve windows the menu opens, in menu order.
-inline constexpr WindowId kAllWindows[] = {WindowId::Dip_DMX, WindowId::Dip_36,  WindowId::Dip_FLUO,
-                                           WindowId::Intell,  WindowId::dipDOR,  WindowId::Calc,
-                                           WindowId::Calc2,   WindowId::Easyrun, WindowId::Dat,
-                                           WindowId::Dat2,    WindowId::Dat3,    WindowId::Dat4};
-
 // Process-level probes: the child process runs one of these and prints one line of numbers.
 //   start, bare-start, text-start    show the first window, exit once it has painted
-//   memory                 open all thirteen windows; peak resident kB, then each window's size
+//   memory                 open every window; peak resident kB, then each window's size
 //   bare-memory            one empty window; peak resident kB
 //   text-windows-memory    windows of the sizes given as arguments, each with a line of text;
 //                          peak resident kB

@@ -44,8 +44,8 @@ long peakResidentKilobytes()
 // is the steady state.
 void openEverything(WindowRegistry& registry, bool masterMode)
 {
-    for (WindowId id : kAllWindows) {
-        QWidget* window = registry.Show(id);
+    for (const WindowEntry& entry : kWindows) {
+        QWidget* window = registry.Show(entry.id);
         if (auto* master = window->findChild<QRadioButton*>(QStringLiteral("Option2"));
             master && masterMode)
             master->click();
@@ -122,8 +122,10 @@ int runProbe(const QString& mode, const QStringList& arguments, int argc, char**
     }
     std::printf("%ld", peakResidentKilobytes());
     std::printf(" %d %d", main.width(), main.height());
-    for (WindowId id : kAllWindows)
-        std::printf(" %d %d", registry.window(id)->width(), registry.window(id)->height());
+    for (const WindowEntry& entry : kWindows) {
+        const QWidget* window = registry.window(entry.id);
+        std::printf(" %d %d", window->width(), window->height());
+    }
     std::printf("\n");
     return 0;
 }

@@ -84,8 +84,8 @@ std::vector<Timing> inProcessTimings(int repetitions)
     WindowRegistry registry;
     Main main(registry);
     showAndWaitForPaint([&] { main.show(); });
-    for (WindowId id : kAllWindows)
-        timings.push_back(windowOpening(registry, main, id, repetitions));
+    for (const WindowEntry& entry : kWindows)
+        timings.push_back(windowOpening(registry, main, entry.id, repetitions));
 
     // A keystroke runs the window's change procedure to its end: levers set, or totals shown.
     QLineEdit bareBox;

@@ -1,8 +1,8 @@
 // ORVO 36: one 12-lever bank for the address, speed and show, pushbutton (lever 10), master mode
 // (lever 11) and terminator (lever 12).
+#include "app/windowcatalogue.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
-#include "dip/configurators.h"
 #include "dip/dipconfigurator.h"
 
 namespace velantra::dip

@@ -1,8 +1,8 @@
 // ORVO 75: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, channel count,
 // speed and show, master mode).
+#include "app/windowcatalogue.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
-#include "dip/configurators.h"
 #include "dip/dipconfigurator.h"
 
 namespace velantra::dip

@@ -1,8 +1,8 @@
 // ORVO FLUO / Nembra: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, speed
 // and show, modulation on lever 10, pushbutton on lever 11, master mode on lever 12).
+#include "app/windowcatalogue.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
-#include "dip/configurators.h"
 #include "dip/dipconfigurator.h"
 
 namespace velantra::dip

@@ -1,9 +1,9 @@
 // DOR fixtures: as the intelligent RGB fixtures, but master mode runs one of ten colour-
 // temperature tunes, "CCT 0" … "CCT 9", each on at most one of levers 1–9, and lever 11 of the
 // 12-lever bank is ON in every state. ON is the upper row.
+#include "app/windowcatalogue.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
-#include "dip/configurators.h"
 #include "dip/dipconfigurator.h"
 
 namespace velantra::dip

@@ -1,9 +1,9 @@
 // Intelligent RGB fixtures: a 4-lever bank with a fixed mode pattern and the resistor (lever 4),
 // and a 12-lever bank for the address, speed and show, and master mode (lever 12). ON is the
 // upper row.
+#include "app/windowcatalogue.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
-#include "dip/configurators.h"
 #include "dip/dipconfigurator.h"
 
 namespace velantra::dip

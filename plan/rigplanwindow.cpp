@@ -1,5 +1,6 @@
 #include "plan/rigplanwindow.h"
 
+#include "app/windowcatalogue.h"
 #include "plan/addressing.h"
 #include "plan/plandelegate.h"
 #include "plan/planfile.h"
@@ -30,9 +31,14 @@ const QString kPlanFilter = QStringLiteral("Rig plans (*.json);;All files (*)");
 
 } // namespace
 
-RigPlanWindow::RigPlanWindow(ConfiguratorOpener openConfigurator, QWidget* parent)
-    : QMainWindow(parent), openConfigurator_(std::move(openConfigurator)),
-      model_(new PlanTableModel(this)), view_(new QTableView(this)), status_(new QLabel(this))
+QWidget* createRigPlan()
+{
+    return new RigPlanWindow;
+}
+
+RigPlanWindow::RigPlanWindow(QWidget* parent)
+    : QMainWindow(parent), model_(new PlanTableModel(this)), view_(new QTableView(this)),
+      status_(new QLabel(this))
 {
     setObjectName(QStringLiteral("RigPlan"));
     view_->setObjectName(QStringLiteral("planTable"));

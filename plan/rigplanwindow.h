@@ -23,7 +23,8 @@ public:
     // Shows the configurator window of a device (one instance each) and returns it.
     using ConfiguratorOpener = std::function<QWidget*(cards::Device)>;
 
-    explicit RigPlanWindow(ConfiguratorOpener openConfigurator = {}, QWidget* parent = nullptr);
+    explicit RigPlanWindow(QWidget* parent = nullptr);
+    void setConfiguratorOpener(ConfiguratorOpener open) { openConfigurator_ = std::move(open); }
 
     PlanTableModel& model() { return *model_; }
     QTableView& table() { return *view_; }

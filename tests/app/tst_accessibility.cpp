@@ -75,7 +75,7 @@ private:
 
 void AccessibilityTest::everyControlHasAName_data()
 {
-    addWindowRows({kConfiguratorItems, kPowerItems, kSheetItems});
+    addWindowRows();
 }
 
 void AccessibilityTest::everyControlHasAName()
@@ -133,7 +133,7 @@ void AccessibilityTest::powerBoxesSayWhatTheyHold()
 
 void AccessibilityTest::totalFollowsTheMode_data()
 {
-    addWindowRows({kPowerItems});
+    addWindowRows({WindowKind::Power});
 }
 
 void AccessibilityTest::totalFollowsTheMode()
@@ -234,7 +234,7 @@ void AccessibilityTest::warningsAreAlerts()
 
 void AccessibilityTest::refusedAddressIsAnAlert_data()
 {
-    addWindowRows({kConfiguratorItems});
+    addWindowRows({WindowKind::Configurator});
 }
 
 // The error label is in the alert role, so that a screen reader reads it out the moment a

@@ -1,4 +1,8 @@
 // The main window, its menu, and the rule by which every window is created and shown.
+#include "dip/dipconfigurator.h"
+#include "plan/rigplanwindow.h"
+#include "power/powerwindow.h"
+#include "sheets/sheetwindow.h"
 #include "tests/support/guitest.h"
 #include "ui/colours.h"
 #include "ui/picturebox.h"
@@ -7,6 +11,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTimer>
+#include <algorithm>
 
 using namespace velantra;
 using namespace velantra::test;
@@ -22,6 +27,41 @@ void outline(const QList<QAction*>& actions, int depth, QStringList& lines)
         if (QMenu* submenu = action->menu())
             outline(submenu->actions(), depth + 1, lines);
     }
+}
+
+// What each window command of the specified menu shows: the window's name and caption.
+struct SpecifiedWindow {
+    const char* item;
+    const char* name;
+    const char* caption;
+};
+constexpr SpecifiedWindow kSpecifiedWindows[] = {
+    {"dip", "Dip_DMX", "ORVO 75 dip-switch configurator"},
+    {"power", "Calc", "ORVO power configurator"},
+    {"dati", "Dat", "Passive fixtures data"},
+    {"dip36", "Dip_36", "ORVO 36 dip-switch configurator"},
+    {"power2", "Calc2", "ORVO 36 power configurator"},
+    {"dati36", "Dat", "Passive fixtures data"},
+    {"dipfluo", "Dip_FLUO", "ORVO FLUO / Nembra dip-switch configurator"},
+    {"dip2", "Intell", "Intelligent fixture configurator"},
+    {"dati2", "Dat2", "Intelligent RGB fixtures data"},
+    {"Dip3", "dipDOR", "DOR fixture configurator"},
+    {"dati3", "Dat3", "DOR Intelligent fixtures data "},
+    {"dip4", "Dip_FLUO", "ORVO FLUO / Nembra dip-switch configurator"},
+    {"Easy", "Easyrun", "Easy run menu"},
+    {"AT", "Dat4", "Atmospehre tunes"},
+};
+
+// The kind of a window, by its class.
+WindowKind kindOf(QWidget* window)
+{
+    if (qobject_cast<dip::DipConfigurator*>(window))
+        return WindowKind::Configurator;
+    if (qobject_cast<power::PowerWindow*>(window))
+        return WindowKind::Power;
+    if (qobject_cast<plan::RigPlanWindow*>(window))
+        return WindowKind::Planner;
+    return qobject_cast<sheets::SheetWindow*>(window) ? WindowKind::Sheet : WindowKind(-1);
 }
 
 int openWindowsNamed(const QString& name)
@@ -44,6 +84,7 @@ private slots:
     void menuOutline();
     void everyCommandShowsItsWindow_data();
     void everyCommandShowsItsWindow();
+    void everySpecifiedCommandIsInTheCatalogue();
     void twoCommandsShareOneWindow_data();
     void twoCommandsShareOneWindow();
     void aboutItemsDoNothing();
@@ -114,41 +155,39 @@ void MainWindowTest::menuOutline()
 void MainWindowTest::everyCommandShowsItsWindow_data()
 {
     QTest::addColumn<QString>("item");
-    QTest::addColumn<int>("id");
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("caption");
-    const auto row = [](const char* item, WindowId id, const char* name, const char* caption) {
-        QTest::newRow(item) << item << int(id) << name << caption;
-    };
-    row("dip", WindowId::Dip_DMX, "Dip_DMX", "ORVO 75 dip-switch configurator");
-    row("power", WindowId::Calc, "Calc", "ORVO power configurator");
-    row("dati", WindowId::Dat, "Dat", "Passive fixtures data");
-    row("dip36", WindowId::Dip_36, "Dip_36", "ORVO 36 dip-switch configurator");
-    row("power2", WindowId::Calc2, "Calc2", "ORVO 36 power configurator");
-    row("dati36", WindowId::Dat, "Dat", "Passive fixtures data");
-    row("dipfluo", WindowId::Dip_FLUO, "Dip_FLUO", "ORVO FLUO / Nembra dip-switch configurator");
-    row("dip2", WindowId::Intell, "Intell", "Intelligent fixture configurator");
-    row("dati2", WindowId::Dat2, "Dat2", "Intelligent RGB fixtures data");
-    row("Dip3", WindowId::dipDOR, "dipDOR", "DOR fixture configurator");
-    row("dati3", WindowId::Dat3, "Dat3", "DOR Intelligent fixtures data ");
-    row("dip4", WindowId::Dip_FLUO, "Dip_FLUO", "ORVO FLUO / Nembra dip-switch configurator");
-    row("Easy", WindowId::Easyrun, "Easyrun", "Easy run menu");
-    row("AT", WindowId::Dat4, "Dat4", "Atmospehre tunes");
+    for (const WindowEntry& entry : kWindows) {
+        for (std::string_view command : entry.menu.all()) {
+            if (!command.empty())
+                QTest::newRow(std::string(command).c_str())
+                    << QString::fromStdString(std::string(command));
+        }
+    }
 }
 
 void MainWindowTest::everyCommandShowsItsWindow()
 {
     QFETCH(QString, item);
-    QFETCH(int, id);
-    QFETCH(QString, name);
-    QFETCH(QString, caption);
-    QWidget* window = program_->open(item, WindowId(id));
-    QCOMPARE(window->objectName(), name);
-    QCOMPARE(window->windowTitle(), caption);
+    const WindowEntry& entry = *entryShownBy(item.toStdString());
+    QWidget* window = program_->open(item, entry.id);
+    QCOMPARE(window->objectName(),
+             QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())));
+    QCOMPARE(kindOf(window), entry.kind);
+    const auto specified = std::find_if(std::begin(kSpecifiedWindows), std::end(kSpecifiedWindows),
+                                        [&](const SpecifiedWindow& w) { return item == w.item; });
+    if (specified != std::end(kSpecifiedWindows)) {
+        QCOMPARE(window->objectName(), specified->name);
+        QCOMPARE(window->windowTitle(), specified->caption);
+    }
     QVERIFY(!window->parentWidget()); // top-level, without an owner
     QVERIFY(!window->isModal());
     QVERIFY(!window->windowIcon().isNull());
     QVERIFY(program_->main().isVisible()); // Main stays usable beside it
+}
+
+void MainWindowTest::everySpecifiedCommandIsInTheCatalogue()
+{
+    for (const SpecifiedWindow& specified : kSpecifiedWindows)
+        QVERIFY2(entryShownBy(specified.item), specified.item);
 }
 
 void MainWindowTest::twoCommandsShareOneWindow_data()

@@ -5,7 +5,7 @@
 // leaves the other settings' levers alone, master mode selects its presets and draws them at the
 // first tick, and a window with speeds and shows draws each selection at the next tick.
 
-#include "app/windowid.h"
+#include "app/windowcatalogue.h"
 #include "tests/dip/dipwindow.h"
 
 #include <QObject>

@@ -61,7 +61,7 @@ private:
 
 void RepaintTest::onlyMovedLeversRepaint_data()
 {
-    addWindowRows({kConfiguratorItems});
+    addWindowRows({WindowKind::Configurator});
 }
 
 void RepaintTest::onlyMovedLeversRepaint()

@@ -4,7 +4,7 @@
 // it: a fixed window with the same grid, that opens in average mode at 350 mA and adds up the
 // counts typed into it, warning where they pass its limits.
 
-#include "app/windowid.h"
+#include "app/windowcatalogue.h"
 #include "tests/power/powerwindowtest.h"
 
 #include <QObject>

@@ -6,6 +6,7 @@
 #include "ui/shape.h"
 
 #include <QAbstractButton>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTimer>
@@ -17,19 +18,27 @@ namespace
 
 enum class MasterLevers { SpeedsAndShows, Tunes };
 
+// How a configurator shows its levers, read from what it shows: the row beside the caption "ON",
+// and a frame of speeds or not.
 struct Configurator {
-    const char* name;
     bool onIsLower;
     MasterLevers master;
 };
 
-constexpr Configurator kConfigurators[] = {
-    {"Dip_DMX", true, MasterLevers::SpeedsAndShows},
-    {"Dip_36", true, MasterLevers::SpeedsAndShows},
-    {"Dip_FLUO", true, MasterLevers::SpeedsAndShows},
-    {"Intell", false, MasterLevers::SpeedsAndShows},
-    {"dipDOR", false, MasterLevers::Tunes},
-};
+Configurator configuratorOf(const QWidget* w)
+{
+    const auto top = [w](const QString& caption) {
+        for (const QLabel* label : w->findChildren<QLabel*>()) {
+            if (label->text() == caption)
+                return label->y();
+        }
+        return -1;
+    };
+    const auto* frame2 = w->findChild<QGroupBox*>(QStringLiteral("Frame2"));
+    const bool speeds = frame2 && frame2->title() == u"Speeds";
+    return {top(QStringLiteral("ON")) > top(QStringLiteral("OFF")),
+            speeds ? MasterLevers::SpeedsAndShows : MasterLevers::Tunes};
+}
 
 QString describe(QWidget* window)
 {
@@ -155,12 +164,10 @@ QString checkInvariants(const WindowRegistry& registry, const Snapshot& before, 
         QWidget* w = registry.window(WindowId(id));
         if (!w)
             continue;
-        for (const Configurator& c : kConfigurators) {
-            if (w->objectName() == QLatin1String(c.name) && w->findChild<QWidget*>("Shape2")) {
-                const QString failure = checkConfigurator(w, c, done);
-                if (!failure.isEmpty())
-                    return failure;
-            }
+        if (entryOf(WindowId(id)).kind == WindowKind::Configurator) {
+            const QString failure = checkConfigurator(w, configuratorOf(w), done);
+            if (!failure.isEmpty())
+                return failure;
         }
         if (isPowerWindow(w)) {
             const auto was = before.power.constFind(w);

@@ -3,6 +3,7 @@
 #include "dip/readleadingnumber.h"
 #include "power/fixturepowertable.h"
 #include "power/numbertext.h"
+#include "power/powerwindow.h"
 #include "ui/colours.h"
 
 #include <QAbstractButton>
@@ -181,8 +182,7 @@ QString checkLatched(QWidget* w, int which, bool over, const PowerLook& now,
 
 bool isPowerWindow(const QWidget* window)
 {
-    return (window->objectName() == u"Calc" || window->objectName() == u"Calc2") &&
-           window->findChild<QLineEdit*>(QStringLiteral("Text63"));
+    return qobject_cast<const power::PowerWindow*>(window);
 }
 
 PowerLook lookOf(const QWidget* window)
@@ -200,8 +200,7 @@ PowerLook lookOf(const QWidget* window)
 
 QString checkPowerWindow(QWidget* w, const PowerLook* before, const Action& done)
 {
-    const bool is75 = w->objectName() == u"Calc";
-    const power::PowerVariant& variant = is75 ? power::Orvo75Power() : power::Orvo36Power();
+    const power::PowerVariant& variant = qobject_cast<power::PowerWindow*>(w)->budget().variant();
     const PowerLook now = lookOf(w);
 
     const bool nominal = child<QAbstractButton>(w, QStringLiteral("Option1"))->isChecked();

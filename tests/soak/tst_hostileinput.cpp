@@ -59,7 +59,7 @@ private slots:
 
 void HostileInputTest::megabytePastes_data()
 {
-    addWindowRows({kConfiguratorItems, kPowerItems});
+    addWindowRows({WindowKind::Configurator, WindowKind::Power});
 }
 
 void HostileInputTest::megabytePastes()

@@ -49,7 +49,7 @@ private slots:
 
 void OpenCloseTest::everyWindowManyTimes_data()
 {
-    addWindowRows({kConfiguratorItems, kPowerItems, kSheetItems});
+    addWindowRows();
 }
 
 void OpenCloseTest::everyWindowManyTimes()

@@ -1,5 +1,7 @@
 #include "tests/soak/useractions.h"
 
+#include "tests/soak/powerinvariants.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QMenu>
@@ -38,7 +40,7 @@ QWidget* UserActions::randomOpenWindow()
         if (!w)
             continue;
         const bool controls = w->findChild<QAbstractButton*>();
-        const int weight = !controls ? 1 : w->objectName().startsWith(u"Calc") ? 6 : 3;
+        const int weight = !controls ? 1 : isPowerWindow(w) ? 6 : 3;
         for (int i = 0; i < weight; ++i)
             open << w;
     }
@@ -183,7 +185,7 @@ Action UserActions::typeText(QWidget* window)
     if (boxes.isEmpty())
         return tickTimer(window);
     QLineEdit* box = boxes[below(int(boxes.size()))];
-    const bool power = window->objectName().startsWith(u"Calc");
+    const bool power = isPowerWindow(window);
     const QString text = power && below(4) != 0 ? countText() : randomText();
     const QString how =
         below(3) == 0 && text.size() < 24 ? QStringLiteral("types") : QStringLiteral("pastes");

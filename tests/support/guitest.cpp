@@ -10,6 +10,7 @@
 #include <QRadioButton>
 #include <QStyle>
 #include <QTimer>
+#include <algorithm>
 
 namespace velantra::test
 {
@@ -196,13 +197,15 @@ QWidget* ProgramFixture::open(const QString& menuItem, WindowId expected)
     return window;
 }
 
-void addWindowRows(std::initializer_list<std::span<const MenuItem>> groups)
+void addWindowRows(std::initializer_list<WindowKind> kinds)
 {
     QTest::addColumn<QString>("item");
     QTest::addColumn<int>("id");
-    for (std::span<const MenuItem> group : groups) {
-        for (const MenuItem& item : group)
-            QTest::newRow(item.name) << QString::fromLatin1(item.name) << int(item.window);
+    for (const WindowEntry& entry : kWindows) {
+        if (kinds.size() && std::find(kinds.begin(), kinds.end(), entry.kind) == kinds.end())
+            continue;
+        const QByteArray item(entry.menu.first.data(), qsizetype(entry.menu.first.size()));
+        QTest::newRow(item.constData()) << QString::fromLatin1(item) << int(entry.id);
     }
 }
 

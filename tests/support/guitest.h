@@ -14,7 +14,6 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <span>
 
 namespace velantra::test
 {
@@ -111,26 +110,10 @@ private:
     std::unique_ptr<Main> main_;
 };
 
-// A main-menu item and the window it opens (Dip_FLUO has a second item, not listed here).
-struct MenuItem {
-    const char* name;
-    WindowId window;
-};
-inline constexpr MenuItem kConfiguratorItems[] = {{"dip", WindowId::Dip_DMX},
-                                                  {"dip36", WindowId::Dip_36},
-                                                  {"dipfluo", WindowId::Dip_FLUO},
-                                                  {"dip2", WindowId::Intell},
-                                                  {"Dip3", WindowId::dipDOR}};
-inline constexpr MenuItem kPowerItems[] = {{"power", WindowId::Calc}, {"power2", WindowId::Calc2}};
-inline constexpr MenuItem kSheetItems[] = {{"Easy", WindowId::Easyrun},
-                                           {"dati", WindowId::Dat},
-                                           {"dati2", WindowId::Dat2},
-                                           {"dati3", WindowId::Dat3},
-                                           {"AT", WindowId::Dat4}};
-
-// Data rows for a test run once per window: columns "item" (QString) and "id" (int), one row
-// named by the item for each menu item of the groups given.
-void addWindowRows(std::initializer_list<std::span<const MenuItem>> groups);
+// Data rows for a test run once per window of the catalogue, of the kinds given or of every kind:
+// columns "item" (QString, the window's first menu command) and "id" (int), one row named by the
+// item for each window.
+void addWindowRows(std::initializer_list<WindowKind> kinds = {});
 
 // The test's arguments, with no limit on the number of warnings logged (the offscreen platform
 // warns on every raise, which would otherwise hide later output).

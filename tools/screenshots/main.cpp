@@ -13,8 +13,12 @@
 #include <QRadioButton>
 #include <QTableView>
 #include <QTimer>
+#include <algorithm>
+#include <cctype>
 #include <cstdio>
 #include <functional>
+#include <string>
+#include <vector>
 
 using namespace velantra;
 
@@ -22,8 +26,8 @@ namespace
 {
 
 struct Shot {
-    const char* file;
-    const char* menuItem;                  // the action that opens the window
+    std::string file;
+    std::string_view menuItem;             // the action that opens the window
     std::function<void(QWidget*)> prepare; // puts the window into the state to show
 };
 
@@ -101,7 +105,7 @@ int main(int argc, char** argv)
     main.show();
     answerMessageBoxes(&app);
 
-    const Shot shots[] = {
+    std::vector<Shot> shots = {
         {"dip_dmx-fresh.png", "dip", [](QWidget*) {}},
         {"dip_dmx-dmx.png", "dip",
          [](QWidget* w) {
@@ -204,9 +208,23 @@ int main(int argc, char** argv)
          }},
     };
 
+    // A window of the catalogue without a shot above is shown as it opens.
+    for (const WindowEntry& entry : kWindows) {
+        const bool shown = std::any_of(shots.begin(), shots.end(), [&](const Shot& shot) {
+            return entryShownBy(shot.menuItem) == &entry;
+        });
+        if (!shown) {
+            std::string file(entry.name);
+            std::transform(file.begin(), file.end(), file.begin(), ::tolower);
+            shots.push_back({file + ".png", entry.menu.first, [](QWidget*) {}});
+        }
+    }
+
     bool ok = main.grab().save(out.filePath(QStringLiteral("main.png")));
     for (const Shot& shot : shots) {
-        main.findChild<QAction*>(QString::fromLatin1(shot.menuItem))->trigger();
+        main.findChild<QAction*>(
+                QString::fromLatin1(shot.menuItem.data(), qsizetype(shot.menuItem.size())))
+            ->trigger();
         QWidget* window = QApplication::activeWindow();
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->isVisible() && w != &main)
@@ -214,7 +232,7 @@ int main(int argc, char** argv)
         }
         shot.prepare(window);
         QApplication::processEvents();
-        ok &= window->grab().save(out.filePath(QString::fromLatin1(shot.file)));
+        ok &= window->grab().save(out.filePath(QString::fromStdString(shot.file)));
         window->close();
         QApplication::processEvents();
     }
