@@ -22,4 +22,12 @@ void setUpApplication(QApplication& app)
     ui::installAccessibility();
 }
 
+int runWindows(QApplication& app)
+{
+    WindowRegistry registry;
+    Main main(registry);
+    main.show();
+    return app.exec();
+}
+
 } // namespace velantra

@@ -1,13 +1,9 @@
 #include "app/application.h"
-
-#include <QApplication>
+#include "cli/commandline.h"
+#include "cli/commands.h"
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    velantra::setUpApplication(app);
-    velantra::WindowRegistry registry;
-    velantra::Main main(registry);
-    main.show();
-    return app.exec();
+    return velantra::cli::run({argv, std::size_t(argc)}, velantra::cli::commands(),
+                              velantra::runWindows);
 }

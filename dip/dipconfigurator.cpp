@@ -60,8 +60,10 @@ DipConfigurator::DipConfigurator(const ConfiguratorSpec& spec, QWidget* parent)
     timer1_ = controls_.get<QTimer>(u"Timer1");
     connectProcedures();
     Form_Load();
-    // The installer starts with the address, whatever the tab order puts first.
+    // The installer starts with the address, whatever the tab order puts first, and the first
+    // address typed replaces the one shown.
     text1_->setFocus();
+    text1_->selectAll();
 }
 
 void DipConfigurator::connectProcedures()

@@ -2,8 +2,10 @@
 
 #include "ui/accessibility.h"
 #include "ui/colours.h"
+#include "ui/optionbutton.h"
 #include "ui/picturebox.h"
 #include "ui/shape.h"
+#include "ui/textbox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -55,6 +57,7 @@ QWidget* createTextBox(const Control& c, QWidget* parent)
     box->setReadOnly(c.flags & ReadOnly);
     box->setAlignment((c.flags & Centred) ? Qt::AlignCenter : (alignmentOf(c) | Qt::AlignVCenter));
     box->setCursorPosition(0);
+    showBeginningWhenIdle(box);
     return box;
 }
 
@@ -79,8 +82,7 @@ QWidget* createControl(const Control& c, QWidget* parent)
     case Kind::Frame:
         return new QGroupBox(qstr(c.caption), parent);
     case Kind::Option: {
-        auto* button = new QRadioButton(qstr(c.caption), parent);
-        button->setAutoExclusive(false);
+        auto* button = new OptionButton(qstr(c.caption), parent);
         groupFor(parent)->addButton(button);
         return button;
     }

@@ -1,6 +1,7 @@
 // The ORVO 75 configurator, driven through its window as an installer uses it.
 #include "tests/dip/dipwindowtest.h"
 
+#include <QAccessible>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QLabel>
@@ -46,6 +47,7 @@ private slots:
     void disabledControlsIgnoreClicks();
     void reopenedWindowStartsAfresh();
     void screenReaderReadsTheLevers();
+    void keyboardOnly();
 
 private:
     void addAddressRows() override;
@@ -277,6 +279,50 @@ void DipDmxTest::screenReaderReadsTheLevers()
     QVERIFY(!child(w_, "Shape7")->isHidden() && !child(w_, "Shape4")->isHidden());
     paste(w_, "Text1", "0");
     QCOMPARE(description("Shape1(0)"), "Levers ON: none");
+}
+
+// An installer without a mouse: the first address typed replaces the one shown, Tab stops once
+// in each group of option buttons, at its selected one, and the arrows move the selection.
+void DipDmxTest::keyboardOnly()
+{
+    w_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w_));
+    const auto focus = [] { return QApplication::focusWidget(); };
+    const auto caption = [&] {
+        auto* button = qobject_cast<QAbstractButton*>(focus());
+        return button ? button->text() : focus()->objectName();
+    };
+    const auto press = [&](Qt::Key key, int times = 1) {
+        for (int i = 0; i < times; ++i)
+            QTest::keyClick(focus(), key);
+    };
+    QTest::keyClicks(focus(), "300");
+    QCOMPARE(text1(w_), "300");
+    QCOMPARE(on12(), "3,4,6,9");
+    // Tab stops at the selected mode only, then at the first channel count, none being chosen.
+    press(Qt::Key_Tab);
+    QCOMPARE(caption(), "DMX (slave)");
+    QCOMPARE(QAccessible::queryAccessibleInterface(focus())->role(), QAccessible::RadioButton);
+    press(Qt::Key_Tab);
+    QCOMPARE(caption(), "3 Ch ");
+    QVERIFY(!checked(w_, "Option23"));
+    press(Qt::Key_Down);
+    QCOMPARE(caption(), "6 Ch");
+    QVERIFY(checked(w_, "Option24") && !checked(w_, "Option23"));
+    press(Qt::Key_Down); // round to the first again
+    QVERIFY(checked(w_, "Option23") && !checked(w_, "Option24"));
+    // Shift+Tab goes back to the mode group; the arrow chooses master mode, selecting Speed 4.
+    press(Qt::Key_Backtab);
+    QCOMPARE(caption(), "DMX (slave)");
+    press(Qt::Key_Right);
+    QCOMPARE(caption(), "Master");
+    QVERIFY(checked(w_, "Option2") && checked(w_, "Option7"));
+    for (int i = 0; i < 40 && focus()->parentWidget()->objectName() != "Frame2"; ++i)
+        press(Qt::Key_Tab);
+    QCOMPARE(caption(), "Speed 4");
+    press(Qt::Key_Down);
+    QVERIFY(!checked(w_, "Option7") && qobject_cast<QRadioButton*>(focus())->isChecked());
+    QVERIFY(checked(w_, "Option2") && checked(w_, "Option8")); // other groups stay as they were
 }
 
 VELANTRA_TEST_MAIN(DipDmxTest)

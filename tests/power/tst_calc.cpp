@@ -1,6 +1,7 @@
 // The ORVO 75 power configurator, driven through its window as an installer uses it.
 #include "tests/power/powerwindowbase.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QLocale>
 #include <QPushButton>
@@ -42,6 +43,7 @@ private slots:
     void timerBlinksOnItsOwn();
     void commaLocale();
     void reopenedWindowStartsAfresh();
+    void narrowBoxesShowTheirBeginning();
 
 private:
     void addTypedCountRows() override;
@@ -187,6 +189,23 @@ void CalcTest::addTypedCountRows()
     QTest::newRow("6000 on row 13")
         << true << "Text1(13)=6000"
         << "36000 0 | 63000 0 0 0 | 63000" << QStringList{kLed6, kTotal75};
+}
+
+// A figure too wide for its box shows its leading digits; the whole figure is its tooltip and
+// what a screen reader reads. One that fits has no tooltip.
+void CalcTest::narrowBoxesShowTheirBeginning()
+{
+    typeInto(w_, "Text1(13)", "6000");
+    answerer_.reset();
+    for (const auto& [box, shown, tip] :
+         {std::tuple{"Text57", "36000", "36000"}, std::tuple{"Text63", "42000", ""}}) {
+        auto* edit = child<QLineEdit>(w_, box);
+        QCOMPARE(edit->text(), shown);
+        QCOMPARE(edit->toolTip(), tip);
+        QCOMPARE(QAccessible::queryAccessibleInterface(edit)->text(QAccessible::Value), shown);
+        if (!QString(tip).isEmpty())
+            QCOMPARE(edit->cursorPosition(), 0);
+    }
 }
 
 void CalcTest::warningOncePerExcursionAndBlinking()

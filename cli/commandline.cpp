@@ -1,0 +1,249 @@
+#include "cli/commandline.h"
+
+#include "app/application.h"
+#include "cli/display.h"
+
+#include <QApplication>
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+
+namespace velantra::cli
+{
+namespace
+{
+
+QString qstr(std::string_view s)
+{
+    return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+void printTo(FILE* stream, const QString& text)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fflush(stream);
+}
+
+// "velantra" or "velantra card": how the help and the messages name the program or a command.
+QString commandLineName(const Command* command)
+{
+    QString name = qstr(kProgramName);
+    if (command)
+        name += u' ' + qstr(command->name);
+    return name;
+}
+
+void addOptions(QCommandLineParser& parser, std::span<const Option> options)
+{
+    for (const Option& option : options) {
+        QStringList names;
+        if (!option.shortName.empty())
+            names << qstr(option.shortName);
+        names << qstr(option.name);
+        parser.addOption(
+            QCommandLineOption(names, qstr(option.description), qstr(option.valueName)));
+    }
+}
+
+// Single-dash words are long options, so that Qt's own "-stylesheet" or "-platform" is refused
+// by its name rather than read as a bundle of letters.
+void configure(QCommandLineParser& parser)
+{
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
+    // Not addHelpOption(): it adds --help-all, which lists Qt's options, that are refused here.
+    parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
+                                        QStringLiteral("Displays this help.")));
+}
+
+// The parser's help with our usage lines in place of its own first line.
+QString helpText(const QCommandLineParser& parser, const QString& usage)
+{
+    const QString text = parser.helpText();
+    return usage + u'\n' + text.mid(text.indexOf(u'\n'));
+}
+
+QString argumentSyntax(const Argument& argument)
+{
+    const QString name = qstr(argument.name);
+    return argument.optional ? u'[' + name + u']' : u'<' + name + u'>';
+}
+
+// The first unknown option as the user typed it ("-stylesheet", "--bogus").
+QString typedOption(const QStringList& words, const QString& name)
+{
+    for (const QString& word : words) {
+        if (!word.startsWith(u'-'))
+            continue;
+        QString bare = word;
+        while (bare.startsWith(u'-'))
+            bare.remove(0, 1);
+        if (bare.section(u'=', 0, 0) == name)
+            return word.section(u'=', 0, 0);
+    }
+    return name;
+}
+
+int usageError(const Command* command, const QString& message)
+{
+    const QString name = commandLineName(command);
+    printTo(stderr, QStringLiteral("%1: %2 (see '%1 --help')\n").arg(name, message));
+    return kExitUsage;
+}
+
+// Parses `words` (the program or command name first); on a mistake prints the one line and
+// returns false.
+bool parse(QCommandLineParser& parser, const QStringList& words, const Command* command,
+           int& status)
+{
+    if (parser.parse(words))
+        return true;
+    const QStringList unknown = parser.unknownOptionNames();
+    if (!unknown.isEmpty())
+        status = usageError(
+            command,
+            QStringLiteral("unknown option '%1'").arg(typedOption(words, unknown.first())));
+    else
+        status = usageError(command, parser.errorText());
+    return false;
+}
+
+int runCommand(const Command& command, QStringList words, char* argv0)
+{
+    QCommandLineParser parser;
+    configure(parser);
+    addOptions(parser, command.options);
+    QString usage = QStringLiteral("Usage: %1 [options]").arg(commandLineName(&command));
+    for (const Argument& argument : command.arguments) {
+        parser.addPositionalArgument(qstr(argument.name), qstr(argument.description),
+                                     argumentSyntax(argument));
+        usage += u' ' + argumentSyntax(argument);
+    }
+    parser.setApplicationDescription(qstr(command.summary));
+    int status = kExitOk;
+    if (!parse(parser, words, &command, status))
+        return status;
+    if (parser.isSet(QStringLiteral("help"))) {
+        printTo(stdout, helpText(parser, usage));
+        return kExitOk;
+    }
+    const auto given = std::size_t(parser.positionalArguments().size());
+    const auto required =
+        std::size_t(std::count_if(command.arguments.begin(), command.arguments.end(),
+                                  [](const Argument& a) { return !a.optional; }));
+    if (given > command.arguments.size())
+        return usageError(&command, QStringLiteral("unexpected argument '%1'")
+                                        .arg(parser.positionalArguments().at(
+                                            qsizetype(command.arguments.size()))));
+    if (given < required)
+        return usageError(
+            &command, QStringLiteral("missing %1").arg(argumentSyntax(command.arguments[given])));
+
+    std::unique_ptr<QApplication> app;
+    if (command.needs == Needs::Drawing && !QCoreApplication::instance()) {
+        app = offscreenApplication(argv0);
+        setUpApplication(*app);
+    }
+    return command.run(Invocation(command, parser));
+}
+
+QString programHelp(QCommandLineParser& parser, std::span<const Command> commands)
+{
+    parser.setApplicationDescription(QStringLiteral(
+        "VELANTRA configuration tools: DIP-switch settings, power budgets and data\n"
+        "sheets for DMX LED lighting. Without a command it opens the main window on\n"
+        "the display (a desktop session, or xvfb-run)."));
+    QString usage = QStringLiteral("Usage: %1 [options]").arg(commandLineName(nullptr));
+    if (commands.empty())
+        return helpText(parser, usage);
+    usage +=
+        QStringLiteral("\n       %1 <command> [options] [arguments]").arg(commandLineName(nullptr));
+    qsizetype width = 0;
+    for (const Command& command : commands)
+        width = std::max(width, qsizetype(command.name.size()));
+    QString list = QStringLiteral("\nCommands:\n");
+    for (const Command& command : commands)
+        list += QStringLiteral("  %1  %2\n")
+                    .arg(qstr(command.name).leftJustified(width), qstr(command.summary));
+    list += QStringLiteral("\n'%1 <command> --help' shows the options of a command.\n")
+                .arg(commandLineName(nullptr));
+    return helpText(parser, usage) + list;
+}
+
+} // namespace
+
+QString versionText()
+{
+    return QStringLiteral("%1 %2").arg(qstr(kProgramName), QStringLiteral(VELANTRA_VERSION));
+}
+
+int run(std::span<char*> args, std::span<const Command> commands, int (*windows)(QApplication& app))
+{
+    QStringList words;
+    for (const char* arg : args)
+        words << QString::fromLocal8Bit(arg);
+    if (words.isEmpty())
+        words << qstr(kProgramName);
+    char* argv0 = args.empty() ? nullptr : args.front();
+
+    // The program's own options come before the first word that is not an option, which names a
+    // command; the rest of the line belongs to the command.
+    const auto first = std::find_if(words.begin() + 1, words.end(), [](const QString& w) {
+        return !w.startsWith(u'-') || w == u'-';
+    });
+    const QStringList programWords(words.begin(), first);
+    QCommandLineParser parser;
+    configure(parser);
+    const QCommandLineOption version = parser.addVersionOption();
+    int status = kExitOk;
+    if (!parse(parser, programWords, nullptr, status))
+        return status;
+    if (parser.isSet(QStringLiteral("help"))) {
+        printTo(stdout, programHelp(parser, commands));
+        return kExitOk;
+    }
+    if (parser.isSet(version)) {
+        printTo(stdout, versionText() + u'\n');
+        return kExitOk;
+    }
+    if (first != words.end()) {
+        const auto command = std::find_if(commands.begin(), commands.end(),
+                                          [&](const Command& c) { return qstr(c.name) == *first; });
+        if (command == commands.end())
+            return usageError(nullptr, QStringLiteral("unknown command '%1'").arg(*first));
+        QStringList commandWords(first + 1, words.end());
+        commandWords.prepend(commandLineName(&*command));
+        return runCommand(*command, commandWords, argv0);
+    }
+
+    if (auto* running = qobject_cast<QApplication*>(QCoreApplication::instance()))
+        return windows(*running);
+    std::unique_ptr<QApplication> app = displayApplication(argv0);
+    if (!app)
+        return kExitFailure;
+    setUpApplication(*app);
+    return windows(*app);
+}
+
+bool Invocation::isSet(std::string_view option) const
+{
+    return parser_.isSet(qstr(option));
+}
+
+QString Invocation::value(std::string_view option) const
+{
+    return parser_.value(qstr(option));
+}
+
+int Invocation::usageError(const QString& message) const
+{
+    return cli::usageError(&command_, message);
+}
+
+int Invocation::failure(const QString& message) const
+{
+    printTo(stderr, QStringLiteral("%1: %2\n").arg(commandLineName(&command_), message));
+    return kExitFailure;
+}
+
+} // namespace velantra::cli

@@ -1,0 +1,70 @@
+#include "cli/display.h"
+
+#include <QByteArray>
+#include <QList>
+#include <cstdio>
+#include <cstdlib>
+
+namespace velantra::cli
+{
+namespace
+{
+
+// Qt keeps a reference to the argument count and the argument vector for the application's life;
+// Qt's options are never taken from the user's command line, only the program name is passed.
+int qtArgc = 0;
+char* qtArgv[4] = {};
+char platformOption[] = "-platform";
+char offscreen[] = "offscreen";
+char fallbackName[] = "velantra";
+
+// What Qt says while it opens the display: held back, and replayed once the display is open.
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+QList<HeldMessage> held;
+
+void holdWhileOpening(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type == QtFatalMsg) {
+        // Qt would abort with advice about reinstalling; the cause is the missing display.
+        std::fputs("velantra: cannot open a display; run it in a desktop session or under "
+                   "xvfb-run\n",
+                   stderr);
+        std::fflush(stderr);
+        std::_Exit(1);
+    }
+    held.append({type, context.category ? QByteArray(context.category) : QByteArray(), text});
+}
+
+} // namespace
+
+std::unique_ptr<QApplication> displayApplication(char* argv0)
+{
+    qtArgc = 1;
+    qtArgv[0] = argv0 ? argv0 : fallbackName;
+    qtArgv[1] = nullptr;
+    const QtMessageHandler previous = qInstallMessageHandler(holdWhileOpening);
+    auto app = std::make_unique<QApplication>(qtArgc, qtArgv);
+    qInstallMessageHandler(previous);
+    for (const HeldMessage& message : std::exchange(held, {})) {
+        const char* category = message.category.isEmpty() ? nullptr : message.category.constData();
+        qt_message_output(message.type, QMessageLogContext(nullptr, 0, nullptr, category),
+                          message.text);
+    }
+    return app;
+}
+
+std::unique_ptr<QApplication> offscreenApplication(char* argv0)
+{
+    qtArgc = 3;
+    qtArgv[0] = argv0 ? argv0 : fallbackName;
+    qtArgv[1] = platformOption;
+    qtArgv[2] = offscreen;
+    qtArgv[3] = nullptr;
+    return std::make_unique<QApplication>(qtArgc, qtArgv);
+}
+
+} // namespace velantra::cli

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QApplication>
+#include <memory>
+
+namespace velantra::cli
+{
+
+// The application on the user's display, the platform chosen by the environment
+// (QT_QPA_PLATFORM, else Qt's default). Where no display can be opened it prints one line that
+// says so on standard error and returns null, where Qt alone would abort.
+std::unique_ptr<QApplication> displayApplication(char* argv0);
+
+// An application on the offscreen platform, whatever the environment says: for drawing without
+// a display.
+std::unique_ptr<QApplication> offscreenApplication(char* argv0);
+
+} // namespace velantra::cli
