@@ -1,0 +1,70 @@
+// `velantra plan` as a user runs it in a shell, without a display.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class PlanCommandTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void check_data();
+    void check();
+};
+
+void PlanCommandTest::check_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    const QByteArray head = R"({"format": "velantra-rig", "version": 1, "rows": [)";
+    const QByteArray clean =
+        head + R"({"label": "Bar", "device": "orvo75", "mode": "dmx", "address": 1, "channels": 6},
+                  {"label": "", "device": "intell", "mode": "dmx", "address": 7, "channels": 9}]})";
+    const QByteArray overlapping =
+        head + R"({"label": "Bar", "device": "orvo75", "mode": "dmx", "address": 1, "channels": 6},
+                  {"label": "", "device": "intell", "mode": "dmx", "address": 4, "channels": 9}]})";
+    const QStringList check{QStringLiteral("--check")};
+    QTest::newRow("clean") << clean << check << 0 << "rig.json: 2 rows, no problems\n"
+                           << "";
+    QTest::newRow("problems")
+        << overlapping << check << 1
+        << "rig.json: 2 rows, 1 problem in 2 rows\n"
+           "row 1 \u201cBar\u201d: channels 1\u20136 overlap row 2 (4\u201312)\n"
+        << "";
+    QTest::newRow("refused file")
+        << QByteArray("{") << check << 1 << ""
+        << "velantra plan: rig.json: not a plan file: the JSON text is broken at byte 1 "
+           "(unterminated object)\n";
+    QTest::newRow("no option") << clean << QStringList() << 2 << ""
+                               << "velantra plan: give one of --check and --cards (see "
+                                  "'velantra plan --help')\n";
+}
+
+void PlanCommandTest::check()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTemporaryDir dir;
+    QFile plan(dir.filePath(QStringLiteral("rig.json")));
+    QVERIFY(plan.open(QIODevice::WriteOnly) && plan.write(file) == file.size());
+    plan.close();
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VELANTRA_EXECUTABLE),
+                  QStringList{QStringLiteral("plan"), plan.fileName()} + options);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
+    QCOMPARE(program.exitCode(), status);
+}
+
+QTEST_GUILESS_MAIN(PlanCommandTest)
+#include "tst_plancommand.moc"
