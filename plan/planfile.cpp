@@ -1,6 +1,7 @@
 #include "plan/planfile.h"
 
 #include "plan/devices.h"
+#include "ui/qstr.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,11 +16,6 @@ namespace velantra::plan
 {
 namespace
 {
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 QJsonObject rowObject(const PlanRow& row)
 {

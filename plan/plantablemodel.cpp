@@ -2,6 +2,7 @@
 
 #include "plan/devices.h"
 #include "plan/plantext.h"
+#include "ui/qstr.h"
 
 #include <QBrush>
 #include <QColor>
@@ -10,11 +11,6 @@ namespace velantra::plan
 {
 namespace
 {
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 QVariant number(const std::optional<int>& n)
 {

@@ -4,6 +4,7 @@
 #include "app/application.h"
 #include "plan/plantablemodel.h"
 #include "plan/rigplanwindow.h"
+#include "ui/qstr.h"
 
 #include <QAction>
 #include <QApplication>
@@ -222,9 +223,7 @@ int main(int argc, char** argv)
 
     bool ok = main.grab().save(out.filePath(QStringLiteral("main.png")));
     for (const Shot& shot : shots) {
-        main.findChild<QAction*>(
-                QString::fromLatin1(shot.menuItem.data(), qsizetype(shot.menuItem.size())))
-            ->trigger();
+        main.findChild<QAction*>(qstr(shot.menuItem))->trigger();
         QWidget* window = QApplication::activeWindow();
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->isVisible() && w != &main)
