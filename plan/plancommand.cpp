@@ -1,5 +1,7 @@
 #include "plan/plancommand.h"
 
+#include "cards/cardwriter.h"
+#include "plan/plancards.h"
 #include "plan/planfile.h"
 #include "plan/plantext.h"
 
@@ -43,7 +45,11 @@ int run(const cli::Invocation& invocation)
         return invocation.failure(read.error);
     if (checking)
         return check(path, *read.plan);
-    return invocation.failure(QStringLiteral("cards are not available yet"));
+    QString error;
+    const std::optional<std::vector<cards::SettingCard>> made = planCards(*read.plan, &error);
+    if (!made || !cards::writeCardsPdf(invocation.value("cards"), *made, &error))
+        return invocation.failure(error);
+    return cli::kExitOk;
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "plan/devices.h"
 #include "plan/plantablemodel.h"
+#include "ui/qstr.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -42,8 +43,7 @@ QWidget* PlanDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         auto* list = new QComboBox(parent);
         list->setObjectName(QStringLiteral("deviceEditor"));
         for (const DeviceInfo& info : kDevices)
-            list->addItem(QString::fromUtf8(info.name.data(), qsizetype(info.name.size())),
-                          int(info.device));
+            list->addItem(qstr(tableName(info.device)), int(info.device));
         return list;
     }
     case Channels:

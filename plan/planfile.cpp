@@ -23,7 +23,7 @@ QJsonObject rowObject(const PlanRow& row)
     const DeviceInfo& info = deviceInfo(s.device);
     QJsonObject o;
     o[QStringLiteral("label")] = QString::fromStdString(row.label);
-    o[QStringLiteral("device")] = qstr(info.key);
+    o[QStringLiteral("device")] = qstr(info.commandName);
     o[QStringLiteral("mode")] = s.master ? QStringLiteral("master") : QStringLiteral("dmx");
     const std::optional<int> channels = channelCount(row);
     if (channels)
@@ -120,7 +120,7 @@ std::optional<PlanRow> RowReader::read(QString& error)
         if (c.category() == QChar::Other_Control)
             return fail(QStringLiteral("the label holds a control character"));
     row.label = text.toStdString();
-    const std::optional<Device> found = deviceByKey(device.toString().toStdString());
+    const std::optional<Device> found = cards::deviceNamed(device.toString().toStdString());
     if (!device.isString() || !found)
         return fail(QStringLiteral("\"device\" must be one of orvo75, orvo36, fluo, intell, dor"));
     s.device = *found;
@@ -149,13 +149,13 @@ std::optional<PlanRow> RowReader::read(QString& error)
     }
     if (!ok)
         return fail(error_);
-    if (info.channelChoice) {
+    if (info.channels) {
         if (channels && s.master)
             return fail(QStringLiteral("\"channels\" does not apply in master mode on the %1")
-                            .arg(qstr(info.name)));
+                            .arg(qstr(tableName(info.device))));
         if (channels && *channels != 3 && *channels != 6)
-            return fail(
-                QStringLiteral("\"channels\" of the %1 must be 3 or 6").arg(qstr(info.name)));
+            return fail(QStringLiteral("\"channels\" of the %1 must be 3 or 6")
+                            .arg(qstr(tableName(info.device))));
         s.channels = channels;
     } else {
         row.typedChannels = channels;
@@ -163,7 +163,7 @@ std::optional<PlanRow> RowReader::read(QString& error)
     for (auto it = o_.begin(); it != o_.end(); ++it)
         if (!known_.contains(it.key()))
             return fail(QStringLiteral("\"%1\" does not apply to the %2 in %3 mode")
-                            .arg(it.key(), qstr(info.name),
+                            .arg(it.key(), qstr(tableName(info.device)),
                                  s.master ? QStringLiteral("master") : QStringLiteral("DMX")));
     return row;
 }

@@ -22,7 +22,7 @@ void changeDevice(PlanRow& row, Device device)
 {
     const std::optional<int> count = channelCount(row);
     row.setting.device = device;
-    if (deviceInfo(device).channelChoice)
+    if (deviceInfo(device).channels)
         row.setting.channels = count == 3 || count == 6 ? count : std::nullopt;
     else
         row.typedChannels = count;
@@ -84,7 +84,7 @@ QVariant PlanTableModel::data(const QModelIndex& index, int role) const
         return QString::fromStdString(row.label);
     case DeviceColumn:
         return role == Qt::EditRole ? QVariant(int(row.setting.device))
-                                    : QVariant(qstr(deviceInfo(row.setting.device).name));
+                                    : QVariant(qstr(tableName(row.setting.device)));
     case Options:
         return qstr(modeAndOptions(row.setting));
     case Channels:
@@ -126,7 +126,7 @@ Qt::ItemFlags PlanTableModel::flags(const QModelIndex& index) const
     const PlanRow& row = plan_[std::size_t(index.row())];
     const bool editable = index.column() == Label || index.column() == DeviceColumn ||
                           (index.column() == Channels &&
-                           !(row.setting.master && deviceInfo(row.setting.device).channelChoice)) ||
+                           !(row.setting.master && deviceInfo(row.setting.device).channels)) ||
                           (index.column() == Start && takesAddress(row));
     return editable ? flags | Qt::ItemIsEditable : flags;
 }
@@ -151,7 +151,7 @@ bool PlanTableModel::setData(const QModelIndex& index, const QVariant& value, in
         if (value.toString().isEmpty()) {
             row.setting.channels.reset();
             row.typedChannels.reset();
-        } else if (deviceInfo(row.setting.device).channelChoice) {
+        } else if (deviceInfo(row.setting.device).channels) {
             if (!ok || (n != 3 && n != 6))
                 return false;
             row.setting.channels = n;

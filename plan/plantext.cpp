@@ -11,7 +11,7 @@ std::string modeAndOptions(const DeviceSetting& s)
     std::string text = s.master ? "Master" : "DMX (slave)";
     const auto add = [&](const std::string& option) { text += ", " + option; };
     if (!s.master) {
-        if (info.channelChoice && s.channels)
+        if (info.channels && s.channels)
             add(std::to_string(*s.channels) + " Ch");
         if (s.terminator)
             add("120 ohm terminator");
@@ -55,7 +55,7 @@ std::string planAsText(const RigPlan& plan)
     std::string text = "Label\tDevice\tMode and options\tChannels\tStart\tEnd\n";
     for (const PlanRow& row : plan) {
         const bool addressed = takesAddress(row);
-        text += cell(row.label) + '\t' + std::string(deviceInfo(row.setting.device).name) + '\t' +
+        text += cell(row.label) + '\t' + std::string(tableName(row.setting.device)) + '\t' +
                 modeAndOptions(row.setting) + '\t' + number(channelCount(row)) + '\t' +
                 (addressed ? std::to_string(row.setting.address) : std::string()) + '\t' +
                 number(endAddress(row)) + '\n';

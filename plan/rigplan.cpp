@@ -48,7 +48,7 @@ void keepOptionsInForce(PlanRow& row)
         s.show.reset();
         s.tune.reset();
     }
-    if (!info.channelChoice)
+    if (!info.channels)
         s.channels.reset();
     else
         row.typedChannels.reset();

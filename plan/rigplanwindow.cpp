@@ -1,7 +1,10 @@
 #include "plan/rigplanwindow.h"
 
 #include "app/windowcatalogue.h"
+#include "cards/cardreader.h"
+#include "cards/cardwriter.h"
 #include "plan/addressing.h"
+#include "plan/plancards.h"
 #include "plan/plandelegate.h"
 #include "plan/planfile.h"
 #include "plan/plantablemodel.h"
@@ -18,6 +21,8 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QStatusBar>
 #include <QTableView>
 #include <algorithm>
@@ -312,12 +317,55 @@ void RigPlanWindow::editOptions()
 
 void RigPlanWindow::openConfigurator()
 {
-    // Wired to the setting cards' applySetting.
+    const int row = currentRow();
+    if (row < 0 || !openConfigurator_)
+        return;
+    const QString problem = rowSettingProblem(model_->plan(), row);
+    if (!problem.isEmpty()) {
+        QMessageBox::warning(this, tr("Rig plan"),
+                             tr("The configurator cannot show this row.\n%1").arg(problem));
+        return;
+    }
+    const DeviceSetting& setting = model_->plan()[std::size_t(row)].setting;
+    // Through the window's own controls, so that its procedures set the levers.
+    cards::applySetting(openConfigurator_(setting.device), setting);
 }
 
-void RigPlanWindow::printCards() {}
+std::optional<std::vector<cards::SettingCard>> RigPlanWindow::cardsOrWarning()
+{
+    QString error;
+    std::optional<std::vector<cards::SettingCard>> made = planCards(model_->plan(), &error);
+    if (!made)
+        QMessageBox::warning(this, tr("Rig plan"), tr("No cards were made.\n%1").arg(error));
+    return made;
+}
 
-void RigPlanWindow::saveCardsPdf() {}
+void RigPlanWindow::printCards()
+{
+    const std::optional<std::vector<cards::SettingCard>> made = cardsOrWarning();
+    if (!made)
+        return;
+    QPrinter printer;
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() == QDialog::Accepted)
+        cards::printCards(printer, *made);
+}
+
+void RigPlanWindow::saveCardsPdf()
+{
+    const std::optional<std::vector<cards::SettingCard>> made = cardsOrWarning();
+    if (!made)
+        return;
+    QFileDialog dialog(this, tr("Save cards as PDF"), QString(),
+                       QStringLiteral("PDF files (*.pdf)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("pdf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    QString error;
+    if (!cards::writeCardsPdf(dialog.selectedFiles().constFirst(), *made, &error))
+        QMessageBox::warning(this, tr("Rig plan"), tr("The cards were not saved.\n%1").arg(error));
+}
 
 void RigPlanWindow::copyAsText()
 {

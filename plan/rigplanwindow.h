@@ -3,6 +3,7 @@
 // The "Rig plan" window: the devices of one DMX line in a table, their addresses worked out and
 // checked, kept in a plan file, and each row shown on its configurator or printed as a card.
 
+#include "cards/settingcard.h"
 #include "plan/rigplan.h"
 
 #include <QMainWindow>
@@ -58,6 +59,7 @@ private:
     void addressFrom();
     void editOptions();
     void openConfigurator();
+    std::optional<std::vector<cards::SettingCard>> cardsOrWarning();
     void printCards();
     void saveCardsPdf();
     void copyAsText();

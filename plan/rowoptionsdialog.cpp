@@ -1,6 +1,7 @@
 #include "plan/rowoptionsdialog.h"
 
 #include "plan/devices.h"
+#include "ui/qstr.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,7 +45,7 @@ RowOptionsDialog::RowOptionsDialog(const PlanRow& row, QWidget* parent) : QDialo
     const DeviceSetting& s = row.setting;
     const DeviceInfo& info = deviceInfo(s.device);
     setObjectName(QStringLiteral("RowOptions"));
-    setWindowTitle(tr("Mode and options: %1").arg(QString::fromUtf8(info.name.data())));
+    setWindowTitle(tr("Mode and options: %1").arg(qstr(tableName(info.device))));
 
     dmx_ = named(new QRadioButton(tr("DMX (slave)"), this), "dmxMode");
     master_ = named(new QRadioButton(tr("Master"), this), "masterMode");
@@ -68,13 +69,13 @@ RowOptionsDialog::RowOptionsDialog(const PlanRow& row, QWidget* parent) : QDialo
     form->addRow(tr("Mode:"), dmx_);
     form->addRow(QString(), master_);
     // A device shows only the options its configurator has.
-    channels_->setVisible(info.channelChoice);
+    channels_->setVisible(info.channels);
     speed_->setVisible(info.speedAndShow);
     show_->setVisible(info.speedAndShow);
     tune_->setVisible(info.tune);
     pushbutton_->setVisible(info.pushbutton);
     modulation_->setVisible(info.modulation);
-    if (info.channelChoice)
+    if (info.channels)
         form->addRow(tr("DMX channels:"), channels_);
     form->addRow(QString(), terminator_);
     if (info.speedAndShow) {

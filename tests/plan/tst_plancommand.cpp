@@ -9,6 +9,7 @@ class PlanCommandTest : public QObject
 private slots:
     void check_data();
     void check();
+    void cards();
 };
 
 void PlanCommandTest::check_data()
@@ -64,6 +65,44 @@ void PlanCommandTest::check()
     QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
     QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
     QCOMPARE(program.exitCode(), status);
+}
+
+// One card per row in one PDF; a row no configurator can show writes nothing.
+void PlanCommandTest::cards()
+{
+    QTemporaryDir dir;
+    QFile plan(dir.filePath(QStringLiteral("rig.json")));
+    QVERIFY(plan.open(QIODevice::WriteOnly));
+    plan.write(R"({"format": "velantra-rig", "version": 1, "rows": [
+        {"label": "Bar", "device": "orvo75", "mode": "dmx", "address": 300, "channels": 6},
+        {"label": "Lobby", "device": "dor", "mode": "master", "tune": 3}]})");
+    plan.close();
+    const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
+    QProcess program;
+    program.start(QStringLiteral(VELANTRA_EXECUTABLE),
+                  {QStringLiteral("plan"), plan.fileName(), QStringLiteral("--cards"), pdf});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    QFile written(pdf);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);
+    written.close();
+
+    QVERIFY(plan.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    plan.write(R"({"format": "velantra-rig", "version": 1, "rows": [
+        {"label": "Far", "device": "dor", "mode": "dmx", "address": 600}]})");
+    plan.close();
+    QFile::remove(pdf);
+    program.start(QStringLiteral(VELANTRA_EXECUTABLE),
+                  {QStringLiteral("plan"), plan.fileName(), QStringLiteral("--cards"), pdf});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(program.readAllStandardError())
+                .endsWith(QStringLiteral("velantra plan: row 1 \u201cFar\u201d: DMX address 600 is "
+                                         "out of range: 1 to 511.\n")));
+    QVERIFY(!QFile::exists(pdf));
 }
 
 QTEST_GUILESS_MAIN(PlanCommandTest)

@@ -1,5 +1,7 @@
 // The Rig plan window driven as a user does: cells typed into, rows addressed, the plan saved,
 // closed and opened again, bad files refused, and the question before unsaved work is lost.
+#include "app/windowcatalogue.h"
+#include "cards/cardreader.h"
 #include "plan/planfile.h"
 #include "plan/plantablemodel.h"
 #include "plan/rigplanwindow.h"
@@ -83,6 +85,8 @@ private slots:
     void badFilesChangeNothing_data();
     void badFilesChangeNothing();
     void copyAsText();
+    void openConfiguratorShowsWhatTypingShows_data();
+    void openConfiguratorShowsWhatTypingShows();
 
 private:
     RigPlanWindow* window() { return static_cast<RigPlanWindow*>(planWindow_.data()); }
@@ -366,6 +370,71 @@ void PlanWindowTest::copyAsText()
     QCOMPARE(QApplication::clipboard()->text(),
              "Label\tDevice\tMode and options\tChannels\tStart\tEnd\n"
              "Bar 1\tORVO 75\tDMX (slave), 3 Ch\t3\t1\t3\n");
+}
+
+void PlanWindowTest::openConfiguratorShowsWhatTypingShows_data()
+{
+    QTest::addColumn<int>("device");
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("options"); // in the table
+    QTest::addColumn<QString>("typed");   // Text1, then the controls clicked by hand
+    QTest::newRow("ORVO 75 at 300, 6 Ch, terminator") << int(Device::Orvo75) << "dip"
+                                                      << "300 6 T"
+                                                      << "300 Option24 Check1";
+    QTest::newRow("ORVO 36 at 511") << int(Device::Orvo36) << "dip36"
+                                    << "511"
+                                    << "511";
+    QTest::newRow("FLUO at 44, modulation, terminator") << int(Device::Fluo) << "dipfluo"
+                                                        << "44 M T"
+                                                        << "44 Check3 Check1";
+    QTest::newRow("RGB at 129, resistor") << int(Device::Intell) << "dip2"
+                                          << "129 T"
+                                          << "129 Check1";
+    QTest::newRow("DOR master, CCT 7") << int(Device::Dor) << "Dip3"
+                                       << "master 7"
+                                       << "1 Option2 Option15";
+}
+
+void PlanWindowTest::openConfiguratorShowsWhatTypingShows()
+{
+    QFETCH(int, device);
+    QFETCH(QString, item);
+    QFETCH(QString, options);
+    QFETCH(QString, typed);
+    PlanRow row = newRow(Device(device));
+    const QStringList words = options.split(u' ');
+    row.setting.master = words[0] == u"master";
+    if (row.setting.master)
+        row.setting.tune = words[1].toInt();
+    else
+        row.setting.address = words[0].toInt();
+    row.setting.channels = words.contains(u"6") ? std::optional<int>(6) : std::nullopt;
+    row.setting.terminator = words.contains(u"T");
+    row.setting.modulation = words.contains(u"M");
+    window()->model().change([&](RigPlan& p) { p = {row}; });
+    table()->selectRow(0);
+    command("openConfigurator");
+    const WindowId id = entryShownBy(item.toStdString())->id;
+    QPointer<QWidget> fromPlan = program_->registry().window(id);
+    QVERIFY(fromPlan && fromPlan->isVisible());
+    // What the window shows: its mode, address, choices and the levers of every bank.
+    const auto levers = [](QWidget* w) {
+        return QString::fromStdString(cards::cardText(cards::readCard(w, {}, QDate(2026, 1, 1))));
+    };
+    const QString shown = levers(fromPlan);
+    fromPlan->close();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    QVERIFY(fromPlan.isNull());
+
+    QWidget* byHand = program_->open(item, id);
+    const QStringList steps = typed.split(u' ');
+    paste(byHand, QStringLiteral("Text1"), steps[0]);
+    for (const QString& control : steps.mid(1))
+        click(byHand, control);
+    if (steps.contains(u"Option2"))
+        tick(byHand); // master mode draws its choices at the timer's tick
+
+    QCOMPARE(shown, levers(byHand));
 }
 
 } // namespace
