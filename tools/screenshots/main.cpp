@@ -5,6 +5,8 @@
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "cards/reportreader.h"
+#include "plan/plantablemodel.h"
+#include "plan/rigplanwindow.h"
 #include "ui/qstr.h"
 
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <cctype>
@@ -30,6 +33,7 @@ struct Shot {
     std::string_view menuItem;           // the action that opens the window
     std::vector<std::string_view> steps; // put the window into the state to show
     std::string card = {};               // also saves its setting card or report under this name
+    void (*prepare)(QWidget*) = nullptr; // what steps cannot say, after them
 };
 
 const QString kCardLabel = QStringLiteral("Bar 3, left");
@@ -59,6 +63,36 @@ void answerMessageBoxes(QObject* parent)
             box->button(QMessageBox::Ok)->click();
     });
     answerer->start(0);
+}
+
+// A small rig with an overlap, a block beyond the line, a missing count and a master.
+void showPlanWithProblems(QWidget* window)
+{
+    using namespace plan;
+    RigPlan rig;
+    const auto add = [&](Device device, const char* label, int address, int channels) {
+        PlanRow row = newRow(device);
+        row.label = label;
+        row.setting.address = address;
+        if (device == Device::Orvo75)
+            row.setting.channels = channels;
+        else if (channels > 0)
+            row.typedChannels = channels;
+        rig.push_back(row);
+    };
+    add(Device::Orvo75, "Bar 1 left", 1, 6);
+    add(Device::Orvo75, "Bar 1 right", 7, 3);
+    add(Device::Intell, "Wash stage left", 10, 9);
+    add(Device::Intell, "Wash stage right", 15, 9);
+    add(Device::Fluo, "Stairs", 24, 0);
+    add(Device::Orvo36, "Balcony", 508, 8);
+    add(Device::Dor, "Lobby", 1, 4);
+    rig.back().setting.master = true;
+    rig.back().setting.tune = 3;
+    rig[0].setting.terminator = true;
+    auto* planWindow = static_cast<RigPlanWindow*>(window);
+    planWindow->model().setPlan(rig);
+    planWindow->table().selectRow(3);
 }
 
 } // namespace
@@ -101,6 +135,7 @@ int main(int argc, char** argv)
         {"dipdor-master.png", "Dip3", {"Option2", "Option13", "tick"}, "card-dipdor-master.png"},
         {"dat.png", "dati", {}},
         {"dat-maximised.png", "dati36", {"maximise"}},
+        {"rigplan-problems.png", "rigplan", {}, {}, showPlanWithProblems},
         {"calc-fresh.png", "power", {"tick"}},
         {"calc-warnings.png",
          "power",
@@ -133,6 +168,8 @@ int main(int argc, char** argv)
         }
         for (std::string_view step : shot.steps)
             prepare(window, step);
+        if (shot.prepare)
+            shot.prepare(window);
         QApplication::processEvents();
         ok &= window->grab().save(out.filePath(QString::fromStdString(shot.file)));
         if (!shot.card.empty()) {
