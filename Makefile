@@ -11,7 +11,7 @@ JOBS       ?= $(shell nproc)
 SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-            fonts-liberation xvfb xauth dbus at-spi2-core python3-pyatspi strace
+            fonts-liberation xvfb xauth dbus at-spi2-core python3-pyatspi strace poppler-utils
 PACKAGING := desktop-file-utils appstream dpkg-dev file lintian devscripts man-db git
 
 .PHONY: run test test-asan fuzz bench package package-check build configure deps resources \
