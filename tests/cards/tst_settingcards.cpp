@@ -11,6 +11,8 @@
 
 #include <QAction>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMenu>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <csignal>
@@ -293,9 +295,22 @@ void SettingCardsTest::keysOfTheTextBoxStayItsOwn()
     QTest::keyClick(text1, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
     QVERIFY(QApplication::clipboard()->text().contains(u"DMX address: 42"));
     QCOMPARE(text1->text(), QStringLiteral("42"));
-    // So does a right-click on a bank: the window's own menu, not the bank's.
-    QWidget* bank = child(window, QStringLiteral("Shape1(0)"));
-    QCOMPARE(bank->contextMenuPolicy(), Qt::DefaultContextMenu);
+    // A right-click on a bank or on the background opens the window's menu of the commands.
+    for (const char* place : {"Shape1(0)", "Shape4", "Frame1"}) {
+        QWidget* target = child(window, QLatin1String(place));
+        QStringList items;
+        QTimer::singleShot(0, [&items] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (const QAction* action : menu->actions())
+                    items << action->text();
+                menu->close();
+            }
+        });
+        QContextMenuEvent click(QContextMenuEvent::Mouse, target->rect().center(),
+                                target->mapToGlobal(target->rect().center()));
+        QApplication::sendEvent(target, &click);
+        QCOMPARE(items, (QStringList{"Print…", "Save as PDF…", "Copy as text"}));
+    }
     window->close();
 }
 
