@@ -2,11 +2,13 @@
 
 #include "dip/dmxaddressencoder.h"
 #include "dip/readleadingnumber.h"
+#include "ui/accessibility.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTimer>
 
 namespace velantra::dip
@@ -25,7 +27,8 @@ const QString kAddressOne = QStringLiteral("1");
 class HeldBanks
 {
 public:
-    HeldBanks(DipBank& twelve, DipBank& four) : twelve_(twelve), four_(four)
+    HeldBanks(DipBank& twelve, DipBank& four, QWidget* window)
+        : twelve_(twelve), four_(four), window_(window)
     {
         twelve_.hold();
         four_.hold();
@@ -34,13 +37,30 @@ public:
     {
         twelve_.release();
         four_.release();
+        announce();
     }
     HeldBanks(const HeldBanks&) = delete;
     HeldBanks& operator=(const HeldBanks&) = delete;
 
 private:
+    // When the outermost procedure ends, a screen reader says the levers ON of the banks that
+    // changed, once.
+    void announce()
+    {
+        if (twelve_.isHeld() || !twelve_.exists())
+            return;
+        QStringList changes;
+        if (const QString twelve = twelve_.takeChange(); !twelve.isEmpty())
+            changes << twelve;
+        if (const QString four = four_.exists() ? four_.takeChange() : QString(); !four.isEmpty())
+            changes << QStringLiteral("4-lever bank, ") + four;
+        if (!changes.isEmpty())
+            ui::announce(window_, changes.join(u"; "));
+    }
+
     DipBank& twelve_;
     DipBank& four_;
+    QWidget* window_;
 };
 
 } // namespace
@@ -83,7 +103,7 @@ void DipConfigurator::connectProcedures()
         Q_ASSERT(button);
         const bool isOption = qobject_cast<QRadioButton*>(button) != nullptr;
         connect(button, &QAbstractButton::toggled, this, [this, &procedure, isOption](bool on) {
-            const HeldBanks held(twelve_, four_);
+            const HeldBanks held(twelve_, four_, this);
             if (on)
                 run(procedure.whenChecked);
             else if (!isOption)
@@ -94,7 +114,7 @@ void DipConfigurator::connectProcedures()
 
 void DipConfigurator::Form_Load()
 {
-    const HeldBanks held(twelve_, four_);
+    const HeldBanks held(twelve_, four_, this);
     enableControls(spec_.profile.masterControls, false);
     run(spec_.profile.loadSteps);
     // The address levers start from the text of Text1, exactly as after any change of it, so
@@ -104,7 +124,7 @@ void DipConfigurator::Form_Load()
 
 void DipConfigurator::Text1_Change()
 {
-    const HeldBanks held(twelve_, four_);
+    const HeldBanks held(twelve_, four_, this);
     const AddressMap& map = spec_.addressMap;
     for (int lever : map)
         twelve_.set(lever, false);
@@ -126,7 +146,7 @@ void DipConfigurator::Text1_Change()
 
 void DipConfigurator::Option1_Click()
 {
-    const HeldBanks held(twelve_, four_);
+    const HeldBanks held(twelve_, four_, this);
     timer1_->stop();
     if (option1_->isChecked()) {
         enableControls(spec_.profile.dmxControls, true);
@@ -137,7 +157,7 @@ void DipConfigurator::Option1_Click()
 
 void DipConfigurator::Option2_Click()
 {
-    const HeldBanks held(twelve_, four_);
+    const HeldBanks held(twelve_, four_, this);
     run(spec_.profile.masterPreset);
     if (option2_->isChecked()) {
         enableControls(spec_.profile.dmxControls, false);
@@ -149,7 +169,7 @@ void DipConfigurator::Option2_Click()
 
 void DipConfigurator::Timer1_Timer()
 {
-    const HeldBanks held(twelve_, four_);
+    const HeldBanks held(twelve_, four_, this);
     const ModeProfile& profile = spec_.profile;
     run(profile.pollFixed);
     for (const SelectionMap& map : profile.selectionMaps) {
