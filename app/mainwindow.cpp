@@ -3,6 +3,7 @@
 #include "app/windowregistry.h"
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"
+#include "ui/qstr.h"
 
 #include <QCoreApplication>
 #include <QLayout>
@@ -16,8 +17,13 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kWindow{
-    "Main", "VELANTRA configuration tools", 4815, 1950, 450, 1020, false, kActiveBorder};
+constexpr WindowSpec kWindow{.name = "Main",
+                             .caption = "VELANTRA configuration tools",
+                             .clientWidth = 4815,
+                             .clientHeight = 1950,
+                             .left = 450,
+                             .top = 1020,
+                             .background = kActiveBorder};
 
 constexpr Control kLayout[] = {
     picture("Picture1", ":/logo.jpg", {3000, 960, 1215, 495}, 0)
@@ -83,11 +89,6 @@ consteval bool menuHasEveryCommand()
     return true;
 }
 static_assert(menuHasEveryCommand(), "a menu command of the window catalogue is not in the menu");
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "app/application.h"
 #include "cli/display.h"
+#include "ui/qstr.h"
 
 #include <QApplication>
 #include <algorithm>
@@ -12,11 +13,6 @@ namespace velantra::cli
 {
 namespace
 {
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 void printTo(FILE* stream, const QString& text)
 {

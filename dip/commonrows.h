@@ -10,64 +10,67 @@
 namespace velantra::dip
 {
 
-using namespace ui;
-
-constexpr Font kArial975{"Arial", 9.75, 400};
-constexpr Font kArialBlack975{"Arial Black", 9.75, 900};
+constexpr ui::Font kArial975{"Arial", 9.75, 400};
+constexpr ui::Font kArialBlack975{"Arial Black", 9.75, 900};
 
 constexpr std::string_view kErrorText = "! ERROR !  DMX address: 1 - 511";
 constexpr std::string_view kLeverNumbers12 = "1   2   3    4    5   6   7    8   9  10  11 12";
 constexpr std::string_view kLeverNumbers4 = "1   2   3    4 ";
 
-constexpr Colour kDiscRed = 0x000000FF;
-constexpr Colour kDiscGreen = 0x0000C000;
-constexpr Colour kDiscGrey = 0x00808080;
+constexpr ui::Colour kDiscRed = 0x000000FF;
+constexpr ui::Colour kDiscGreen = 0x0000C000;
+constexpr ui::Colour kDiscGrey = 0x00808080;
 
 // The fixtures' "120 ohm resistor" box is 1455 twips wide in the device drawings; it is widened
 // to the right so that its caption fits in the program's font.
 constexpr int kResistorBoxWidth = 1530;
 
 // Text1: the DMX start address, "1" when the window opens.
-constexpr Control addressBox(Twips r, int tab)
+constexpr ui::Control addressBox(ui::Twips r, int tab)
 {
-    return textBox("Text1", "1", r, tab).set(Centred).withFont(kArial975).named("DMX address");
+    return ui::textBox("Text1", "1", r, tab)
+        .set(ui::Centred)
+        .withFont(kArial975)
+        .named("DMX address");
 }
 
 // Label7: shown while the address is refused.
-constexpr Control errorLabel(Twips r, int tab)
+constexpr ui::Control errorLabel(ui::Twips r, int tab)
 {
-    return label("Label7", kErrorText, r, tab)
-        .set(Hidden | Centred | Border | Alert)
+    return ui::label("Label7", kErrorText, r, tab)
+        .set(ui::Hidden | ui::Centred | ui::Border | ui::Alert)
         .withFont(kArialBlack975)
-        .colours(kWhite, kRed);
+        .colours(ui::kWhite, ui::kRed);
 }
 
 // Label4: a captionless bordered label that draws a line around the device drawing.
-constexpr Control frameLine(Twips r, int tab)
+constexpr ui::Control frameLine(ui::Twips r, int tab)
 {
-    return label("Label4", "", r, tab).set(Transparent | Border).named("Device outline");
+    return ui::label("Label4", "", r, tab)
+        .set(ui::Transparent | ui::Border)
+        .named("Device outline");
 }
 
-constexpr Control redDisc(Twips r)
+constexpr ui::Control redDisc(ui::Twips r)
 {
-    return shape(Kind::Circle, "Shape34", r, kDiscRed).named("Red indicator lamp");
+    return ui::shape(ui::Kind::Circle, "Shape34", r, kDiscRed).named("Red indicator lamp");
 }
-constexpr Control greenDisc(Twips r)
+constexpr ui::Control greenDisc(ui::Twips r)
 {
-    return shape(Kind::Circle, "Shape35", r, kDiscGreen).named("Green indicator lamp");
+    return ui::shape(ui::Kind::Circle, "Shape35", r, kDiscGreen).named("Green indicator lamp");
 }
-constexpr Control greyDisc(Twips r)
+constexpr ui::Control greyDisc(ui::Twips r)
 {
-    return shape(Kind::Circle, "Shape36", r, kDiscGrey).named("Rotary knob");
+    return ui::shape(ui::Kind::Circle, "Shape36", r, kDiscGrey).named("Rotary knob");
 }
-constexpr Control knobBar(Twips r)
+constexpr ui::Control knobBar(ui::Twips r)
 {
-    return shape(Kind::Bar, "Shape37", r).named("Rotary knob groove");
+    return ui::shape(ui::Kind::Bar, "Shape37", r).named("Rotary knob groove");
 }
 // The bodies of the banks: Shape1(0) behind the 12 levers, Shape1(1) behind the 4.
-constexpr Control bankBody(std::string_view name, Twips r)
+constexpr ui::Control bankBody(std::string_view name, ui::Twips r)
 {
-    return shape(Kind::Rectangle, name, r, kActiveBorder)
+    return ui::shape(ui::Kind::Rectangle, name, r, ui::kActiveBorder)
         .named(name == "Shape1(0)" ? "12-lever DIP-switch bank" : "4-lever DIP-switch bank");
 }
 
@@ -91,37 +94,37 @@ constexpr int kShowWidths[] = {975,  1095, 975,  975,  1215, 1215, 1215, 1215,
                                1095, 1095, 1095, 1095, 1095, 1095, 1215, 975};
 
 // "Speed n" in the frame "Speeds": one column, 360 twips apart.
-constexpr Control speedOption(NumberedOption o)
+constexpr ui::Control speedOption(NumberedOption o)
 {
     const auto n = std::size_t(o.number);
-    return option(kSpeedNames[n], kSpeedCaptions[n],
-                  {360, 360 + 360 * o.number, kSpeedWidths[n], 375}, o.tab)
+    return ui::option(kSpeedNames[n], kSpeedCaptions[n],
+                      {360, 360 + 360 * o.number, kSpeedWidths[n], 375}, o.tab)
         .in("Frame2");
 }
 
 // "Show n" in the frame "Shows": shows 0–7 in the left column, 8–15 in the right one.
-constexpr Control showOption(NumberedOption o)
+constexpr ui::Control showOption(NumberedOption o)
 {
     const auto n = std::size_t(o.number);
     const int left = o.number < 8 ? 240 : 1680;
     const int top = 240 + 360 * (o.number % 8);
-    return option(kShowOptions[n], kShowCaptions[n], {left, top, kShowWidths[n], 255}, o.tab)
+    return ui::option(kShowOptions[n], kShowCaptions[n], {left, top, kShowWidths[n], 255}, o.tab)
         .in("Frame3");
 }
 
 template <std::size_t N>
-constexpr std::array<Control, N> speedOptions(const NumberedOption (&order)[N])
+constexpr std::array<ui::Control, N> speedOptions(const NumberedOption (&order)[N])
 {
-    std::array<Control, N> rows{};
+    std::array<ui::Control, N> rows{};
     for (std::size_t i = 0; i < N; ++i)
         rows[i] = speedOption(order[i]);
     return rows;
 }
 
 template <std::size_t N>
-constexpr std::array<Control, N> showOptions(const NumberedOption (&order)[N])
+constexpr std::array<ui::Control, N> showOptions(const NumberedOption (&order)[N])
 {
-    std::array<Control, N> rows{};
+    std::array<ui::Control, N> rows{};
     for (std::size_t i = 0; i < N; ++i)
         rows[i] = showOption(order[i]);
     return rows;

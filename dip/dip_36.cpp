@@ -10,10 +10,18 @@ namespace velantra::dip
 namespace
 {
 
-constexpr WindowSpec kWindow{"Dip_36", "ORVO 36 dip-switch configurator", 9090, 8025, 5820, 2895};
+using namespace ui;
+
+constexpr WindowSpec kWindow{.name = "Dip_36",
+                             .caption = "ORVO 36 dip-switch configurator",
+                             .clientWidth = 9090,
+                             .clientHeight = 8025,
+                             .left = 5820,
+                             .top = 2895};
 
 // ON is the lower row; lever 1 (address 1) is ON when the window is built. No 4-lever bank.
-constexpr BankGeometry kBanks{5400, -1, Row::Lower, 0b1, 0};
+constexpr BankGeometry kBanks{
+    .left12 = 5400, .left4 = -1, .onRow = Row::Lower, .initiallyOn12 = 0b1};
 
 constexpr auto kLayout = join(
     std::array{
@@ -61,22 +69,19 @@ constexpr ClickProcedure kProcedures[] = {
     {"Check2", kPushbuttonOn, kPushbuttonOff},
 };
 
-constexpr ConfiguratorSpec kSpec{
-    kWindow,
-    kBanks,
-    kLayout,
-    kLevers1To9,
-    {kDmxFrameControls,
-     kSpeedShowPushbuttonControls,
-     {},
-     kDmxEntry,
-     kPresetSpeed4Show0,
-     kMasterEntry,
-     kClearShowAndSpeed,
-     kSpeedMaps,
-     kShowOnLevers5To8},
-    kProcedures,
-};
+constexpr ConfiguratorSpec kSpec{.window = kWindow,
+                                 .banks = kBanks,
+                                 .layout = kLayout,
+                                 .addressMap = kLevers1To9,
+                                 .profile = {.dmxControls = kDmxFrameControls,
+                                             .masterControls = kSpeedShowPushbuttonControls,
+                                             .dmxEntry = kDmxEntry,
+                                             .masterPreset = kPresetSpeed4Show0,
+                                             .masterEntry = kMasterEntry,
+                                             .pollFixed = kClearShowAndSpeed,
+                                             .selectionMaps = kSpeedMaps,
+                                             .showBits = kShowOnLevers5To8},
+                                 .procedures = kProcedures};
 
 } // namespace
 

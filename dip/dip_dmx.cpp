@@ -10,10 +10,18 @@ namespace velantra::dip
 namespace
 {
 
-constexpr WindowSpec kWindow{"Dip_DMX", "ORVO 75 dip-switch configurator", 9090, 8025, 4935, 1770};
+using namespace ui;
+
+constexpr WindowSpec kWindow{.name = "Dip_DMX",
+                             .caption = "ORVO 75 dip-switch configurator",
+                             .clientWidth = 9090,
+                             .clientHeight = 8025,
+                             .left = 4935,
+                             .top = 1770};
 
 // ON is the lower row; lever 1 (address 1) is ON when the window is built.
-constexpr BankGeometry kBanks{5400, 2760, Row::Lower, 0b1, 0};
+constexpr BankGeometry kBanks{
+    .left12 = 5400, .left4 = 2760, .onRow = Row::Lower, .initiallyOn12 = 0b1};
 
 constexpr auto kLayout = join(
     std::array{
@@ -76,22 +84,19 @@ constexpr ClickProcedure kProcedures[] = {
     {"Option24", kSixChannels, {}},
 };
 
-constexpr ConfiguratorSpec kSpec{
-    kWindow,
-    kBanks,
-    kLayout,
-    kLevers1To9,
-    {kDmxControls,
-     kSpeedShowPushbuttonControls,
-     {},
-     kDmxEntry,
-     kMasterPreset,
-     kMasterLever12,
-     kClearShowAndSpeed,
-     kSpeedMaps,
-     kShowOnLevers5To8},
-    kProcedures,
-};
+constexpr ConfiguratorSpec kSpec{.window = kWindow,
+                                 .banks = kBanks,
+                                 .layout = kLayout,
+                                 .addressMap = kLevers1To9,
+                                 .profile = {.dmxControls = kDmxControls,
+                                             .masterControls = kSpeedShowPushbuttonControls,
+                                             .dmxEntry = kDmxEntry,
+                                             .masterPreset = kMasterPreset,
+                                             .masterEntry = kMasterLever12,
+                                             .pollFixed = kClearShowAndSpeed,
+                                             .selectionMaps = kSpeedMaps,
+                                             .showBits = kShowOnLevers5To8},
+                                 .procedures = kProcedures};
 
 } // namespace
 

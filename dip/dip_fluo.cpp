@@ -10,11 +10,18 @@ namespace velantra::dip
 namespace
 {
 
-constexpr WindowSpec kWindow{
-    "Dip_FLUO", "ORVO FLUO / Nembra dip-switch configurator", 9090, 8025, 6810, 4005};
+using namespace ui;
+
+constexpr WindowSpec kWindow{.name = "Dip_FLUO",
+                             .caption = "ORVO FLUO / Nembra dip-switch configurator",
+                             .clientWidth = 9090,
+                             .clientHeight = 8025,
+                             .left = 6810,
+                             .top = 4005};
 
 // ON is the lower row; lever 1 (address 1) is ON when the window is built.
-constexpr BankGeometry kBanks{5400, 2760, Row::Lower, 0b1, 0};
+constexpr BankGeometry kBanks{
+    .left12 = 5400, .left4 = 2760, .onRow = Row::Lower, .initiallyOn12 = 0b1};
 
 constexpr auto kLayout = join(
     std::array{
@@ -72,22 +79,19 @@ constexpr ClickProcedure kProcedures[] = {
     {"Check3", kModulationOn, kModulationOff},
 };
 
-constexpr ConfiguratorSpec kSpec{
-    kWindow,
-    kBanks,
-    kLayout,
-    kLevers1To9,
-    {kDmxFrameControls,
-     kSpeedShowPushbuttonControls,
-     {},
-     kDmxEntry,
-     kPresetSpeed4Show0,
-     kMasterLever12,
-     kClearShowAndSpeed,
-     kSpeedMaps,
-     kShowOnLevers5To8},
-    kProcedures,
-};
+constexpr ConfiguratorSpec kSpec{.window = kWindow,
+                                 .banks = kBanks,
+                                 .layout = kLayout,
+                                 .addressMap = kLevers1To9,
+                                 .profile = {.dmxControls = kDmxFrameControls,
+                                             .masterControls = kSpeedShowPushbuttonControls,
+                                             .dmxEntry = kDmxEntry,
+                                             .masterPreset = kPresetSpeed4Show0,
+                                             .masterEntry = kMasterLever12,
+                                             .pollFixed = kClearShowAndSpeed,
+                                             .selectionMaps = kSpeedMaps,
+                                             .showBits = kShowOnLevers5To8},
+                                 .procedures = kProcedures};
 
 } // namespace
 

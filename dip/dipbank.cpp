@@ -2,6 +2,7 @@
 
 #include "dip/dipbankaccessible.h"
 #include "ui/layoutbuilder.h"
+#include "ui/qstr.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -13,7 +14,7 @@ DipBank::DipBank(const ui::Controls& controls, Bank bank, Row onRow) : onRow_(on
 {
     const auto rectangle = [&](int lever, Row row) {
         const std::string_view name = kShapeNames[shapeNumber(bank, lever, row)];
-        return controls.widget(QString::fromLatin1(name.data(), qsizetype(name.size())));
+        return controls.widget(qstr(name));
     };
     for (int k = 1; k <= leverCount(bank); ++k) {
         LeverPair pair{rectangle(k, Row::Upper), rectangle(k, Row::Lower)};

@@ -3,6 +3,7 @@
 #include "dip/dmxaddressencoder.h"
 #include "dip/readleadingnumber.h"
 #include "ui/accessibility.h"
+#include "ui/qstr.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -15,11 +16,6 @@ namespace velantra::dip
 {
 namespace
 {
-
-QString qstr(std::string_view s)
-{
-    return QString::fromLatin1(s.data(), qsizetype(s.size()));
-}
 
 const QString kAddressOne = QStringLiteral("1");
 
@@ -65,9 +61,10 @@ private:
 
 } // namespace
 
-DipConfigurator::DipConfigurator(const ConfiguratorSpec& spec, QWidget* parent)
-    : QWidget(parent), spec_(spec)
+DipConfigurator::DipConfigurator(CheckedSpec checked, QWidget* parent)
+    : QWidget(parent), spec_(*checked)
 {
+    const ConfiguratorSpec& spec = spec_;
     ui::setUpWindow(this, spec.window);
     controls_ = ui::buildLayout(this, spec.layout);
     twelve_ = DipBank(controls_, Bank::Twelve, spec.banks.onRow);
@@ -100,7 +97,6 @@ void DipConfigurator::connectProcedures()
     connect(timer1_, &QTimer::timeout, this, &DipConfigurator::Timer1_Timer);
     for (const ClickProcedure& procedure : spec_.procedures) {
         auto* button = qobject_cast<QAbstractButton*>(control(procedure.control));
-        Q_ASSERT(button);
         const bool isOption = qobject_cast<QRadioButton*>(button) != nullptr;
         connect(button, &QAbstractButton::toggled, this, [this, &procedure, isOption](bool on) {
             const HeldBanks held(twelve_, four_, this);
@@ -238,8 +234,11 @@ void DipConfigurator::enableControls(std::span<const std::string_view> names, bo
 
 QWidget* DipConfigurator::control(std::string_view name) const
 {
+    // Every name of the spec is proven to be in the layout (CheckedSpec); this holds whatever the
+    // build type.
     QWidget* widget = controls_.widget(qstr(name));
-    Q_ASSERT_X(widget, "DipConfigurator", name.data());
+    if (!widget)
+        qFatal("%s has no control %s", qPrintable(objectName()), qPrintable(qstr(name)));
     return widget;
 }
 

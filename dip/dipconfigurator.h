@@ -24,7 +24,7 @@ class DipConfigurator : public QWidget
 {
     Q_OBJECT
 public:
-    explicit DipConfigurator(const ConfiguratorSpec& spec, QWidget* parent = nullptr);
+    explicit DipConfigurator(CheckedSpec spec, QWidget* parent = nullptr);
 
     const DipBank& bank(Bank which) const { return which == Bank::Twelve ? twelve_ : four_; }
     const ui::Controls& controls() const { return controls_; }

@@ -11,11 +11,20 @@ namespace velantra::dip
 namespace
 {
 
-constexpr WindowSpec kWindow{"dipDOR", "DOR fixture configurator", 6960, 8310, 6720, 3465, true};
+using namespace ui;
+
+constexpr WindowSpec kWindow{.name = "dipDOR",
+                             .caption = "DOR fixture configurator",
+                             .clientWidth = 6960,
+                             .clientHeight = 8310,
+                             .left = 6720,
+                             .top = 3465,
+                             .sizable = true};
 
 // ON is the upper row; lever 11 is ON when the window is built. The load procedure then draws
 // the 4-lever bank's DMX pattern and the address of Text1.
-constexpr BankGeometry kBanks{2760, 960, Row::Upper, 1u << 10, 0};
+constexpr BankGeometry kBanks{
+    .left12 = 2760, .left4 = 960, .onRow = Row::Upper, .initiallyOn12 = 1u << 10};
 
 constexpr auto kLayout = join(
     std::array{
@@ -78,22 +87,19 @@ constexpr Step kResistorOn[] = {on4(4)};
 constexpr Step kResistorOff[] = {off4(4)};
 constexpr ClickProcedure kProcedures[] = {{"Check1", kResistorOn, kResistorOff}};
 
-constexpr ConfiguratorSpec kSpec{
-    kWindow,
-    kBanks,
-    kLayout,
-    kLevers1To9,
-    {kDmxFrameControls,
-     kMasterControls,
-     kFixtureDmxPattern,
-     kDmxEntry,
-     kMasterPreset,
-     kMasterLever12,
-     kPollFixed,
-     kSelectionMaps,
-     {}},
-    kProcedures,
-};
+constexpr ConfiguratorSpec kSpec{.window = kWindow,
+                                 .banks = kBanks,
+                                 .layout = kLayout,
+                                 .addressMap = kLevers1To9,
+                                 .profile = {.dmxControls = kDmxFrameControls,
+                                             .masterControls = kMasterControls,
+                                             .loadSteps = kFixtureDmxPattern,
+                                             .dmxEntry = kDmxEntry,
+                                             .masterPreset = kMasterPreset,
+                                             .masterEntry = kMasterLever12,
+                                             .pollFixed = kPollFixed,
+                                             .selectionMaps = kSelectionMaps},
+                                 .procedures = kProcedures};
 
 } // namespace
 

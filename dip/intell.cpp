@@ -11,12 +11,19 @@ namespace velantra::dip
 namespace
 {
 
-constexpr WindowSpec kWindow{"Intell", "Intelligent fixture configurator", 6960, 8370, 6525, 1170,
-                             true};
+using namespace ui;
+
+constexpr WindowSpec kWindow{.name = "Intell",
+                             .caption = "Intelligent fixture configurator",
+                             .clientWidth = 6960,
+                             .clientHeight = 8370,
+                             .left = 6525,
+                             .top = 1170,
+                             .sizable = true};
 
 // ON is the upper row. The layout builds every lever OFF; the load procedure then draws the
 // 4-lever bank's DMX pattern and the address of Text1.
-constexpr BankGeometry kBanks{2760, 960, Row::Upper, 0, 0};
+constexpr BankGeometry kBanks{.left12 = 2760, .left4 = 960, .onRow = Row::Upper};
 
 constexpr auto kLayout = join(
     std::array{frame("Frame2", "Speeds", {600, 4560, 1695, 3135}, 21)},
@@ -81,15 +88,20 @@ constexpr Step kResistorOn[] = {on4(4)};
 constexpr Step kResistorOff[] = {off4(4)};
 constexpr ClickProcedure kProcedures[] = {{"Check1", kResistorOn, kResistorOff}};
 
-constexpr ConfiguratorSpec kSpec{
-    kWindow,
-    kBanks,
-    kLayout,
-    kLevers1To9,
-    {kDmxFrameControls, kMasterControls, kFixtureDmxPattern, kDmxEntry, kPresetSpeed4Show0,
-     kMasterLever12, kPollFixed, kSpeedMaps, kShowOnLevers5To8},
-    kProcedures,
-};
+constexpr ConfiguratorSpec kSpec{.window = kWindow,
+                                 .banks = kBanks,
+                                 .layout = kLayout,
+                                 .addressMap = kLevers1To9,
+                                 .profile = {.dmxControls = kDmxFrameControls,
+                                             .masterControls = kMasterControls,
+                                             .loadSteps = kFixtureDmxPattern,
+                                             .dmxEntry = kDmxEntry,
+                                             .masterPreset = kPresetSpeed4Show0,
+                                             .masterEntry = kMasterLever12,
+                                             .pollFixed = kPollFixed,
+                                             .selectionMaps = kSpeedMaps,
+                                             .showBits = kShowOnLevers5To8},
+                                 .procedures = kProcedures};
 
 } // namespace
 

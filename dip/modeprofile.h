@@ -121,4 +121,102 @@ constexpr std::string_view kShowOptions[] = {
     "Option16", "Option17", "Option18", "Option19", "Option20", "Option21", "Option22", "Option25",
 };
 
+// Never defined: reaching it in requireValid is the compile error, a step that sets a lever the
+// window's banks do not have.
+void leverNotInBank(int lever);
+
+// Proves at compile time that every control the spec names is in its layout with the kind its
+// use needs, and that every lever it sets is on a bank the window has.
+consteval void requireValid(const ConfiguratorSpec& spec)
+{
+    using ui::Kind;
+    const auto need = [&spec](std::string_view name, std::initializer_list<Kind> kinds = {}) {
+        ui::requireControl(spec.layout, name, kinds);
+    };
+    const auto steps = [&](std::span<const Step> list) {
+        for (const Step& step : list) {
+            switch (step.op) {
+            case Step::Op::LeversOn:
+            case Step::Op::LeversOff:
+                for (int lever : {step.first, step.last}) {
+                    const bool hasBank = step.bank == Bank::Twelve || spec.banks.hasFourBank();
+                    if (!hasBank || lever < 1 || lever > leverCount(step.bank))
+                        leverNotInBank(lever);
+                }
+                break;
+            case Step::Op::Clear:
+                need(step.control, {Kind::Check});
+                break;
+            case Step::Op::Select:
+            case Step::Op::Deselect:
+                need(step.control, {Kind::Option});
+                break;
+            case Step::Op::Nothing:
+            case Step::Op::SetText1:
+                break;
+            }
+        }
+    };
+    ui::requireFramesFirst(spec.layout);
+    // What the engine itself names.
+    need("Text1", {Kind::TextBox});
+    need("Label7", {Kind::Label});
+    need("Option1", {Kind::Option});
+    need("Option2", {Kind::Option});
+    need("Timer1", {Kind::Timer});
+    for (Bank bank : {Bank::Twelve, Bank::Four}) {
+        if (bank == Bank::Four && !spec.banks.hasFourBank())
+            continue;
+        need(bank == Bank::Twelve ? "Shape1(0)" : "Shape1(1)");
+        for (int lever = 1; lever <= leverCount(bank); ++lever) {
+            for (Row row : {Row::Upper, Row::Lower})
+                need(kShapeNames[std::size_t(shapeNumber(bank, lever, row))],
+                     {Kind::SolidRectangle});
+        }
+    }
+    const ModeProfile& profile = spec.profile;
+    for (std::string_view name : profile.dmxControls)
+        need(name);
+    for (std::string_view name : profile.masterControls)
+        need(name);
+    for (std::span<const Step> list : {profile.loadSteps, profile.dmxEntry, profile.masterPreset,
+                                       profile.masterEntry, profile.pollFixed})
+        steps(list);
+    for (const SelectionMap& map : profile.selectionMaps) {
+        for (const SelectionOption& choice : map) {
+            need(choice.option, {Kind::Option});
+            steps({&choice.step, 1});
+        }
+    }
+    if (!profile.showBits.empty()) {
+        for (std::string_view show : kShowOptions)
+            need(show, {Kind::Option});
+    }
+    for (const ShowBit& showBit : profile.showBits) {
+        if (showBit.lever < 1 || showBit.lever > kTwelve)
+            leverNotInBank(showBit.lever);
+    }
+    for (int lever : spec.addressMap) {
+        if (lever < 1 || lever > kTwelve)
+            leverNotInBank(lever);
+    }
+    for (const ClickProcedure& procedure : spec.procedures) {
+        need(procedure.control, {Kind::Check, Kind::Option});
+        steps(procedure.whenChecked);
+        steps(procedure.whenCleared);
+    }
+}
+
+// A configurator's spec, checked by requireValid where it is handed over: the conversion runs at
+// compile time, so a spec with a misspelt name does not compile.
+class CheckedSpec
+{
+public:
+    consteval CheckedSpec(const ConfiguratorSpec& spec) : spec_(spec) { requireValid(spec); }
+    const ConfiguratorSpec& operator*() const { return spec_; }
+
+private:
+    const ConfiguratorSpec& spec_;
+};
+
 } // namespace velantra::dip

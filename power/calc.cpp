@@ -9,7 +9,14 @@ namespace velantra::power
 namespace
 {
 
-constexpr WindowSpec kWindow{"Calc", "ORVO power configurator", 11145, 10320, 3690, 735};
+using namespace ui;
+
+constexpr WindowSpec kWindow{.name = "Calc",
+                             .caption = "ORVO power configurator",
+                             .clientWidth = 11145,
+                             .clientHeight = 10320,
+                             .left = 3690,
+                             .top = 735};
 
 // Tabs of Text1 … Text4, then the CC and the CV model label of the row.
 constexpr Grid kGrid{{

@@ -10,7 +10,14 @@ namespace velantra::power
 namespace
 {
 
-constexpr WindowSpec kWindow{"Calc2", "ORVO 36 power configurator", 6630, 10320, 3690, 735};
+using namespace ui;
+
+constexpr WindowSpec kWindow{.name = "Calc2",
+                             .caption = "ORVO 36 power configurator",
+                             .clientWidth = 6630,
+                             .clientHeight = 10320,
+                             .left = 3690,
+                             .top = 735};
 
 // Tabs of Text1 … Text4, then the CC and the CV model label of the row.
 constexpr Grid kGrid{{

@@ -13,11 +13,9 @@
 namespace velantra::power
 {
 
-using namespace ui;
-
-constexpr Font kArial12Bold{"Arial", 12, 700};
-constexpr Font kSansSerif975Bold{"MS Sans Serif", 9.75, 700};
-constexpr Colour kCaptionText = 0x80000009;
+constexpr ui::Font kArial12Bold{"Arial", 12, 700};
+constexpr ui::Font kSansSerif975Bold{"MS Sans Serif", 9.75, 700};
+constexpr ui::Colour kCaptionText = 0x80000009;
 
 // One grid row: the tab index of each input box and the labels that name its fixtures.
 struct GridRow {
@@ -27,7 +25,7 @@ struct GridRow {
 using Grid = std::array<GridRow, kRows>;
 
 struct ModelLabelColours {
-    Colour ccBack, ccText, cvBack, cvText;
+    ui::Colour ccBack, ccText, cvBack, cvText;
 };
 
 // Names of the input boxes: column c (1 … 4), index 0 … 14.
@@ -52,21 +50,21 @@ constexpr int rowTop(int row)
 }
 
 // Input box `row` of column `column` (1 … 4): 300 × 285, centred, empty.
-constexpr Control inputBox(const Grid& grid, int column, int row, unsigned flags = 0)
+constexpr ui::Control inputBox(const Grid& grid, int column, int row, unsigned flags = 0)
 {
     const GridRow& r = grid[std::size_t(row - 1)];
     const int tabs[4] = {r.tab1, r.tab2, r.tab3, r.tab4};
-    return textBox(kBoxNames[column - 1][row], "", {kColumnLeft[column - 1], rowTop(row), 300, 285},
-                   tabs[column - 1])
-        .set(Centred | flags);
+    return ui::textBox(kBoxNames[column - 1][row], "",
+                       {kColumnLeft[column - 1], rowTop(row), 300, 285}, tabs[column - 1])
+        .set(ui::Centred | flags);
 }
 
 // The grid boxes in the order in which both windows create them: Text3(14), Text4(14),
 // Text2(14), Text1(14), then Text4(r), Text3(r) from row 13 up, then Text2(13) … Text2(1),
 // then Text1(13) … Text1(3).
-constexpr std::array<Control, 54> gridBoxes(const Grid& grid, unsigned text2Flags = 0)
+constexpr std::array<ui::Control, 54> gridBoxes(const Grid& grid, unsigned text2Flags = 0)
 {
-    std::array<Control, 54> rows{};
+    std::array<ui::Control, 54> rows{};
     std::size_t at = 0;
     rows[at++] = inputBox(grid, 3, 14);
     rows[at++] = inputBox(grid, 4, 14);
@@ -92,56 +90,57 @@ constexpr int labelNumber(std::string_view name)
 }
 
 // The 28 model labels, created in descending order of their number.
-constexpr std::array<Control, 2 * kRows> modelLabels(const Grid& grid, ModelLabelColours colours)
+constexpr std::array<ui::Control, 2 * kRows> modelLabels(const Grid& grid,
+                                                         ModelLabelColours colours)
 {
-    std::array<Control, 2 * kRows> rows{};
+    std::array<ui::Control, 2 * kRows> rows{};
     for (int row = 1; row <= kRows; ++row) {
         const GridRow& r = grid[std::size_t(row - 1)];
         const int top = rowTop(row);
         rows[std::size_t(2 * row - 2)] =
-            label(r.ccLabel, r.ccModel, {kCCModelLeft, top, 1815, 285}, -1)
-                .set(Border | Centred)
+            ui::label(r.ccLabel, r.ccModel, {kCCModelLeft, top, 1815, 285}, -1)
+                .set(ui::Border | ui::Centred)
                 .colours(colours.ccBack, colours.ccText);
         rows[std::size_t(2 * row - 1)] =
-            label(r.cvLabel, r.cvModel, {kCVModelLeft, top, 1815, 285}, -1)
-                .set(Border | Centred)
+            ui::label(r.cvLabel, r.cvModel, {kCVModelLeft, top, 1815, 285}, -1)
+                .set(ui::Border | ui::Centred)
                 .colours(colours.cvBack, colours.cvText);
     }
-    std::sort(rows.begin(), rows.end(), [](const Control& a, const Control& b) {
+    std::sort(rows.begin(), rows.end(), [](const ui::Control& a, const ui::Control& b) {
         return labelNumber(a.name) > labelNumber(b.name);
     });
     return rows;
 }
 
 // A figure box: read-only, centred, "0".
-constexpr Control figureBox(std::string_view name, Twips r, int tab)
+constexpr ui::Control figureBox(std::string_view name, ui::Twips r, int tab)
 {
-    return textBox(name, "0", r, tab).set(ReadOnly | Centred);
+    return ui::textBox(name, "0", r, tab).set(ui::ReadOnly | ui::Centred);
 }
 
 // Text63, the total power.
-constexpr Control totalBox(int tab)
+constexpr ui::Control totalBox(int tab)
 {
     return figureBox("Text63", {3360, 9720, 900, 300}, tab).withFont(kSansSerif975Bold);
 }
 
-constexpr Control unitLabel(std::string_view name, Twips r)
+constexpr ui::Control unitLabel(std::string_view name, ui::Twips r)
 {
-    return label(name, "W", r, -1);
+    return ui::label(name, "W", r, -1);
 }
 
 // The three current choices of one CC output in its frame, 350 at the top.
-constexpr Control current350(std::string_view name, std::string_view frame, int tab)
+constexpr ui::Control current350(std::string_view name, std::string_view frame, int tab)
 {
-    return option(name, "350", {120, 240, 615, 195}, tab).in(frame);
+    return ui::option(name, "350", {120, 240, 615, 195}, tab).in(frame);
 }
-constexpr Control current700(std::string_view name, std::string_view frame, int tab)
+constexpr ui::Control current700(std::string_view name, std::string_view frame, int tab)
 {
-    return option(name, "700", {120, 480, 615, 195}, tab).in(frame);
+    return ui::option(name, "700", {120, 480, 615, 195}, tab).in(frame);
 }
-constexpr Control current1000(std::string_view name, std::string_view frame, int tab)
+constexpr ui::Control current1000(std::string_view name, std::string_view frame, int tab)
 {
-    return option(name, "1000", {120, 720, 735, 195}, tab).in(frame);
+    return ui::option(name, "1000", {120, 720, 735, 195}, tab).in(frame);
 }
 
 } // namespace velantra::power

@@ -1,6 +1,7 @@
 #include "power/powerwindow.h"
 
 #include "ui/colours.h"
+#include "ui/qstr.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -26,22 +27,6 @@ char16_t decimalSeparator()
     return point.isEmpty() ? u'.' : point.front().unicode();
 }
 
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
-
-// Figure boxes by Readout.
-constexpr std::u16string_view kReadoutNames[] = {u"Text57", u"Text58", u"Text59", u"Text60",
-                                                 u"Text62", u"Text61", u"Text63"};
-constexpr std::u16string_view kCurrentNames[2][3] = {{u"CC1_350", u"CC1_700", u"CC1_1000"},
-                                                     {u"CC2_350", u"CC2_700", u"CC2_1000"}};
-
-QStringView view(std::u16string_view s)
-{
-    return QStringView(s.data(), qsizetype(s.size()));
-}
-
 // What a screen reader calls the outputs, the columns of the grid and the figure boxes.
 const QString kOutputNames[] = {QStringLiteral("CC #1"), QStringLiteral("CC #2"),
                                 QStringLiteral("CV #1"), QStringLiteral("CV #2")};
@@ -59,8 +44,8 @@ QString readoutName(std::size_t which)
 
 } // namespace
 
-PowerWindow::PowerWindow(const ui::WindowSpec& window, std::span<const ui::Control> layout,
-                         const Grid& grid, const PowerVariant& variant, QWidget* parent)
+PowerWindow::PowerWindow(const ui::WindowSpec& window, CheckedLayout layout, const Grid& grid,
+                         const PowerVariant& variant, QWidget* parent)
     : QWidget(parent), budget_(variant, *this, decimalSeparator())
 {
     ui::setUpWindow(this, window);
@@ -69,7 +54,7 @@ PowerWindow::PowerWindow(const ui::WindowSpec& window, std::span<const ui::Contr
     QFont font = QApplication::font();
     font.setPointSizeF(kFontPoints);
     setFont(font);
-    controls_ = ui::buildLayout(this, layout);
+    controls_ = ui::buildLayout(this, *layout);
     keepKeyboardOutOfSight();
     raiseTallCaptions();
     findControls();
@@ -107,17 +92,16 @@ void PowerWindow::findControls()
 {
     for (std::size_t column = 0; column < boxes_.size(); ++column) {
         for (int index = 0; index <= kRows; ++index) {
-            const QString name = QStringLiteral("Text%1(%2)").arg(column + 1).arg(index);
+            // Text1(0), where there is one, is of no output; the others are proven there.
+            const QString name = qstr(kBoxNames[column][std::size_t(index)]);
             boxes_[column][std::size_t(index)] = qobject_cast<QLineEdit*>(controls_.find(name));
-            Q_ASSERT_X(index == 0 || boxes_[column][std::size_t(index)], "PowerWindow",
-                       qPrintable(name));
         }
     }
     for (std::size_t i = 0; i < readouts_.size(); ++i)
-        readouts_[i] = controls_.get<QLineEdit>(view(kReadoutNames[i]));
+        readouts_[i] = controls_.get<QLineEdit>(qstr(kReadoutNames[i]));
     for (std::size_t cc = 0; cc < 2; ++cc) {
         for (std::size_t current = 0; current < 3; ++current)
-            currents_[cc][current] = controls_.get<QRadioButton>(view(kCurrentNames[cc][current]));
+            currents_[cc][current] = controls_.get<QRadioButton>(qstr(kCurrentNames[cc][current]));
     }
     label39_ = controls_.get<QLabel>(u"Label39");
     option1_ = controls_.get<QRadioButton>(u"Option1");
@@ -257,7 +241,7 @@ void PowerWindow::setBoxLook(Output column, int row, BoxLook look)
 
 void PowerWindow::setReadoutText(Readout which, std::u16string_view text)
 {
-    readout(which)->setText(view(text).toString());
+    readout(which)->setText(QString::fromUtf16(text.data(), qsizetype(text.size())));
 }
 
 void PowerWindow::setReadoutRed(Readout which, bool red)

@@ -23,12 +23,50 @@ namespace velantra::power
 // Every procedure runs through the window's PowerBudget; a change that a procedure makes to a
 // box runs that box's change procedure at once, nested, as the user's change would. The
 // periodic pass waits while any of the window's procedures is running, a warning included.
+// The controls that the window's procedures use, by name, beside the grid's input boxes.
+constexpr std::string_view kReadoutNames[] = {"Text57", "Text58", "Text59", "Text60",
+                                              "Text62", "Text61", "Text63"}; // by Readout
+constexpr std::string_view kCurrentNames[2][3] = {{"CC1_350", "CC1_700", "CC1_1000"},
+                                                  {"CC2_350", "CC2_700", "CC2_1000"}};
+
+// A power window's layout, proven at compile time to hold every control the window uses, with
+// the kind its use needs; the conversion runs where the layout is handed over.
+class CheckedLayout
+{
+public:
+    template <std::size_t N>
+    consteval CheckedLayout(const std::array<ui::Control, N>& layout) : layout_(layout)
+    {
+        using ui::Kind;
+        ui::requireFramesFirst(layout_);
+        for (const auto& column : kBoxNames) {
+            for (std::size_t row = 1; row <= kRows; ++row)
+                ui::requireControl(layout_, column[row], {Kind::TextBox});
+        }
+        for (std::string_view name : kReadoutNames)
+            ui::requireControl(layout_, name, {Kind::TextBox});
+        for (const auto& cc : kCurrentNames) {
+            for (std::string_view name : cc)
+                ui::requireControl(layout_, name, {Kind::Option});
+        }
+        ui::requireControl(layout_, "Label39", {Kind::Label});
+        ui::requireControl(layout_, "Option1", {Kind::Option});
+        ui::requireControl(layout_, "Option2", {Kind::Option});
+        ui::requireControl(layout_, "Command1", {Kind::Button});
+        ui::requireControl(layout_, "Timer1", {Kind::Timer});
+    }
+    std::span<const ui::Control> operator*() const { return layout_; }
+
+private:
+    std::span<const ui::Control> layout_;
+};
+
 class PowerWindow : public QWidget, private PowerPanel
 {
     Q_OBJECT
 public:
     // `grid` names the fixtures of each row, as the layout's model labels show them.
-    PowerWindow(const ui::WindowSpec& window, std::span<const ui::Control> layout, const Grid& grid,
+    PowerWindow(const ui::WindowSpec& window, CheckedLayout layout, const Grid& grid,
                 const PowerVariant& variant, QWidget* parent = nullptr);
 
     const PowerBudget& budget() const { return budget_; }

@@ -3,6 +3,7 @@
 #include "app/windowcatalogue.h"
 #include "sheets/sheettable.h"
 #include "sheets/sheetwindow.h"
+#include "ui/qstr.h"
 
 namespace velantra::sheets
 {
@@ -11,11 +12,35 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kEasyrun{"Easyrun", "Easy run menu", 9705, 4785, -1, -1, true};
-constexpr WindowSpec kDat{"Dat", "Passive fixtures data", 10530, 8175, -1, -1, true};
-constexpr WindowSpec kDat2{"Dat2", "Intelligent RGB fixtures data", 6960, 3210, -1, -1, true};
-constexpr WindowSpec kDat3{"Dat3", "DOR Intelligent fixtures data ", 6960, 3285, 5610, 3135, true};
-constexpr WindowSpec kDat4{"Dat4", "Atmospehre tunes", 5295, 3060, 7830, 3690, true};
+constexpr WindowSpec kEasyrun{.name = "Easyrun",
+                              .caption = "Easy run menu",
+                              .clientWidth = 9705,
+                              .clientHeight = 4785,
+                              .sizable = true};
+constexpr WindowSpec kDat{.name = "Dat",
+                          .caption = "Passive fixtures data",
+                          .clientWidth = 10530,
+                          .clientHeight = 8175,
+                          .sizable = true};
+constexpr WindowSpec kDat2{.name = "Dat2",
+                           .caption = "Intelligent RGB fixtures data",
+                           .clientWidth = 6960,
+                           .clientHeight = 3210,
+                           .sizable = true};
+constexpr WindowSpec kDat3{.name = "Dat3",
+                           .caption = "DOR Intelligent fixtures data ",
+                           .clientWidth = 6960,
+                           .clientHeight = 3285,
+                           .left = 5610,
+                           .top = 3135,
+                           .sizable = true};
+constexpr WindowSpec kDat4{.name = "Dat4",
+                           .caption = "Atmospehre tunes",
+                           .clientWidth = 5295,
+                           .clientHeight = 3060,
+                           .left = 7830,
+                           .top = 3690,
+                           .sizable = true};
 
 // Without borders the boxes show their tables whole: a border would cover the outer grid lines.
 constexpr Control kEasyrunLayout[] = {
@@ -28,7 +53,7 @@ constexpr Control kEasyrunLayout[] = {
 
 QString resource(const PictureFile& file)
 {
-    return QString::fromUtf8(file.resource.data(), qsizetype(file.resource.size()));
+    return qstr(file.resource);
 }
 
 // A sheet whose window draws one table; a screen reader hears what the table holds.

@@ -1,5 +1,7 @@
 #include "sheets/tablerenderer.h"
 
+#include "ui/qstr.h"
+
 #include <QFont>
 #include <QLinearGradient>
 #include <QPainter>
@@ -14,11 +16,6 @@ namespace
 constexpr int kTextPixels = 11;
 constexpr int kTitlePixels = 12;
 constexpr int kPadding = 3; // between a cell's lines and its text
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 // Liberation Sans is metric-compatible with the spreadsheet font and installed with the program's
 // build tools, so the pictures come out the same on every build machine.

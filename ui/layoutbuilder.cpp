@@ -4,6 +4,7 @@
 #include "ui/colours.h"
 #include "ui/optionbutton.h"
 #include "ui/picturebox.h"
+#include "ui/qstr.h"
 #include "ui/shape.h"
 #include "ui/textbox.h"
 
@@ -24,11 +25,6 @@ namespace
 {
 
 constexpr int kTimerIntervalMs = 500;
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 Qt::Alignment alignmentOf(const Control& c)
 {
@@ -173,7 +169,9 @@ Controls buildLayout(QWidget* client, std::span<const Control> table)
             continue;
         }
         QWidget* parent = c.parent.empty() ? client : controls.widget(qstr(c.parent));
-        Q_ASSERT_X(parent, "buildLayout", "a frame must come before its children");
+        if (!parent)
+            qFatal("%s: its frame %s must come before it", qPrintable(qstr(c.name)),
+                   qPrintable(qstr(c.parent)));
         QWidget* w = createControl(c, parent);
         applyState(c, w);
         controls.add(w);

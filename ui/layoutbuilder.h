@@ -23,8 +23,11 @@ public:
     QWidget* widget(QStringView name) const;
     template <typename T> T* get(QStringView name) const
     {
+        // Names in code are checked against the table at compile time where they can be; this
+        // holds in every build type.
         T* object = qobject_cast<T*>(find(name));
-        Q_ASSERT_X(object, "Controls::get", qPrintable(name.toString()));
+        if (!object)
+            qFatal("no %s named %s", T::staticMetaObject.className(), qPrintable(name.toString()));
         return object;
     }
     void add(QObject* object);

@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <initializer_list>
+#include <span>
 #include <string_view>
 
 namespace velantra::ui
@@ -157,6 +159,39 @@ template <typename T, std::size_t... N> constexpr auto join(const std::array<T, 
     std::size_t at = 0;
     ((std::copy(parts.begin(), parts.end(), out.begin() + std::ptrdiff_t(at)), at += N), ...);
     return out;
+}
+
+// Whether the table has a control of that name, of one of the kinds given (any kind but a timer
+// when none is given).
+constexpr bool hasControl(std::span<const Control> table, std::string_view name,
+                          std::initializer_list<Kind> kinds = {})
+{
+    for (const Control& c : table) {
+        if (c.name == name)
+            return kinds.size() ? std::find(kinds.begin(), kinds.end(), c.kind) != kinds.end()
+                                : c.kind != Kind::Timer;
+    }
+    return false;
+}
+
+// Never defined: code that names a control checks the name at compile time with requireControl,
+// and reaching this call there is the compile error, at the line that uses the name.
+void controlNotInLayoutWithThatKind(std::string_view name);
+
+constexpr void requireControl(std::span<const Control> table, std::string_view name,
+                              std::initializer_list<Kind> kinds = {})
+{
+    if (!hasControl(table, name, kinds))
+        controlNotInLayoutWithThatKind(name);
+}
+
+// Every frame that holds a control comes before it in the table.
+constexpr void requireFramesFirst(std::span<const Control> table)
+{
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (!table[i].parent.empty())
+            requireControl(table.first(i), table[i].parent, {Kind::Frame});
+    }
 }
 
 // Properties of a top-level window.

@@ -5,6 +5,7 @@
 #include "tests/support/guitest.h"
 #include "ui/colours.h"
 #include "ui/picturebox.h"
+#include "ui/qstr.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -164,8 +165,7 @@ void MainWindowTest::everyCommandShowsItsWindow()
     QFETCH(QString, item);
     const WindowEntry& entry = *entryShownBy(item.toStdString());
     QWidget* window = program_->open(item, entry.id);
-    QCOMPARE(window->objectName(),
-             QString::fromLatin1(entry.name.data(), qsizetype(entry.name.size())));
+    QCOMPARE(window->objectName(), qstr(entry.name));
     QCOMPARE(kindOf(window), entry.kind);
     const auto specified = std::find_if(std::begin(kSpecifiedWindows), std::end(kSpecifiedWindows),
                                         [&](const SpecifiedWindow& w) { return item == w.item; });

@@ -5,6 +5,7 @@
 // window's change procedures do, and records every warning instead of showing it.
 
 #include "power/powerbudget.h"
+#include "ui/qstr.h"
 
 #include <QString>
 #include <QStringList>
@@ -92,13 +93,10 @@ public:
         const auto found = red.find(which);
         return found != red.end() && !found->second;
     }
-    void setTotalCaption(std::string_view newCaption) override
-    {
-        caption = QString::fromUtf8(newCaption.data(), qsizetype(newCaption.size()));
-    }
+    void setTotalCaption(std::string_view newCaption) override { caption = qstr(newCaption); }
     void warn(std::string_view message) override
     {
-        warnings << QString::fromUtf8(message.data(), qsizetype(message.size()));
+        warnings << qstr(message);
         if (whileWarning)
             whileWarning();
     }

@@ -1,6 +1,7 @@
 // The sheet pictures compiled into the program: their sizes and formats, their grid lines, cells,
 // marks and colour bars, and that they are what the generator draws from the tables today.
 #include "sheets/tablerenderer.h"
+#include "ui/qstr.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -11,14 +12,10 @@
 #include <vector>
 
 using namespace velantra::sheets;
+using velantra::qstr;
 
 namespace
 {
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 QImage load(const PictureFile& file)
 {

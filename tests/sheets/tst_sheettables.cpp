@@ -1,20 +1,17 @@
 // The rows of the data sheets as the installer must read them: every value of every row, the
 // titles and headings, the article codes and the show bars.
 #include "sheets/sheettable.h"
+#include "ui/qstr.h"
 
 #include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
 using namespace velantra::sheets;
+using velantra::qstr;
 
 namespace
 {
-
-QString qstr(std::string_view s)
-{
-    return QString::fromUtf8(s.data(), qsizetype(s.size()));
-}
 
 // The first `count` values of every row, joined by "|".
 QStringList rowsOf(const SheetTable& table, std::size_t count)

@@ -5,6 +5,7 @@
 #include "power/numbertext.h"
 #include "power/powerwindow.h"
 #include "ui/colours.h"
+#include "ui/qstr.h"
 
 #include <QAbstractButton>
 #include <QLabel>
@@ -232,8 +233,7 @@ QString checkPowerWindow(QWidget* w, const PowerLook* before, const Action& done
                                              variant.totalMessage};
         const double from[] = {double(was.leds[0]), double(was.leds[1]), was.total};
         for (int i = 0; i < 3 && failure.isEmpty(); ++i) {
-            const QString message =
-                QString::fromUtf8(messages[i].data(), qsizetype(messages[i].size()));
+            const QString message = qstr(messages[i]);
             if (over[i] && !overBefore[i] && !done.messages.contains(message))
                 failure = QStringLiteral("%1 went over its limit, from %2 to %3, with the "
                                          "warnings \"%4\"")

@@ -2,6 +2,7 @@
 //   velantra-screenshots <output folder>
 // Run it under xvfb-run or with QT_QPA_PLATFORM=offscreen. Not part of the program.
 #include "app/application.h"
+#include "ui/qstr.h"
 
 #include <QAction>
 #include <QApplication>
@@ -188,9 +189,7 @@ int main(int argc, char** argv)
 
     bool ok = main.grab().save(out.filePath(QStringLiteral("main.png")));
     for (const Shot& shot : shots) {
-        main.findChild<QAction*>(
-                QString::fromLatin1(shot.menuItem.data(), qsizetype(shot.menuItem.size())))
-            ->trigger();
+        main.findChild<QAction*>(qstr(shot.menuItem))->trigger();
         QWidget* window = QApplication::activeWindow();
         for (QWidget* w : QApplication::topLevelWidgets()) {
             if (w->isVisible() && w != &main)

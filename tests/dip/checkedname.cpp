@@ -1,0 +1,24 @@
+// Compiled by the tests, never linked: with SELECTED naming an option of the layout it compiles;
+// with a misspelt name the compiler refuses the spec.
+#include "dip/modeprofile.h"
+
+namespace velantra::dip
+{
+
+using namespace ui;
+
+constexpr BankGeometry kBanks{.left12 = 0, .onRow = Row::Lower};
+constexpr auto kLayout =
+    join(std::array{timer("Timer1"), textBox("Text1", "1", {}, 0), label("Label7", "", {}, 1),
+                    option("Option1", "DMX", {}, 2), option("Option2", "Master", {}, 3),
+                    option("Option7", "Speed 4", {}, 4), shape(Kind::Rectangle, "Shape1(0)", {})},
+         leverShapes<2, 25>(kBanks));
+constexpr Step kPreset[] = {select(SELECTED)};
+constexpr ConfiguratorSpec kSpec{.window = {.name = "Trial"},
+                                 .banks = kBanks,
+                                 .layout = kLayout,
+                                 .addressMap = {1, 2, 3, 4, 5, 6, 7, 8, 9},
+                                 .profile = {.masterPreset = kPreset}};
+constexpr CheckedSpec kChecked = kSpec;
+
+} // namespace velantra::dip
