@@ -1,6 +1,8 @@
 # The two set-up commands of the README:
-#   make run    install what is missing, build, start the program
-#   make test   install what is missing, build, run every test
+#   make run    install what is missing, build the program only, start it
+#   make test   install what is missing, build, run every test (`ctest -L quick` in $(BUILD) runs
+#               the quick ones only)
+# and `make format-check`: every tracked C++ file as clang-format would write it.
 # Both work as root on a fresh Debian 12 machine; elsewhere apt-get runs through sudo.
 
 BUILD      ?= build
@@ -9,10 +11,11 @@ JOBS       ?= $(shell nproc)
 SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-            fonts-liberation xvfb xauth dbus at-spi2-core python3-pyatspi strace
+            fonts-liberation xvfb xauth dbus at-spi2-core python3-pyatspi strace poppler-utils
 PACKAGING := desktop-file-utils appstream dpkg-dev file
 
-.PHONY: run test test-asan fuzz bench package package-check build deps resources
+.PHONY: run test test-asan fuzz bench package package-check build configure deps resources \
+        format-check
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -22,11 +25,14 @@ deps:
 	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
 
-build: deps
+configure: deps
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+
+build: configure
 	cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+run: configure
+	cmake --build $(BUILD) -j $(JOBS) --target velantra
 	$(BUILD)/app/velantra
 
 test: build
@@ -67,3 +73,7 @@ package-check: build
 # Draws the icon, the logo and the sheet pictures anew into resources/ (they are committed).
 resources: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/velantra-resgen resources
+
+format-check:
+	@$(MAKE) --no-print-directory deps PACKAGES="clang-format git"
+	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror

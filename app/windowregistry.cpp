@@ -1,6 +1,7 @@
 #include "app/windowregistry.h"
 
 #include "app/windowcatalogue.h"
+#include "cards/cardactions.h"
 
 namespace velantra
 {
@@ -15,6 +16,8 @@ QWidget* WindowRegistry::Show(WindowId id)
     QPointer<QWidget>& entry = windows_[std::size_t(id)];
     if (!entry) {
         entry = entryOf(id).create();
+        // Configurators and power windows print, save and copy what they show.
+        cards::addCardActions(entry);
         entry->setAttribute(Qt::WA_DeleteOnClose);
     }
     if (entry->isMinimized())

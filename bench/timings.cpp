@@ -1,13 +1,17 @@
-// The in-process timings: opening each window, a keystroke, a tick; each beside its floor.
+// The in-process timings: opening each window, a keystroke, a tick, reading a huge paste; each
+// beside its floor.
 #include "app/mainwindow.h"
 #include "bench/firstpaint.h"
 #include "bench/probes.h"
+#include "dip/readleadingnumber.h"
 
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTest>
 #include <algorithm>
+#include <cstdlib>
+#include <string>
 
 namespace velantra::bench
 {
@@ -134,6 +138,26 @@ std::vector<Timing> inProcessTimings(int repetitions)
     tick(WindowId::Calc, "periodic pass, ORVO power", false);
     tick(WindowId::Calc2, "periodic pass, ORVO 36 power", false);
     registry.closeAll();
+
+    // The worst text a user can paste into an address box: a megabyte of digits, read to its
+    // end. The floor is the C library's reader on the same text.
+    const std::string digits(1 << 20, '7');
+    Timing reading{QStringLiteral("reading a pasted megabyte of digits"),
+                   {},
+                   {},
+                   QStringLiteral("std::strtod on the same text")};
+    for (int i = 0; i < repetitions; ++i) {
+        Clock clock;
+        clock.start();
+        const double ours = ReadLeadingNumber(std::string_view(digits));
+        reading.ours.push_back(clock.micros());
+        clock.start();
+        const double floor = std::strtod(digits.c_str(), nullptr);
+        reading.floor.push_back(clock.micros());
+        if (ours != floor)
+            qFatal("a megabyte of digits read as %g, the C library reads %g", ours, floor);
+    }
+    timings.push_back(reading);
     return timings;
 }
 

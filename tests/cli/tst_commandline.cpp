@@ -98,7 +98,8 @@ void CommandLineTest::inAShellWithoutDisplay_data()
         return QStringLiteral("velantra: %1 (see 'velantra --help')\n").arg(what);
     };
     QTest::newRow("--help") << QStringList{"--help"} << "" << 0
-                            << "Usage: velantra [options]\n\nVELANTRA configuration tools"
+                            << "Usage: velantra [options]\n       velantra <command> [options] "
+                               "[arguments]\n\nVELANTRA configuration tools"
                             << "";
     QTest::newRow("-h") << QStringList{"-h"} << "" << 0 << "Usage: velantra [options]\n"
                         << "";

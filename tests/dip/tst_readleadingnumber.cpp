@@ -16,7 +16,7 @@ private slots:
     void reads();
     void hugeNumbersAreRefusedAsAddresses_data();
     void hugeNumbersAreRefusedAsAddresses();
-    void megabyteOfDigitsIsReadQuickly();
+    void megabyteOfDigitsIsRead();
     void addressBits_data();
     void addressBits();
     void validity_data();
@@ -125,15 +125,13 @@ void ReadLeadingNumberTest::hugeNumbersAreRefusedAsAddresses()
     QVERIFY(!IsValidDmxAddress(value));
 }
 
-void ReadLeadingNumberTest::megabyteOfDigitsIsReadQuickly()
+void ReadLeadingNumberTest::megabyteOfDigitsIsRead()
 {
+    // How long it takes is the benchmark's ("reading a pasted megabyte of digits").
     const std::string digits(1 << 20, '7');
-    QElapsedTimer clock;
-    clock.start();
     QCOMPARE(ReadLeadingNumber(std::string_view(digits)), std::numeric_limits<double>::infinity());
     const std::string blanks = std::string(1 << 20, ' ') + "42";
     QCOMPARE(ReadLeadingNumber(std::string_view(blanks)), 42.0);
-    QVERIFY2(clock.elapsed() < 500, "a megabyte of text must be read well under a second");
 }
 
 void ReadLeadingNumberTest::addressBits_data()

@@ -2,7 +2,8 @@
 # The program has no network and writes no files. Runs a scripted session under strace -f (the
 # soak test: every window through a few thousand user actions, and the program itself started and
 # stopped) and fails if any process of it opens a socket, connects, or opens, creates, renames,
-# links or removes a file or folder for writing.
+# links or removes a file or folder for writing. Then makes a setting card on the command line
+# and fails if that run writes anything but the card: a temporary file beside it, renamed to it.
 #
 #   check-nowrite.sh <tst_soak> <velantra> [actions]
 #
@@ -70,4 +71,34 @@ if [ -n "$offending" ]; then
     echo "$offending"
     exit 1
 fi
-echo "no socket, no file opened for writing ($opened files opened for reading, $actions actions)"
+
+# A card saved from the command line, twice: the second one replaces the first. Qt writes an
+# unnamed file in the card's folder (O_TMPFILE) and links it in as the card, or, over a previous
+# card, under a temporary name that is then renamed onto it; nothing else may be written.
+folder="$work/cards"
+card="$folder/card.pdf"
+mkdir "$folder"
+for run in new over; do
+    traced "card-$run" "$program" card orvo75 --address 300 --out "$card" >"$work/cardrun.log" 2>&1
+    status=$?
+    if [ $status -ne 0 ] || [ "$(head -c 4 "$card" 2>/dev/null)" != "%PDF" ]; then
+        cat "$work/cardrun.log"
+        echo "the command line made no card (exit $status)"
+        exit 1
+    fi
+done
+cat "$work"/card-new.* "$work"/card-over.* >"$work/card-all"
+renamed=$(grep -cE "\brename(at2?)?\(.*\"$card\.[^\"]+\", .*\"$card\"\) = 0" "$work/card-all")
+others=$(grep -E \
+    -e '\b(socket|socketpair|connect|creat|rename|renameat2?|link|linkat|symlink|symlinkat)\(' \
+    -e '\b(unlink|unlinkat|mkdir|mkdirat|rmdir|truncate)\(' \
+    -e '\bopen(at2?)?\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)' "$work/card-all" |
+    grep -vF "$runtime_check" | grep -vF "\"$card" | grep -vF "\"$folder\", O_RDWR|O_CLOEXEC|O_TMPFILE")
+if [ "$renamed" -ne 1 ] || [ -n "$others" ]; then
+    grep -F "$folder" "$work/card-all"
+    echo "$others"
+    echo "saving a card wrote more than the card through its temporary name ($renamed renames)"
+    exit 1
+fi
+echo "no socket, no file opened for writing ($opened files opened for reading, $actions actions);"
+echo "a card saved from the command line wrote only itself, through a temporary name"

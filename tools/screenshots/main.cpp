@@ -2,6 +2,9 @@
 //   velantra-screenshots <output folder>
 // Run it under xvfb-run or with QT_QPA_PLATFORM=offscreen. Not part of the program.
 #include "app/application.h"
+#include "cards/cardreader.h"
+#include "cards/cardwriter.h"
+#include "cards/reportreader.h"
 #include "ui/qstr.h"
 
 #include <QAction>
@@ -27,7 +30,10 @@ struct Shot {
     std::string file;
     std::string_view menuItem;             // the action that opens the window
     std::function<void(QWidget*)> prepare; // puts the window into the state to show
+    std::string card = {};                 // also saves its setting card or report under this name
 };
+
+const QString kCardLabel = QStringLiteral("Bar 3, left");
 
 void type(QWidget* window, const char* box, const char* text)
 {
@@ -80,7 +86,8 @@ int main(int argc, char** argv)
              type(w, "Text1", "300");
              click(w, "Option24");
              click(w, "Check1");
-         }},
+         },
+         "card-dip_dmx-dmx.png"},
         {"dip_dmx-error.png", "dip", [](QWidget* w) { type(w, "Text1", "512"); }},
         {"dip_dmx-master.png", "dip",
          [](QWidget* w) {
@@ -144,7 +151,8 @@ int main(int argc, char** argv)
              click(w, "Option2");
              click(w, "Option13");
              tick(w);
-         }},
+         },
+         "card-dipdor-master.png"},
         {"easyrun.png", "Easy", [](QWidget*) {}},
         {"dat.png", "dati", [](QWidget*) {}},
         {"dat-maximised.png", "dati36", [](QWidget* w) { w->showMaximized(); }},
@@ -163,7 +171,8 @@ int main(int argc, char** argv)
              type(w, "Text4(6)", "2.5");
              tick(w);
              tick(w);
-         }},
+         },
+         "report-calc-warnings.png"},
         {"calc2-fresh.png", "power2", [](QWidget* w) { tick(w); }},
         {"calc2-warnings.png", "power2",
          [](QWidget* w) {
@@ -198,6 +207,12 @@ int main(int argc, char** argv)
         shot.prepare(window);
         QApplication::processEvents();
         ok &= window->grab().save(out.filePath(QString::fromStdString(shot.file)));
+        if (!shot.card.empty()) {
+            const QImage card = cards::isConfigurator(window)
+                                    ? cards::cardImage(cards::readCard(window, kCardLabel))
+                                    : cards::reportImage(cards::readReport(window));
+            ok &= card.save(out.filePath(QString::fromStdString(shot.card)));
+        }
         window->close();
         QApplication::processEvents();
     }

@@ -1,0 +1,125 @@
+#include "cards/cardactions.h"
+
+#include "cards/cardreader.h"
+#include "cards/cardwriter.h"
+#include "cards/reportreader.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QSettings>
+#include <optional>
+
+namespace velantra::cards
+{
+namespace
+{
+
+// What a window gives: the pages and the text of its card or report. Empty when the user
+// cancelled the question for the card's label.
+struct Output {
+    PagePainter page;
+    QString text;
+    QString title;
+};
+
+std::optional<Output> outputOf(QWidget* window)
+{
+    if (isPowerWindow(window)) {
+        const PowerReport report = readReport(window);
+        return Output{reportPage(report), QString::fromStdString(reportText(report)),
+                      QString::fromStdString(report.device)};
+    }
+    bool ok = false;
+    const QString label = QInputDialog::getText(
+        window, QStringLiteral("Setting card"),
+        QStringLiteral("Label for the card (e.g. \"Bar 3, left\"), may be empty:"),
+        QLineEdit::Normal, QString(), &ok);
+    if (!ok)
+        return std::nullopt;
+    const SettingCard card = readCard(window, label.trimmed());
+    return Output{cardPage(card), QString::fromStdString(cardText(card)),
+                  QString::fromStdString(card.device)};
+}
+
+// Qt's own file dialog records its folder history in a settings file; this program keeps no
+// state, so those settings are kept in memory only, in a place that is never written.
+void keepFileDialogStateInMemory()
+{
+    static const bool once = [] {
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                           QStringLiteral("/proc/velantra-keeps-no-settings"));
+        return true;
+    }();
+    Q_UNUSED(once);
+}
+
+void print(QWidget* window)
+{
+    const std::optional<Output> output = outputOf(window);
+    if (!output)
+        return;
+    QPrinter printer;
+    printer.setDocName(output->title);
+    QPrintDialog dialog(&printer, window);
+    dialog.setObjectName(QStringLiteral("printDialog"));
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const PagePainter pages[] = {output->page};
+    printPages(printer, pages);
+}
+
+void savePdf(QWidget* window)
+{
+    const std::optional<Output> output = outputOf(window);
+    if (!output)
+        return;
+    keepFileDialogStateInMemory();
+    QString path = QFileDialog::getSaveFileName(window, QStringLiteral("Save as PDF"),
+                                                window->objectName() + QStringLiteral(".pdf"),
+                                                QStringLiteral("PDF files (*.pdf)"));
+    if (path.isEmpty())
+        return;
+    const PagePainter pages[] = {output->page};
+    QString error;
+    if (!saveFile(path, pdfDocument(pages, output->title), &error))
+        QMessageBox::warning(window, QStringLiteral("Save as PDF"), error);
+}
+
+void copyText(QWidget* window)
+{
+    if (const std::optional<Output> output = outputOf(window))
+        QApplication::clipboard()->setText(output->text);
+}
+
+void add(QWidget* window, const char* name, const QString& caption, const QKeySequence& keys,
+         void (*command)(QWidget*))
+{
+    auto* action = new QAction(caption, window);
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    QObject::connect(action, &QAction::triggered, window, [window, command] { command(window); });
+    window->addAction(action);
+}
+
+} // namespace
+
+void addCardActions(QWidget* window)
+{
+    if (!isConfigurator(window) && !isPowerWindow(window))
+        return;
+    add(window, kPrintAction, QStringLiteral("Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), print);
+    add(window, kSavePdfAction, QStringLiteral("Save as PDF…"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), savePdf);
+    add(window, kCopyTextAction, QStringLiteral("Copy as text"),
+        QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), copyText);
+    window->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+} // namespace velantra::cards

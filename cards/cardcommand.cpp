@@ -1,0 +1,96 @@
+#include "cards/cardcommand.h"
+
+#include "cards/cardreader.h"
+#include "cards/cardwriter.h"
+#include "cards/devices.h"
+
+#include <QFileInfo>
+
+namespace velantra::cards
+{
+namespace
+{
+
+enum class Format { Pdf, Png, Text };
+
+std::optional<Format> formatOf(const QString& path)
+{
+    const QString suffix = QFileInfo(path).suffix().toLower();
+    if (suffix == u"pdf")
+        return Format::Pdf;
+    if (suffix == u"png")
+        return Format::Png;
+    if (suffix == u"txt")
+        return Format::Text;
+    return std::nullopt;
+}
+
+} // namespace
+
+int runCardCommand(const cli::Invocation& invocation)
+{
+    const QString name = invocation.arguments().value(0);
+    const std::optional<Device> device = deviceNamed(name.toStdString());
+    if (!device) {
+        return invocation.usageError(
+            QStringLiteral("unknown device '%1': orvo75, orvo36, fluo, intell or dor").arg(name));
+    }
+    DeviceSetting setting;
+    setting.device = *device;
+    // A whole number, or the usage error that names the option.
+    QString badNumber;
+    const auto number = [&](std::string_view option) -> std::optional<int> {
+        if (!invocation.isSet(option))
+            return std::nullopt;
+        bool ok = false;
+        const QString value = invocation.value(option);
+        const int n = value.toInt(&ok);
+        if (!ok && badNumber.isEmpty()) {
+            badNumber = QStringLiteral("--%1 takes a whole number, not '%2'")
+                            .arg(QLatin1String(option.data(), qsizetype(option.size())), value);
+        }
+        return n;
+    };
+    setting.master = invocation.isSet("master");
+    setting.address = number("address").value_or(1);
+    setting.channels = number("channels");
+    setting.terminator = invocation.isSet("terminator");
+    setting.pushbutton = invocation.isSet("pushbutton");
+    setting.speed = number("speed");
+    setting.show = number("show");
+    setting.tune = number("tune");
+    setting.modulation = invocation.isSet("modulation");
+    if (!badNumber.isEmpty())
+        return invocation.usageError(badNumber);
+
+    const QString out = invocation.value("out");
+    if (out.isEmpty())
+        return invocation.usageError(QStringLiteral("--out FILE.pdf|.png|.txt is required"));
+    const std::optional<Format> format = formatOf(out);
+    if (!format) {
+        return invocation.usageError(
+            QStringLiteral("--out %1: the file name must end in .pdf, .png or .txt").arg(out));
+    }
+    if (const std::optional<std::string> problem = settingProblem(setting))
+        return invocation.usageError(QString::fromStdString(*problem));
+
+    const SettingCard card = cardFor(setting, invocation.value("label").trimmed());
+    QString error;
+    bool saved = false;
+    switch (*format) {
+    case Format::Pdf: {
+        const SettingCard cards[] = {card};
+        saved = writeCardsPdf(out, cards, &error);
+        break;
+    }
+    case Format::Png:
+        saved = writeCardPng(out, card, &error);
+        break;
+    case Format::Text:
+        saved = saveFile(out, QByteArray::fromStdString(cardText(card)), &error);
+        break;
+    }
+    return saved ? cli::kExitOk : invocation.failure(error);
+}
+
+} // namespace velantra::cards

@@ -1,0 +1,169 @@
+#include "cards/cardwriter.h"
+
+#include "cards/cardpainter.h"
+
+#include <QBuffer>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+
+namespace velantra::cards
+{
+namespace
+{
+
+constexpr int kPdfResolution = 300;
+constexpr int kImageResolution = 150;
+
+QString failure(const QString& path, const QString& reason)
+{
+    return QStringLiteral("Could not save %1: %2.").arg(QDir::toNativeSeparators(path), reason);
+}
+
+// Writes to a device or pipe in place: renaming over it would replace the device itself.
+bool writeDirectly(const QString& path, const QByteArray& bytes, QString* error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size()) {
+        *error = failure(path, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+std::vector<PagePainter> cardPages(std::span<const SettingCard> cards)
+{
+    std::vector<PagePainter> pages;
+    for (const SettingCard& card : cards)
+        pages.push_back(cardPage(card));
+    return pages;
+}
+
+} // namespace
+
+PagePainter cardPage(const SettingCard& card)
+{
+    return [card](QPainter& p, const QRectF& r) { paintCard(p, r, card); };
+}
+
+PagePainter reportPage(const PowerReport& report)
+{
+    return [report](QPainter& p, const QRectF& r) { paintReport(p, r, report); };
+}
+
+QByteArray pdfDocument(std::span<const PagePainter> pages, const QString& title)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("VELANTRA configuration tools"));
+        writer.setPageSize(QPageSize(QPageSize::A4));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setResolution(kPdfResolution);
+        QPainter painter(&writer);
+        const QRectF area(0, 0, writer.width(), writer.height());
+        for (std::size_t i = 0; i < pages.size(); ++i) {
+            if (i > 0)
+                writer.newPage();
+            pages[i](painter, area);
+        }
+    }
+    return bytes;
+}
+
+bool saveFile(const QString& path, const QByteArray& bytes, QString* error)
+{
+    const QFileInfo info(path);
+    if (info.isDir()) {
+        *error = failure(path, QStringLiteral("it is a folder"));
+        return false;
+    }
+    if (info.exists() && !info.isFile())
+        return writeDirectly(path, bytes, error);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        *error = failure(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    return true;
+}
+
+bool writeCardsPdf(const QString& path, std::span<const SettingCard> cards, QString* error)
+{
+    const std::vector<PagePainter> pages = cardPages(cards);
+    const QString title = cards.size() == 1 ? QString::fromStdString(cards.front().device)
+                                            : QStringLiteral("Setting cards");
+    return saveFile(path, pdfDocument(pages, title), error);
+}
+
+bool writeReportPdf(const QString& path, const PowerReport& report, QString* error)
+{
+    const PagePainter pages[] = {reportPage(report)};
+    return saveFile(path, pdfDocument(pages, QString::fromStdString(report.device)), error);
+}
+
+namespace
+{
+QImage pageImage(const std::function<double(QPainter&, const QRectF&)>& paint)
+{
+    const double scale = kImageResolution / 72.0;
+    QImage page(int(kPageWidth * scale), int(kPageHeight * scale), QImage::Format_RGB32);
+    page.fill(Qt::white);
+    double bottom = 0;
+    {
+        QPainter painter(&page);
+        bottom = paint(painter, QRectF(page.rect()));
+    }
+    const int height = std::min(page.height(), int((bottom + 36) * scale));
+    QImage image = page.copy(0, 0, page.width(), height);
+    image.setDotsPerMeterX(int(kImageResolution / 0.0254));
+    image.setDotsPerMeterY(int(kImageResolution / 0.0254));
+    return image;
+}
+} // namespace
+
+QImage cardImage(const SettingCard& card)
+{
+    return pageImage([&](QPainter& p, const QRectF& r) { return paintCard(p, r, card); });
+}
+
+QImage reportImage(const PowerReport& report)
+{
+    return pageImage([&](QPainter& p, const QRectF& r) { return paintReport(p, r, report); });
+}
+
+bool writeCardPng(const QString& path, const SettingCard& card, QString* error)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    cardImage(card).save(&buffer, "PNG");
+    return saveFile(path, bytes, error);
+}
+
+void printPages(QPrinter& printer, std::span<const PagePainter> pages)
+{
+    QPainter painter(&printer);
+    const QRectF area(0, 0, printer.width(), printer.height());
+    for (std::size_t i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            printer.newPage();
+        pages[i](painter, area);
+    }
+}
+
+void printCards(QPrinter& printer, std::span<const SettingCard> cards)
+{
+    printPages(printer, cardPages(cards));
+}
+
+} // namespace velantra::cards

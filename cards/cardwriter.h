@@ -1,0 +1,48 @@
+#pragma once
+
+// Cards and reports out of the program: a PDF of one page each, a PNG image, plain text, or the
+// printer. Every file is written whole or not at all: the bytes are made in memory, then saved
+// through a temporary file that replaces the old one only when complete (QSaveFile); a failed
+// write leaves no partial file and the previous file of that name intact.
+
+#include "cards/powerreport.h"
+#include "cards/settingcard.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <functional>
+#include <span>
+
+class QPainter;
+class QPrinter;
+
+namespace velantra::cards
+{
+
+// Draws one page into the rectangle given.
+using PagePainter = std::function<void(QPainter&, const QRectF&)>;
+PagePainter cardPage(const SettingCard& card);
+PagePainter reportPage(const PowerReport& report);
+
+// A PDF of A4 pages, one per painter.
+QByteArray pdfDocument(std::span<const PagePainter> pages, const QString& title);
+
+// Saves the bytes whole, or sets `error` to one sentence naming the file and the problem and
+// returns false. A device such as /dev/stdout is written directly, never replaced.
+bool saveFile(const QString& path, const QByteArray& bytes, QString* error);
+
+// One card per page.
+bool writeCardsPdf(const QString& path, std::span<const SettingCard> cards, QString* error);
+bool writeReportPdf(const QString& path, const PowerReport& report, QString* error);
+
+// The card or report at 150 dots per inch, as tall as its drawing.
+QImage cardImage(const SettingCard& card);
+QImage reportImage(const PowerReport& report);
+bool writeCardPng(const QString& path, const SettingCard& card, QString* error);
+
+// Prints the pages on a printer set up by the caller (e.g. through QPrintDialog).
+void printPages(QPrinter& printer, std::span<const PagePainter> pages);
+void printCards(QPrinter& printer, std::span<const SettingCard> cards);
+
+} // namespace velantra::cards
