@@ -60,12 +60,14 @@ private:
     int row_, column_;
 };
 
-// The host widget as a table of cells; its own name and description stay.
-class TableInterface : public QAccessibleWidget, public QAccessibleTableInterface
+class HostInterface;
+
+// The table the host draws: a plain object, the host's last child.
+class TableInterface : public QAccessibleInterface, public QAccessibleTableInterface
 {
 public:
-    TableInterface(QWidget* host, const SheetReader* reader)
-        : QAccessibleWidget(host, QAccessible::Table), reader_(reader)
+    TableInterface(const HostInterface* host, const SheetReader* reader)
+        : host_(host), reader_(reader)
     {
         for (int r = 0; r < reader->rowCount(); ++r) {
             for (int c = 0; c < reader->columnCount(); ++c)
@@ -79,18 +81,37 @@ public:
             QAccessible::deleteAccessibleInterface(id);
     }
     const SheetReader* reader() const { return reader_; }
-    QWidget* host() const { return widget(); }
+    QWidget* host() const;
 
-    void* interface_cast(QAccessible::InterfaceType type) override
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* childAt(int x, int y) const override
     {
-        if (type == QAccessible::TableInterface)
-            return static_cast<QAccessibleTableInterface*>(this);
-        return QAccessibleWidget::interface_cast(type);
+        for (int i = 0; i < childCount(); ++i) {
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        }
+        return nullptr;
     }
     QString text(QAccessible::Text t) const override
     {
-        const QString own = QAccessibleWidget::text(t);
-        return t == QAccessible::Name && own.isEmpty() ? reader_->title() : own;
+        return t == QAccessible::Name ? reader_->title() : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        const QRect first = cellAt(0, 0)->rect();
+        const QRect last = cellAt(rowCount() - 1, columnCount() - 1)->rect();
+        return first.united(last);
+    }
+    QAccessible::Role role() const override { return QAccessible::Table; }
+    QAccessible::State state() const override;
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
+                                                   : nullptr;
     }
     int childCount() const override { return int(ids_.size()); }
     QAccessibleInterface* child(int index) const override
@@ -109,8 +130,8 @@ public:
     }
     QAccessibleInterface* focusChild() const override
     {
-        return widget()->hasFocus() ? cellAt(reader_->currentRow(), reader_->currentColumn())
-                                    : nullptr;
+        return host()->hasFocus() ? cellAt(reader_->currentRow(), reader_->currentColumn())
+                                  : nullptr;
     }
 
     QAccessibleInterface* caption() const override { return nullptr; }
@@ -140,9 +161,64 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
+    const HostInterface* host_;
     const SheetReader* reader_;
     std::vector<QAccessible::Id> ids_;
 };
+
+// The widget that draws the table keeps its role, name and description (a window, or a
+// picture); the table is its last child.
+class HostInterface : public QAccessibleWidget
+{
+public:
+    HostInterface(QWidget* host, const SheetReader* reader)
+        : QAccessibleWidget(host, host->isWindow() ? QAccessible::Window : QAccessible::Graphic),
+          table_(QAccessible::registerAccessibleInterface(new TableInterface(this, reader)))
+    {
+    }
+    ~HostInterface() override { QAccessible::deleteAccessibleInterface(table_); }
+    QWidget* host() const { return widget(); }
+    QAccessibleInterface* table() const { return QAccessible::accessibleInterface(table_); }
+    int childCount() const override { return QAccessibleWidget::childCount() + 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == QAccessibleWidget::childCount() ? table() : QAccessibleWidget::child(index);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child == table() ? QAccessibleWidget::childCount()
+                                : QAccessibleWidget::indexOfChild(child);
+    }
+    QAccessibleInterface* focusChild() const override
+    {
+        return widget()->hasFocus() ? table() : QAccessibleWidget::focusChild();
+    }
+
+private:
+    QAccessible::Id table_;
+};
+
+QWidget* TableInterface::host() const
+{
+    return host_->host();
+}
+
+QWindow* TableInterface::window() const
+{
+    return host_->window();
+}
+
+QAccessibleInterface* TableInterface::parent() const
+{
+    return const_cast<HostInterface*>(host_);
+}
+
+QAccessible::State TableInterface::state() const
+{
+    QAccessible::State state;
+    state.invisible = host_->state().invisible;
+    return state;
+}
 
 QWindow* CellInterface::window() const
 {
@@ -184,7 +260,7 @@ QAccessible::State CellInterface::state() const
 QAccessibleInterface* tableFactory(const QString&, QObject* object)
 {
     auto* reader = object->findChild<SheetReader*>(QString(), Qt::FindDirectChildrenOnly);
-    return reader ? new TableInterface(static_cast<QWidget*>(object), reader) : nullptr;
+    return reader ? new HostInterface(static_cast<QWidget*>(object), reader) : nullptr;
 }
 
 int sumOfWidths(std::span<const int> widths, int first, int count)
@@ -204,7 +280,7 @@ SheetReader::SheetReader(QWidget* host, const SheetTable& table)
     static const bool installed = (QAccessible::installFactory(tableFactory), true);
     Q_UNUSED(installed);
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(host);
-    if (made && !dynamic_cast<TableInterface*>(made))
+    if (made && !dynamic_cast<HostInterface*>(made))
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
     host->setFocusPolicy(Qt::StrongFocus);
     host->installEventFilter(this);
@@ -310,8 +386,8 @@ void SheetReader::moveTo(int row, int column)
 
 void SheetReader::announceCurrent()
 {
-    QAccessibleInterface* table = QAccessible::queryAccessibleInterface(host_);
-    auto* cells = table ? table->tableInterface() : nullptr;
+    auto* host = dynamic_cast<HostInterface*>(QAccessible::queryAccessibleInterface(host_));
+    auto* cells = host ? host->table()->tableInterface() : nullptr;
     QAccessibleInterface* current = cells ? cells->cellAt(row_, column_) : nullptr;
     if (!current)
         return;
