@@ -47,16 +47,22 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# The number reader against a reference reader under libFuzzer, for FUZZ_SECONDS.
+# The number reader against a reference reader, then the plan file reader, under libFuzzer,
+# each for FUZZ_SECONDS.
 FUZZ_SECONDS ?= 60
 fuzz:
-	@$(MAKE) --no-print-directory deps PACKAGES="cmake ninja-build clang libclang-rt-14-dev"
+	@$(MAKE) --no-print-directory deps PACKAGES="cmake ninja-build clang libclang-rt-14-dev qt6-base-dev"
 	cmake -S fuzz -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++
 	cmake --build build-fuzz
-	mkdir -p build-fuzz/corpus && cp fuzz/corpus/* build-fuzz/corpus/
+	mkdir -p build-fuzz/corpus build-fuzz/plan-corpus
+	cp fuzz/corpus/* build-fuzz/corpus/ && cp fuzz/plan-corpus/* build-fuzz/plan-corpus/
 	build-fuzz/fuzz_readleadingnumber -max_total_time=$(FUZZ_SECONDS) -print_final_stats=1 \
 	    build-fuzz/corpus > build-fuzz/fuzz.log 2>&1 || { tail -n 40 build-fuzz/fuzz.log; exit 1; }
 	tail -n 12 build-fuzz/fuzz.log
+	build-fuzz/fuzz_planfile -max_total_time=$(FUZZ_SECONDS) -max_len=65536 -timeout=10 \
+	    -print_final_stats=1 build-fuzz/plan-corpus > build-fuzz/fuzz-plan.log 2>&1 || \
+	    { tail -n 40 build-fuzz/fuzz-plan.log; exit 1; }
+	tail -n 12 build-fuzz/fuzz-plan.log
 
 # The benchmark, under a virtual X server so that windows really paint.
 BENCH_REPETITIONS ?= 30

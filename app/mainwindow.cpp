@@ -1,6 +1,7 @@
 #include "app/mainwindow.h"
 
 #include "app/windowregistry.h"
+#include "plan/rigplanwindow.h"
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"
 #include "ui/qstr.h"
@@ -64,6 +65,8 @@ constexpr MenuItem kMenu[] = {
     {0, "Mf", "Master funct."},
     {1, "Easy", "Easy run (RGB)"},
     {1, "AT", "Atm. Tunes (DOR)"},
+    {0, "tools", "Tools"},
+    {1, "rigplan", "Rig plan"},
     {0, "about", "?"},
     {1, "tit", "MORANDEL BRANVIK VELANTRA configurator"},
     {1, "ver", "Aut. T.Zelvaro"},
@@ -89,6 +92,23 @@ consteval bool menuHasEveryCommand()
     return true;
 }
 static_assert(menuHasEveryCommand(), "a menu command of the window catalogue is not in the menu");
+
+WindowId configuratorOf(cards::Device device)
+{
+    switch (device) {
+    case cards::Device::Orvo75:
+        return WindowId::Dip_DMX;
+    case cards::Device::Orvo36:
+        return WindowId::Dip_36;
+    case cards::Device::Fluo:
+        return WindowId::Dip_FLUO;
+    case cards::Device::Intell:
+        return WindowId::Intell;
+    case cards::Device::Dor:
+        return WindowId::dipDOR;
+    }
+    return WindowId::Dip_DMX;
+}
 
 } // namespace
 
@@ -134,7 +154,7 @@ void Main::createMenus()
             action = new QAction(qstr(item.caption), container);
             if (const WindowEntry* shown = entryShownBy(item.name)) {
                 const WindowId id = shown->id;
-                connect(action, &QAction::triggered, this, [this, id] { registry_.Show(id); });
+                connect(action, &QAction::triggered, this, [this, id] { showWindow(id); });
             } else if (item.name == "exit") {
                 connect(action, &QAction::triggered, this, &Main::exit_Click);
             }
@@ -144,8 +164,22 @@ void Main::createMenus()
     }
 }
 
+QWidget* Main::showWindow(WindowId id)
+{
+    QWidget* window = registry_.Show(id);
+    // The planner opens the configurators of its rows, through the same registry.
+    if (auto* planner = qobject_cast<plan::RigPlanWindow*>(window))
+        planner->setConfiguratorOpener(
+            [this](cards::Device device) { return registry_.Show(configuratorOf(device)); });
+    return window;
+}
+
 void Main::exit_Click()
 {
+    // An unsaved plan is the one thing Exit asks about.
+    auto* planner = qobject_cast<plan::RigPlanWindow*>(registry_.window(WindowId::RigPlan));
+    if (planner && !planner->maybeSave())
+        return;
     registry_.closeAll();
     hide();
     QCoreApplication::exit(0);

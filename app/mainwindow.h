@@ -18,6 +18,7 @@ public:
 
 private:
     void createMenus();
+    QWidget* showWindow(WindowId id);
     void exit_Click();
 
     WindowRegistry& registry_;

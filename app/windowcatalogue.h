@@ -29,6 +29,7 @@ enum class WindowId {
     Dat2,
     Dat3,
     Dat4,
+    RigPlan,
 };
 
 // What a window is, for the tests and tools that treat windows of one kind alike.
@@ -36,6 +37,7 @@ enum class WindowKind {
     Configurator, // dip::DipConfigurator: DIP-switch levers, DMX and master mode
     Power,        // power::PowerWindow: fixture counts and power totals
     Sheet,        // sheets::SheetWindow: a data sheet, pictures only
+    Planner,      // plan::RigPlanWindow: a table of devices kept in a file
 };
 
 // Each builds a new instance of its window, runs its load procedure, and leaves it unshown.
@@ -60,6 +62,10 @@ QWidget* createDat2();
 QWidget* createDat3();
 QWidget* createDat4();
 } // namespace sheets
+namespace plan
+{
+QWidget* createRigPlan();
+} // namespace plan
 
 // The names of the menu commands that show a window: one, or two. Tests open it by the first.
 struct MenuCommands {
@@ -93,6 +99,7 @@ inline constexpr WindowEntry kWindows[] = {
     {WindowId::Dat2, "Dat2", WindowKind::Sheet, sheets::createDat2, {"dati2"}},
     {WindowId::Dat3, "Dat3", WindowKind::Sheet, sheets::createDat3, {"dati3"}},
     {WindowId::Dat4, "Dat4", WindowKind::Sheet, sheets::createDat4, {"AT"}},
+    {WindowId::RigPlan, "RigPlan", WindowKind::Planner, plan::createRigPlan, {"rigplan"}},
 };
 
 inline constexpr int kWindowCount = int(std::size(kWindows));

@@ -1,6 +1,7 @@
 #include "cli/commands.h"
 
 #include "cards/cardcommand.h"
+#include "plan/plancommand.h"
 
 namespace velantra::cli
 {
@@ -8,7 +9,8 @@ namespace velantra::cli
 std::span<const Command> commands()
 {
     // One row per subcommand: a `Command` declared beside the code it runs (see cli/command.h).
-    static constexpr std::initializer_list<Command> kCommands = {cards::kCardCommand};
+    static const std::initializer_list<Command> kCommands = {cards::kCardCommand,
+                                                             plan::kPlanCommand};
     return {kCommands.begin(), kCommands.size()};
 }
 

@@ -1,5 +1,6 @@
 // The main window, its menu, and the rule by which every window is created and shown.
 #include "dip/dipconfigurator.h"
+#include "plan/rigplanwindow.h"
 #include "power/powerwindow.h"
 #include "sheets/sheetwindow.h"
 #include "tests/support/guitest.h"
@@ -59,6 +60,8 @@ WindowKind kindOf(QWidget* window)
         return WindowKind::Configurator;
     if (qobject_cast<power::PowerWindow*>(window))
         return WindowKind::Power;
+    if (qobject_cast<plan::RigPlanWindow*>(window))
+        return WindowKind::Planner;
     return qobject_cast<sheets::SheetWindow*>(window) ? WindowKind::Sheet : WindowKind(-1);
 }
 
@@ -139,6 +142,8 @@ void MainWindowTest::menuOutline()
         "Mf Master funct.",
         "  Easy Easy run (RGB)",
         "  AT Atm. Tunes (DOR)",
+        "tools Tools",
+        "  rigplan Rig plan",
         "about ?",
         "  tit MORANDEL BRANVIK VELANTRA configurator",
         "  ver Aut. T.Zelvaro",

@@ -5,6 +5,8 @@
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "cards/reportreader.h"
+#include "plan/plantablemodel.h"
+#include "plan/rigplanwindow.h"
 #include "ui/qstr.h"
 
 #include <QAction>
@@ -13,6 +15,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QRadioButton>
+#include <QTableView>
 #include <QTimer>
 #include <algorithm>
 #include <cctype>
@@ -59,6 +62,36 @@ void answerMessageBoxes(QObject* parent)
             box->button(QMessageBox::Ok)->click();
     });
     answerer->start(0);
+}
+
+// A small rig with an overlap, a block beyond the line, a missing count and a master.
+void showPlanWithProblems(QWidget* window)
+{
+    using namespace plan;
+    RigPlan rig;
+    const auto add = [&](Device device, const char* label, int address, int channels) {
+        PlanRow row = newRow(device);
+        row.label = label;
+        row.setting.address = address;
+        if (device == Device::Orvo75)
+            row.setting.channels = channels;
+        else if (channels > 0)
+            row.typedChannels = channels;
+        rig.push_back(row);
+    };
+    add(Device::Orvo75, "Bar 1 left", 1, 6);
+    add(Device::Orvo75, "Bar 1 right", 7, 3);
+    add(Device::Intell, "Wash stage left", 10, 9);
+    add(Device::Intell, "Wash stage right", 15, 9);
+    add(Device::Fluo, "Stairs", 24, 0);
+    add(Device::Orvo36, "Balcony", 508, 8);
+    add(Device::Dor, "Lobby", 1, 4);
+    rig.back().setting.master = true;
+    rig.back().setting.tune = 3;
+    rig[0].setting.terminator = true;
+    auto* planWindow = static_cast<RigPlanWindow*>(window);
+    planWindow->model().setPlan(rig);
+    planWindow->table().selectRow(3);
 }
 
 } // namespace
@@ -159,6 +192,7 @@ int main(int argc, char** argv)
         {"dat2.png", "dati2", [](QWidget*) {}},
         {"dat3.png", "dati3", [](QWidget*) {}},
         {"dat4.png", "AT", [](QWidget*) {}},
+        {"rigplan-problems.png", "rigplan", showPlanWithProblems},
         {"calc-fresh.png", "power", [](QWidget* w) { tick(w); }},
         {"calc-warnings.png", "power",
          [](QWidget* w) {

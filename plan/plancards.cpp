@@ -1,0 +1,36 @@
+#include "plan/plancards.h"
+
+#include "cards/cardreader.h"
+#include "cards/devices.h"
+#include "plan/problems.h"
+
+namespace velantra::plan
+{
+
+QString rowSettingProblem(const RigPlan& plan, int row)
+{
+    const std::optional<std::string> problem =
+        cards::settingProblem(plan[std::size_t(row)].setting);
+    return problem ? QString::fromStdString(rowName(plan, row) + ": " + *problem) : QString();
+}
+
+std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan, QString* error)
+{
+    if (plan.empty()) {
+        *error = QStringLiteral("The plan has no rows.");
+        return std::nullopt;
+    }
+    std::vector<cards::SettingCard> made;
+    for (int i = 0; i < int(plan.size()); ++i) {
+        const QString problem = rowSettingProblem(plan, i);
+        if (!problem.isEmpty()) {
+            *error = problem;
+            return std::nullopt;
+        }
+        const PlanRow& row = plan[std::size_t(i)];
+        made.push_back(cards::cardFor(row.setting, QString::fromStdString(row.label)));
+    }
+    return made;
+}
+
+} // namespace velantra::plan

@@ -1,0 +1,66 @@
+#include "plan/plancommand.h"
+
+#include "cards/cardwriter.h"
+#include "plan/plancards.h"
+#include "plan/planfile.h"
+#include "plan/plantext.h"
+
+#include <QFileInfo>
+#include <cctype>
+#include <cstdio>
+
+namespace velantra::plan
+{
+namespace
+{
+
+constexpr cli::Argument kArguments[] = {{"file", "The rig plan (a .json file)."}};
+constexpr cli::Option kOptions[] = {
+    {"check", "Print the plan's problems; exit status 1 when there is any."},
+    {"cards", "Write one setting card per row to a PDF file.", "out.pdf"},
+};
+
+int check(const QString& path, const RigPlan& plan)
+{
+    const std::vector<Problem> problems = findProblems(plan);
+    const QString file = QFileInfo(path).fileName();
+    const std::string report = problemReport(plan, problems);
+    std::string summary = problemSummary(problems);
+    summary[0] = char(std::tolower(summary[0]));
+    std::printf("%s: %zu rows, %s\n", qPrintable(file), plan.size(), summary.c_str());
+    std::fputs(report.c_str(), stdout);
+    std::fflush(stdout);
+    return problems.empty() ? cli::kExitOk : cli::kExitFailure;
+}
+
+int run(const cli::Invocation& invocation)
+{
+    const bool checking = invocation.isSet("check");
+    const bool cards = invocation.isSet("cards");
+    if (checking == cards)
+        return invocation.usageError(QStringLiteral("give one of --check and --cards"));
+    const QString path = invocation.arguments().value(0);
+    const ReadResult read = loadPlanFile(path);
+    if (!read.plan)
+        return invocation.failure(read.error);
+    if (checking)
+        return check(path, *read.plan);
+    QString error;
+    const std::optional<std::vector<cards::SettingCard>> made = planCards(*read.plan, &error);
+    if (!made || !cards::writeCardsPdf(invocation.value("cards"), *made, &error))
+        return invocation.failure(error);
+    return cli::kExitOk;
+}
+
+} // namespace
+
+const cli::Command kPlanCommand{
+    .name = "plan",
+    .summary = "Check a rig plan, or write its setting cards to a PDF file.",
+    .arguments = kArguments,
+    .options = kOptions,
+    .needs = cli::Needs::Drawing,
+    .run = run,
+};
+
+} // namespace velantra::plan

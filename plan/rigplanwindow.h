@@ -1,0 +1,82 @@
+#pragma once
+
+// The "Rig plan" window: the devices of one DMX line in a table, their addresses worked out and
+// checked, kept in a plan file, and each row shown on its configurator or printed as a card.
+
+#include "cards/settingcard.h"
+#include "plan/rigplan.h"
+
+#include <QMainWindow>
+#include <functional>
+
+class QLabel;
+class QTableView;
+
+namespace velantra::plan
+{
+
+class PlanTableModel;
+
+class RigPlanWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    // Shows the configurator window of a device (one instance each) and returns it.
+    using ConfiguratorOpener = std::function<QWidget*(cards::Device)>;
+
+    explicit RigPlanWindow(QWidget* parent = nullptr);
+    void setConfiguratorOpener(ConfiguratorOpener open) { openConfigurator_ = std::move(open); }
+
+    PlanTableModel& model() { return *model_; }
+    QTableView& table() { return *view_; }
+    bool isModified() const { return modified_; }
+    QString filePath() const { return path_; }
+
+    // With unsaved changes, asks Save / Discard / Cancel; true when the plan may go.
+    bool maybeSave();
+    // Reads a plan file; a refused file is named in a message box and changes nothing.
+    bool openFile(const QString& path);
+    bool saveTo(const QString& path);
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createActions();
+    QAction* addCommand(QMenu* menu, const char* name, const QString& caption,
+                        const QKeySequence& keys, void (RigPlanWindow::*slot)());
+    void newPlan();
+    void open();
+    void save();
+    void saveAs();
+    void addRow();
+    void removeRows();
+    void duplicateRow();
+    void moveUp();
+    void moveDown();
+    void moveCurrent(int direction);
+    void sortRows();
+    void addressFrom();
+    void editOptions();
+    void openConfigurator();
+    std::optional<std::vector<cards::SettingCard>> cardsOrWarning();
+    void printCards();
+    void saveCardsPdf();
+    void copyAsText();
+
+    std::vector<int> selectedRows() const;
+    int currentRow() const;
+    void selectRow(int row);
+    void setModified(bool modified);
+    void updateTitle();
+    void updateStatus();
+
+    ConfiguratorOpener openConfigurator_;
+    PlanTableModel* model_;
+    QTableView* view_;
+    QLabel* status_;
+    QString path_;
+    bool modified_ = false;
+};
+
+} // namespace velantra::plan

@@ -1,0 +1,109 @@
+// `velantra plan` as a user runs it in a shell, without a display.
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTest>
+
+class PlanCommandTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void check_data();
+    void check();
+    void cards();
+};
+
+void PlanCommandTest::check_data()
+{
+    QTest::addColumn<QByteArray>("file");
+    QTest::addColumn<QStringList>("options");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QString>("out");
+    QTest::addColumn<QString>("err");
+    const QByteArray head = R"({"format": "velantra-rig", "version": 1, "rows": [)";
+    const QByteArray clean =
+        head + R"({"label": "Bar", "device": "orvo75", "mode": "dmx", "address": 1, "channels": 6},
+                  {"label": "", "device": "intell", "mode": "dmx", "address": 7, "channels": 9}]})";
+    const QByteArray overlapping =
+        head + R"({"label": "Bar", "device": "orvo75", "mode": "dmx", "address": 1, "channels": 6},
+                  {"label": "", "device": "intell", "mode": "dmx", "address": 4, "channels": 9}]})";
+    const QStringList check{QStringLiteral("--check")};
+    QTest::newRow("clean") << clean << check << 0 << "rig.json: 2 rows, no problems\n"
+                           << "";
+    QTest::newRow("problems")
+        << overlapping << check << 1
+        << "rig.json: 2 rows, 1 problem in 2 rows\n"
+           "row 1 \u201cBar\u201d: channels 1\u20136 overlap row 2 (4\u201312)\n"
+        << "";
+    QTest::newRow("refused file")
+        << QByteArray("{") << check << 1 << ""
+        << "velantra plan: rig.json: not a plan file: the JSON text is broken at byte 1 "
+           "(unterminated object)\n";
+    QTest::newRow("no option") << clean << QStringList() << 2 << ""
+                               << "velantra plan: give one of --check and --cards (see "
+                                  "'velantra plan --help')\n";
+}
+
+void PlanCommandTest::check()
+{
+    QFETCH(QByteArray, file);
+    QFETCH(QStringList, options);
+    QFETCH(int, status);
+    QFETCH(QString, out);
+    QFETCH(QString, err);
+    QTemporaryDir dir;
+    QFile plan(dir.filePath(QStringLiteral("rig.json")));
+    QVERIFY(plan.open(QIODevice::WriteOnly) && plan.write(file) == file.size());
+    plan.close();
+    QProcess program;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("DISPLAY"));
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), dir.path());
+    program.setProcessEnvironment(environment);
+    program.start(QStringLiteral(VELANTRA_EXECUTABLE),
+                  QStringList{QStringLiteral("plan"), plan.fileName()} + options);
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(QString::fromUtf8(program.readAllStandardOutput()), out);
+    QCOMPARE(QString::fromUtf8(program.readAllStandardError()), err);
+    QCOMPARE(program.exitCode(), status);
+}
+
+// One card per row in one PDF; a row no configurator can show writes nothing.
+void PlanCommandTest::cards()
+{
+    QTemporaryDir dir;
+    QFile plan(dir.filePath(QStringLiteral("rig.json")));
+    QVERIFY(plan.open(QIODevice::WriteOnly));
+    plan.write(R"({"format": "velantra-rig", "version": 1, "rows": [
+        {"label": "Bar", "device": "orvo75", "mode": "dmx", "address": 300, "channels": 6},
+        {"label": "Lobby", "device": "dor", "mode": "master", "tune": 3}]})");
+    plan.close();
+    const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
+    QProcess program;
+    program.start(QStringLiteral(VELANTRA_EXECUTABLE),
+                  {QStringLiteral("plan"), plan.fileName(), QStringLiteral("--cards"), pdf});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    QFile written(pdf);
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QByteArray bytes = written.readAll();
+    QVERIFY(bytes.startsWith("%PDF-"));
+    QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);
+    written.close();
+
+    QVERIFY(plan.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    plan.write(R"({"format": "velantra-rig", "version": 1, "rows": [
+        {"label": "Far", "device": "dor", "mode": "dmx", "address": 600}]})");
+    plan.close();
+    QFile::remove(pdf);
+    program.start(QStringLiteral(VELANTRA_EXECUTABLE),
+                  {QStringLiteral("plan"), plan.fileName(), QStringLiteral("--cards"), pdf});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 1);
+    QVERIFY(QString::fromUtf8(program.readAllStandardError())
+                .endsWith(QStringLiteral("velantra plan: row 1 \u201cFar\u201d: DMX address 600 is "
+                                         "out of range: 1 to 511.\n")));
+    QVERIFY(!QFile::exists(pdf));
+}
+
+QTEST_GUILESS_MAIN(PlanCommandTest)
+#include "tst_plancommand.moc"

@@ -1,0 +1,199 @@
+// The plan file: every field survives a round trip, the documented example is what the writer
+// writes, and every bad file is refused with its own message.
+#include "plan/planfile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QTest>
+#include <csignal>
+#include <sys/resource.h>
+
+using namespace velantra::plan;
+
+namespace
+{
+
+// One row of each device, each option in force set to something other than its default.
+RigPlan everyField()
+{
+    RigPlan plan;
+    PlanRow a = newRow(Device::Orvo75);
+    a.label = "Bar 3 left \u00e9\u00fc";
+    a.setting.address = 300;
+    a.setting.channels = 6;
+    a.setting.terminator = true;
+    PlanRow b = newRow(Device::Orvo75);
+    b.setting.master = true;
+    b.setting.pushbutton = true;
+    b.setting.speed = 4;
+    b.setting.show = 15;
+    PlanRow c = newRow(Device::Fluo);
+    c.setting.address = 511;
+    c.setting.modulation = true;
+    c.typedChannels = 512;
+    PlanRow d = newRow(Device::Intell);
+    d.setting.master = true;
+    d.setting.show = 0;
+    d.typedChannels = 1;
+    PlanRow e = newRow(Device::Dor);
+    e.setting.master = true;
+    e.setting.tune = 9;
+    PlanRow f = newRow(Device::Orvo36);
+    f.setting.address = kMaxStart;
+    return {a, b, c, d, e, f};
+}
+
+QByteArray documentedExample()
+{
+    QFile doc(QStringLiteral(VELANTRA_SOURCE_DIR "/docs/rig-plan-format.md"));
+    if (!doc.open(QIODevice::ReadOnly))
+        return {};
+    const QString text = QString::fromUtf8(doc.readAll());
+    const QRegularExpression block(QStringLiteral("```json\\n(.*?)```"),
+                                   QRegularExpression::DotMatchesEverythingOption);
+    return block.match(text).captured(1).toUtf8();
+}
+
+} // namespace
+
+class PlanFileTest : public QObject
+{
+    Q_OBJECT
+private slots:
+    void everyFieldSurvivesSaveAndLoad();
+    void documentedExampleIsWhatIsWritten();
+    void badFilesAreRefused_data();
+    void badFilesAreRefused();
+    void failedSaveKeepsThePreviousFile();
+};
+
+void PlanFileTest::everyFieldSurvivesSaveAndLoad()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rig.json"));
+    QString error;
+    QVERIFY(savePlanFile(path, everyField(), &error));
+    const ReadResult back = loadPlanFile(path);
+    QCOMPARE(back.error, QString());
+    QVERIFY(back.plan && samePlan(*back.plan, everyField()));
+    QVERIFY(savePlanFile(path, {}, &error));
+    QVERIFY(loadPlanFile(path).plan->empty());
+}
+
+void PlanFileTest::documentedExampleIsWhatIsWritten()
+{
+    const QByteArray example = documentedExample();
+    const ReadResult read = readPlan(example, QStringLiteral("example.json"));
+    QCOMPARE(read.error, QString());
+    QCOMPARE(read.plan->size(), 3u);
+    QCOMPARE(QString::fromUtf8(writePlan(*read.plan)), QString::fromUtf8(example));
+}
+
+void PlanFileTest::badFilesAreRefused_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    QTest::addColumn<QString>("message");
+    const QByteArray head = R"({"format": "velantra-rig", "version": 1, "rows": [)";
+    const auto rows = [&](const char* text) { return head + text + "]}"; };
+    const QByteArray good = R"({"label": "a", "device": "intell", "mode": "dmx", "address": 5})";
+
+    QTest::newRow("not JSON")
+        << QByteArray("Label\tDevice\n")
+        << "plan.json: not a plan file: the JSON text is broken at byte 1 (illegal value)";
+    QTest::newRow("truncated") << rows(good).left(60)
+                               << "plan.json: not a plan file: the JSON text is broken at byte ";
+    QTest::newRow("megabyte of nonsense")
+        << QByteArray(1 << 20, '\x9c') << "plan.json: not a plan file: the JSON text is broken";
+    QTest::newRow("too large") << QByteArray(kMaxFileSize + 1, ' ')
+                               << "plan.json: the file is larger than any plan";
+    QTest::newRow("a list") << QByteArray("[1, 2]")
+                            << "plan.json: not a rig plan: \"format\" must be \"velantra-rig\"";
+    QTest::newRow("other format") << QByteArray(R"({"format": "other", "version": 1})")
+                                  << "plan.json: not a rig plan: \"format\" must be";
+    QTest::newRow("version 2")
+        << QByteArray(R"({"format": "velantra-rig", "version": 2, "rows": []})")
+        << "plan.json: plan format version 2 cannot be read; this program reads version 1";
+    QTest::newRow("version as text")
+        << QByteArray(R"({"format": "velantra-rig", "version": "1", "rows": []})")
+        << "plan.json: plan format version (missing or not a number) cannot be read";
+    QTest::newRow("rows not a list")
+        << QByteArray(R"({"format": "velantra-rig", "version": 1, "rows": {}})")
+        << "plan.json: \"rows\" must be a list";
+    QTest::newRow("row not an object") << rows("7") << "plan.json: row 1: must be an object";
+    QTest::newRow("label a number")
+        << rows(R"({"label": 3, "device": "dor", "mode": "dmx", "address": 1})")
+        << "plan.json: row 1: \"label\" must be a text";
+    QTest::newRow("unknown device")
+        << rows(R"({"label": "", "device": "orvo99", "mode": "dmx", "address": 1})")
+        << "plan.json: row 1: \"device\" must be one of";
+    QTest::newRow("address as text")
+        << rows(R"({"label": "", "device": "dor", "mode": "dmx", "address": "1"})")
+        << "plan.json: row 1: \"address\" must be a whole number from 1 to 999999";
+    QTest::newRow("address zero")
+        << (rows(R"({"label": "", "device": "dor", "mode": "dmx", "address": 0})"))
+        << "plan.json: row 1: \"address\" must be a whole number from 1 to 999999";
+    QTest::newRow("fractional channels")
+        << rows((good.chopped(1) + R"(, "channels": 2.5})").constData())
+        << "plan.json: row 1: \"channels\" must be a whole number from 1 to 512";
+    QTest::newRow("513 channels")
+        << rows((good.chopped(1) + R"(, "channels": 513})").constData())
+        << "plan.json: row 1: \"channels\" must be a whole number from 1 to 512";
+    QTest::newRow("ORVO 75 with 4 channels")
+        << rows(R"({"label": "", "device": "orvo75", "mode": "dmx", "address": 1, "channels": 4})")
+        << "plan.json: row 1: \"channels\" of the ORVO 75 must be 3 or 6";
+    QTest::newRow("show 16 on second row")
+        << rows((good + R"(, {"label": "", "device": "orvo36", "mode": "master", "show": 16})")
+                    .constData())
+        << "plan.json: row 2: \"show\" must be a whole number from 0 to 15";
+    QTest::newRow("terminator as number")
+        << rows((good.chopped(1) + R"(, "terminator": 1})").constData())
+        << "plan.json: row 1: \"terminator\" must be true or false";
+    QTest::newRow("option the device lacks")
+        << rows(R"({"label": "", "device": "dor", "mode": "master", "speed": 1})")
+        << "plan.json: row 1: \"speed\" does not apply to the DOR in master mode";
+    QTest::newRow("DMX row without address")
+        << rows(R"({"label": "", "device": "dor", "mode": "dmx"})")
+        << "plan.json: row 1: a row in DMX mode needs an \"address\"";
+    QTest::newRow("mode misspelt")
+        << rows(R"({"label": "", "device": "dor", "mode": "DMX", "address": 1})")
+        << "plan.json: row 1: \"mode\" must be \"dmx\" or \"master\"";
+    QTest::newRow("control character in label")
+        << rows(R"({"label": "a\u0007", "device": "dor", "mode": "dmx", "address": 1})")
+        << "plan.json: row 1: the label holds a control character";
+}
+
+void PlanFileTest::badFilesAreRefused()
+{
+    QFETCH(QByteArray, bytes);
+    QFETCH(QString, message);
+    const ReadResult read = readPlan(bytes, QStringLiteral("/somewhere/plan.json"));
+    QVERIFY(!read.plan);
+    QVERIFY2(read.error.startsWith(message), qPrintable(read.error));
+}
+
+void PlanFileTest::failedSaveKeepsThePreviousFile()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("rig.json"));
+    QString error;
+    QVERIFY(savePlanFile(path, everyField(), &error));
+    // A full disk: no file of this process may grow beyond 1000 bytes.
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit before{};
+    getrlimit(RLIMIT_FSIZE, &before);
+    rlimit full = before;
+    full.rlim_cur = 1000;
+    setrlimit(RLIMIT_FSIZE, &full);
+    const RigPlan large(200, newRow(Device::Dor));
+    const bool saved = savePlanFile(path, large, &error);
+    setrlimit(RLIMIT_FSIZE, &before);
+    QVERIFY(!saved);
+    QVERIFY2(error.startsWith(QStringLiteral("rig.json: ")), qPrintable(error));
+    QVERIFY(samePlan(*loadPlanFile(path).plan, everyField()));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("rig.json")});
+}
+
+QTEST_APPLESS_MAIN(PlanFileTest)
+#include "tst_planfile.moc"
