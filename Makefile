@@ -12,7 +12,7 @@ SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             fonts-liberation xvfb xauth dbus at-spi2-core python3-pyatspi strace poppler-utils
-PACKAGING := desktop-file-utils appstream dpkg-dev file
+PACKAGING := desktop-file-utils appstream dpkg-dev file lintian devscripts man-db git
 # The screen-reader check: Orca, speech-dispatcher (python3-speechd comes with Orca), a window
 # manager and a keyboard driver.
 ORCA_PACKAGES := orca speech-dispatcher openbox xdotool libao4
@@ -69,12 +69,13 @@ BENCH_REPETITIONS ?= 30
 bench: build
 	xvfb-run -a $(BUILD)/bench/velantra-bench $(BENCH_REPETITIONS)
 
-# The Debian package, in the build folder.
-package: build
+# The Debian package, built with Debian's flags in a folder of its own: $(BUILD)/deb.
+package: deps
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGING)"
-	cd $(BUILD) && cpack -G DEB
+	bash packaging/build-package.sh $(BUILD)/deb
 
-# Validates the desktop files, builds the package, installs it, starts it, removes it (as root).
+# Validates the desktop files, builds the package twice (byte-identical), runs lintian and
+# hardening-check, installs it, starts it, removes it (as root).
 package-check: build
 	@$(MAKE) --no-print-directory deps PACKAGES="$(PACKAGING)"
 	bash packaging/check-package.sh $(BUILD)

@@ -127,8 +127,9 @@ consteval bool catalogueIsConsistent()
 {
     for (std::size_t i = 0; i < std::size(kWindows); ++i) {
         const WindowEntry& entry = kWindows[i];
-        if (entry.id != WindowId(i) || entry.name.empty() || !entry.create ||
-            entry.menu.first.empty())
+        // No test of the factory here: with UndefinedBehaviorSanitizer, gcc cannot compare a
+        // function's address with null in a constant expression.
+        if (entry.id != WindowId(i) || entry.name.empty() || entry.menu.first.empty())
             return false;
         for (std::string_view item : entry.menu.all()) {
             if (!item.empty() && entryShownBy(item) != &entry)
@@ -143,7 +144,7 @@ consteval bool catalogueIsConsistent()
 }
 } // namespace detail
 static_assert(detail::catalogueIsConsistent(),
-              "every row of kWindows in WindowId order, with a unique name, a factory and a "
-              "menu command of its own");
+              "every row of kWindows in WindowId order, with a unique name and a menu command "
+              "of its own");
 
 } // namespace velantra

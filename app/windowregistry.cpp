@@ -3,8 +3,22 @@
 #include "app/windowcatalogue.h"
 #include "cards/cardactions.h"
 
+#include <QDialog>
+#include <algorithm>
+
 namespace velantra
 {
+namespace
+{
+
+// A window's dialogs are its children for as long as they are open; a procedure that shows one
+// waits in the dialog's event loop until it closes.
+bool procedureWaits(const QWidget* window)
+{
+    return window->findChild<QDialog*>() != nullptr;
+}
+
+} // namespace
 
 WindowRegistry::~WindowRegistry()
 {
@@ -31,8 +45,24 @@ QWidget* WindowRegistry::Show(WindowId id)
 
 void WindowRegistry::closeAll()
 {
-    for (QPointer<QWidget>& entry : windows_)
-        delete entry.data();
+    std::erase_if(returning_, [](const QPointer<QWidget>& window) {
+        if (window && procedureWaits(window))
+            return false;
+        delete window.data();
+        return true;
+    });
+    for (QPointer<QWidget>& entry : windows_) {
+        QWidget* window = std::exchange(entry, nullptr);
+        if (!window || !procedureWaits(window)) {
+            delete window;
+            continue;
+        }
+        // Hiding the box ends its event loop; the procedure returns once the caller is done.
+        for (QDialog* dialog : window->findChildren<QDialog*>())
+            dialog->hide();
+        window->hide();
+        returning_.emplace_back(window);
+    }
 }
 
 } // namespace velantra

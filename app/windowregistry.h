@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QWidget>
 #include <array>
+#include <vector>
 
 namespace velantra
 {
@@ -25,11 +26,16 @@ public:
     // The open instance, or null.
     QWidget* window(WindowId id) const { return windows_[std::size_t(id)]; }
 
-    // Discards every open window at once, without running any of its procedures.
+    // Discards every open window at once, without running any of its procedures. A window whose
+    // procedure waits in a message box of its own (a warning reached by Exit through the
+    // accessibility bus) is hidden with its box at once and deleted by a later call, once that
+    // procedure has returned: deleting it now would pull the window from under the procedure.
     void closeAll();
 
 private:
     std::array<QPointer<QWidget>, kWindowCount> windows_;
+    // Discarded windows whose procedure had not yet returned.
+    std::vector<QPointer<QWidget>> returning_;
 };
 
 } // namespace velantra

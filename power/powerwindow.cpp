@@ -262,6 +262,9 @@ void PowerWindow::setTotalCaption(std::string_view caption)
 
 void PowerWindow::warn(std::string_view message)
 {
+    // A window that Exit has hidden is only finishing the procedure it interrupted.
+    if (!isVisible())
+        return;
     QMessageBox box(QMessageBox::Warning, kWarningTitle, qstr(message), QMessageBox::Ok, this);
     box.exec();
 }

@@ -80,7 +80,7 @@ class MainWindowTest : public QObject
     Q_OBJECT
 private slots:
     void init() { program_ = std::make_unique<ProgramFixture>(); }
-    void cleanup() { program_.reset(); }
+    void cleanup();
     void looksAsLaidOut();
     void menuOutline();
     void everyCommandShowsItsWindow_data();
@@ -90,11 +90,23 @@ private slots:
     void twoCommandsShareOneWindow();
     void aboutItemsDoNothing();
     void exitClosesEverything();
+    void exitWhileAWarningWaits_data();
+    void exitWhileAWarningWaits();
     void closingMainLeavesOthersWorking();
 
 private:
     std::unique_ptr<ProgramFixture> program_;
 };
+
+void MainWindowTest::cleanup()
+{
+    program_.reset();
+    // Exit asks the application's event loop, which does not run here, to end; left standing,
+    // the request would end every later event loop (a warning box's) at once. Run it to take it
+    // back.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}
 
 void MainWindowTest::looksAsLaidOut()
 {
@@ -245,6 +257,41 @@ void MainWindowTest::exitClosesEverything()
     for (int id = 0; id < kWindowCount; ++id)
         QVERIFY(!program_->registry().window(WindowId(id)));
     QVERIFY(!program_->main().isVisible());
+}
+
+void MainWindowTest::exitWhileAWarningWaits_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("count"); // LEDs per colour over the output's limit: a warning
+    QTest::newRow("ORVO 75 power") << "power" << int(WindowId::Calc) << "Text1(5)"
+                                   << "3";
+    QTest::newRow("ORVO 36 power") << "power2" << int(WindowId::Calc2) << "Text1(1)"
+                                   << "11";
+}
+
+// Exit reached while a warning box waits for its OK (a screen reader can reach the menu then):
+// everything disappears at once, and the window goes only once its procedure has returned.
+void MainWindowTest::exitWhileAWarningWaits()
+{
+    QFETCH(QString, item);
+    QFETCH(int, id);
+    QFETCH(QString, box);
+    QFETCH(QString, count);
+    QPointer<QWidget> power = program_->open(item, WindowId(id));
+    program_->open("dip", WindowId::Dip_DMX);
+    MessageBoxAnswerer answerer;
+    answerer.setWhileOpen([this] { program_->trigger("exit"); });
+    typeInto(power, box, count);
+    QCOMPARE(answerer.seen().size(), 1);
+    for (QWidget* w : QApplication::topLevelWidgets())
+        QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    for (int i = 0; i < kWindowCount; ++i)
+        QVERIFY(!program_->registry().window(WindowId(i)));
+    QVERIFY(power); // its procedure has returned into it
+    program_->registry().closeAll();
+    QVERIFY(!power);
 }
 
 void MainWindowTest::closingMainLeavesOthersWorking()
