@@ -13,9 +13,12 @@ SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             fonts-liberation xvfb xauth dbus at-spi2-core python3-pyatspi strace poppler-utils
 PACKAGING := desktop-file-utils appstream dpkg-dev file lintian devscripts man-db git
+# The screen-reader check: Orca, speech-dispatcher (python3-speechd comes with Orca), a window
+# manager and a keyboard driver.
+ORCA_PACKAGES := orca speech-dispatcher openbox xdotool libao4
 
 .PHONY: run test test-asan fuzz bench package package-check build configure deps resources \
-        format-check
+        format-check orca-check
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -84,3 +87,10 @@ resources: build
 format-check:
 	@$(MAKE) --no-print-directory deps PACKAGES="clang-format git"
 	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
+
+# Orca reads the program while a script drives it by keyboard only; prints what Orca said at each
+# step. Not in CI: see tests/orca/README.md.
+orca-check: configure
+	@$(MAKE) --no-print-directory deps PACKAGES="$(ORCA_PACKAGES)"
+	cmake --build $(BUILD) -j $(JOBS) --target velantra
+	bash tests/orca/run-orca-test.sh $(BUILD)/app/velantra tests/orca/orca_keyboard.py

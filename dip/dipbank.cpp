@@ -1,5 +1,6 @@
 #include "dip/dipbank.h"
 
+#include "dip/dipbankaccessible.h"
 #include "ui/layoutbuilder.h"
 #include "ui/qstr.h"
 
@@ -28,7 +29,10 @@ DipBank::DipBank(const ui::Controls& controls, Bank bank, Row onRow) : onRow_(on
             ->setAccessibleName(name + QStringLiteral("OFF"));
     }
     body_ = controls.widget(bank == Bank::Twelve ? u"Shape1(0)" : u"Shape1(1)");
+    if (body_)
+        accessibleLevers_ = new BankLevers(body_, levers_, onRow);
     describe();
+    changed_ = false;
 }
 
 void DipBank::set(int lever, bool on)
@@ -59,8 +63,11 @@ void DipBank::draw(std::size_t index)
     // Show first, then hide: both happen before the next paint. A rectangle already in the
     // wanted state is left alone, so an unmoved lever is not repainted.
     const bool on = on_[index];
+    const bool moves = onRect->isHidden() == on;
     (on ? onRect : offRect)->setVisible(true);
     (on ? offRect : onRect)->setVisible(false);
+    if (moves && accessibleLevers_)
+        accessibleLevers_->drawn(int(index));
 }
 
 void DipBank::describe()
@@ -75,8 +82,18 @@ void DipBank::describe()
     const QString description =
         QStringLiteral("Levers ON: ") + (on.isEmpty() ? QStringLiteral("none") : on.join(u", "));
     // Assistive technology hears of a change only when there is one.
-    if (body_->accessibleDescription() != description)
+    if (body_->accessibleDescription() != description) {
         body_->setAccessibleDescription(description);
+        changed_ = true;
+    }
+}
+
+QString DipBank::takeChange()
+{
+    if (!changed_ || holds_ > 0)
+        return {};
+    changed_ = false;
+    return body_->accessibleDescription();
 }
 
 bool DipBank::isOn(int lever) const

@@ -2,6 +2,7 @@
 
 #include "dip/leverlayout.h"
 
+#include <QString>
 #include <vector>
 
 class QWidget;
@@ -13,6 +14,8 @@ class Controls;
 
 namespace velantra::dip
 {
+
+class BankLevers;
 
 // One lever: two rectangles at the same place, upper and lower, exactly one of them shown.
 struct LeverPair {
@@ -43,6 +46,11 @@ public:
     // lever back.
     bool isOn(int lever) const;
 
+    // "Levers ON: 3, 4, 6, 9" when the levers ON changed since it was last taken and no hold
+    // is left; otherwise empty.
+    QString takeChange();
+    bool isHeld() const { return holds_ > 0; }
+
 private:
     void draw(std::size_t index);
     void describe();
@@ -51,6 +59,8 @@ private:
     std::vector<bool> on_; // where each lever is set, drawn or not yet
     int holds_ = 0;
     QWidget* body_ = nullptr;
+    BankLevers* accessibleLevers_ = nullptr;
+    bool changed_ = false;
     Row onRow_ = Row::Lower;
 };
 

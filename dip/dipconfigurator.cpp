@@ -2,12 +2,14 @@
 
 #include "dip/dmxaddressencoder.h"
 #include "dip/readleadingnumber.h"
+#include "ui/accessibility.h"
 #include "ui/qstr.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QStringList>
 #include <QTimer>
 
 namespace velantra::dip
@@ -21,7 +23,8 @@ const QString kAddressOne = QStringLiteral("1");
 class HeldBanks
 {
 public:
-    HeldBanks(DipBank& twelve, DipBank& four) : twelve_(twelve), four_(four)
+    HeldBanks(DipBank& twelve, DipBank& four, QWidget* window)
+        : twelve_(twelve), four_(four), window_(window)
     {
         twelve_.hold();
         four_.hold();
@@ -30,13 +33,30 @@ public:
     {
         twelve_.release();
         four_.release();
+        announce();
     }
     HeldBanks(const HeldBanks&) = delete;
     HeldBanks& operator=(const HeldBanks&) = delete;
 
 private:
+    // When the outermost procedure ends, a screen reader says the levers ON of the banks that
+    // changed, once.
+    void announce()
+    {
+        if (twelve_.isHeld() || !twelve_.exists())
+            return;
+        QStringList changes;
+        if (const QString twelve = twelve_.takeChange(); !twelve.isEmpty())
+            changes << twelve;
+        if (const QString four = four_.exists() ? four_.takeChange() : QString(); !four.isEmpty())
+            changes << QStringLiteral("4-lever bank, ") + four;
+        if (!changes.isEmpty())
+            ui::announce(window_, changes.join(u"; "));
+    }
+
     DipBank& twelve_;
     DipBank& four_;
+    QWidget* window_;
 };
 
 } // namespace
@@ -79,7 +99,7 @@ void DipConfigurator::connectProcedures()
         auto* button = qobject_cast<QAbstractButton*>(control(procedure.control));
         const bool isOption = qobject_cast<QRadioButton*>(button) != nullptr;
         connect(button, &QAbstractButton::toggled, this, [this, &procedure, isOption](bool on) {
-            const HeldBanks held(twelve_, four_);
+            const HeldBanks held(twelve_, four_, this);
             if (on)
                 run(procedure.whenChecked);
             else if (!isOption)
@@ -90,7 +110,7 @@ void DipConfigurator::connectProcedures()
 
 void DipConfigurator::Form_Load()
 {
-    const HeldBanks held(twelve_, four_);
+    const HeldBanks held(twelve_, four_, this);
     enableControls(spec_.profile.masterControls, false);
     run(spec_.profile.loadSteps);
     // The address levers start from the text of Text1, exactly as after any change of it, so
@@ -100,7 +120,7 @@ void DipConfigurator::Form_Load()
 
 void DipConfigurator::Text1_Change()
 {
-    const HeldBanks held(twelve_, four_);
+    const HeldBanks held(twelve_, four_, this);
     const AddressMap& map = spec_.addressMap;
     for (int lever : map)
         twelve_.set(lever, false);
@@ -122,7 +142,7 @@ void DipConfigurator::Text1_Change()
 
 void DipConfigurator::Option1_Click()
 {
-    const HeldBanks held(twelve_, four_);
+    const HeldBanks held(twelve_, four_, this);
     timer1_->stop();
     if (option1_->isChecked()) {
         enableControls(spec_.profile.dmxControls, true);
@@ -133,7 +153,7 @@ void DipConfigurator::Option1_Click()
 
 void DipConfigurator::Option2_Click()
 {
-    const HeldBanks held(twelve_, four_);
+    const HeldBanks held(twelve_, four_, this);
     run(spec_.profile.masterPreset);
     if (option2_->isChecked()) {
         enableControls(spec_.profile.dmxControls, false);
@@ -145,7 +165,7 @@ void DipConfigurator::Option2_Click()
 
 void DipConfigurator::Timer1_Timer()
 {
-    const HeldBanks held(twelve_, four_);
+    const HeldBanks held(twelve_, four_, this);
     const ModeProfile& profile = spec_.profile;
     run(profile.pollFixed);
     for (const SelectionMap& map : profile.selectionMaps) {

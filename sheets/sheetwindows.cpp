@@ -1,6 +1,7 @@
 // The five data-sheet windows: the master mode's shows and speeds, the passive and intelligent
 // fixtures, and the colour-temperature tunes.
 #include "app/windowcatalogue.h"
+#include "sheets/sheetreader.h"
 #include "sheets/sheettable.h"
 #include "sheets/sheetwindow.h"
 #include "ui/qstr.h"
@@ -50,6 +51,7 @@ QWidget* tableWindow(const WindowSpec& spec, const SheetTable& table)
 {
     auto* window = new SheetWindow(spec, resource(table.picture));
     window->setAccessibleDescription(QString::fromStdString(describe(table)));
+    new SheetReader(window, table);
     return window;
 }
 
@@ -60,8 +62,9 @@ QWidget* createEasyrun()
     auto* window = new SheetWindow(kEasyrun, {}, kEasyrunLayout);
     window->findChild<QWidget*>(QStringLiteral("Picture1"))
         ->setAccessibleDescription(QString::fromStdString(describe(showList())));
-    window->findChild<QWidget*>(QStringLiteral("Picture2"))
-        ->setAccessibleDescription(QString::fromStdString(describe(speedTable())));
+    auto* speeds = window->findChild<QWidget*>(QStringLiteral("Picture2"));
+    speeds->setAccessibleDescription(QString::fromStdString(describe(speedTable())));
+    new SheetReader(speeds, speedTable());
     return window;
 }
 

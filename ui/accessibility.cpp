@@ -3,7 +3,10 @@
 #include "ui/picturebox.h"
 
 #include <QAccessibleWidget>
+#include <QEvent>
 #include <QLabel>
+#include <QStringList>
+#include <QTimer>
 #include <QWidget>
 
 namespace velantra::ui
@@ -12,6 +15,24 @@ namespace
 {
 
 constexpr char kAlertProperty[] = "velantraAlert";
+constexpr char kAnnouncerName[] = "Announcement";
+constexpr char kPendingProperty[] = "velantraPending";
+
+// Screen readers read a notification as it shows, but not an alert that shows inside a window:
+// an alert label is announced as well.
+class AnnounceWhenShown : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show) {
+            auto* label = static_cast<QLabel*>(watched);
+            announce(label->window(), label->text());
+        }
+        return false;
+    }
+};
 
 // A label in the alert role; its name is its text, as for any label.
 class AlertLabel : public QAccessibleWidget
@@ -29,6 +50,8 @@ public:
 
 QAccessibleInterface* windowFactory(const QString&, QObject* object)
 {
+    if (object->objectName() == QLatin1String(kAnnouncerName) && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Notification);
     // A picture box is read out as an image, with its name and description.
     if (auto* picture = qobject_cast<PictureBox*>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
@@ -55,11 +78,44 @@ void installAccessibility()
 void markAsAlert(QWidget* label)
 {
     label->setProperty(kAlertProperty, true);
+    label->installEventFilter(new AnnounceWhenShown(label));
     // Building the label may already have made it an ordinary label interface, which Qt keeps:
     // drop that one, so that the next one asked for comes from our factory.
     QAccessibleInterface* made = QAccessible::queryAccessibleInterface(label);
     if (made && made->role() != QAccessible::AlertMessage)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+void announce(QWidget* window, const QString& text)
+{
+    if (!window->isActiveWindow())
+        return;
+    // A widget of no size: showing it again is what makes the screen reader speak.
+    auto* announcer =
+        window->findChild<QWidget*>(QLatin1String(kAnnouncerName), Qt::FindDirectChildrenOnly);
+    if (!announcer) {
+        announcer = new QWidget(window);
+        announcer->setObjectName(QLatin1String(kAnnouncerName));
+        announcer->setGeometry(0, 0, 0, 0);
+        announcer->setFocusPolicy(Qt::NoFocus);
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcer->hide();
+    }
+    // What one user action makes announced is said once, together, when it is done: a later
+    // announcement would cut an earlier one short.
+    QStringList pending = announcer->property(kPendingProperty).toStringList();
+    if (pending.isEmpty()) {
+        QTimer::singleShot(0, announcer, [announcer] {
+            announcer->hide();
+            announcer->setAccessibleName(
+                announcer->property(kPendingProperty).toStringList().join(u". "));
+            announcer->setProperty(kPendingProperty, QStringList());
+            announcer->show();
+        });
+    }
+    if (!pending.contains(text))
+        pending << text;
+    announcer->setProperty(kPendingProperty, pending);
 }
 
 } // namespace velantra::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+class QString;
 class QWidget;
 
 namespace velantra::ui
@@ -12,5 +13,9 @@ void installAccessibility();
 // An alert label is read out by a screen reader as soon as it shows, as a message box is: for
 // texts that appear to say an input was refused.
 void markAsAlert(QWidget* label);
+
+// Has a screen reader say `text` without moving the focus, as a notification of `window`.
+// Nothing happens unless the window is the active one.
+void announce(QWidget* window, const QString& text);
 
 } // namespace velantra::ui

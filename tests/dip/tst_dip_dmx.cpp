@@ -48,6 +48,7 @@ private slots:
     void reopenedWindowStartsAfresh();
     void screenReaderReadsTheLevers();
     void keyboardOnly();
+    void screenReaderHearsEachChange();
 
 private:
     void addAddressRows() override;
@@ -323,6 +324,51 @@ void DipDmxTest::keyboardOnly()
     press(Qt::Key_Down);
     QVERIFY(!checked(w_, "Option7") && qobject_cast<QRadioButton*>(focus())->isChecked());
     QVERIFY(checked(w_, "Option2") && checked(w_, "Option8")); // other groups stay as they were
+}
+
+// Each lever is an object of its bank, named for its state wherever it is drawn; what a
+// procedure changes is announced once, and a refused address is announced with its levers.
+void DipDmxTest::screenReaderHearsEachChange()
+{
+    w_->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w_));
+    const auto levers = [&](const char* body) {
+        QAccessibleInterface* bank = QAccessible::queryAccessibleInterface(child(w_, body));
+        QStringList names;
+        for (int i = 0; i < bank->childCount(); ++i) {
+            QAccessibleInterface* lever = bank->child(i);
+            const bool on = lever->text(QAccessible::Name).endsWith("ON");
+            QWidget* shown = child(w_, QStringLiteral("Shape%1").arg(2 * (i + 1) + int(on)));
+            if (lever->rect() != QRect(shown->mapToGlobal(QPoint()), shown->size()))
+                names << "misplaced";
+            if (on)
+                names << lever->text(QAccessible::Name);
+        }
+        return names.join(u' ') + QStringLiteral(" of %1").arg(bank->childCount());
+    };
+    // What the notification says once it has shown; it shows when the action is done.
+    const auto heard = [&]() -> QString {
+        QWidget* announcer = nullptr;
+        const bool shown = QTest::qWaitFor([&] {
+            announcer = w_->findChild<QWidget*>("Announcement");
+            return announcer && announcer->isVisible();
+        });
+        QAccessibleInterface* face =
+            shown ? QAccessible::queryAccessibleInterface(announcer) : nullptr;
+        if (!face || face->role() != QAccessible::Notification)
+            return "no notification";
+        const QString said = face->text(QAccessible::Name);
+        announcer->hide();
+        return said;
+    };
+    QCOMPARE(levers("Shape1(0)"), "Lever 1: ON of 12");
+    paste(w_, "Text1", "300");
+    QCOMPARE(levers("Shape1(0)"), "Lever 3: ON Lever 4: ON Lever 6: ON Lever 9: ON of 12");
+    QCOMPARE(heard(), "Levers ON: 3, 4, 6, 9");
+    click(w_, "Check1");
+    QCOMPARE(heard(), "4-lever bank, Levers ON: 1");
+    paste(w_, "Text1", "600");
+    QCOMPARE(heard(), "! ERROR !  DMX address: 1 - 511. Levers ON: none");
 }
 
 VELANTRA_TEST_MAIN(DipDmxTest)

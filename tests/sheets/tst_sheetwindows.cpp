@@ -5,6 +5,9 @@
 #include "ui/colours.h"
 #include "ui/picturebox.h"
 
+#include <QAccessible>
+#include <QClipboard>
+
 using namespace velantra;
 using namespace velantra::test;
 
@@ -57,6 +60,8 @@ private slots:
     void resizedSheets_data();
     void resizedSheets();
     void easyrun();
+    void tablesAreReadable_data();
+    void tablesAreReadable();
 
 private:
     std::unique_ptr<ProgramFixture> program_;
@@ -192,3 +197,73 @@ void SheetWindowsTest::easyrun()
 
 VELANTRA_TEST_MAIN(SheetWindowsTest)
 #include "tst_sheetwindows.moc"
+
+void SheetWindowsTest::tablesAreReadable_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<WindowId>("id");
+    QTest::addColumn<QString>("host"); // the picture box that draws the table; empty: the window
+    QTest::addColumn<QString>("cell"); // row 1, column 1 with its header
+    QTest::newRow("speeds") << "Easy" << WindowId::Easyrun << "Picture2"
+                            << "Dip 2 1: 1";
+    QTest::newRow("Dat") << "dati" << WindowId::Dat << ""
+                         << "N. led: 3";
+    QTest::newRow("Dat2") << "dati2" << WindowId::Dat2 << ""
+                          << "";
+    QTest::newRow("Dat3") << "dati3" << WindowId::Dat3 << ""
+                          << "";
+    QTest::newRow("Dat4") << "AT" << WindowId::Dat4 << ""
+                          << "";
+}
+
+// A table picture is a table to assistive technology: every cell where the picture draws it,
+// between grid lines, with its column's header; arrows move the cell read out; Ctrl+C copies
+// the table as tab-separated lines.
+void SheetWindowsTest::tablesAreReadable()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(WindowId, id);
+    QFETCH(QString, host);
+    QFETCH(QString, cell);
+    QWidget* w = program_->open(menuItem, id);
+    QWidget* drawn = host.isEmpty() ? w : child(w, host);
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(drawn);
+    face = face->child(face->childCount() - 1); // the table, after the host's own children
+    QAccessibleTableInterface* table = face->tableInterface();
+    QVERIFY(table);
+    QVERIFY(table->rowCount() > 2 && table->columnCount() > 2);
+    const QImage picture = shown(drawn);
+    const auto isGridLine = [&](QPoint at) { return picture.pixel(at) == qRgb(0, 0, 0); };
+    QStringList lines;
+    for (int r = 0; r < table->rowCount(); ++r) {
+        QStringList cells;
+        for (int c = 0; c < table->columnCount(); ++c) {
+            QAccessibleInterface* at = table->cellAt(r, c);
+            const QRect rect = at->rect().translated(-drawn->mapToGlobal(QPoint()));
+            const int middle = rect.center().y();
+            QVERIFY2(isGridLine({rect.left() - 1, middle}) &&
+                         isGridLine({rect.right() + 1, middle}) &&
+                         isGridLine({rect.center().x(), rect.bottom() + 1}),
+                     qPrintable(QStringLiteral("cell %1, %2").arg(r).arg(c)));
+            QVERIFY(!isGridLine(rect.center()) || at->text(QAccessible::Name).size() > 0);
+            cells << at->text(QAccessible::Name);
+        }
+        lines << cells.join(u'\t');
+    }
+    if (!cell.isEmpty()) {
+        QAccessibleInterface* at = table->cellAt(1, 1);
+        QCOMPARE(table->columnDescription(1) + ": " + at->text(QAccessible::Name), cell);
+    }
+    w->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(w));
+    drawn->setFocus();
+    QTest::keyClick(drawn, Qt::Key_Down);
+    QTest::keyClick(drawn, Qt::Key_Right);
+    QCOMPARE(face->focusChild(), table->cellAt(1, 1));
+    QTest::keyClick(drawn, Qt::Key_C, Qt::ControlModifier);
+    QStringList headers;
+    for (int c = 0; c < table->columnCount(); ++c)
+        headers << table->columnDescription(c);
+    const QString copied = QApplication::clipboard()->text();
+    QVERIFY(copied.contains(headers.join(u'\t') + u'\n' + lines.join(u'\n') + u'\n'));
+}

@@ -1,0 +1,167 @@
+#include "dip/dipbankaccessible.h"
+
+#include <QAccessibleWidget>
+#include <QWidget>
+
+namespace velantra::dip
+{
+namespace
+{
+
+class BankInterface;
+
+// One lever: a plain object of the bank's, not a widget.
+class LeverInterface : public QAccessibleInterface
+{
+public:
+    LeverInterface(const BankInterface* bank, int index) : bank_(bank), index_(index) {}
+    bool isValid() const override { return true; }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override;
+    QAccessibleInterface* parent() const override;
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* focusChild() const override { return nullptr; }
+    QString text(QAccessible::Text t) const override;
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override;
+    QAccessible::Role role() const override { return QAccessible::StaticText; }
+    QAccessible::State state() const override;
+
+private:
+    const BankInterface* bank_;
+    int index_;
+};
+
+// The bank's body with its levers as children; name and description are the body's.
+class BankInterface : public QAccessibleWidget
+{
+public:
+    BankInterface(QWidget* body, BankLevers* levers)
+        : QAccessibleWidget(body, QAccessible::Grouping), levers_(levers)
+    {
+        for (int i = 0; i < levers->count(); ++i) {
+            auto* lever = new LeverInterface(this, i);
+            ids_.push_back(QAccessible::registerAccessibleInterface(lever));
+        }
+    }
+    ~BankInterface() override
+    {
+        for (QAccessible::Id id : ids_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+    const BankLevers* levers() const { return levers_; }
+    int childCount() const override { return int(ids_.size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index >= 0 && index < childCount()
+                   ? QAccessible::accessibleInterface(ids_[std::size_t(index)])
+                   : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (std::size_t i = 0; i < ids_.size(); ++i) {
+            if (QAccessible::accessibleInterface(ids_[i]) == child)
+                return int(i);
+        }
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        for (int i = 0; i < childCount(); ++i) {
+            if (child(i)->rect().contains(x, y))
+                return child(i);
+        }
+        return nullptr;
+    }
+
+private:
+    BankLevers* levers_;
+    std::vector<QAccessible::Id> ids_;
+};
+
+QWindow* LeverInterface::window() const
+{
+    return bank_->window();
+}
+
+QAccessibleInterface* LeverInterface::parent() const
+{
+    return const_cast<BankInterface*>(bank_);
+}
+
+QString LeverInterface::text(QAccessible::Text t) const
+{
+    return t == QAccessible::Name ? bank_->levers()->name(index_) : QString();
+}
+
+QRect LeverInterface::rect() const
+{
+    const QWidget* rectangle = bank_->levers()->shown(index_);
+    return QRect(rectangle->mapToGlobal(QPoint(0, 0)), rectangle->size());
+}
+
+QAccessible::State LeverInterface::state() const
+{
+    QAccessible::State state;
+    state.invisible = bank_->state().invisible;
+    return state;
+}
+
+QAccessibleInterface* bankFactory(const QString&, QObject* object)
+{
+    auto* levers = object->findChild<BankLevers*>(QString(), Qt::FindDirectChildrenOnly);
+    return levers ? new BankInterface(static_cast<QWidget*>(object), levers) : nullptr;
+}
+
+} // namespace
+
+BankLevers::BankLevers(QWidget* body, std::vector<LeverPair> levers, Row onRow)
+    : QObject(body), levers_(std::move(levers)), onRow_(onRow)
+{
+    static const bool installed = (QAccessible::installFactory(bankFactory), true);
+    Q_UNUSED(installed);
+    // Naming the body may already have made it a plain interface, which Qt keeps: drop it for
+    // ours.
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(body);
+    if (made && !dynamic_cast<BankInterface*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+}
+
+bool BankLevers::isOn(int index) const
+{
+    const LeverPair& pair = levers_[std::size_t(index)];
+    return !(onRow_ == Row::Upper ? pair.upper : pair.lower)->isHidden();
+}
+
+QWidget* BankLevers::shown(int index) const
+{
+    const LeverPair& pair = levers_[std::size_t(index)];
+    return pair.upper->isHidden() ? pair.lower : pair.upper;
+}
+
+QString BankLevers::name(int index) const
+{
+    return QStringLiteral("Lever %1: %2")
+        .arg(index + 1)
+        .arg(isOn(index) ? QStringLiteral("ON") : QStringLiteral("OFF"));
+}
+
+void BankLevers::drawn(int index)
+{
+    if (!QAccessible::isActive())
+        return;
+    auto* body = static_cast<QWidget*>(parent());
+    QAccessibleInterface* bank = QAccessible::queryAccessibleInterface(body);
+    QAccessibleInterface* lever = bank ? bank->child(index) : nullptr;
+    if (!lever)
+        return;
+    QAccessibleEvent renamed(lever, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&renamed);
+    QAccessibleEvent moved(lever, QAccessible::LocationChanged);
+    QAccessible::updateAccessibility(&moved);
+}
+
+} // namespace velantra::dip
