@@ -18,7 +18,7 @@ PACKAGING := desktop-file-utils appstream dpkg-dev file lintian devscripts man-d
 ORCA_PACKAGES := orca speech-dispatcher openbox xdotool libao4
 
 .PHONY: run test test-asan fuzz bench package package-check build configure deps resources \
-        format-check orca-check
+        format-check orca-check windows-deps windows windows-test windows-installer windows-ci
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -94,3 +94,23 @@ orca-check: configure
 	@$(MAKE) --no-print-directory deps PACKAGES="$(ORCA_PACKAGES)"
 	cmake --build $(BUILD) -j $(JOBS) --target velantra
 	bash tests/orca/run-orca-test.sh $(BUILD)/app/velantra tests/orca/orca_keyboard.py
+
+# Windows (see windows/): a cross-build with mingw-w64 against a Qt built once from Debian's
+# qt6-base source into /var/cache/velantra-windows (VELANTRA_WINDOWS_CACHE), the tests under Wine,
+# and the NSIS installer. `make windows-ci` is all of it plus an install-uninstall round trip.
+WINDOWS_BUILD ?= build-windows
+
+windows-deps:
+	bash windows/deps.sh
+
+windows: windows-deps
+	JOBS=$(JOBS) bash windows/build.sh $(WINDOWS_BUILD)
+
+windows-test: windows
+	bash windows/test.sh $(WINDOWS_BUILD) -j $(JOBS)
+
+windows-installer: windows
+	bash windows/installer.sh $(WINDOWS_BUILD)
+
+windows-ci: windows-test windows-installer
+	bash windows/installer-check.sh $(WINDOWS_BUILD)

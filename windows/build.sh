@@ -1,0 +1,20 @@
+#!/bin/bash
+# Cross-builds the program and its tests for Windows:
+#   build.sh <build folder> [targets...]
+# Qt comes from windows/build-qt.sh (built once, then reused from its cache folder).
+set -euo pipefail
+SOURCE=$(cd "$(dirname "$0")/.." && pwd)
+BUILD=$1
+shift
+mkdir -p "$BUILD"
+BUILD=$(cd "$BUILD" && pwd)
+
+QT_PREFIX=$(bash "$SOURCE/windows/build-qt.sh" | tail -n 1)
+echo "QT_PREFIX=$QT_PREFIX" >"$BUILD/wine.env"
+
+cmake -S "$SOURCE" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DCMAKE_TOOLCHAIN_FILE="$SOURCE/windows/toolchain-mingw64.cmake" \
+  -DCMAKE_PREFIX_PATH="$QT_PREFIX" \
+  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DCMAKE_CROSSCOMPILING_EMULATOR="bash;$SOURCE/windows/wine-run.sh;$BUILD"
+cmake --build "$BUILD" ${JOBS:+-j "$JOBS"} ${1:+--target "$@"}
