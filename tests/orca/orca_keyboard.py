@@ -106,10 +106,14 @@ step.expect("DMX address: 1 - 511")
 step = Step("close it, open ORVO 75 Power from the menu")
 keys("alt+F4")
 menu(*ORVO75, ("Down", "Power"))
-step.expect("ORVO 75 power")
+step.expect("ORVO power configurator")
 
 step = Step("Tab to the first count box, type 90")
-keys(*["Tab"] * 8)
+for _ in range(30):
+    tab = Step("Tab")
+    keys("Tab")
+    if tab.heard("count", 5):
+        break
 type_text("90")
 step.expect("Max")
 
@@ -118,10 +122,14 @@ keys("Return")
 time.sleep(2)
 keys("alt+F4")
 menu(*ORVO75, ("Down", "Power"), ("Down", "Data"))
-step.expect("Corvale big")
+step.expect("RGB Passive Fixtures, table of 27 rows")
 
-step = Step("Down, Right")
-keys("Down", "Right")
+step = Step("Down: from the first row's first cell to the second row's")
+keys("Down")
+step.expect("Corvale small")
+
+step = Step("Right: the next cell of that row, its LED count")
+keys("Right")
 step.expect("3")
 
 print("\n".join(TRANSCRIPT))
