@@ -12,9 +12,10 @@ BUILD=$(cd "$BUILD" && pwd)
 QT_PREFIX=$(bash "$SOURCE/windows/build-qt.sh" | tail -n 1)
 echo "QT_PREFIX=$QT_PREFIX" >"$BUILD/wine.env"
 
+# Qt's own toolchain file finds the cross-built Qt and the host tools; ours names the compilers.
 cmake -S "$SOURCE" -B "$BUILD" -G Ninja -DCMAKE_BUILD_TYPE=Release \
-  -DCMAKE_TOOLCHAIN_FILE="$SOURCE/windows/toolchain-mingw64.cmake" \
-  -DCMAKE_PREFIX_PATH="$QT_PREFIX" \
-  -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
+  -DCMAKE_TOOLCHAIN_FILE="$QT_PREFIX/lib/cmake/Qt6/qt.toolchain.cmake" \
+  -DQT_CHAINLOAD_TOOLCHAIN_FILE="$SOURCE/windows/toolchain-mingw64.cmake" \
   -DCMAKE_CROSSCOMPILING_EMULATOR="bash;$SOURCE/windows/wine-run.sh;$BUILD"
-cmake --build "$BUILD" ${JOBS:+-j "$JOBS"} ${1:+--target "$@"}
+[ $# -eq 0 ] || set -- --target "$@"
+cmake --build "$BUILD" --parallel "${JOBS:-2}" "$@"

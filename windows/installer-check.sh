@@ -35,13 +35,13 @@ for file in velantra.exe uninstall.exe Qt6Core.dll Qt6Widgets.dll Qt6PrintSuppor
   [ -f "$DIR/$file" ] || fail "not installed: $file"
 done
 [ -f "$LINK" ] || fail "no Start-menu entry"
-x86_64-w64-mingw32-objdump -p "$DIR/velantra.exe" | grep -q 'Subsystem.*Windows GUI' ||
+x86_64-w64-mingw32-objdump -p "$DIR/velantra.exe" | grep 'Subsystem.*Windows GUI' >/dev/null ||
   fail "velantra.exe would open a console window"
 for value in DisplayName DisplayVersion Publisher DisplayIcon UninstallString \
   QuietUninstallString EstimatedSize NoModify NoRepair; do
-  wine reg query "$KEY" /v "$value" 2>/dev/null | grep -q "$value" || fail "no $value in $KEY"
+  wine reg query "$KEY" /v "$value" 2>/dev/null | grep "$value" >/dev/null || fail "no $value in $KEY"
 done
-wine reg query "$KEY" /v DisplayVersion | grep -q "$VERSION" || fail "DisplayVersion is not $VERSION"
+wine reg query "$KEY" /v DisplayVersion | grep "$VERSION" >/dev/null || fail "DisplayVersion is not $VERSION"
 version=$(wine "$DIR/velantra.exe" --version 2>/dev/null | tr -d '\r')
 [ "$version" = "velantra $VERSION" ] || fail "installed program says '$version'"
 echo "installed: $(find "$DIR" -type f | wc -l) files, $(du -sh "$DIR" | cut -f1)"

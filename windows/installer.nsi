@@ -1,7 +1,8 @@
 ; The Windows installer:
 ;   makensis -DVERSION=<x.y> -DSTAGE=<folder> -DICON=<ico> -DOUTFILE=<exe> installer.nsi
 ; STAGE holds velantra.exe with every DLL and plugin it loads (windows/stage.sh).
-Unicode true
+; A 64-bit installer: it runs where the program runs, Wine without 32-bit support included.
+Target amd64-unicode
 SetCompressor /SOLID lzma
 
 !include MUI2.nsh
