@@ -4,6 +4,8 @@
 
 #if defined(_WIN32)
 #include <cstdio>
+#include <fcntl.h>
+#include <io.h>
 #include <windows.h>
 
 // A window program on Windows gets no console: started from one with arguments (velantra
@@ -15,12 +17,20 @@ static void writeToParentConsole(int argc)
     std::freopen("CONOUT$", "w", stdout);
     std::freopen("CONOUT$", "w", stderr);
 }
+
+// The same bytes on every system: lines end in "\n" alone, for the scripts that read them.
+static void writeLinesAsOnLinux()
+{
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+}
 #endif
 
 int main(int argc, char** argv)
 {
 #if defined(_WIN32)
     writeToParentConsole(argc);
+    writeLinesAsOnLinux();
 #endif
     return velantra::cli::run({argv, std::size_t(argc)}, velantra::cli::commands(),
                               velantra::runWindows);

@@ -199,9 +199,11 @@ void SettingCardsTest::commandsOnTheirWindows()
         QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("before"));
         answerer.cancel = false;
     }
+#if !defined(Q_OS_WIN) // Windows' print dialog is the system's own, out of the answerer's reach
     child<QAction>(window, QLatin1String(kPrintAction))->trigger();
     QVERIFY2(answerer.seen.last().startsWith(u"QPrintDialog"),
              qPrintable(answerer.seen.join(u'|')));
+#endif
 }
 
 void SettingCardsTest::rightClickAndKeys()
