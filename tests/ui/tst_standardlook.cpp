@@ -1,7 +1,10 @@
 // The windows look the same on every desktop: a theme's dark palette, large serif fonts (for the
 // application and for classes of controls) and style of its own, set before a window opens or
-// while it is open, change nothing that the user sees.
+// while it is open, change nothing that the user sees. On a screen of more device pixels per
+// pixel, the pictures the program draws itself are drawn at that ratio, not enlarged: the tests
+// run again with QT_SCALE_FACTOR 1.5 and 2.
 #include "tests/support/guitest.h"
+#include "ui/sharppicture.h"
 #include "ui/standardlook.h"
 
 #include <QStyleFactory>
@@ -44,18 +47,19 @@ void restoreStandardDesktop()
     }
 }
 
-// Opens a window as a user does ("" is the main window), types ("Box=text") or lets the timer
-// tick ("tick"), and returns the window.
+// Opens a window as a user does ("" is the main window), types ("Box=text"), lets the timer tick
+// ("tick") or chooses a command of its menu (its name), and returns the window.
 QWidget* openWindow(ProgramFixture& program, const QString& item, int id, const QStringList& steps)
 {
     QWidget* window = item.isEmpty() ? &program.main() : program.open(item, WindowId(id));
     for (const QString& step : steps) {
-        if (step == u"tick") {
+        const QStringList boxAndText = step.split(u'=');
+        if (step == u"tick")
             tick(window);
-        } else {
-            const QStringList boxAndText = step.split(u'=');
+        else if (boxAndText.size() == 2)
             typeInto(window, boxAndText[0], boxAndText[1]);
-        }
+        else
+            child<QAction>(window, step)->trigger();
     }
     return window;
 }
@@ -64,6 +68,20 @@ QImage shown(QWidget* window)
 {
     QApplication::processEvents();
     return window->grab().toImage();
+}
+
+// The mean difference of two pictures of one size, per colour channel (0-255).
+double meanDifference(const QImage& a, const QImage& b)
+{
+    double sum = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    }
+    return sum / (3.0 * a.width() * a.height());
 }
 
 } // namespace
@@ -75,6 +93,8 @@ private slots:
     void cleanup() { restoreStandardDesktop(); }
     void aDesktopThemeChangesNothingShown_data();
     void aDesktopThemeChangesNothingShown();
+    void picturesAreDrawnAtTheScreensRatio_data();
+    void picturesAreDrawnAtTheScreensRatio();
 };
 
 void StandardLookTest::aDesktopThemeChangesNothingShown_data()
@@ -87,7 +107,8 @@ void StandardLookTest::aDesktopThemeChangesNothingShown_data()
     QTest::newRow("Calc with a total")
         << "power" << int(WindowId::Calc) << QStringList{"Text1(5)=3", "tick", "tick"};
     QTest::newRow("a sheet") << "dati" << int(WindowId::Dat) << QStringList();
-    QTest::newRow("rig plan") << "rigplan" << int(WindowId::RigPlan) << QStringList();
+    QTest::newRow("rig plan") << "rigplan" << int(WindowId::RigPlan)
+                              << QStringList{"rowAdd", "rowAdd"};
 }
 
 void StandardLookTest::aDesktopThemeChangesNothingShown()
@@ -109,6 +130,49 @@ void StandardLookTest::aDesktopThemeChangesNothingShown()
     QCOMPARE(shown(window), standard);
     applyTheme(QColor(0x20, 0x20, 0x40), Qt::yellow, QStringLiteral("DejaVu Sans"), 20);
     QCOMPARE(shown(window), standard);
+}
+
+void StandardLookTest::picturesAreDrawnAtTheScreensRatio_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QString>("control"); // empty: the window's own picture
+    QTest::addColumn<QString>("resource");
+    QTest::newRow("logo") << QString() << 0 << "Picture1"
+                          << ":/logo.jpg";
+    QTest::newRow("show list") << "Easy" << int(WindowId::Easyrun) << "Picture1"
+                               << ":/sheets/showlist.jpg";
+    QTest::newRow("speeds") << "Easy" << int(WindowId::Easyrun) << "Picture2"
+                            << ":/sheets/speeds.png";
+    QTest::newRow("a sheet") << "dati" << int(WindowId::Dat) << QString() << ":/sheets/dat.png";
+}
+
+void StandardLookTest::picturesAreDrawnAtTheScreensRatio()
+{
+    QFETCH(QString, item);
+    QFETCH(int, id);
+    QFETCH(QString, control);
+    QFETCH(QString, resource);
+    ProgramFixture program;
+    QWidget* window = openWindow(program, item, id, {});
+    QWidget* widget = control.isEmpty() ? window : child(window, control);
+    const qreal ratio = widget->devicePixelRatioF(); // the screen's: QT_SCALE_FACTOR
+    const QImage seen = shown(widget);
+    QCOMPARE(seen.size(), widget->size() * ratio);
+
+    // The picture is drawn at the ratio, not enlarged: what the screen shows is the picture as
+    // drawn at it (the file itself at 1).
+    const QImage file(resource);
+    const QImage drawn = ui::pictureAt(resource, ratio);
+    QCOMPARE(drawn.size(), file.size() * ratio);
+    const QRect visible = seen.rect() & drawn.rect();
+    QCOMPARE(seen.copy(visible), drawn.copy(visible).convertToFormat(seen.format()));
+    // The same look: reduced to the standard ratio, it differs from the file only where the
+    // edges of letters are smoothed (a grid one pixel off differs by some 20).
+    const QImage reduced =
+        drawn.scaled(file.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QVERIFY2(meanDifference(reduced, file) < 12,
+             qPrintable(QString::number(meanDifference(reduced, file))));
 }
 
 VELANTRA_TEST_MAIN(StandardLookTest)
