@@ -3,7 +3,8 @@
 # each, for looking at side by side (not part of CI):
 #   tools/screenshots/looks.sh <velantra-screenshots> <output folder>
 # standard, GTK Adwaita dark, qt6ct dark and light (each with a font of its own), a font DPI of
-# 144 (which Qt turns into a scale factor of 1.5) and 144 unscaled, scale factors 1.5 and 2. Needs xvfb, qt6-gtk-platformtheme and qt6ct.
+# 144 (which Qt turns into a scale factor of 1.5) and 144 with scaling off, scale factors 1.5
+# and 2. Needs xvfb, qt6-gtk-platformtheme and qt6ct (`make looks` installs them).
 set -euo pipefail
 tool=$(realpath "$1")
 out=$2
