@@ -2,6 +2,7 @@
 //   velantra-bench [repetitions]      prints a Markdown table
 // Run it under xvfb-run for real painting (make bench), or with QT_QPA_PLATFORM=offscreen.
 #include "app/application.h"
+#include "app/windowcatalogue.h"
 #include "bench/probes.h"
 
 #include <QApplication>
@@ -36,9 +37,10 @@ ProbeResult probe(const QString& self, const QString& mode, const QStringList& a
 void row(const QString& what, double ours, double floor, const QString& unit,
          const QString& floorWhat)
 {
-    std::printf("| %s | %.3g %s | %.3g %s (%s) | %.2f× |\n", qPrintable(what), ours,
-                qPrintable(unit), floor, qPrintable(unit), qPrintable(floorWhat),
-                floor > 0 ? ours / floor : 0.0);
+    // No ratio to a floor of nothing (no paint at all): "0.00×" would read as a result.
+    const QString ratio = floor > 0 ? QString::asprintf("%.2f×", ours / floor) : QString();
+    std::printf("| %s | %.3g %s | %.3g %s (%s) | %s |\n", qPrintable(what), ours, qPrintable(unit),
+                floor, qPrintable(unit), qPrintable(floorWhat), qPrintable(ratio));
     std::fflush(stdout);
 }
 
@@ -94,11 +96,14 @@ int main(int argc, char** argv)
             return probe(self, QLatin1String(mode), arguments).printed.value(0).toDouble() / 1024.0;
         });
     };
-    const QString what = QStringLiteral("peak resident memory, all thirteen windows open");
+    // Main and every window of the catalogue; the probe printed one size per window.
+    const QString windows = QString::number(1 + velantra::kWindowCount);
+    const QString what = QStringLiteral("peak resident memory, all %1 windows open").arg(windows);
     row(what, memory, bareMemory("bare-memory", {}), QStringLiteral("MB"),
         QStringLiteral("bare Qt program, one empty window"));
     row(what, memory, bareMemory("text-windows-memory", sizes), QStringLiteral("MB"),
-        QStringLiteral("bare Qt program, thirteen windows of the same sizes with a line of text"));
+        QStringLiteral("bare Qt program, %1 windows of the same sizes with a line of text")
+            .arg(windows));
 
     const ProbeResult idle = probe(self, QStringLiteral("idle"));
     const ProbeResult bareIdle = probe(self, QStringLiteral("bare-idle"));

@@ -1,5 +1,7 @@
 #include "dip/dipbankaccessible.h"
 
+#include "ui/accessibleleaf.h"
+
 #include <QAccessibleWidget>
 #include <QWidget>
 
@@ -11,27 +13,17 @@ namespace
 class BankInterface;
 
 // One lever: a plain object of the bank's, not a widget.
-class LeverInterface : public QAccessibleInterface
+class LeverInterface : public ui::AccessibleLeaf
 {
 public:
-    LeverInterface(const BankInterface* bank, int index) : bank_(bank), index_(index) {}
-    bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
+    LeverInterface(QAccessibleInterface* bank, int index) : AccessibleLeaf(bank), index_(index) {}
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::StaticText; }
     QAccessible::State state() const override;
 
 private:
-    const BankInterface* bank_;
+    const BankInterface* bank() const;
     int index_;
 };
 
@@ -82,31 +74,26 @@ private:
     std::vector<QAccessible::Id> ids_;
 };
 
-QWindow* LeverInterface::window() const
+const BankInterface* LeverInterface::bank() const
 {
-    return bank_->window();
-}
-
-QAccessibleInterface* LeverInterface::parent() const
-{
-    return const_cast<BankInterface*>(bank_);
+    return static_cast<const BankInterface*>(parent());
 }
 
 QString LeverInterface::text(QAccessible::Text t) const
 {
-    return t == QAccessible::Name ? bank_->levers()->name(index_) : QString();
+    return t == QAccessible::Name ? bank()->levers()->name(index_) : QString();
 }
 
 QRect LeverInterface::rect() const
 {
-    const QWidget* rectangle = bank_->levers()->shown(index_);
+    const QWidget* rectangle = bank()->levers()->shown(index_);
     return QRect(rectangle->mapToGlobal(QPoint(0, 0)), rectangle->size());
 }
 
 QAccessible::State LeverInterface::state() const
 {
     QAccessible::State state;
-    state.invisible = bank_->state().invisible;
+    state.invisible = bank()->state().invisible;
     return state;
 }
 

@@ -1,5 +1,6 @@
 #include "sheets/sheetreader.h"
 
+#include "ui/accessibleleaf.h"
 #include "ui/qstr.h"
 
 #include <QAccessibleWidget>
@@ -18,24 +19,14 @@ namespace
 class TableInterface;
 
 // One cell: a plain object of the table's.
-class CellInterface : public QAccessibleInterface, public QAccessibleTableCellInterface
+class CellInterface : public ui::AccessibleLeaf, public QAccessibleTableCellInterface
 {
 public:
-    CellInterface(const TableInterface* table, int row, int column)
-        : table_(table), row_(row), column_(column)
+    CellInterface(QAccessibleInterface* table, int row, int column)
+        : AccessibleLeaf(table), row_(row), column_(column)
     {
     }
-    bool isValid() const override { return true; }
-    QObject* object() const override { return nullptr; }
-    QWindow* window() const override;
-    QAccessibleInterface* parent() const override;
-    QAccessibleInterface* child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
-    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface* focusChild() const override { return nullptr; }
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString&) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
@@ -56,7 +47,7 @@ public:
     QAccessibleInterface* table() const override { return parent(); }
 
 private:
-    const TableInterface* table_;
+    const TableInterface* owner() const;
     int row_, column_;
 };
 
@@ -220,19 +211,14 @@ QAccessible::State TableInterface::state() const
     return state;
 }
 
-QWindow* CellInterface::window() const
+const TableInterface* CellInterface::owner() const
 {
-    return table_->window();
-}
-
-QAccessibleInterface* CellInterface::parent() const
-{
-    return const_cast<TableInterface*>(table_);
+    return static_cast<const TableInterface*>(parent());
 }
 
 QString CellInterface::text(QAccessible::Text t) const
 {
-    const SheetReader* reader = table_->reader();
+    const SheetReader* reader = owner()->reader();
     if (t == QAccessible::Name)
         return reader->cell(row_, column_);
     if (t == QAccessible::Description)
@@ -242,18 +228,18 @@ QString CellInterface::text(QAccessible::Text t) const
 
 QRect CellInterface::rect() const
 {
-    const QRect local = table_->reader()->cellRect(row_, column_);
-    return local.translated(table_->host()->mapToGlobal(QPoint(0, 0)));
+    const QRect local = owner()->reader()->cellRect(row_, column_);
+    return local.translated(owner()->host()->mapToGlobal(QPoint(0, 0)));
 }
 
 QAccessible::State CellInterface::state() const
 {
     QAccessible::State state;
-    const SheetReader* reader = table_->reader();
+    const SheetReader* reader = owner()->reader();
     state.focusable = true;
-    state.focused = table_->host()->hasFocus() && reader->currentRow() == row_ &&
+    state.focused = owner()->host()->hasFocus() && reader->currentRow() == row_ &&
                     reader->currentColumn() == column_;
-    state.invisible = table_->state().invisible;
+    state.invisible = owner()->state().invisible;
     return state;
 }
 

@@ -1,19 +1,13 @@
 #!/usr/bin/env bash
 # Runs the program under a virtual X server with its own session bus and accessibility bus, and
 # lets the accessibility client script drive it. Usage: run-atspi-test.sh <velantra> <script>
-#
-# The X server picks a free display itself (-displayfd): xvfb-run -a lets two runs started at
-# once, by ctest -j or by another user of the machine, choose the same number.
 set -euo pipefail
 program=$1
 script=$2
+source "$(dirname "$0")/../support/virtual-display.sh"
 work=$(mktemp -d)
-xvfb=
 cleanup() {
-    if [ -n "$xvfb" ]; then
-        kill "$xvfb" 2>/dev/null || true
-        wait "$xvfb" 2>/dev/null || true
-    fi
+    stop_display
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -33,13 +27,7 @@ else wait \$pid || { echo "FAIL: the program exited with \$?"; status=1; }; fi
 kill \$launcher 2>/dev/null || true
 exit \$status
 INNER
-# -noreset: the accessibility bus launcher connects, sets its root window property and leaves;
-# a server that resets when its last client leaves drops the program connecting meanwhile.
-Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-if [ ! -s "$work/display" ]; then cat "$work/xvfb.log"; echo "FAIL: no X server"; exit 1; fi
-export DISPLAY=:$(head -n1 "$work/display")
+start_display "$work"
 export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$work}
 status=0
 dbus-run-session -- bash "$work/inner" || status=$?

@@ -6,36 +6,13 @@
 # and fails if that run writes anything but the card: a temporary file beside it, renamed to it.
 #
 #   check-nowrite.sh <tst_soak> <velantra> [actions]
-#
-# Without strace the check is skipped (exit 77), except under CI=true, where it fails.
 set -uo pipefail
 
 soak=${1:?usage: check-nowrite.sh <tst_soak> <velantra> [actions]}
 program=${2:?usage: check-nowrite.sh <tst_soak> <velantra> [actions]}
 actions=${3:-3000}
 
-if ! command -v strace >/dev/null; then
-    echo "strace is not installed (Debian package strace)"
-    [ "${CI:-}" = true ] && exit 1
-    exit 77
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-# Qt asks for its runtime folder at start-up and creates it when it is missing: give it one.
-mkdir -m 700 "$work/runtime"
-
-calls=socket,socketpair,connect,open,openat,openat2,creat,rename,renameat,renameat2,link,linkat
-calls+=,symlink,symlinkat,unlink,unlinkat,mkdir,mkdirat,rmdir,truncate
-
-# Runs one session; every process gets its own trace file, so that no line is split.
-traced() {
-    local name=$1
-    shift
-    env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-        strace -f -ff -qq -e trace="$calls" -o "$work/$name" "$@"
-}
+source "$(dirname "$0")/strace-writes.sh"
 
 VELANTRA_SOAK_ACTIONS=$actions traced soak "$soak" >"$work/soak.log" 2>&1
 status=$?
@@ -53,19 +30,13 @@ if [ $status -ne 124 ]; then
     exit 1
 fi
 
-cat "$work"/soak.* "$work"/program.* >"$work/all"
-opened=$(grep -cE '\bopen(at2?)?\(' "$work/all")
+opened=$(traces soak program | grep -cE '\bopen(at2?)?\(')
 if [ "$opened" -lt 10 ]; then
     echo "the trace shows only $opened opened files: strace did not follow the program"
     exit 1
 fi
 
-runtime_check="mkdir(\"$work/runtime\", 0700) = -1 EEXIST"
-offending=$(grep -E \
-    -e '\b(socket|socketpair|connect|creat|rename|renameat2?|link|linkat|symlink|symlinkat)\(' \
-    -e '\b(unlink|unlinkat|mkdir|mkdirat|rmdir|truncate)\(' \
-    -e '\bopen(at2?)?\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)' "$work/all" |
-    grep -vF "$runtime_check")
+offending=$(writes soak program)
 if [ -n "$offending" ]; then
     echo "the program opened sockets or wrote to the file system:"
     echo "$offending"
@@ -87,15 +58,11 @@ for run in new over; do
         exit 1
     fi
 done
-cat "$work"/card-new.* "$work"/card-over.* >"$work/card-all"
-renamed=$(grep -cE "\brename(at2?)?\(.*\"$card\.[^\"]+\", .*\"$card\"\) = 0" "$work/card-all")
-others=$(grep -E \
-    -e '\b(socket|socketpair|connect|creat|rename|renameat2?|link|linkat|symlink|symlinkat)\(' \
-    -e '\b(unlink|unlinkat|mkdir|mkdirat|rmdir|truncate)\(' \
-    -e '\bopen(at2?)?\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)' "$work/card-all" |
-    grep -vF "$runtime_check" | grep -vF "\"$card" | grep -vF "\"$folder\", O_RDWR|O_CLOEXEC|O_TMPFILE")
+renamed=$(traces card-new card-over | grep -cE "\brename(at2?)?\(.*\"$card\.[^\"]+\", .*\"$card\"\) = 0")
+others=$(writes card-new card-over |
+    grep -vF "\"$card" | grep -vF "\"$folder\", O_RDWR|O_CLOEXEC|O_TMPFILE")
 if [ "$renamed" -ne 1 ] || [ -n "$others" ]; then
-    grep -F "$folder" "$work/card-all"
+    traces card-new card-over | grep -F "$folder"
     echo "$others"
     echo "saving a card wrote more than the card through its temporary name ($renamed renames)"
     exit 1

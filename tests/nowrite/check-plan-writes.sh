@@ -5,54 +5,30 @@
 # through a temporary name beside it that is renamed over it.
 #
 #   check-plan-writes.sh <plansession> <velantra>
-#
-# Without strace the check is skipped (exit 77), except under CI=true, where it fails.
 set -uo pipefail
 
 session=${1:?usage: check-plan-writes.sh <plansession> <velantra>}
 program=${2:?usage: check-plan-writes.sh <plansession> <velantra>}
 
-if ! command -v strace >/dev/null; then
-    echo "strace is not installed (Debian package strace)"
-    [ "${CI:-}" = true ] && exit 1
-    exit 77
-fi
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-mkdir -m 700 "$work/runtime"
+source "$(dirname "$0")/strace-writes.sh"
 cat >"$work/look.json" <<'PLAN'
 {"format": "velantra-rig", "version": 1, "rows": [
  {"label": "Bar 1", "device": "orvo75", "mode": "dmx", "address": 1, "channels": 6},
  {"label": "Wash", "device": "intell", "mode": "dmx", "address": 4, "channels": 9}]}
 PLAN
 
-calls=socket,socketpair,connect,open,openat,openat2,creat,rename,renameat,renameat2,link,linkat
-calls+=,symlink,symlinkat,unlink,unlinkat,mkdir,mkdirat,rmdir,truncate
-
-traced() {
+# One run, its output kept in <name>.log.
+run() {
     local name=$1
-    shift
-    env QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR="$work/runtime" \
-        ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0" \
-        strace -f -ff -qq -e trace="$calls" -o "$work/trace-$name" "$@" >"$work/$name.log" 2>&1
-}
-
-# Every call that writes to the file system or opens a socket, in all traces of one run.
-writes() {
-    cat "$work"/trace-"$1".* | grep -E \
-        -e '\b(socket|socketpair|connect|creat|rename|renameat2?|link|linkat|symlink|symlinkat)\(' \
-        -e '\b(unlink|unlinkat|mkdir|mkdirat|rmdir|truncate)\(' \
-        -e '\bopen(at2?)?\(.*(O_WRONLY|O_RDWR|O_CREAT|O_TRUNC)' |
-        grep -vF "mkdir(\"$work/runtime\", 0700) = -1 EEXIST"
+    traced "$@" >"$work/$name.log" 2>&1
 }
 
 failed=0
-traced check "$program" plan "$work/look.json" --check
+run check "$program" plan "$work/look.json" --check
 [ $? -eq 1 ] || { cat "$work/check.log"; echo "plan --check did not report the overlap"; failed=1; }
-traced look "$session" "$work/look.json" || { cat "$work/look.log"; failed=1; }
-traced save "$session" "$work/look.json" "$work/saved.json" || { cat "$work/save.log"; failed=1; }
-traced resave "$session" "$work/saved.json" "$work/saved.json" || { cat "$work/resave.log"; failed=1; }
+run look "$session" "$work/look.json" || { cat "$work/look.log"; failed=1; }
+run save "$session" "$work/look.json" "$work/saved.json" || { cat "$work/save.log"; failed=1; }
+run resave "$session" "$work/saved.json" "$work/saved.json" || { cat "$work/resave.log"; failed=1; }
 [ "$failed" = 0 ] || exit 1
 
 for run in check look; do

@@ -7,13 +7,10 @@ set -euo pipefail
 program=$1
 script=$2
 here=$(cd "$(dirname "$0")" && pwd)
+source "$here/../support/virtual-display.sh"
 work=$(mktemp -d)
-xvfb=
 cleanup() {
-    if [ -n "$xvfb" ]; then
-        kill "$xvfb" 2>/dev/null || true
-        wait "$xvfb" 2>/dev/null || true
-    fi
+    stop_display
     if [ "${VELANTRA_ORCA_KEEP:-}" ]; then echo "kept: $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
@@ -53,11 +50,7 @@ kill \$launcher \$wm 2>/dev/null || true
 wait \$pid 2>/dev/null || true
 exit \$status
 INNER
-Xvfb -displayfd 3 -nolisten tcp -noreset -screen 0 1280x1024x24 3>"$work/display" 2>"$work/xvfb.log" &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-if [ ! -s "$work/display" ]; then cat "$work/xvfb.log"; echo "FAIL: no X server"; exit 1; fi
-export DISPLAY=:$(head -n1 "$work/display")
+start_display "$work"
 status=0
 dbus-run-session -- bash "$work/inner" || status=$?
 if [ $status -ne 0 ]; then echo "What Orca said:"; cat "$spoken"; fi
