@@ -98,8 +98,13 @@ format-check:
 	git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 
 # Orca reads the program while a script drives it by keyboard only; prints what Orca said at each
-# step. Not in CI: see tests/orca/README.md.
+# step. A run that fails is run once more: Qt 6.4 can drop a key on a loaded machine (see
+# tests/orca/README.md); failing ORCA_ATTEMPTS times in a row fails the check.
+ORCA_ATTEMPTS ?= 2
 orca-check: configure
 	@$(MAKE) --no-print-directory deps PACKAGES="$(ORCA_PACKAGES)"
 	cmake --build $(BUILD) -j $(JOBS) --target velantra
-	bash tests/orca/run-orca-test.sh $(BUILD)/app/velantra tests/orca/orca_keyboard.py
+	@for attempt in $$(seq $(ORCA_ATTEMPTS)); do \
+	    echo "Orca check, run $$attempt of $(ORCA_ATTEMPTS)"; \
+	    bash tests/orca/run-orca-test.sh $(BUILD)/app/velantra tests/orca/orca_keyboard.py && exit 0; \
+	done; exit 1

@@ -29,18 +29,6 @@ def type_text(text):
         keys(ch)
 
 
-def hear(step, expected, seconds=15):
-    """Waits until Orca has said `expected` after the step began; records what it said."""
-    start = len(spoken())
-    deadline = time.time() + seconds
-    while time.time() < deadline:
-        said = spoken()[start:]
-        if expected in said:
-            break
-        time.sleep(0.2)
-    return start
-
-
 class Step:
     def __init__(self, name):
         self.name = name
@@ -56,9 +44,7 @@ class Step:
         return expected in self.said()
 
     def expect(self, expected, seconds=15, record=True):
-        deadline = time.time() + seconds
-        while time.time() < deadline and expected not in self.said():
-            time.sleep(0.2)
+        self.heard(expected, seconds)
         time.sleep(0.5)  # what follows at once belongs to this step too
         said = " | ".join(line for line in self.said().splitlines() if line.strip())
         if record or expected not in self.said():
@@ -85,44 +71,44 @@ def menu(*path):
     keys("Return")
 
 
-start = Step("Orca starts")
-start.expect("VELANTRA configuration tools", 60)
-
 ORVO75 = [("Right", "ORVO"), ("Down", "ORVO 75"), ("Right", "Dip-switch")]
 
-step = Step("open ORVO 75 Dip-switch from the menu")
-menu(*ORVO75)
-step.expect("ORVO 75 dip-switch configurator")
 
-step = Step("type 300")
-type_text("300")
-step.expect("Levers ON: 3, 4, 6, 9")
+def tab_to(name):
+    """Tab until Orca names a control whose name has `name` in it."""
+    for _ in range(30):
+        tab = Step("Tab")
+        keys("Tab")
+        if tab.heard(name, 5):
+            return
 
-step = Step("type 600")
-keys("ctrl+a")
-type_text("600")
-step.expect("DMX address: 1 - 511")
 
-step = Step("close it, open ORVO 75 Power from the menu")
-keys("alt+F4")
-menu(*ORVO75, ("Down", "Power"))
-step.expect("ORVO 75 power")
+def close_and_open(*path):
+    keys("alt+F4")
+    menu(*ORVO75, *path)
 
-step = Step("Tab to the first count box, type 90")
-keys(*["Tab"] * 8)
-type_text("90")
-step.expect("Max")
 
-step = Step("close the warning and the window, open ORVO 75 Data from the menu")
-keys("Return")
-time.sleep(2)
-keys("alt+F4")
-menu(*ORVO75, ("Down", "Power"), ("Down", "Data"))
-step.expect("Corvale big")
-
-step = Step("Down, Right")
-keys("Down", "Right")
-step.expect("3")
+# Each step: what it is, the keys it presses, what Orca must say.
+STEPS = [
+    ("open ORVO 75 Dip-switch from the menu", lambda: menu(*ORVO75),
+     "ORVO 75 dip-switch configurator"),
+    ("type 300", lambda: type_text("300"), "Levers ON: 3, 4, 6, 9"),
+    ("type 600", lambda: (keys("ctrl+a"), type_text("600")), "DMX address: 1 - 511"),
+    ("close it, open ORVO 75 Power from the menu", lambda: close_and_open(("Down", "Power")),
+     "ORVO power configurator"),
+    ("Tab to the first count box, type 90", lambda: (tab_to("count"), type_text("90")), "Max"),
+    ("close the warning and the window, open ORVO 75 Data from the menu",
+     lambda: (keys("Return"), time.sleep(2), close_and_open(("Down", "Power"), ("Down", "Data"))),
+     "RGB Passive Fixtures, table of 27 rows"),
+    ("Down: from the first row's first cell to the second row's", lambda: keys("Down"),
+     "Corvale small"),
+    ("Right: the next cell of that row, its LED count", lambda: keys("Right"), "3"),
+]
+Step("Orca starts").expect("VELANTRA configuration tools", 60)
+for name, press, expected in STEPS:
+    step = Step(name)
+    press()
+    step.expect(expected)
 
 print("\n".join(TRANSCRIPT))
 print("PASS")
