@@ -16,9 +16,12 @@ PACKAGING := desktop-file-utils appstream dpkg-dev file lintian devscripts man-d
 # The screen-reader check: Orca, speech-dispatcher (python3-speechd comes with Orca), a window
 # manager and a keyboard driver.
 ORCA_PACKAGES := orca speech-dispatcher openbox xdotool libao4
+# The screenshots under other desktops: GTK's platform theme and qt6ct.
+LOOKS_PACKAGES := qt6-gtk-platformtheme qt6ct xvfb xauth
 
 .PHONY: run test test-asan fuzz bench package package-check build configure deps resources \
-        format-check orca-check windows-deps windows windows-test windows-installer windows-ci
+        format-check orca-check looks windows-deps windows windows-test windows-installer \
+        windows-ci
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -83,6 +86,13 @@ package-check: build
 # Draws the icon, the logo and the sheet pictures anew into resources/ (they are committed).
 resources: build
 	QT_QPA_PLATFORM=offscreen $(BUILD)/tools/velantra-resgen resources
+
+# Every window under a dark GTK theme, qt6ct dark and light, a font DPI of 144 and scale factors
+# 1.5 and 2, beside the standard look: $(BUILD)/shots/<desktop>/. Not in CI.
+looks: configure
+	@$(MAKE) --no-print-directory deps PACKAGES="$(LOOKS_PACKAGES)"
+	cmake --build $(BUILD) -j $(JOBS) --target velantra-screenshots
+	bash tools/screenshots/looks.sh $(BUILD)/tools/velantra-screenshots $(BUILD)/shots
 
 format-check:
 	@$(MAKE) --no-print-directory deps PACKAGES="clang-format git"

@@ -2,9 +2,9 @@
 
 #include "ui/accessibility.h"
 #include "ui/appicon.h"
+#include "ui/standardlook.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 
 namespace velantra
 {
@@ -12,12 +12,9 @@ namespace velantra
 void setUpApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("velantra"));
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Windows")));
     // Layouts name the classic Windows faces; these are their metric-compatible stand-ins.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
-    QFont font(QStringLiteral("Arial"));
-    font.setPointSizeF(8);
-    QApplication::setFont(font);
+    ui::useStandardLook(app);
     app.setWindowIcon(ui::applicationIcon());
     ui::installAccessibility();
 }

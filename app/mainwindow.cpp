@@ -5,6 +5,7 @@
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"
 #include "ui/qstr.h"
+#include "ui/standardlook.h"
 
 #include <QCoreApplication>
 #include <QLayout>
@@ -111,6 +112,7 @@ WindowId configuratorOf(cards::Device device)
 
 Main::Main(WindowRegistry& registry, QWidget* parent) : QMainWindow(parent), registry_(registry)
 {
+    ui::keepStandardLook(this);
     auto* client = new QWidget(this);
     setCentralWidget(client);
     buildLayout(client, kLayout);

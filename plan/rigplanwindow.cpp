@@ -10,6 +10,7 @@
 #include "plan/plantablemodel.h"
 #include "plan/plantext.h"
 #include "plan/rowoptionsdialog.h"
+#include "ui/standardlook.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -46,6 +47,7 @@ RigPlanWindow::RigPlanWindow(QWidget* parent)
       status_(new QLabel(this))
 {
     setObjectName(QStringLiteral("RigPlan"));
+    ui::keepStandardLook(this);
     view_->setObjectName(QStringLiteral("planTable"));
     view_->setModel(model_);
     view_->setItemDelegate(new PlanDelegate(view_));

@@ -2,8 +2,8 @@
 
 #include "ui/colours.h"
 #include "ui/qstr.h"
+#include "ui/standardlook.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -51,8 +51,8 @@ PowerWindow::PowerWindow(const ui::WindowSpec& window, CheckedLayout layout, con
     ui::setUpWindow(this, window);
     // The program's Arial 8 pt is a little wide for these tight captions ("Power CC 1" would
     // wrap in its 57 pixels); half a point less makes every caption fit.
-    QFont font = QApplication::font();
-    font.setPointSizeF(kFontPoints);
+    QFont font = ui::standardFont();
+    ui::setStandardSize(font, kFontPoints);
     setFont(font);
     controls_ = ui::buildLayout(this, *layout);
     keepKeyboardOutOfSight();

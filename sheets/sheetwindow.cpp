@@ -10,7 +10,7 @@ namespace velantra::sheets
 
 SheetWindow::SheetWindow(const ui::WindowSpec& spec, const QString& background,
                          std::span<const ui::Control> layout)
-    : picture_(background.isEmpty() ? QImage() : QImage(background))
+    : picture_(background.isEmpty() ? QImage() : QImage(background)), sharp_(background, QSize())
 {
     ui::setUpWindow(this, spec);
     ui::setBackground(this, ui::toQColor(spec.background, palette()));
@@ -22,7 +22,8 @@ void SheetWindow::paintEvent(QPaintEvent*)
     if (picture_.isNull())
         return;
     QPainter painter(this);
-    painter.drawImage(0, 0, picture_);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    painter.drawImage(0, 0, ratio == 1 ? picture_ : sharp_.at(ratio));
 }
 
 } // namespace velantra::sheets

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/layouttable.h"
+#include "ui/sharppicture.h"
 
 #include <QImage>
 #include <QWidget>
@@ -9,9 +10,10 @@
 namespace velantra::sheets
 {
 
-// A data sheet: a window that draws its background picture at natural size from the top-left
-// corner over the background colour, and may hold picture boxes. It has no procedures: enlarging
-// it shows the background colour beyond the picture, shrinking it cuts the picture off.
+// A data sheet: a window that draws its background picture at natural size (at the screen's
+// device pixel ratio) from the top-left corner over the background colour, and may hold picture
+// boxes. It has no procedures: enlarging it shows the background colour beyond the picture,
+// shrinking it cuts the picture off.
 class SheetWindow : public QWidget
 {
     Q_OBJECT
@@ -25,6 +27,7 @@ protected:
 
 private:
     QImage picture_;
+    ui::SharpPicture sharp_;
 };
 
 } // namespace velantra::sheets

@@ -1,5 +1,6 @@
 #include "sheets/tablerenderer.h"
 
+#include "resources/artwork.h"
 #include "ui/qstr.h"
 
 #include <QFont>
@@ -37,6 +38,16 @@ std::vector<int> linePositions(int first, std::span<const int> sizes)
     return lines;
 }
 
+// A one-pixel frame on the outermost pixels of an area. Rectangles, not a pen's lines: they cover
+// the same pixels at every device pixel ratio, where a wider line would straddle them.
+void frame(QPainter& painter, const QRect& area, const QColor& colour)
+{
+    painter.fillRect(QRect(area.left(), area.top(), area.width(), 1), colour);
+    painter.fillRect(QRect(area.left(), area.bottom(), area.width(), 1), colour);
+    painter.fillRect(QRect(area.left(), area.top(), 1, area.height()), colour);
+    painter.fillRect(QRect(area.right(), area.top(), 1, area.height()), colour);
+}
+
 class TablePainter
 {
 public:
@@ -53,10 +64,7 @@ public:
         const QRect area(QPoint(columns_[std::size_t(column)], top),
                          QPoint(columns_[std::size_t(column + span)], bottom));
         painter_.fillRect(area, QColor::fromRgb(kCellGrey));
-        painter_.drawLine(area.topLeft(), area.topRight());
-        painter_.drawLine(area.bottomLeft(), area.bottomRight());
-        painter_.drawLine(area.topLeft(), area.bottomLeft());
-        painter_.drawLine(area.topRight(), area.bottomRight());
+        frame(painter_, area, QColor::fromRgb(kGridBlack));
         return area.adjusted(1, 1, -1, -1);
     }
 
@@ -156,8 +164,7 @@ void drawBar(QPainter& painter, const QRect& area, const ShowBar& bar)
     gradient.setColorAt(1, colourOf(names.back()));
     painter.fillRect(area, gradient);
     // An outline keeps the white parts of a bar apart from the white page.
-    painter.setPen(QColor::fromRgb(kBarOutline));
-    painter.drawRect(area.adjusted(0, 0, -1, -1));
+    frame(painter, area, QColor::fromRgb(kBarOutline));
 
     painter.setFont(sheetFont(kTextPixels, true));
     const int share = int(area.width() / count);
@@ -171,18 +178,16 @@ void drawBar(QPainter& painter, const QRect& area, const ShowBar& bar)
 
 } // namespace
 
-QImage renderTable(const SheetTable& table)
+QImage renderTable(const SheetTable& table, qreal ratio)
 {
-    QImage image(table.picture.width, table.picture.height, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = artwork::blankPicture(table.picture.width, table.picture.height, ratio);
     TablePainter(image, table).draw();
     return image;
 }
 
-QImage renderShowList(const ShowList& list)
+QImage renderShowList(const ShowList& list, qreal ratio)
 {
-    QImage image(list.picture.width, list.picture.height, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = artwork::blankPicture(list.picture.width, list.picture.height, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
 

@@ -17,8 +17,9 @@ constexpr QRgb kGridBlack = 0xFF000000;
 constexpr QRgb kBandDark = 0xFF282828;
 constexpr QRgb kBarOutline = 0xFF909090;
 
-QImage renderTable(const SheetTable& table);
-QImage renderShowList(const ShowList& list);
+// At `ratio` device pixels per pixel: 1 for the files, the screen's for a window.
+QImage renderTable(const SheetTable& table, qreal ratio = 1);
+QImage renderShowList(const ShowList& list, qreal ratio = 1);
 
 struct RenderedPicture {
     const PictureFile* file;

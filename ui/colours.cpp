@@ -35,6 +35,10 @@ void setBackground(QWidget* widget, const QColor& colour)
 {
     QPalette palette = widget->palette();
     palette.setColor(widget->backgroundRole(), colour);
+    // The text keeps its colour too, so that no theme's text colour lands on this background.
+    const QPalette::ColorRole text = widget->foregroundRole();
+    for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Disabled, QPalette::Inactive})
+        palette.setColor(group, text, palette.color(group, text));
     widget->setPalette(palette);
     widget->setAutoFillBackground(true);
 }

@@ -6,6 +6,7 @@
 #include "ui/picturebox.h"
 #include "ui/qstr.h"
 #include "ui/shape.h"
+#include "ui/standardlook.h"
 #include "ui/textbox.h"
 
 #include <QButtonGroup>
@@ -110,7 +111,7 @@ void applyState(const Control& c, QWidget* w)
     w->setGeometry(toPixels(c.rect));
     if (!c.font.isDefault()) {
         QFont font(qstr(c.font.family));
-        font.setPointSizeF(c.font.points);
+        setStandardSize(font, c.font.points);
         font.setWeight(QFont::Weight(c.font.weight));
         w->setFont(font);
     }
@@ -200,6 +201,7 @@ void setUpWindow(QWidget* window, const WindowSpec& spec)
 {
     window->setObjectName(qstr(spec.name));
     window->setWindowTitle(qstr(spec.caption));
+    keepStandardLook(window);
     // No icon of its own: a window shows the application's, decoded once for all of them.
     if (spec.sizable) {
         window->setWindowFlags(Qt::Window);

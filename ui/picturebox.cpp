@@ -24,7 +24,7 @@ QImage readVisiblePart(const QString& path, QSize area)
 } // namespace
 
 PictureBox::PictureBox(const QString& path, QSize area, QWidget* parent)
-    : QWidget(parent), picture_(readVisiblePart(path, area))
+    : QWidget(parent), picture_(readVisiblePart(path, area)), sharp_(path, area)
 {
     setAutoFillBackground(true);
 }
@@ -40,7 +40,8 @@ void PictureBox::paintEvent(QPaintEvent*)
     QPainter painter(this);
     const int inset = bordered_ ? 2 : 0;
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
-    painter.drawImage(inset, inset, picture_);
+    const qreal ratio = painter.device()->devicePixelRatioF();
+    painter.drawImage(inset, inset, ratio == 1 ? picture_ : sharp_.at(ratio));
     if (bordered_) {
         painter.setClipping(false);
         painter.setPen(palette().color(QPalette::Dark));

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/sharppicture.h"
+
 #include <QImage>
 #include <QWidget>
 
@@ -7,7 +9,8 @@ namespace velantra::ui
 {
 
 // Draws its picture at natural size from the top-left corner, clipped to its area, over its
-// background colour. It keeps only the part of the picture its area can show.
+// background colour, at the screen's device pixel ratio. It keeps only the part of the picture its
+// area can show.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -22,6 +25,7 @@ protected:
 
 private:
     QImage picture_;
+    SharpPicture sharp_;
     bool bordered_ = false;
 };
 

@@ -1,4 +1,4 @@
-#include "tools/resgen/artwork.h"
+#include "resources/artwork.h"
 
 #include <QFont>
 #include <QPainter>
@@ -34,6 +34,14 @@ QPointF dotCentre(std::size_t i, double size)
 }
 
 } // namespace
+
+QImage blankPicture(int width, int height, qreal ratio)
+{
+    QImage image(qRound(width * ratio), qRound(height * ratio), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::white);
+    return image;
+}
 
 QImage drawIcon(int size)
 {
@@ -78,10 +86,9 @@ QByteArray iconSvg()
     return svg + "</svg>\n";
 }
 
-QImage drawLogo()
+QImage drawLogo(qreal ratio)
 {
-    QImage image(80, 33, QImage::Format_RGB32);
-    image.fill(Qt::white);
+    QImage image = blankPicture(80, 33, ratio);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(QColor(0x40, 0x40, 0x40));

@@ -1,0 +1,38 @@
+#include "ui/sharppicture.h"
+
+#include "resources/artwork.h"
+#include "sheets/tablerenderer.h"
+
+namespace velantra::ui
+{
+
+QImage pictureAt(const QString& resource, qreal ratio)
+{
+    if (ratio != 1) {
+        const std::string path = resource.toStdString();
+        if (path == artwork::kLogoResource)
+            return artwork::drawLogo(ratio);
+        if (path == sheets::showList().picture.resource)
+            return sheets::renderShowList(sheets::showList(), ratio);
+        for (const sheets::SheetTable* table : sheets::tables()) {
+            if (path == table->picture.resource)
+                return sheets::renderTable(*table, ratio);
+        }
+    }
+    return QImage(resource);
+}
+
+const QImage& SharpPicture::at(qreal ratio)
+{
+    if (ratio_ != ratio) {
+        ratio_ = ratio;
+        image_ = pictureAt(resource_, ratio);
+        const qreal drawnRatio = image_.devicePixelRatio();
+        if (area_.isValid())
+            image_ = image_.copy(QRect(QPoint(), area_ * drawnRatio) & image_.rect());
+        image_.setDevicePixelRatio(drawnRatio);
+    }
+    return image_;
+}
+
+} // namespace velantra::ui
