@@ -3,6 +3,7 @@
 #include "tests/cards/cardfiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -109,7 +110,8 @@ void CardCommandTest::failedWriteIsReported()
     for (const QString& out : std::as_const(targets)) {
         const Run run = program({u"card"_qs, u"dor"_qs, u"--out"_qs, out});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.startsWith(u"velantra card: Could not save "_qs + out),
+        QVERIFY2(run.err.startsWith(u"velantra card: Could not save "_qs +
+                                    QDir::toNativeSeparators(out)),
                  qPrintable(run.err));
         QCOMPARE(run.err.count(u'\n'), 1);
     }

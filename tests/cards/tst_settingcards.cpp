@@ -275,7 +275,9 @@ void SettingCardsTest::failedSaveLeavesNoPartialFile()
     }
 
     QVERIFY(!saved);
-    QVERIFY2(error.startsWith(u"Could not save "_qs + path + u": "_qs), qPrintable(error));
+    // The path as the system writes it (backslashes on Windows).
+    QVERIFY2(error.startsWith(u"Could not save "_qs + QDir::toNativeSeparators(path) + u": "_qs),
+             qPrintable(error));
     QCOMPARE(filesIn(dir.path()), before);
     if (overPrevious)
         QCOMPARE(readFile(path).toUtf8(), previous);
