@@ -6,7 +6,7 @@
 # fonts from a folder: it gets one with Liberation Sans only, as the Linux tests see it.
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
-export WINEPREFIX=$BUILD/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=${VELANTRA_WINEPREFIX:-$BUILD/wineprefix} WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
 FONTS=$BUILD/wine-fonts
 if [ ! -d "$FONTS" ]; then

@@ -9,7 +9,7 @@ BUILD=$(cd "$1" && pwd)
 shift
 # shellcheck source=/dev/null
 source "$BUILD/wine.env" # QT_PREFIX, written by windows/build.sh
-export WINEPREFIX=$BUILD/wineprefix WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
+export WINEPREFIX=${VELANTRA_WINEPREFIX:-$BUILD/wineprefix} WINEDEBUG=${WINEDEBUG:--all} WINEDLLOVERRIDES="mscoree,mshtml="
 
 winepath() { printf 'Z:%s' "${1//\//\\}"; }
 runtime=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-libgcc-file-name)")
