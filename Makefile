@@ -20,7 +20,8 @@ ORCA_PACKAGES := orca speech-dispatcher openbox xdotool libao4
 LOOKS_PACKAGES := qt6-gtk-platformtheme qt6ct xvfb xauth
 
 .PHONY: run test test-asan fuzz bench package package-check build configure deps resources \
-        format-check orca-check looks
+        format-check orca-check looks windows-deps windows windows-test windows-installer \
+        windows-ci
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -108,3 +109,23 @@ orca-check: configure
 	    echo "Orca check, run $$attempt of $(ORCA_ATTEMPTS)"; \
 	    bash tests/orca/run-orca-test.sh $(BUILD)/app/velantra tests/orca/orca_keyboard.py && exit 0; \
 	done; exit 1
+
+# Windows (see windows/): a cross-build with mingw-w64 against a Qt built once from Debian's
+# qt6-base source into /var/cache/velantra-windows (VELANTRA_WINDOWS_CACHE), the tests under Wine,
+# and the NSIS installer. `make windows-ci` is all of it plus an install-uninstall round trip.
+WINDOWS_BUILD ?= build-windows
+
+windows-deps:
+	bash windows/deps.sh
+
+windows: windows-deps
+	JOBS=$(JOBS) bash windows/build.sh $(WINDOWS_BUILD)
+
+windows-test: windows
+	bash windows/test.sh $(WINDOWS_BUILD) -j $(JOBS)
+
+windows-installer: windows
+	bash windows/installer.sh $(WINDOWS_BUILD)
+
+windows-ci: windows-test windows-installer
+	bash windows/installer-check.sh $(WINDOWS_BUILD)

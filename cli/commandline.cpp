@@ -16,7 +16,12 @@ namespace
 
 void printTo(FILE* stream, const QString& text)
 {
+#if defined(Q_OS_WIN)
+    // UTF-8 as on Linux, whatever the ANSI code page: the texts hold curly quotes and dashes.
+    std::fputs(text.toUtf8().constData(), stream);
+#else
     std::fputs(text.toLocal8Bit().constData(), stream);
+#endif
     std::fflush(stream);
 }
 

@@ -14,8 +14,10 @@ namespace
 // Qt's options are never taken from the user's command line, only the program name is passed.
 int qtArgc = 0;
 char* qtArgv[4] = {};
+#if !defined(Q_OS_WIN)
 char platformOption[] = "-platform";
 char offscreen[] = "offscreen";
+#endif
 char fallbackName[] = "velantra";
 
 // What Qt says while it opens the display: held back, and replayed once the display is open.
@@ -59,11 +61,19 @@ std::unique_ptr<QApplication> displayApplication(char* argv0)
 
 std::unique_ptr<QApplication> offscreenApplication(char* argv0)
 {
+#if defined(Q_OS_WIN)
+    // Qt's offscreen platform on Windows reads fonts from a folder of its own, which an
+    // installed program does not have.
+    qtArgc = 1;
+    qtArgv[0] = argv0 ? argv0 : fallbackName;
+    qtArgv[1] = nullptr;
+#else
     qtArgc = 3;
     qtArgv[0] = argv0 ? argv0 : fallbackName;
     qtArgv[1] = platformOption;
     qtArgv[2] = offscreen;
     qtArgv[3] = nullptr;
+#endif
     return std::make_unique<QApplication>(qtArgc, qtArgv);
 }
 

@@ -11,8 +11,9 @@ namespace velantra::cli
 // says so on standard error and returns null, where Qt alone would abort.
 std::unique_ptr<QApplication> displayApplication(char* argv0);
 
-// An application on the offscreen platform, whatever the environment says: for drawing without
-// a display.
+// An application for drawing without a display: the offscreen platform, whatever the environment
+// says. On Windows, where every session can draw and the fonts are the system's, the platform the
+// environment chooses.
 std::unique_ptr<QApplication> offscreenApplication(char* argv0);
 
 } // namespace velantra::cli

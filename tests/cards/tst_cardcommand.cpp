@@ -3,6 +3,7 @@
 #include "tests/cards/cardfiles.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -99,13 +100,18 @@ void CardCommandTest::cardInEachFormat()
 void CardCommandTest::failedWriteIsReported()
 {
     // A card whose name links to the full device, and one in a folder that takes no files.
+    QStringList targets{u"/proc/card.txt"_qs};
     QTemporaryDir dir;
+#if !defined(Q_OS_WIN) // there, QFile::link makes a shortcut file, and there is no full device
     const QString full = dir.filePath(u"card.pdf"_qs);
     QVERIFY(QFile::link(u"/dev/full"_qs, full));
-    for (const QString& out : {full, u"/proc/card.txt"_qs}) {
+    targets.prepend(full);
+#endif
+    for (const QString& out : std::as_const(targets)) {
         const Run run = program({u"card"_qs, u"dor"_qs, u"--out"_qs, out});
         QCOMPARE(run.status, 1);
-        QVERIFY2(run.err.startsWith(u"velantra card: Could not save "_qs + out),
+        QVERIFY2(run.err.startsWith(u"velantra card: Could not save "_qs +
+                                    QDir::toNativeSeparators(out)),
                  qPrintable(run.err));
         QCOMPARE(run.err.count(u'\n'), 1);
     }

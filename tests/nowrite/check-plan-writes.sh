@@ -47,7 +47,7 @@ for run in save resave; do
         -e "^linkat\(AT_FDCWD, \"/proc/self/fd/[0-9]+\", AT_FDCWD, (\"$work/saved\.json\"|$temporary)" \
         -e "^openat\(AT_FDCWD, $temporary, [^)]*O_CREAT" \
         -e "^rename(at2?)?\((AT_FDCWD, )?$temporary, (AT_FDCWD, )?\"$work/saved\.json\"")
-    if [ -n "$others" ] || ! echo "$saved" | grep -qE 'linkat|rename'; then
+    if [ -n "$others" ] || ! grep -E 'linkat|rename' <<<"$saved" >/dev/null; then
         echo "the $run run wrote more than the plan, or not the plan:"
         echo "$saved"
         exit 1

@@ -1,14 +1,13 @@
 // The plan file: every field survives a round trip, the documented example is what the writer
 // writes, and every bad file is refused with its own message.
 #include "plan/planfile.h"
+#include "tests/support/diskfull.h"
 
 #include <QDir>
 #include <QFile>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace velantra::plan;
 
@@ -179,16 +178,14 @@ void PlanFileTest::failedSaveKeepsThePreviousFile()
     const QString path = dir.filePath(QStringLiteral("rig.json"));
     QString error;
     QVERIFY(savePlanFile(path, everyField(), &error));
-    // A full disk: no file of this process may grow beyond 1000 bytes.
-    std::signal(SIGXFSZ, SIG_IGN);
-    rlimit before{};
-    getrlimit(RLIMIT_FSIZE, &before);
-    rlimit full = before;
-    full.rlim_cur = 1000;
-    setrlimit(RLIMIT_FSIZE, &full);
+    if (!velantra::test::DiskFullAfter::kAvailable)
+        QSKIP(velantra::test::kNoDiskFull);
     const RigPlan large(200, newRow(Device::Dor));
-    const bool saved = savePlanFile(path, large, &error);
-    setrlimit(RLIMIT_FSIZE, &before);
+    bool saved = false;
+    {
+        const velantra::test::DiskFullAfter full(1000);
+        saved = savePlanFile(path, large, &error);
+    }
     QVERIFY(!saved);
     QVERIFY2(error.startsWith(QStringLiteral("rig.json: ")), qPrintable(error));
     QVERIFY(samePlan(*loadPlanFile(path).plan, everyField()));

@@ -1,6 +1,7 @@
 // The sheet pictures compiled into the program: their sizes and formats, their grid lines, cells,
 // marks and colour bars, and that they are what the generator draws from the tables today.
 #include "sheets/tablerenderer.h"
+#include "tests/support/guitest.h"
 #include "ui/qstr.h"
 
 #include <QBuffer>
@@ -250,6 +251,7 @@ void SheetPicturesTest::picturesAreUpToDate()
 int main(int argc, char** argv)
 {
     QGuiApplication app(argc, argv);
+    velantra::test::hintAsOnDebian();
     SheetPicturesTest test;
     return QTest::qExec(&test, argc, argv);
 }

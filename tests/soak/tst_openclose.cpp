@@ -1,5 +1,6 @@
 // Opening and closing every window through the menu, a thousand times each, leaves nothing
-// behind: no window object, and (outside sanitizer builds) no growth of the heap.
+// behind: no window object, and (outside sanitizer builds, where the C library tells) no growth of
+// the heap.
 //   VELANTRA_OPENCLOSE_CYCLES  cycles per menu command (default 1000)
 #include "tests/support/guitest.h"
 
@@ -7,7 +8,10 @@
 #include <QFile>
 #include <QMenu>
 #include <QMenuBar>
+
+#if defined(__GLIBC__)
 #include <malloc.h>
+#endif
 
 using namespace velantra;
 using namespace velantra::test;
@@ -25,10 +29,15 @@ long residentKilobytes()
 }
 
 // Bytes the program has allocated and not freed: unlike resident memory, not blurred by the
-// allocator handing pages back to the system and taking them again.
+// allocator handing pages back to the system and taking them again. -1 where the C library
+// does not say.
 long heapInUseKilobytes()
 {
+#if defined(__GLIBC__)
     return long(mallinfo2().uordblks / 1024);
+#else
+    return -1;
+#endif
 }
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -83,7 +92,7 @@ void OpenCloseTest::everyWindowManyTimes()
     qInfo("%s: heap in use %ld kB after %d cycles, %ld kB after %d; resident %ld kB, then %ld kB",
           qPrintable(item), heapMiddle, cycles * 3 / 4, heapAfter, cycles, residentBefore,
           residentAfter);
-    if (!kSanitized)
+    if (!kSanitized && heapAfter >= 0)
         QVERIFY2(heapAfter - heapMiddle <= 16, "the heap grows while windows open and close");
 }
 

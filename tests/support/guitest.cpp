@@ -209,6 +209,49 @@ void addWindowRows(std::initializer_list<WindowKind> kinds)
     }
 }
 
+#if defined(Q_OS_WIN)
+namespace
+{
+
+QFont hintedVertically(QFont font)
+{
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    return font;
+}
+
+// Windows get the program's font when polished; this follows once they show.
+class VerticalHinter : public QObject
+{
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show && watched->isWidgetType()) {
+            auto* widget = static_cast<QWidget*>(watched);
+            if (widget->isWindow() &&
+                widget->font().hintingPreference() != QFont::PreferVerticalHinting)
+                widget->setFont(hintedVertically(widget->font()));
+        }
+        return false;
+    }
+};
+
+} // namespace
+#endif
+
+void hintAsOnDebian()
+{
+#if defined(Q_OS_WIN)
+    // FreeType on the offscreen platform hints fully there, which moves a descender's ink a
+    // pixel lower than on Debian.
+    QGuiApplication::setFont(hintedVertically(QGuiApplication::font()));
+    QCoreApplication::instance()->installEventFilter(
+        new VerticalHinter(QCoreApplication::instance()));
+#endif
+}
+
 QStringList argumentsWithoutWarningLimit(int argc, char** argv)
 {
     QStringList arguments;

@@ -119,6 +119,10 @@ void addWindowRows(std::initializer_list<WindowKind> kinds = {});
 // warns on every raise, which would otherwise hide later output).
 QStringList argumentsWithoutWarningLimit(int argc, char** argv);
 
+// On Windows, text hinted as Debian's fontconfig hints it (vertically only), so that the tests
+// measure ink where Debian draws it; elsewhere nothing.
+void hintAsOnDebian();
+
 } // namespace velantra::test
 
 // A test's main: the application with the program's look, then the test object's functions.
@@ -127,6 +131,7 @@ QStringList argumentsWithoutWarningLimit(int argc, char** argv);
     {                                                                                              \
         QApplication app(argc, argv);                                                              \
         velantra::setUpApplication(app);                                                           \
+        velantra::test::hintAsOnDebian();                                                          \
         TestObject test;                                                                           \
         return QTest::qExec(&test, velantra::test::argumentsWithoutWarningLimit(argc, argv));      \
     }

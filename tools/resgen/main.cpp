@@ -4,6 +4,7 @@
 // of a data sheet (sheets/sheettables.cpp).
 #include "resources/artwork.h"
 #include "sheets/tablerenderer.h"
+#include "tools/resgen/icofile.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,9 +37,14 @@ int main(int argc, char** argv)
     const QDir out(QString::fromLocal8Bit(argv[1]));
     out.mkpath(QStringLiteral("icons"));
     bool ok = true;
-    for (int size : {16, 32, 48, 256})
-        ok &= save(artwork::drawIcon(size),
-                   out.filePath(QStringLiteral("icons/velantra-%1.png").arg(size)), "PNG");
+    QList<QImage> icons;
+    for (int size : {16, 32, 48, 256}) {
+        icons.append(artwork::drawIcon(size));
+        ok &= save(icons.back(), out.filePath(QStringLiteral("icons/velantra-%1.png").arg(size)),
+                   "PNG");
+    }
+    QFile ico(out.filePath(QStringLiteral("icons/velantra.ico")));
+    ok &= ico.open(QIODevice::WriteOnly) && ico.write(artwork::icoFile(icons)) > 0;
     QFile svg(out.filePath(QStringLiteral("icons/velantra.svg")));
     ok &= svg.open(QIODevice::WriteOnly) && svg.write(artwork::iconSvg()) > 0;
     ok &= save(artwork::drawLogo(), out.filePath(QStringLiteral("logo.jpg")), "JPEG", 95);
