@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Checks the desktop integration and the Debian package end to end, as root:
-# validators, two package builds compared, lintian, hardening-check, installation, a start of the installed program driven through the
+# validators, two package builds in two folders compared, lintian, hardening-check, installation, a start of the installed program driven through the
 # accessibility bus until it quits by its own Exit command, and a removal that leaves nothing.
 #   packaging/check-package.sh <build folder>
 set -euo pipefail
@@ -15,11 +15,11 @@ for image in $(sed -n 's|.*<image>.*/\([^/<]*\)</image>.*|\1|p' "$build/packagin
     grep -q "docs/screenshots/$image" "$here/../README.md" || { echo "FAIL: README lacks $image"; exit 1; }
 done
 
-# Two builds of this commit give the same bytes: the package folder is built, kept aside, removed
-# and built afresh.
-first=$(bash "$here/build-package.sh" "$build/deb")
+# Two builds of this commit give the same bytes, also from another folder: the package is built,
+# kept aside, and built afresh in a folder of another path.
+first=$(bash "$here/build-package.sh" "$build/deb-elsewhere/first")
 cp "$first" "$build/first.deb"
-rm -rf "$build/deb"
+rm -rf "$build/deb-elsewhere" "$build/deb"
 deb=$(bash "$here/build-package.sh" "$build/deb")
 cmp "$build/first.deb" "$deb" || { echo "FAIL: two builds of the package differ"; exit 1; }
 echo "built $(basename "$deb") twice: byte-identical ($(sha256sum "$deb" | cut -c1-16))"
