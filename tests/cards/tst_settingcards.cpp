@@ -288,11 +288,14 @@ void SettingCardsTest::saveFromTheWindow()
 {
     QWidget* window = program_.open(QStringLiteral("dipfluo"), WindowId::Dip_FLUO);
     DialogAnswerer answerer;
+// Windows' dialog turns "/proc/…" into a folder of drive Z: and a name of its own.
+#if !defined(Q_OS_WIN)
     answerer.file = QStringLiteral("/proc/card.pdf");
     child<QAction>(window, QLatin1String(kSavePdfAction))->trigger();
     QCOMPARE(answerer.seen.value(2), QStringLiteral("QMessageBox: Save as PDF"));
     QVERIFY2(answerer.seen.value(3).startsWith(u"Could not save /proc/card.pdf: "),
              qPrintable(answerer.seen.join(u'|')));
+#endif
     QTemporaryDir dir;
     answerer.file = dir.filePath(QStringLiteral("fluo.pdf"));
     child<QAction>(window, QLatin1String(kSavePdfAction))->trigger();
