@@ -34,44 +34,21 @@ public:
     BankInterface(QWidget* body, BankLevers* levers)
         : QAccessibleWidget(body, QAccessible::Grouping), levers_(levers)
     {
-        for (int i = 0; i < levers->count(); ++i) {
-            auto* lever = new LeverInterface(this, i);
-            ids_.push_back(QAccessible::registerAccessibleInterface(lever));
-        }
-    }
-    ~BankInterface() override
-    {
-        for (QAccessible::Id id : ids_)
-            QAccessible::deleteAccessibleInterface(id);
+        for (int i = 0; i < levers->count(); ++i)
+            leverList_.add(new LeverInterface(this, i));
     }
     const BankLevers* levers() const { return levers_; }
-    int childCount() const override { return int(ids_.size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        return index >= 0 && index < childCount()
-                   ? QAccessible::accessibleInterface(ids_[std::size_t(index)])
-                   : nullptr;
-    }
+    int childCount() const override { return leverList_.count(); }
+    QAccessibleInterface* child(int index) const override { return leverList_.at(index); }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (std::size_t i = 0; i < ids_.size(); ++i) {
-            if (QAccessible::accessibleInterface(ids_[i]) == child)
-                return int(i);
-        }
-        return -1;
+        return leverList_.indexOf(child);
     }
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        for (int i = 0; i < childCount(); ++i) {
-            if (child(i)->rect().contains(x, y))
-                return child(i);
-        }
-        return nullptr;
-    }
+    QAccessibleInterface* childAt(int x, int y) const override { return leverList_.at(x, y); }
 
 private:
     BankLevers* levers_;
-    std::vector<QAccessible::Id> ids_;
+    ui::AccessibleLeaves leverList_;
 };
 
 const BankInterface* LeverInterface::bank() const

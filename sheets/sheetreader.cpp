@@ -62,14 +62,8 @@ public:
     {
         for (int r = 0; r < reader->rowCount(); ++r) {
             for (int c = 0; c < reader->columnCount(); ++c)
-                ids_.push_back(
-                    QAccessible::registerAccessibleInterface(new CellInterface(this, r, c)));
+                cells_.add(new CellInterface(this, r, c));
         }
-    }
-    ~TableInterface() override
-    {
-        for (QAccessible::Id id : ids_)
-            QAccessible::deleteAccessibleInterface(id);
     }
     const SheetReader* reader() const { return reader_; }
     QWidget* host() const;
@@ -78,14 +72,7 @@ public:
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* childAt(int x, int y) const override
-    {
-        for (int i = 0; i < childCount(); ++i) {
-            if (child(i)->rect().contains(x, y))
-                return child(i);
-        }
-        return nullptr;
-    }
+    QAccessibleInterface* childAt(int x, int y) const override { return cells_.at(x, y); }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? reader_->title() : QString();
@@ -104,20 +91,11 @@ public:
         return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
                                                    : nullptr;
     }
-    int childCount() const override { return int(ids_.size()); }
-    QAccessibleInterface* child(int index) const override
-    {
-        return index >= 0 && index < childCount()
-                   ? QAccessible::accessibleInterface(ids_[std::size_t(index)])
-                   : nullptr;
-    }
+    int childCount() const override { return cells_.count(); }
+    QAccessibleInterface* child(int index) const override { return cells_.at(index); }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        for (std::size_t i = 0; i < ids_.size(); ++i) {
-            if (QAccessible::accessibleInterface(ids_[i]) == child)
-                return int(i);
-        }
-        return -1;
+        return cells_.indexOf(child);
     }
     QAccessibleInterface* focusChild() const override
     {
@@ -154,7 +132,7 @@ public:
 private:
     const HostInterface* host_;
     const SheetReader* reader_;
-    std::vector<QAccessible::Id> ids_;
+    ui::AccessibleLeaves cells_;
 };
 
 // The widget that draws the table keeps its role, name and description (a window, or a

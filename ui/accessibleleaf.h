@@ -1,6 +1,8 @@
 #pragma once
 
+#include <QAccessible>
 #include <QAccessibleInterface>
+#include <vector>
 
 namespace velantra::ui
 {
@@ -25,6 +27,58 @@ public:
 
 private:
     QAccessibleInterface* parent_;
+};
+
+} // namespace velantra::ui
+
+namespace velantra::ui
+{
+
+// The leaves an accessible object owns, registered with Qt so that clients can hold them by id,
+// and unregistered (deleted) with their owner: the owner's children in their order.
+class AccessibleLeaves
+{
+public:
+    AccessibleLeaves() = default;
+    AccessibleLeaves(const AccessibleLeaves&) = delete;
+    AccessibleLeaves& operator=(const AccessibleLeaves&) = delete;
+    ~AccessibleLeaves()
+    {
+        for (QAccessible::Id id : ids_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    void add(AccessibleLeaf* leaf)
+    {
+        ids_.push_back(QAccessible::registerAccessibleInterface(leaf));
+    }
+    int count() const { return int(ids_.size()); }
+    QAccessibleInterface* at(int index) const
+    {
+        return index >= 0 && index < count()
+                   ? QAccessible::accessibleInterface(ids_[std::size_t(index)])
+                   : nullptr;
+    }
+    int indexOf(const QAccessibleInterface* leaf) const
+    {
+        for (int i = 0; i < count(); ++i) {
+            if (at(i) == leaf)
+                return i;
+        }
+        return -1;
+    }
+    // The leaf under a point of the screen.
+    QAccessibleInterface* at(int x, int y) const
+    {
+        for (int i = 0; i < count(); ++i) {
+            if (at(i)->rect().contains(x, y))
+                return at(i);
+        }
+        return nullptr;
+    }
+
+private:
+    std::vector<QAccessible::Id> ids_;
 };
 
 } // namespace velantra::ui
