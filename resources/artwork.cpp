@@ -93,6 +93,7 @@ QImage drawLogo(qreal ratio)
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setPen(QColor(0x40, 0x40, 0x40));
     QFont font(QStringLiteral("Liberation Sans"));
+    font.setHintingPreference(QFont::PreferVerticalHinting); // not the application's: see sheetFont
     font.setPixelSize(12);
     font.setWeight(QFont::Black);
     font.setLetterSpacing(QFont::AbsoluteSpacing, 0.5);

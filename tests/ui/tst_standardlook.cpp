@@ -29,13 +29,15 @@ void setDesktop(const QPalette& palette, const QFont& font, const QString& style
     QApplication::processEvents(); // the program's own style comes back
 }
 
-// A dark theme with big bold fonts and a style of its own.
+// A dark theme with big bold, fully hinted fonts and a style of its own.
 void setDarkDesktop(const QColor& window, const QColor& text, const QString& family, int points)
 {
     QPalette palette(window.lighter(110), window);
     for (QPalette::ColorRole role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
         palette.setColor(role, text);
-    setDesktop(palette, QFont(family, points, QFont::Bold), QStringLiteral("Fusion"));
+    QFont font(family, points, QFont::Bold);
+    font.setHintingPreference(QFont::PreferFullHinting); // as qt6ct can set it
+    setDesktop(palette, font, QStringLiteral("Fusion"));
 }
 
 // Opens a window as a user does ("" is the main window), types ("Box=text"), lets the timer tick
