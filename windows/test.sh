@@ -5,6 +5,9 @@ set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
 BUILD=$(cd "$1" && pwd)
 shift
+# From a fresh prefix every run: nothing a previous run (or a user) left in Wine's registry or
+# drive reaches the tests.
+rm -f "${VELANTRA_WINEPREFIX:-$BUILD/wineprefix}/.velantra-ready"
 bash "$HERE/wine-prefix.sh" "$BUILD"
 
 mapfile -t excluded < <(sed -n 's/^\([A-Za-z0-9_]\+\)\s.*/\1/p' "$HERE/excluded-tests.txt")
