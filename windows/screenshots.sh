@@ -11,7 +11,8 @@ OUT=$(cd "$2" && pwd)
 # (the card and report tests).
 export VELANTRA_WINEPREFIX=$BUILD/wineprefix-shots WINEPREFIX=$BUILD/wineprefix-shots
 bash "$HERE/wine-prefix.sh" "$BUILD"
-unset QT_QPA_PLATFORM
+# The font engine the program chooses on Windows (cli/display.cpp).
+export QT_QPA_PLATFORM=windows:fontengine=directwrite
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   set -e
   bash "$0" "$1" "$1/tools/velantra-screenshots.exe" "Z:${2//\//\\}"
