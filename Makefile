@@ -21,7 +21,7 @@ LOOKS_PACKAGES := qt6-gtk-platformtheme qt6ct xvfb xauth
 
 .PHONY: run test test-asan fuzz bench package package-check build configure deps resources \
         format-check orca-check looks windows-deps windows windows-test windows-installer \
-        windows-ci
+        windows-ci windows-looks
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -129,3 +129,8 @@ windows-installer: windows
 
 windows-ci: windows-test windows-installer
 	bash windows/installer-check.sh $(WINDOWS_BUILD)
+
+# Every window as the Windows program draws it, under Wine on a virtual display:
+# $(WINDOWS_BUILD)/shots/. Not in CI (looked at by eye).
+windows-looks: windows
+	bash windows/screenshots.sh $(WINDOWS_BUILD) $(WINDOWS_BUILD)/shots

@@ -10,6 +10,10 @@ mkdir -p "$BUILD"
 BUILD=$(cd "$BUILD" && pwd)
 
 QT_PREFIX=$(bash "$SOURCE/windows/build-qt.sh" | tail -n 1)
+# CMake reads the toolchain file only when it first configures: another Qt, another start.
+if [ -f "$BUILD/wine.env" ] && ! grep -qxF "QT_PREFIX=$QT_PREFIX" "$BUILD/wine.env"; then
+  rm -rf "$BUILD/CMakeCache.txt" "$BUILD/CMakeFiles"
+fi
 echo "QT_PREFIX=$QT_PREFIX" >"$BUILD/wine.env"
 
 # Qt's own toolchain file finds the cross-built Qt and the host tools; ours names the compilers.

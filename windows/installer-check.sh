@@ -1,13 +1,16 @@
 #!/bin/bash
 # Installs the Windows installer silently under Wine in a fresh prefix, checks that the program,
 # its Start-menu entry and its "Apps & features" entry are there and that the installed program
-# runs, uninstalls it silently and checks that nothing of it is left:
+# runs, that its Start-menu entry opens the main window and no console window, uninstalls it
+# silently and checks that nothing of it is left:
 #   installer-check.sh <build folder>
 set -euo pipefail
 BUILD=$(cd "$1" && pwd)
 VERSION=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$BUILD/CMakeCache.txt")
 SETUP=$BUILD/velantra-$VERSION-setup-x64.exe
-export WINEPREFIX=$BUILD/wineprefix-install WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+# Wine's menu builder stays off: it would copy the Start-menu entry into this machine's own menus.
+export WINEPREFIX=$BUILD/wineprefix-install WINEDEBUG=-all \
+  WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 # An empty PATH beyond Windows' own: the installed program must bring every DLL it needs.
 unset WINEPATH
 
@@ -45,6 +48,24 @@ wine reg query "$KEY" /v DisplayVersion | grep "$VERSION" >/dev/null || fail "Di
 version=$(wine "$DIR/velantra.exe" --version 2>/dev/null | tr -d '\r')
 [ "$version" = "velantra $VERSION" ] || fail "installed program says '$version'"
 echo "installed: $(find "$DIR" -type f | wc -l) files, $(du -sh "$DIR" | cut -f1)"
+
+# Started from the Start menu as a user does, on a virtual display: the main window opens, and
+# no console window beside it (Wine shows a console program's in a window of conhost.exe).
+xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
+  wine start "$0" >/dev/null 2>&1
+  for _ in $(seq 60); do
+    xwininfo -root -tree | grep -q "\"VELANTRA configuration tools\"" && break
+    sleep 1
+  done
+  sleep 2
+  xwininfo -root -tree >"$1"
+  wineserver -k
+' 'C:\ProgramData\Microsoft\Windows\Start Menu\Programs\VELANTRA.lnk' "$BUILD/start-menu-windows"
+grep -q '"VELANTRA configuration tools": ("velantra.exe"' "$BUILD/start-menu-windows" ||
+  fail "the Start-menu entry opened no main window"
+! grep -q '("conhost.exe"' "$BUILD/start-menu-windows" ||
+  fail "a console window opened: $(grep '("conhost.exe"' "$BUILD/start-menu-windows")"
+echo "started from the Start menu: the main window, no console window"
 
 wine "$DIR/uninstall.exe" /S
 wineserver -w
