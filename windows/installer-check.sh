@@ -51,6 +51,7 @@ echo "installed: $(find "$DIR" -type f | wc -l) files, $(du -sh "$DIR" | cut -f1
 
 # Started from the Start menu as a user does, on a virtual display: the main window opens, and
 # no console window beside it (Wine shows a console program's in a window of conhost.exe).
+wineserver -w # a Wine started without a display would be reused by the next program
 xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
   wine start "$0" >/dev/null 2>&1
   for _ in $(seq 60); do
