@@ -89,7 +89,8 @@ CONFIGURE=(
   -DFEATURE_systemsemaphore=OFF
 )
 
-PATCHES=$(find "$HERE/patches" -name '*.patch' | sort)
+# Our patches to Qt, if any: windows/patches/*.patch (git keeps no empty folder).
+PATCHES=$(find "$HERE/patches" -name '*.patch' 2>/dev/null | sort || true)
 KEY=$({ printf '%s\n' "${CONFIGURE[@]}"; cat "$HERE/toolchain-mingw64.cmake"; \
         for p in $PATCHES; do cat "$p"; done; } | sha256sum | cut -c1-12)
 PREFIX=${VELANTRA_QT_PREFIX:-$CACHE/qt-$VERSION-$KEY}
