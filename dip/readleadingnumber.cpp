@@ -1,8 +1,10 @@
 #include "dip/readleadingnumber.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <charconv>
 #include <cstdint>
+#include <cstdlib>
 #include <limits>
 #include <string>
 
@@ -140,9 +142,18 @@ template <typename Char> double readDecimal(Cursor<Char>& in)
     }
 
     double value = 0.0;
+#if defined(__cpp_lib_to_chars)
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
-    if (error == std::errc::result_out_of_range)
+    const bool outOfRange = error == std::errc::result_out_of_range;
+#else
+    // Without std::from_chars for doubles (the web build's library): the C locale's strtod,
+    // which reads the full stop there.
+    errno = 0;
+    value = std::strtod(number.c_str(), nullptr);
+    const bool outOfRange = errno == ERANGE;
+#endif
+    if (outOfRange)
         value = overflows(number) ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
 }
