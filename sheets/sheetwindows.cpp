@@ -2,7 +2,7 @@
 // fixtures, and the colour-temperature tunes.
 #include "sheets/windows.h"
 #include "sheets/sheetreader.h"
-#include "sheets/sheettable.h"
+#include "resources/sheettable.h"
 #include "sheets/sheetwindow.h"
 #include "ui/qstr.h"
 
