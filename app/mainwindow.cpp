@@ -91,21 +91,14 @@ consteval bool menuHasEveryCommand()
 }
 static_assert(menuHasEveryCommand(), "a menu command of the window catalogue is not in the menu");
 
+// The configurator window of a device, by its row of the device table.
 WindowId configuratorOf(Device device)
 {
-    switch (device) {
-    case Device::Orvo75:
-        return WindowId::Dip_DMX;
-    case Device::Orvo36:
-        return WindowId::Dip_36;
-    case Device::Fluo:
-        return WindowId::Dip_FLUO;
-    case Device::Intell:
-        return WindowId::Intell;
-    case Device::Dor:
-        return WindowId::dipDOR;
+    for (const WindowEntry& entry : kWindows) {
+        if (entry.name == deviceInfo(device).windowName)
+            return entry.id;
     }
-    return WindowId::Dip_DMX;
+    return WindowId::Dip_DMX; // never: every device has its window (windowcatalogue.h)
 }
 
 } // namespace
