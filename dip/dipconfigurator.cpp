@@ -3,6 +3,7 @@
 #include "dip/windows.h"
 #include "ui/accessibility.h"
 #include "ui/qstr.h"
+#include "ui/selection.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -48,14 +49,12 @@ void DipConfigurator::connectProcedures()
     for (const ui::Control& row : engine_.spec().layout) {
         if (row.kind != ui::Kind::Option && row.kind != ui::Kind::Check)
             continue;
-        const bool isOption = row.kind == ui::Kind::Option;
         const std::string_view name = row.name;
-        connect(qobject_cast<QAbstractButton*>(control(name)), &QAbstractButton::toggled, this,
-                [this, name, isOption](bool on) {
-                    // An option's deselection is its group's business: its peer's selection.
-                    if (on || !isOption)
-                        engine_.setChecked(name, on);
-                });
+        if (auto* option = qobject_cast<QRadioButton*>(control(name)))
+            ui::onSelected(option, this, [this, name] { engine_.setChecked(name, true); });
+        else
+            connect(qobject_cast<QCheckBox*>(control(name)), &QCheckBox::toggled, this,
+                    [this, name](bool on) { engine_.setChecked(name, on); });
     }
 }
 

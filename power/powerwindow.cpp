@@ -2,6 +2,7 @@
 
 #include "ui/colours.h"
 #include "ui/qstr.h"
+#include "ui/selection.h"
 #include "ui/standardlook.h"
 
 #include <QLabel>
@@ -149,14 +150,8 @@ void PowerWindow::connectProcedures()
             }
         }
     }
-    connect(option1_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option1_Click();
-    });
-    connect(option2_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option2_Click();
-    });
+    ui::onSelected(option1_, this, [this] { Option1_Click(); });
+    ui::onSelected(option2_, this, [this] { Option2_Click(); });
     connect(command1_, &QPushButton::clicked, this, &PowerWindow::Command1_Click);
     connect(timer1_, &QTimer::timeout, this, &PowerWindow::Timer1_Timer);
 }
