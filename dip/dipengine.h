@@ -73,7 +73,8 @@ public:
     void Timer1_Timer();
 
     // The user's changes; each runs what the same change in the window runs. A click on a
-    // disabled control does nothing, as in the window.
+    // disabled control does nothing, as in the window. A control is named as in the device's
+    // layout table ("Check1", "Option7"); a name the layout lacks ends the program.
     void setText1(std::u16string_view text);
     void setChecked(std::string_view control, bool checked); // an option: true selects it
     void click(std::string_view control); // toggles a check box, selects an option

@@ -142,7 +142,7 @@ template <typename Char> double readDecimal(Cursor<Char>& in)
     }
 
     double value = 0.0;
-#if defined(__cpp_lib_to_chars)
+#if defined(__GLIBCXX__) || defined(__cpp_lib_to_chars)
     const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
     (void)end;
     const bool outOfRange = error == std::errc::result_out_of_range;
