@@ -1,7 +1,7 @@
 // Writes the program's pictures into a resource folder:
 //   velantra-resgen <resources folder>
 // The files are committed and compiled in; run this again after changing any artwork or any row
-// of a data sheet (sheets/sheettables.cpp).
+// of a data sheet (resources/sheettables.cpp).
 #include "resources/artwork.h"
 #include "resources/tablerenderer.h"
 #include "tools/resgen/icofile.h"
