@@ -1,14 +1,14 @@
 #include "plan/planfile.h"
 
+#include "files/filereader.h"
+#include "files/filewriter.h"
 #include "plan/devices.h"
 #include "ui/qstr.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 #include <cmath>
 
@@ -236,27 +236,22 @@ ReadResult readPlan(const QByteArray& bytes, const QString& fileName)
 
 bool savePlanFile(const QString& path, const RigPlan& plan, QString* error)
 {
-    QSaveFile file(path);
-    const QByteArray text = writePlan(plan);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), file.errorString());
-        return false;
-    }
-    return true;
+    QString reason;
+    if (files::saveWhole(path, writePlan(plan), &reason))
+        return true;
+    if (error)
+        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), reason);
+    return false;
 }
 
 ReadResult loadPlanFile(const QString& path)
 {
-    QFile file(path);
-    const QString name = QFileInfo(path).fileName();
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, name + QStringLiteral(": ") + file.errorString()};
     // One byte past the limit is enough to tell a file that is too large.
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, name + QStringLiteral(": ") + file.errorString()};
-    return readPlan(bytes, path);
+    QString reason;
+    const std::optional<QByteArray> bytes = files::readRegularFile(path, kMaxFileSize + 1, &reason);
+    if (!bytes)
+        return {{}, QFileInfo(path).fileName() + QStringLiteral(": ") + reason};
+    return readPlan(*bytes, path);
 }
 
 } // namespace velantra::plan
