@@ -12,7 +12,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSettings>
 #include <optional>
 
 namespace velantra::cards
@@ -47,18 +46,6 @@ std::optional<Output> outputOf(QWidget* window)
                   QString::fromStdString(card.device)};
 }
 
-// Qt's own file dialog records its folder history in a settings file; this program keeps no
-// state, so those settings are kept in memory only, in a place that is never written.
-void keepFileDialogStateInMemory()
-{
-    static const bool once = [] {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QStringLiteral("/proc/velantra-keeps-no-settings"));
-        return true;
-    }();
-    Q_UNUSED(once);
-}
-
 void print(QWidget* window)
 {
     const std::optional<Output> output = outputOf(window);
@@ -79,7 +66,6 @@ void savePdf(QWidget* window)
     const std::optional<Output> output = outputOf(window);
     if (!output)
         return;
-    keepFileDialogStateInMemory();
     QString path = QFileDialog::getSaveFileName(window, QStringLiteral("Save as PDF"),
                                                 window->objectName() + QStringLiteral(".pdf"),
                                                 QStringLiteral("PDF files (*.pdf)"));
