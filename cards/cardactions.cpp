@@ -2,6 +2,7 @@
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
+#include "cards/label.h"
 #include "cards/reportreader.h"
 
 #include <QAction>
@@ -41,6 +42,12 @@ std::optional<Output> outputOf(QWidget* window)
         QLineEdit::Normal, QString(), &ok);
     if (!ok)
         return std::nullopt;
+    if (const std::optional<std::string> problem = labelProblem(label.trimmed().toStdString())) {
+        QMessageBox::warning(
+            window, QStringLiteral("Setting card"),
+            QStringLiteral("No card was made: %1.").arg(QString::fromStdString(*problem)));
+        return std::nullopt;
+    }
     const SettingCard card = readCard(window, label.trimmed());
     return Output{cardPage(card), QString::fromStdString(cardText(card)),
                   QString::fromStdString(card.device)};

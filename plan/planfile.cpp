@@ -113,13 +113,9 @@ std::optional<PlanRow> RowReader::read(QString& error)
     };
     if (!label.isString())
         return fail(QStringLiteral("\"label\" must be a text"));
-    const QString text = label.toString();
-    if (text.size() > qsizetype(kMaxLabelLength))
-        return fail(QStringLiteral("the label is longer than %1 characters").arg(kMaxLabelLength));
-    for (const QChar c : text)
-        if (c.category() == QChar::Other_Control)
-            return fail(QStringLiteral("the label holds a control character"));
-    row.label = text.toStdString();
+    row.label = label.toString().toStdString();
+    if (const std::optional<std::string> problem = cards::labelProblem(row.label))
+        return fail(QString::fromStdString(*problem));
     const std::optional<Device> found = cards::deviceNamed(device.toString().toStdString());
     if (!device.isString() || !found)
         return fail(QStringLiteral("\"device\" must be one of orvo75, orvo36, fluo, intell, dor"));
@@ -168,6 +164,53 @@ std::optional<PlanRow> RowReader::read(QString& error)
     return row;
 }
 
+// A key given twice in one object: Qt's JSON reader silently keeps the last one, so the text is
+// scanned for them. `row` is 0 for the top level, else the row's number from 1.
+struct RepeatedKey {
+    int row = 0;
+    QString key;
+};
+
+// The text is valid JSON here (the reader has accepted it).
+std::optional<RepeatedKey> repeatedKey(const QByteArray& json)
+{
+    struct Level {
+        bool object = false;
+        bool expectKey = false;
+        QSet<QString> keys;
+    };
+    std::vector<Level> levels;
+    int row = 0;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '{' || c == '[') {
+            // An object in the list at the second level is a row.
+            if (c == '{' && levels.size() == 2 && !levels[1].object)
+                ++row;
+            levels.push_back({c == '{', c == '{', {}});
+        } else if ((c == '}' || c == ']') && !levels.empty()) {
+            levels.pop_back();
+        } else if (c == ',' && !levels.empty()) {
+            levels.back().expectKey = levels.back().object;
+        } else if (c == '"') {
+            const qsizetype start = i;
+            for (++i; i < json.size() && json[i] != '"'; ++i)
+                if (json[i] == '\\')
+                    ++i;
+            if (levels.empty() || !levels.back().expectKey)
+                continue;
+            // The key as the reader decodes it, escapes and all.
+            const QByteArray quoted = '[' + json.mid(start, i - start + 1) + ']';
+            const QString key = QJsonDocument::fromJson(quoted).array().at(0).toString();
+            levels.back().expectKey = false;
+            if (levels.back().keys.contains(key))
+                return RepeatedKey{levels.size() == 1 ? 0 : row, key};
+            levels.back().keys.insert(key);
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QByteArray writePlan(const RigPlan& plan)
@@ -197,6 +240,10 @@ ReadResult readPlan(const QByteArray& bytes, const QString& fileName)
         return refuse(QStringLiteral("not a plan file: the JSON text is broken at byte %1 (%2)")
                           .arg(parseError.offset)
                           .arg(parseError.errorString()));
+    if (const std::optional<RepeatedKey> repeated = repeatedKey(bytes))
+        return refuse(
+            (repeated->row > 0 ? QStringLiteral("row %1: ").arg(repeated->row) : QString()) +
+            QStringLiteral("\"%1\" is given twice").arg(repeated->key));
     const QJsonObject top = document.object();
     if (!document.isObject() || top.value(QLatin1String("format")) != QLatin1String(kFormatName))
         return refuse(QStringLiteral("not a rig plan: \"format\" must be \"%1\"")

@@ -6,6 +6,7 @@
 // command line.
 
 #include "cards/devicesetting.h"
+#include "cards/label.h"
 
 #include <optional>
 #include <string>
@@ -26,7 +27,7 @@ constexpr int kMaxStart = 999999;
 constexpr int kMinChannels = 1;
 constexpr int kMaxChannels = 512;
 constexpr int kMaxRows = 1000;
-constexpr std::size_t kMaxLabelLength = 200;
+using cards::kMaxLabelLength;
 
 struct PlanRow {
     std::string label;

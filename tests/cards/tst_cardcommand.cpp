@@ -29,13 +29,17 @@ struct Run {
     QString err;
 };
 
-// Runs the program without a display, as a script on a server does.
-Run program(const QStringList& arguments)
+// Runs the program without a display, as a script on a server does; a server's script may
+// have no XDG_RUNTIME_DIR either.
+Run program(const QStringList& arguments, bool runtimeFolder = true)
 {
     static const QTemporaryDir runtime;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    if (runtimeFolder)
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    else
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELANTRA_EXECUTABLE), arguments);
@@ -66,6 +70,13 @@ void CardCommandTest::refusedSettingWritesNothing_data()
     row("orvo75 --address ten --out FILE.pdf", "--address takes a whole number, not 'ten'");
     row("orvo75 --out FILE.doc", "the file name must end in .pdf, .png or .txt");
     row("orvo75", "--out FILE.pdf|.png|.txt is required");
+    row("orvo36 --master --address 1 --out FILE.pdf", "A master takes no DMX address.");
+    row("orvo75 --out FILE.jpg", "the file name must end in .pdf, .png or .txt");
+    row("orvo75 --label Bar\n3 --out FILE.txt", "--label: the label holds a control character");
+    row("orvo75 --label \x1b[31mred --out FILE.pdf",
+        "--label: the label holds a control character");
+    row("orvo75 --label 201xxxxxxxx --out FILE.pdf",
+        "--label: the label is longer than 200 characters");
 }
 
 void CardCommandTest::refusedSettingWritesNothing()
@@ -74,6 +85,7 @@ void CardCommandTest::refusedSettingWritesNothing()
     QFETCH(QString, error);
     QTemporaryDir dir;
     arguments.replace(u"FILE"_qs, dir.filePath(u"card"_qs));
+    arguments.replace(u"201xxxxxxxx"_qs, QString(201, u'x'));
     const Run run = program(QStringList{u"card"_qs} + arguments.split(u' '));
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.startsWith(u"velantra card: "_qs) && run.err.contains(error),
@@ -93,6 +105,14 @@ void CardCommandTest::cardInEachFormat()
         QCOMPARE(run.err, QString());
     }
     QCOMPARE(filesIn(dir.path()), (QStringList{"card.pdf", "card.png", "card.txt"}));
+    // "-": the text card on standard output, for scripts, and only it (no note of Qt's about a
+    // missing runtime folder).
+    const Run text = program({u"card"_qs, u"dor"_qs, u"--out"_qs, u"-"_qs}, false);
+    QCOMPARE(text.status, 0);
+    QCOMPARE(text.err, QString());
+    QVERIFY2(text.out.startsWith(u"DOR"_qs) || text.out.contains(u"DMX address: 1"_qs),
+             qPrintable(text.out));
+    QCOMPARE(filesIn(dir.path()).size(), 3);
     const QImage png(dir.filePath(u"card.png"_qs));
     QVERIFY(png.width() > 1000 && png.height() > 500);
 }
