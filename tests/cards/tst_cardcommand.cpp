@@ -110,7 +110,8 @@ void CardCommandTest::cardInEachFormat()
     const Run text = program({u"card"_qs, u"dor"_qs, u"--out"_qs, u"-"_qs}, false);
     QCOMPARE(text.status, 0);
     QCOMPARE(text.err, QString());
-    QVERIFY2(text.out.startsWith(u"DOR"_qs) || text.out.contains(u"DMX address: 1"_qs),
+    QVERIFY2(text.out.startsWith(u"DOR fixture configurator\nLabel:"_qs) &&
+                 text.out.contains(u"DMX address: 1\n"_qs),
              qPrintable(text.out));
     QCOMPARE(filesIn(dir.path()).size(), 3);
     const QImage png(dir.filePath(u"card.png"_qs));
