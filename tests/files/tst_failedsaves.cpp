@@ -12,13 +12,8 @@
 
 #include <QAction>
 #include <QDir>
-#include <QFileDialog>
-#include <QInputDialog>
-#include <QPointer>
 #include <QProcess>
-#include <QPushButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <functional>
 
 #if __has_include(<sys/stat.h>) && !defined(Q_OS_WIN)
@@ -55,48 +50,6 @@ void writeFile(const QString& path, const QByteArray& bytes)
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush())
         qFatal("could not write %s", qPrintable(path));
 }
-
-// Answers each dialog as a user does: the file dialog with `file`, the label question with a
-// label, a question about replacing a file with Yes; keeps the texts of the messages shown.
-class Answerer : public QObject
-{
-public:
-    explicit Answerer(QString file) : file_(std::move(file)) { qApp->installEventFilter(this); }
-    ~Answerer() override { qApp->removeEventFilter(this); }
-    QStringList messages;
-
-private:
-    void answer(QWidget* modal)
-    {
-        if (auto* files = qobject_cast<QFileDialog*>(modal)) {
-            files->selectFile(file_);
-            QMetaObject::invokeMethod(files, "accept");
-        } else if (auto* input = qobject_cast<QInputDialog*>(modal)) {
-            input->setTextValue(QStringLiteral("Bar 3, left"));
-            input->accept();
-        } else if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            const bool replace = box->button(QMessageBox::Yes) != nullptr;
-            if (!replace)
-                messages << box->text();
-            box->done(replace ? QMessageBox::Yes : QMessageBox::Ok);
-        }
-    }
-
-    // Each dialog once it shows, from its own event loop.
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        auto* dialog = qobject_cast<QDialog*>(watched);
-        if (event->type() == QEvent::Show && dialog && dialog->isModal()) {
-            QTimer::singleShot(0, this, [this, dialog = QPointer<QDialog>(dialog)] {
-                if (dialog)
-                    answer(dialog);
-            });
-        }
-        return false;
-    }
-
-    QString file_;
-};
 
 // What the user was told of a save.
 struct Told {
@@ -155,16 +108,16 @@ QString largePlanFile()
 }
 
 // A window's command under the limit; the texts of the messages it showed.
-Told inWindow(QWidget* window, const char* action, const QString& path, qint64 limit)
+Told inWindow(QWidget* window, const char* action, qint64 limit)
 {
-    Answerer answerer(path);
+    MessageBoxAnswerer answerer;
     {
         std::optional<DiskFullAfter> full;
         if (limit != kNoLimit)
             full.emplace(limit);
         child<QAction>(window, QLatin1String(action))->trigger();
     }
-    return {!answerer.messages.isEmpty(), answerer.messages.join(u'\n')};
+    return {!answerer.texts().isEmpty(), answerer.texts().join(u'\n')};
 }
 
 struct NamedWriter {
@@ -212,7 +165,7 @@ const std::vector<NamedWriter>& writers()
                  return Told{true, QStringLiteral("yesterday's plan did not open")};
              window->model().change([](plan::RigPlan& rig) { rig = largePlan(); });
              const QString title = window->windowTitle();
-             Told told = inWindow(window, "planSave", path, limit);
+             Told told = inWindow(window, "planSave", limit);
              if (told.failed && window->windowTitle() != title)
                  told.text += QStringLiteral("\nthe title changed to ") + window->windowTitle();
              return told;
@@ -388,9 +341,9 @@ void FailedSavesTest::onlyRegularFilesAreRead()
     ProgramFixture program;
     auto* window = qobject_cast<plan::RigPlanWindow*>(
         program.open(QStringLiteral("rigplan"), WindowId::RigPlan));
-    Answerer answerer(path);
+    MessageBoxAnswerer answerer;
     QVERIFY(!window->openFile(path));
-    QCOMPARE(answerer.messages,
+    QCOMPARE(answerer.texts(),
              QStringList{QStringLiteral("The plan cannot be opened.\n%1: %2").arg(name, refusal)});
 }
 
