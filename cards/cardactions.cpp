@@ -30,23 +30,26 @@ struct Output {
 
 std::optional<Output> outputOf(QWidget* window)
 {
-    if (isPowerWindow(window)) {
-        const PowerReport report = readReport(window);
-        return Output{reportPage(report), QString::fromStdString(reportText(report)),
-                      QString::fromStdString(report.device)};
-    }
+    const bool report = isPowerWindow(window);
     bool ok = false;
     const QString label = QInputDialog::getText(
-        window, QStringLiteral("Setting card"),
-        QStringLiteral("Label for the card (e.g. \"Bar 3, left\"), may be empty:"),
+        window, report ? QStringLiteral("Budget report") : QStringLiteral("Setting card"),
+        report ? QStringLiteral("Label for the report (e.g. \"Shop 2, window\"), may be empty:")
+               : QStringLiteral("Label for the card (e.g. \"Bar 3, left\"), may be empty:"),
         QLineEdit::Normal, QString(), &ok);
     if (!ok)
         return std::nullopt;
     if (const std::optional<std::string> problem = labelProblem(label.trimmed().toStdString())) {
         QMessageBox::warning(
-            window, QStringLiteral("Setting card"),
-            QStringLiteral("No card was made: %1.").arg(QString::fromStdString(*problem)));
+            window, report ? QStringLiteral("Budget report") : QStringLiteral("Setting card"),
+            QStringLiteral("Nothing was made: %1.").arg(QString::fromStdString(*problem)));
         return std::nullopt;
+    }
+    if (report) {
+        PowerReport budget = readReport(window);
+        budget.label = label.trimmed().toStdString();
+        return Output{reportPage(budget), QString::fromStdString(reportText(budget)),
+                      QString::fromStdString(budget.device)};
     }
     const SettingCard card = readCard(window, label.trimmed());
     return Output{cardPage(card), QString::fromStdString(cardText(card)),

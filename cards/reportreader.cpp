@@ -70,7 +70,8 @@ OutputReport readOutput(const QWidget* window, const OutputControls& controls)
                                                std::size_t(entry.size())))
                 .count;
         if (count != 0)
-            output.fixtures.push_back({fixtureBeside(window, box).toStdString(), count});
+            output.fixtures.push_back(
+                {fixtureBeside(window, box).toStdString(), count, entry.trimmed().toStdString()});
     }
     if (controls.currentFrame &&
         !control<QGroupBox>(window, QLatin1String(controls.currentFrame))->isHidden()) {
