@@ -18,6 +18,8 @@ private slots:
     void refusedSettingWritesNothing();
     void cardInEachFormat();
     void failedWriteIsReported();
+    void reportWithoutAWindow_data();
+    void reportWithoutAWindow();
 };
 
 namespace
@@ -137,6 +139,46 @@ void CardCommandTest::failedWriteIsReported()
         QCOMPARE(run.err.count(u'\n'), 1);
     }
     QVERIFY(!QFileInfo(u"/dev/full"_qs).isFile());
+}
+
+// `velantra report`: the counts typed into the power window unshown, the report on standard
+// output; a count the window has no box for is a usage error.
+void CardCommandTest::reportWithoutAWindow_data()
+{
+    QTest::addColumn<QString>("arguments"); // separated by |
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("lines"); // on standard output, or the error's text
+    QTest::newRow("a count with a fraction, a label")
+        << "orvo75|--count|CC1:pomra rgb=2.5|--count|CV1:2=3|--label|Shop 2|--out|-" << 0
+        << QStringList{"ORVO power configurator", "Label: Shop 2",
+                       "  2.5 x Pomra RGB \u2014 counted as 2", "  3 x Orsello 600 mm"};
+    QTest::newRow("over the limit, its warning closed")
+        << "orvo36|--count|CC1:7=4|--out|-" << 0
+        << QStringList{"ORVO 36 power configurator", "  4 x Tessino RGB 920 mm",
+                       "Limit exceeded: The total power, "};
+    QTest::newRow("no CV output on the 36 W controller")
+        << "orvo36|--count|CV1:1=4|--out|-" << 2
+        << QStringList{"--count CV1:1=4: this controller has no CV1 output"};
+    QTest::newRow("no such fixture") << "orvo75|--count|CC2:Lamp=1|--out|-" << 2
+                                     << QStringList{"--count CC2:Lamp=1: no such fixture on CC2"};
+    QTest::newRow("another file type")
+        << "orvo75|--out|report.jpg" << 2 << QStringList{"the file name must end in .pdf, .png"};
+}
+
+void CardCommandTest::reportWithoutAWindow()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, lines);
+    const Run run = program(QStringList{u"report"_qs} + arguments.split(u'|'));
+    QCOMPARE(run.status, status);
+    const QString shown = status == 0 ? run.out : run.err;
+    for (const QString& line : lines)
+        QVERIFY2(shown.contains(line), qPrintable(shown));
+    if (status == 0) {
+        QCOMPARE(run.err, QString());
+        QVERIFY2(run.out.contains(u"Limit"_qs), qPrintable(run.out));
+    }
 }
 
 QTEST_GUILESS_MAIN(CardCommandTest)
