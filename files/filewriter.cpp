@@ -6,9 +6,7 @@
 #include <cerrno>
 #include <cstring>
 
-#if defined(Q_OS_WIN)
-#include <io.h>
-#elif __has_include(<unistd.h>)
+#if !defined(Q_OS_WIN) && __has_include(<unistd.h>)
 #include <unistd.h>
 #endif
 
@@ -38,14 +36,14 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes, QString* reason)
 }
 
 // The data on the disk before the new file takes the old one's place; QSaveFile's own sync
-// ignores a failure.
+// ignores a failure. (On Windows Qt keeps a native handle, no descriptor to sync; QSaveFile
+// flushes it there.)
 bool syncToDisk(QFileDevice& file, QString* reason)
 {
-#if defined(Q_OS_WIN)
-    const int failed = _commit(file.handle());
-#elif __has_include(<unistd.h>)
+#if !defined(Q_OS_WIN) && __has_include(<unistd.h>)
     const int failed = ::fsync(file.handle());
 #else
+    Q_UNUSED(file);
     const int failed = 0;
 #endif
     // A device or pipe cannot be synced, and need not be.
