@@ -1,6 +1,7 @@
 #include "app/commands.h"
 
 #include "cards/cardcommand.h"
+#include "cards/reportcommand.h"
 #include "plan/plancommand.h"
 
 namespace velantra::cli
@@ -9,8 +10,8 @@ namespace velantra::cli
 std::span<const Command> commands()
 {
     // One row per subcommand: a `Command` declared beside the code it runs (see cli/command.h).
-    static const std::initializer_list<Command> kCommands = {cards::kCardCommand,
-                                                             plan::kPlanCommand};
+    static const std::initializer_list<Command> kCommands = {
+        cards::kCardCommand, plan::kPlanCommand, cards::kReportCommand};
     return {kCommands.begin(), kCommands.size()};
 }
 

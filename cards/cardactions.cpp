@@ -2,6 +2,7 @@
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
+#include "cards/label.h"
 #include "cards/reportreader.h"
 
 #include <QAction>
@@ -12,7 +13,6 @@
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
-#include <QSettings>
 #include <optional>
 
 namespace velantra::cards
@@ -30,33 +30,30 @@ struct Output {
 
 std::optional<Output> outputOf(QWidget* window)
 {
-    if (isPowerWindow(window)) {
-        const PowerReport report = readReport(window);
-        return Output{reportPage(report), QString::fromStdString(reportText(report)),
-                      QString::fromStdString(report.device)};
-    }
+    const bool report = isPowerWindow(window);
     bool ok = false;
     const QString label = QInputDialog::getText(
-        window, QStringLiteral("Setting card"),
-        QStringLiteral("Label for the card (e.g. \"Bar 3, left\"), may be empty:"),
+        window, report ? QStringLiteral("Budget report") : QStringLiteral("Setting card"),
+        report ? QStringLiteral("Label for the report (e.g. \"Shop 2, window\"), may be empty:")
+               : QStringLiteral("Label for the card (e.g. \"Bar 3, left\"), may be empty:"),
         QLineEdit::Normal, QString(), &ok);
     if (!ok)
         return std::nullopt;
+    if (const std::optional<std::string> problem = labelProblem(label.trimmed().toStdString())) {
+        QMessageBox::warning(
+            window, report ? QStringLiteral("Budget report") : QStringLiteral("Setting card"),
+            QStringLiteral("Nothing was made: %1.").arg(QString::fromStdString(*problem)));
+        return std::nullopt;
+    }
+    if (report) {
+        PowerReport budget = readReport(window);
+        budget.label = label.trimmed().toStdString();
+        return Output{reportPage(budget), QString::fromStdString(reportText(budget)),
+                      QString::fromStdString(budget.device)};
+    }
     const SettingCard card = readCard(window, label.trimmed());
     return Output{cardPage(card), QString::fromStdString(cardText(card)),
                   QString::fromStdString(card.device)};
-}
-
-// Qt's own file dialog records its folder history in a settings file; this program keeps no
-// state, so those settings are kept in memory only, in a place that is never written.
-void keepFileDialogStateInMemory()
-{
-    static const bool once = [] {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QStringLiteral("/proc/velantra-keeps-no-settings"));
-        return true;
-    }();
-    Q_UNUSED(once);
 }
 
 void print(QWidget* window)
@@ -79,7 +76,6 @@ void savePdf(QWidget* window)
     const std::optional<Output> output = outputOf(window);
     if (!output)
         return;
-    keepFileDialogStateInMemory();
     QString path = QFileDialog::getSaveFileName(window, QStringLiteral("Save as PDF"),
                                                 window->objectName() + QStringLiteral(".pdf"),
                                                 QStringLiteral("PDF files (*.pdf)"));

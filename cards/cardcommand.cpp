@@ -2,10 +2,12 @@
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
+#include "cards/label.h"
 #include "devices/devices.h"
 #include "ui/qstr.h"
 
 #include <QFileInfo>
+#include <cstdio>
 
 namespace velantra::cards
 {
@@ -53,6 +55,9 @@ int runCardCommand(const cli::Invocation& invocation)
         return n;
     };
     setting.master = invocation.isSet("master");
+    // Even the default address: a master has none, whatever the number.
+    if (setting.master && invocation.isSet("address"))
+        return invocation.usageError(QStringLiteral("A master takes no DMX address."));
     setting.address = number("address").value_or(1);
     setting.channels = number("channels");
     setting.terminator = invocation.isSet("terminator");
@@ -67,15 +72,22 @@ int runCardCommand(const cli::Invocation& invocation)
     const QString out = invocation.value("out");
     if (out.isEmpty())
         return invocation.usageError(QStringLiteral("--out FILE.pdf|.png|.txt is required"));
-    const std::optional<Format> format = formatOf(out);
+    const bool toStandardOutput = out == u"-";
+    const std::optional<Format> format = toStandardOutput ? Format::Text : formatOf(out);
     if (!format) {
         return invocation.usageError(
-            QStringLiteral("--out %1: the file name must end in .pdf, .png or .txt").arg(out));
+            QStringLiteral("--out %1: the file name must end in .pdf, .png or .txt, or be - for "
+                           "the text on standard output")
+                .arg(out));
     }
     if (const std::optional<std::string> problem = settingProblem(setting))
         return invocation.usageError(QString::fromStdString(*problem));
 
-    const SettingCard card = cardFor(setting, invocation.value("label").trimmed());
+    const QString label = invocation.value("label").trimmed();
+    if (const std::optional<std::string> problem = labelProblem(label.toStdString()))
+        return invocation.usageError(QStringLiteral("--label: ") +
+                                     QString::fromStdString(*problem));
+    const SettingCard card = cardFor(setting, label);
     QString error;
     bool saved = false;
     switch (*format) {
@@ -88,7 +100,14 @@ int runCardCommand(const cli::Invocation& invocation)
         saved = writeCardPng(out, card, &error);
         break;
     case Format::Text:
-        saved = saveFile(out, QByteArray::fromStdString(cardText(card)), &error);
+        if (toStandardOutput) {
+            const std::string text = cardText(card);
+            saved = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
+                    std::fflush(stdout) == 0;
+            error = QStringLiteral("Could not write the card to standard output.");
+        } else {
+            saved = saveFile(out, QByteArray::fromStdString(cardText(card)), &error);
+        }
         break;
     }
     return saved ? cli::kExitOk : invocation.failure(error);

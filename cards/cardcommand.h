@@ -28,7 +28,7 @@ inline constexpr cli::Option kCardOptions[] = {
     {"tune", "Colour-temperature tune CCT 0 to 9 (dor, master mode)", "N"},
     {"modulation", "1-100 % modulation ON (fluo)"},
     {"label", "Free text on the card's Label line, e.g. \"Bar 3, left\"", "TEXT"},
-    {"out", "The file to write: .pdf, .png or .txt", "FILE"},
+    {"out", "The file to write: .pdf, .png or .txt; - writes the text to standard output", "FILE"},
 };
 
 inline constexpr cli::Command kCardCommand{

@@ -1,15 +1,13 @@
 #include "cards/cardwriter.h"
 
 #include "cards/cardpainter.h"
+#include "files/filewriter.h"
 
 #include <QBuffer>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 
 namespace velantra::cards
 {
@@ -22,18 +20,6 @@ constexpr int kImageResolution = 150;
 QString failure(const QString& path, const QString& reason)
 {
     return QStringLiteral("Could not save %1: %2.").arg(QDir::toNativeSeparators(path), reason);
-}
-
-// Writes to a device or pipe in place: renaming over it would replace the device itself.
-bool writeDirectly(const QString& path, const QByteArray& bytes, QString* error)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size()) {
-        *error = failure(path, file.errorString());
-        return false;
-    }
-    return true;
 }
 
 std::vector<PagePainter> cardPages(std::span<const SettingCard> cards)
@@ -81,20 +67,11 @@ QByteArray pdfDocument(std::span<const PagePainter> pages, const QString& title)
 
 bool saveFile(const QString& path, const QByteArray& bytes, QString* error)
 {
-    const QFileInfo info(path);
-    if (info.isDir()) {
-        *error = failure(path, QStringLiteral("it is a folder"));
-        return false;
-    }
-    if (info.exists() && !info.isFile())
-        return writeDirectly(path, bytes, error);
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        *error = failure(path, file.errorString());
-        file.cancelWriting();
-        return false;
-    }
-    return true;
+    QString reason;
+    if (files::saveWhole(path, bytes, &reason))
+        return true;
+    *error = failure(path, reason);
+    return false;
 }
 
 bool writeCardsPdf(const QString& path, std::span<const SettingCard> cards, QString* error)
@@ -146,7 +123,10 @@ bool writeCardPng(const QString& path, const SettingCard& card, QString* error)
     QByteArray bytes;
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
-    cardImage(card).save(&buffer, "PNG");
+    if (!cardImage(card).save(&buffer, "PNG")) {
+        *error = failure(path, QStringLiteral("the image could not be made"));
+        return false;
+    }
     return saveFile(path, bytes, error);
 }
 

@@ -2,8 +2,8 @@
 
 // Cards and reports out of the program: a PDF of one page each, a PNG image, plain text, or the
 // printer. Every file is written whole or not at all: the bytes are made in memory, then saved
-// through a temporary file that replaces the old one only when complete (QSaveFile); a failed
-// write leaves no partial file and the previous file of that name intact.
+// through files::saveWhole; a failed write leaves no partial file and the previous file of that
+// name intact.
 
 #include "cards/powerreport.h"
 #include "cards/settingcard.h"

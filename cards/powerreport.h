@@ -12,7 +12,8 @@ namespace velantra::cards
 
 struct FixtureCount {
     std::string fixture; // the model label of the row
-    int count = 0;
+    int count = 0;       // the count the figures use
+    std::string shown;   // the box's text ("2.5"), which may differ from the count
     friend bool operator==(const FixtureCount&, const FixtureCount&) = default;
 };
 
@@ -27,6 +28,7 @@ struct OutputReport {
 
 struct PowerReport {
     std::string device; // the power window's caption
+    std::string label;  // the installer's, asked for as a card's (two controllers of one job)
     std::string date;   // YYYY-MM-DD
     std::string mode;   // "Nominal power" or "Average power", as the mode buttons say
     std::vector<OutputReport> outputs;
@@ -36,8 +38,8 @@ struct PowerReport {
     friend bool operator==(const PowerReport&, const PowerReport&) = default;
 };
 
-// The report as text lines: device, date, mode, each output with its fixtures, LEDs and power,
-// the total, then the limits exceeded (or "Limits exceeded: none").
+// The report as text lines: device, label, date, mode, each output with its fixtures, LEDs and
+// power, the total, then the limits exceeded (or "Limits exceeded: none").
 std::vector<std::string> reportLines(const PowerReport& report);
 
 // The lines joined, each ended by a line feed.

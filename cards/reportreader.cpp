@@ -53,7 +53,9 @@ OutputReport readOutput(const power::PowerWindow& window, const OutputReadouts& 
         const power::FixtureRow& fixtures = budget.variant().table.row(row);
         if (count != 0) {
             const std::string_view model = cc ? fixtures.cc.model : fixtures.cv.model;
-            output.fixtures.push_back({qstr(model).simplified().toStdString(), count});
+            output.fixtures.push_back(
+                {qstr(model).simplified().toStdString(), count,
+                 window.entryText(readouts.output, row).trimmed().toStdString()});
         }
     }
     if (cc) {

@@ -72,6 +72,8 @@ public:
     bool isSet(std::string_view option) const;
     // The option's value (the last one given), empty when not given.
     QString value(std::string_view option) const;
+    // Every value of an option given more than once, in order.
+    QStringList values(std::string_view option) const;
 
     // Prints "velantra <name>: <message> (see 'velantra <name> --help')" on standard error and
     // returns kExitUsage: for values the parser cannot judge (an address out of range, two

@@ -236,6 +236,11 @@ QString Invocation::value(std::string_view option) const
     return parser_.value(qstr(option));
 }
 
+QStringList Invocation::values(std::string_view option) const
+{
+    return parser_.values(qstr(option));
+}
+
 int Invocation::usageError(const QString& message) const
 {
     return cli::usageError(&command_, message);

@@ -46,6 +46,22 @@ void holdWhileOpening(QtMsgType type, const QMessageLogContext& context, const Q
     held.append({type, context.category ? QByteArray(context.category) : QByteArray(), text});
 }
 
+// A command prints only its own lines: Qt's notes and warnings (a missing XDG_RUNTIME_DIR, a
+// font substituted) mean nothing to a script. Errors still reach standard error.
+QtMessageHandler qtOwnHandler = nullptr;
+
+void onlyErrors(QtMsgType type, const QMessageLogContext& context, const QString& text)
+{
+    if (type != QtCriticalMsg && type != QtFatalMsg)
+        return;
+    if (qtOwnHandler) {
+        qtOwnHandler(type, context, text);
+    } else {
+        std::fprintf(stderr, "%s\n", text.toLocal8Bit().constData());
+        std::fflush(stderr);
+    }
+}
+
 } // namespace
 
 std::unique_ptr<QApplication> displayApplication(char* argv0)
@@ -85,6 +101,7 @@ std::unique_ptr<QApplication> offscreenApplication(char* argv0)
     qtArgv[2] = offscreen;
     qtArgv[3] = nullptr;
 #endif
+    qtOwnHandler = qInstallMessageHandler(onlyErrors);
     return std::make_unique<QApplication>(qtArgc, qtArgv);
 }
 

@@ -13,7 +13,7 @@ std::unique_ptr<QApplication> displayApplication(char* argv0);
 
 // An application for drawing without a display: the offscreen platform, whatever the environment
 // says. On Windows, where every session can draw and the fonts are the system's, the platform the
-// environment chooses.
+// environment chooses. From then on only Qt's errors reach standard error, not its warnings.
 std::unique_ptr<QApplication> offscreenApplication(char* argv0);
 
 } // namespace velantra::cli

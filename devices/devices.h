@@ -31,7 +31,7 @@ struct DeviceInfo {
 
 // One row per device, at the index of its Device. Every list of devices (the command line's
 // choices and messages, the plan's names, the catalogue's configurators) is read from here.
-inline constexpr DeviceInfo kDevices[] = {
+inline constexpr auto kDevices = std::to_array<DeviceInfo>({
     {.device = Device::Orvo75,
      .commandName = "orvo75",
      .tableName = "ORVO 75",
@@ -72,8 +72,8 @@ inline constexpr DeviceInfo kDevices[] = {
      .windowName = "dipDOR",
      .caption = "DOR fixture configurator",
      .tune = true},
-};
-inline constexpr std::size_t kDeviceCount = std::size(kDevices);
+});
+inline constexpr std::size_t kDeviceCount = kDevices.size();
 
 namespace detail
 {

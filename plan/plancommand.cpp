@@ -39,7 +39,14 @@ int run(const cli::Invocation& invocation)
     const bool cards = invocation.isSet("cards");
     if (checking == cards)
         return invocation.usageError(QStringLiteral("give one of --check and --cards"));
+    const QString out = invocation.value("cards");
+    if (cards &&
+        (QFileInfo(out).suffix().toLower() != u"pdf" || QFileInfo(out).fileName() == u".pdf"))
+        return invocation.usageError(
+            QStringLiteral("--cards %1: the file name must end in .pdf").arg(out));
     const QString path = invocation.arguments().value(0);
+    if (path.isEmpty())
+        return invocation.usageError(QStringLiteral("the plan file name is empty"));
     const ReadResult read = loadPlanFile(path);
     if (!read.plan)
         return invocation.failure(read.error);
@@ -47,7 +54,7 @@ int run(const cli::Invocation& invocation)
         return check(path, *read.plan);
     QString error;
     const std::optional<std::vector<cards::SettingCard>> made = planCards(*read.plan, &error);
-    if (!made || !cards::writeCardsPdf(invocation.value("cards"), *made, &error))
+    if (!made || !cards::writeCardsPdf(out, *made, &error))
         return invocation.failure(error);
     return cli::kExitOk;
 }

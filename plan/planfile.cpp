@@ -1,14 +1,14 @@
 #include "plan/planfile.h"
 
+#include "files/filereader.h"
+#include "files/filewriter.h"
 #include "plan/devices.h"
 #include "ui/qstr.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 #include <QSet>
 #include <cmath>
 
@@ -113,13 +113,9 @@ std::optional<PlanRow> RowReader::read(QString& error)
     };
     if (!label.isString())
         return fail(QStringLiteral("\"label\" must be a text"));
-    const QString text = label.toString();
-    if (text.size() > qsizetype(kMaxLabelLength))
-        return fail(QStringLiteral("the label is longer than %1 characters").arg(kMaxLabelLength));
-    for (const QChar c : text)
-        if (c.category() == QChar::Other_Control)
-            return fail(QStringLiteral("the label holds a control character"));
-    row.label = text.toStdString();
+    row.label = label.toString().toStdString();
+    if (const std::optional<std::string> problem = cards::labelProblem(row.label))
+        return fail(QString::fromStdString(*problem));
     const std::optional<Device> found = deviceNamed(device.toString().toStdString());
     if (!device.isString() || !found)
         return fail(QStringLiteral("\"device\" must be one of %1").arg(qstr(kDeviceList)));
@@ -168,6 +164,53 @@ std::optional<PlanRow> RowReader::read(QString& error)
     return row;
 }
 
+// A key given twice in one object: Qt's JSON reader silently keeps the last one, so the text is
+// scanned for them. `row` is 0 for the top level, else the row's number from 1.
+struct RepeatedKey {
+    int row = 0;
+    QString key;
+};
+
+// The text is valid JSON here (the reader has accepted it).
+std::optional<RepeatedKey> repeatedKey(const QByteArray& json)
+{
+    struct Level {
+        bool object = false;
+        bool expectKey = false;
+        QSet<QString> keys;
+    };
+    std::vector<Level> levels;
+    int row = 0;
+    for (qsizetype i = 0; i < json.size(); ++i) {
+        const char c = json[i];
+        if (c == '{' || c == '[') {
+            // An object in the list at the second level is a row.
+            if (c == '{' && levels.size() == 2 && !levels[1].object)
+                ++row;
+            levels.push_back({c == '{', c == '{', {}});
+        } else if ((c == '}' || c == ']') && !levels.empty()) {
+            levels.pop_back();
+        } else if (c == ',' && !levels.empty()) {
+            levels.back().expectKey = levels.back().object;
+        } else if (c == '"') {
+            const qsizetype start = i;
+            for (++i; i < json.size() && json[i] != '"'; ++i)
+                if (json[i] == '\\')
+                    ++i;
+            if (levels.empty() || !levels.back().expectKey)
+                continue;
+            // The key as the reader decodes it, escapes and all.
+            const QByteArray quoted = '[' + json.mid(start, i - start + 1) + ']';
+            const QString key = QJsonDocument::fromJson(quoted).array().at(0).toString();
+            levels.back().expectKey = false;
+            if (levels.back().keys.contains(key))
+                return RepeatedKey{levels.size() == 1 ? 0 : row, key};
+            levels.back().keys.insert(key);
+        }
+    }
+    return std::nullopt;
+}
+
 } // namespace
 
 QByteArray writePlan(const RigPlan& plan)
@@ -197,6 +240,10 @@ ReadResult readPlan(const QByteArray& bytes, const QString& fileName)
         return refuse(QStringLiteral("not a plan file: the JSON text is broken at byte %1 (%2)")
                           .arg(parseError.offset)
                           .arg(parseError.errorString()));
+    if (const std::optional<RepeatedKey> repeated = repeatedKey(bytes))
+        return refuse(
+            (repeated->row > 0 ? QStringLiteral("row %1: ").arg(repeated->row) : QString()) +
+            QStringLiteral("\"%1\" is given twice").arg(repeated->key));
     const QJsonObject top = document.object();
     if (!document.isObject() || top.value(QLatin1String("format")) != QLatin1String(kFormatName))
         return refuse(QStringLiteral("not a rig plan: \"format\" must be \"%1\"")
@@ -236,27 +283,22 @@ ReadResult readPlan(const QByteArray& bytes, const QString& fileName)
 
 bool savePlanFile(const QString& path, const RigPlan& plan, QString* error)
 {
-    QSaveFile file(path);
-    const QByteArray text = writePlan(plan);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text) != text.size() || !file.commit()) {
-        if (error)
-            *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), file.errorString());
-        return false;
-    }
-    return true;
+    QString reason;
+    if (files::saveWhole(path, writePlan(plan), &reason))
+        return true;
+    if (error)
+        *error = QStringLiteral("%1: %2").arg(QFileInfo(path).fileName(), reason);
+    return false;
 }
 
 ReadResult loadPlanFile(const QString& path)
 {
-    QFile file(path);
-    const QString name = QFileInfo(path).fileName();
-    if (!file.open(QIODevice::ReadOnly))
-        return {{}, name + QStringLiteral(": ") + file.errorString()};
     // One byte past the limit is enough to tell a file that is too large.
-    const QByteArray bytes = file.read(kMaxFileSize + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {{}, name + QStringLiteral(": ") + file.errorString()};
-    return readPlan(bytes, path);
+    QString reason;
+    const std::optional<QByteArray> bytes = files::readRegularFile(path, kMaxFileSize + 1, &reason);
+    if (!bytes)
+        return {{}, QFileInfo(path).fileName() + QStringLiteral(": ") + reason};
+    return readPlan(*bytes, path);
 }
 
 } // namespace velantra::plan

@@ -2,7 +2,7 @@
 
 // The plan as a file: versioned JSON (docs/rig-plan-format.md). The reader checks everything
 // into a new plan before anyone sees it, and names the file, the row and the problem of every
-// refusal; the writer goes through QSaveFile, so the previous file survives any failure.
+// refusal; the writer goes through files::saveWhole, so the previous file survives any failure.
 
 #include "plan/rigplan.h"
 
@@ -26,7 +26,7 @@ struct ReadResult {
 QByteArray writePlan(const RigPlan& plan);
 ReadResult readPlan(const QByteArray& bytes, const QString& fileName);
 
-// QSaveFile: the text goes to a temporary name and replaces the file only when complete.
+// Saved whole or not at all; only a regular file is read.
 bool savePlanFile(const QString& path, const RigPlan& plan, QString* error);
 ReadResult loadPlanFile(const QString& path);
 

@@ -140,7 +140,10 @@ bool PlanTableModel::setData(const QModelIndex& index, const QVariant& value, in
     const int n = value.toInt(&ok);
     switch (index.column()) {
     case Label:
-        row.label = value.toString().left(qsizetype(kMaxLabelLength)).simplified().toStdString();
+        // Typed or pasted: a label the plan file would refuse is not taken.
+        if (cards::labelProblem(value.toString().toStdString()))
+            return false;
+        row.label = value.toString().simplified().toStdString();
         break;
     case DeviceColumn:
         if (!ok || n < 0 || n >= int(kDeviceCount))

@@ -5,6 +5,7 @@
 // the device takes from its start address. Plain data, shared by the window, the file and the
 // command line.
 
+#include "cards/label.h"
 #include "devices/devicesetting.h"
 
 #include <optional>
@@ -26,7 +27,7 @@ constexpr int kMaxStart = 999999;
 constexpr int kMinChannels = 1;
 constexpr int kMaxChannels = 512;
 constexpr int kMaxRows = 1000;
-constexpr std::size_t kMaxLabelLength = 200;
+using cards::kMaxLabelLength;
 
 struct PlanRow {
     std::string label;

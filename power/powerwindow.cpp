@@ -281,6 +281,11 @@ bool PowerWindow::isCurrentSelected(Output cc, Current current) const
     return currentButton(cc, current)->isChecked();
 }
 
+QString PowerWindow::entryText(Output column, int row) const
+{
+    return box(column, row)->text();
+}
+
 QString PowerWindow::readoutText(Readout which) const
 {
     return readout(which)->text();

@@ -73,6 +73,7 @@ public:
     const PowerBudget& budget() const { return budget_; }
 
     // What the window shows, as its report reads it.
+    QString entryText(Output column, int row) const; // input box `row` (1 … 14)
     QString readoutText(Readout which) const;
     QString modeCaption() const;  // of the chosen mode button
     QString totalCaption() const; // Label39

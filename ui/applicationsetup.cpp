@@ -5,6 +5,7 @@
 #include "ui/standardlook.h"
 
 #include <QApplication>
+#include <QSettings>
 
 namespace velantra
 {
@@ -17,6 +18,12 @@ void setUpApplication(QApplication& app)
     ui::useStandardLook(app);
     app.setWindowIcon(ui::applicationIcon());
     ui::installAccessibility();
+    // Qt's own file and print dialogs record their folder history in Qt's settings file; this
+    // program keeps no state, so those settings point where nothing can ever be written.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("/proc/velantra-keeps-no-settings"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QStringLiteral("/proc/velantra-keeps-no-settings"));
 }
 
 } // namespace velantra

@@ -35,7 +35,8 @@ QString shown(QWidget* window, const char* box)
 
 QString copyReport(QWidget* window)
 {
-    DialogAnswerer answerer; // a report asks for no label
+    DialogAnswerer answerer; // the label, asked for as a card's
+    answerer.label = QStringLiteral(" Shop 2, window ");
     child<QAction>(window, QLatin1String(cards::kCopyTextAction))->trigger();
     return QApplication::clipboard()->text();
 }
@@ -53,6 +54,7 @@ void BudgetReportTest::reportSaysWhatTheWindowShows_data()
     QTest::newRow("75 W, within limits")
         << "power" << int(WindowId::Calc) << QStringList{"Text1(1)=2", "Text3(2)=1", "Option1"}
         << QStringList{"ORVO power configurator",
+                       "Label: Shop 2, window",
                        "Mode: Nominal power",
                        "CC #1, 350 mA",
                        "  2 x Pomra RGB",
@@ -62,6 +64,11 @@ void BudgetReportTest::reportSaysWhatTheWindowShows_data()
                        "  1 x Orsello 600 mm",
                        "CV #2",
                        "Total nominal power: %total W"}
+        << "Limits exceeded: none";
+    // The box as it shows, and the count the figures use.
+    QTest::newRow("75 W, a count with a fraction")
+        << "power" << int(WindowId::Calc) << QStringList{"Text1(1)=2.5", "Option1"}
+        << QStringList{"CC #1, 350 mA", "  2.5 x Pomra RGB \u2014 counted as 2"}
         << "Limits exceeded: none";
     QTest::newRow("75 W, too many LEDs")
         << "power" << int(WindowId::Calc) << QStringList{"Text2(5)=3"}

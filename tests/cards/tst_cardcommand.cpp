@@ -18,6 +18,8 @@ private slots:
     void refusedSettingWritesNothing();
     void cardInEachFormat();
     void failedWriteIsReported();
+    void reportWithoutAWindow_data();
+    void reportWithoutAWindow();
 };
 
 namespace
@@ -29,13 +31,17 @@ struct Run {
     QString err;
 };
 
-// Runs the program without a display, as a script on a server does.
-Run program(const QStringList& arguments)
+// Runs the program without a display, as a script on a server does; a server's script may
+// have no XDG_RUNTIME_DIR either.
+Run program(const QStringList& arguments, bool runtimeFolder = true)
 {
     static const QTemporaryDir runtime;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.remove(QStringLiteral("DISPLAY"));
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    if (runtimeFolder)
+        environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.path());
+    else
+        environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELANTRA_EXECUTABLE), arguments);
@@ -66,6 +72,13 @@ void CardCommandTest::refusedSettingWritesNothing_data()
     row("orvo75 --address ten --out FILE.pdf", "--address takes a whole number, not 'ten'");
     row("orvo75 --out FILE.doc", "the file name must end in .pdf, .png or .txt");
     row("orvo75", "--out FILE.pdf|.png|.txt is required");
+    row("orvo36 --master --address 1 --out FILE.pdf", "A master takes no DMX address.");
+    row("orvo75 --out FILE.jpg", "the file name must end in .pdf, .png or .txt");
+    row("orvo75 --label Bar\n3 --out FILE.txt", "--label: the label holds a control character");
+    row("orvo75 --label \x1b[31mred --out FILE.pdf",
+        "--label: the label holds a control character");
+    row("orvo75 --label 201xxxxxxxx --out FILE.pdf",
+        "--label: the label is longer than 200 characters");
 }
 
 void CardCommandTest::refusedSettingWritesNothing()
@@ -74,6 +87,7 @@ void CardCommandTest::refusedSettingWritesNothing()
     QFETCH(QString, error);
     QTemporaryDir dir;
     arguments.replace(u"FILE"_qs, dir.filePath(u"card"_qs));
+    arguments.replace(u"201xxxxxxxx"_qs, QString(201, u'x'));
     const Run run = program(QStringList{u"card"_qs} + arguments.split(u' '));
     QCOMPARE(run.status, 2);
     QVERIFY2(run.err.startsWith(u"velantra card: "_qs) && run.err.contains(error),
@@ -93,6 +107,15 @@ void CardCommandTest::cardInEachFormat()
         QCOMPARE(run.err, QString());
     }
     QCOMPARE(filesIn(dir.path()), (QStringList{"card.pdf", "card.png", "card.txt"}));
+    // "-": the text card on standard output, for scripts, and only it (no note of Qt's about a
+    // missing runtime folder).
+    const Run text = program({u"card"_qs, u"dor"_qs, u"--out"_qs, u"-"_qs}, false);
+    QCOMPARE(text.status, 0);
+    QCOMPARE(text.err, QString());
+    QVERIFY2(text.out.startsWith(u"DOR fixture configurator\nLabel:"_qs) &&
+                 text.out.contains(u"DMX address: 1\n"_qs),
+             qPrintable(text.out));
+    QCOMPARE(filesIn(dir.path()).size(), 3);
     const QImage png(dir.filePath(u"card.png"_qs));
     QVERIFY(png.width() > 1000 && png.height() > 500);
 }
@@ -116,6 +139,46 @@ void CardCommandTest::failedWriteIsReported()
         QCOMPARE(run.err.count(u'\n'), 1);
     }
     QVERIFY(!QFileInfo(u"/dev/full"_qs).isFile());
+}
+
+// `velantra report`: the counts typed into the power window unshown, the report on standard
+// output; a count the window has no box for is a usage error.
+void CardCommandTest::reportWithoutAWindow_data()
+{
+    QTest::addColumn<QString>("arguments"); // separated by |
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QStringList>("lines"); // on standard output, or the error's text
+    QTest::newRow("a count with a fraction, a label")
+        << "orvo75|--count|CC1:pomra rgb=2.5|--count|CV1:2=3|--label|Shop 2|--out|-" << 0
+        << QStringList{"ORVO power configurator", "Label: Shop 2",
+                       "  2.5 x Pomra RGB \u2014 counted as 2", "  3 x Orsello 600 mm"};
+    QTest::newRow("over the limit, its warning closed")
+        << "orvo36|--count|CC1:7=4|--out|-" << 0
+        << QStringList{"ORVO 36 power configurator", "  4 x Tessino RGB 920 mm",
+                       "Limit exceeded: The total power, "};
+    QTest::newRow("no CV output on the 36 W controller")
+        << "orvo36|--count|CV1:1=4|--out|-" << 2
+        << QStringList{"--count CV1:1=4: this controller has no CV1 output"};
+    QTest::newRow("no such fixture") << "orvo75|--count|CC2:Lamp=1|--out|-" << 2
+                                     << QStringList{"--count CC2:Lamp=1: no such fixture on CC2"};
+    QTest::newRow("another file type")
+        << "orvo75|--out|report.jpg" << 2 << QStringList{"the file name must end in .pdf, .png"};
+}
+
+void CardCommandTest::reportWithoutAWindow()
+{
+    QFETCH(QString, arguments);
+    QFETCH(int, status);
+    QFETCH(QStringList, lines);
+    const Run run = program(QStringList{u"report"_qs} + arguments.split(u'|'));
+    QCOMPARE(run.status, status);
+    const QString shown = status == 0 ? run.out : run.err;
+    for (const QString& line : lines)
+        QVERIFY2(shown.contains(line), qPrintable(shown));
+    if (status == 0) {
+        QCOMPARE(run.err, QString());
+        QVERIFY2(run.out.contains(u"Limit"_qs), qPrintable(run.out));
+    }
 }
 
 QTEST_GUILESS_MAIN(CardCommandTest)

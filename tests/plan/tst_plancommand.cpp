@@ -41,6 +41,17 @@ void PlanCommandTest::check_data()
     QTest::newRow("no option") << clean << QStringList() << 2 << ""
                                << "velantra plan: give one of --check and --cards (see "
                                   "'velantra plan --help')\n";
+    // --cards writes a PDF and nothing else: another name is refused before anything is made.
+    const auto cards = [](const char* out) {
+        return QStringList{"--cards", QString::fromUtf8(out)};
+    };
+    QTest::newRow("cards named .png")
+        << clean << cards("cards.png") << 2 << ""
+        << "velantra plan: --cards cards.png: the file name must end in .pdf (see 'velantra plan "
+           "--help')\n";
+    QTest::newRow("cards named nothing")
+        << clean << cards("") << 2 << ""
+        << "velantra plan: --cards : the file name must end in .pdf (see 'velantra plan --help')\n";
 }
 
 void PlanCommandTest::check()

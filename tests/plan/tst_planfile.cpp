@@ -158,6 +158,19 @@ void PlanFileTest::badFilesAreRefused_data()
     QTest::newRow("mode misspelt")
         << rows(R"({"label": "", "device": "dor", "mode": "DMX", "address": 1})")
         << "plan.json: row 1: \"mode\" must be \"dmx\" or \"master\"";
+    QTest::newRow("address twice")
+        << rows(R"({"label": "", "device": "dor", "mode": "dmx", "address": 1, "address": 600})")
+        << "plan.json: row 1: \"address\" is given twice";
+    QTest::newRow("key twice, one written with an escape")
+        << rows(R"({"label": "a", "device": "dor", "mode": "dmx", "address": 1, "l\u0061bel": ""})")
+        << "plan.json: row 1: \"label\" is given twice";
+    QTest::newRow("rows twice at the top")
+        << QByteArray(R"({"format": "velantra-rig", "version": 1, "rows": [], "rows": []})")
+        << "plan.json: \"rows\" is given twice";
+    QTest::newRow("label of 201 characters")
+        << rows(QByteArray(R"({"device": "dor", "mode": "dmx", "address": 1, "label": ")") +
+                QByteArray(201, 'x') + "\"}")
+        << "plan.json: row 1: the label is longer than 200 characters";
     QTest::newRow("control character in label")
         << rows(R"({"label": "a\u0007", "device": "dor", "mode": "dmx", "address": 1})")
         << "plan.json: row 1: the label holds a control character";

@@ -9,13 +9,14 @@
 
 # From the bottom floor up.
 set(floors
-    "devices resources" # plain data and drawing: the device table, the sheets' tables, artwork
-    "ui"                # the layout table and its builder, shapes, pictures, the look
-    "cli dip sheets"    # the command line's parser; the configurators; the data sheets
-    "power"             # the power windows (they read numbers as the configurators do)
-    "cards"             # setting cards and budget reports of the windows below
-    "plan"              # rig plans, whose rows make cards
-    "app"               # the catalogue, the main window, the table of subcommands, main()
+    # the device table; files in and out; the sheets' tables and the artwork
+    "devices files resources"
+    "ui"             # the layout table and its builder, shapes, pictures, the look
+    "cli dip sheets" # the command line's parser; the configurators; the data sheets
+    "power"          # the power windows (they read numbers as the configurators do)
+    "cards"          # setting cards and budget reports of the windows below
+    "plan"           # rig plans, whose rows make cards
+    "app"            # the catalogue, the main window, the table of subcommands, main()
     "bench fuzz tests tools")
 
 if(NOT SOURCE_DIR)
