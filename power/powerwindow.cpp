@@ -248,6 +248,23 @@ void PowerWindow::setReadoutText(Readout which, std::u16string_view text)
 void PowerWindow::setReadoutRed(Readout which, bool red)
 {
     ui::setBackground(readout(which), ui::toQColor(red ? ui::kRed : ui::kWhite, palette()));
+    describeLimit(which);
+}
+
+void PowerWindow::describeLimit(Readout which)
+{
+    // The red of a figure over its limit says nothing to a screen reader: its description does,
+    // for as long as the limit stays exceeded (the red blinks).
+    const PowerVariant& variant = budget_.variant();
+    QString description;
+    if ((which == Readout::LedCC1 && budget_.WarnCC(1)) ||
+        (which == Readout::LedCC2 && budget_.WarnCC(2)))
+        description = QStringLiteral("Over the limit of %1 LEDs per colour on one output")
+                          .arg(variant.ledLimit);
+    else if (which == Readout::Total && budget_.WarnTotal())
+        description = QStringLiteral("Over the limit of %1 watts").arg(variant.powerLimit);
+    if (readout(which)->accessibleDescription() != description)
+        readout(which)->setAccessibleDescription(description);
 }
 
 bool PowerWindow::readoutIsWhite(Readout which) const

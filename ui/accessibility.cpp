@@ -118,4 +118,16 @@ void announce(QWidget* window, const QString& text)
     announcer->setProperty(kPendingProperty, pending);
 }
 
+void leadPendingAnnouncement(QWidget* window, const QString& text)
+{
+    auto* announcer =
+        window->findChild<QWidget*>(QLatin1String(kAnnouncerName), Qt::FindDirectChildrenOnly);
+    QStringList pending =
+        announcer ? announcer->property(kPendingProperty).toStringList() : QStringList();
+    if (pending.isEmpty() || pending.front() == text)
+        return;
+    pending.prepend(text);
+    announcer->setProperty(kPendingProperty, pending);
+}
+
 } // namespace velantra::ui
