@@ -28,6 +28,7 @@ cleanup() {
     if [ "${VELANTRA_ORCA_KEEP:-}" ]; then echo "kept: $work"; else rm -rf "$work"; fi
 }
 trap cleanup EXIT
+trap "exit 1" INT TERM
 
 # Orca runs once per user: "--replace" would kill another one, a second "orca" refuses to
 # start. Wait for one that is already running (another check, a desktop's) to end.
