@@ -85,7 +85,9 @@ exit \$status
 INNER
 start_display "$work"
 status=0
-dbus-run-session -- bash "$work/inner" || status=$?
+# In the background, so that an interrupted check stops at once and cleans up.
+dbus-run-session -- bash "$work/inner" &
+wait $! || status=$?
 if [ $status -ne 0 ]; then
     echo "What Orca said:"
     cat "$spoken"
