@@ -112,7 +112,9 @@ void openMenuAtFocus(QWidget* window)
     for (const char* name : {kPrintAction, kSavePdfAction, kCopyTextAction})
         menu->addAction(window->findChild<QAction*>(QLatin1String(name)));
     QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
-    menu->popup(focus->mapToGlobal(focus->rect().center()));
+    // The first command chosen, as a menu opened by keyboard does: a screen reader names it.
+    menu->popup(focus->mapToGlobal(focus->rect().center()), menu->actions().constFirst());
+    menu->setActiveAction(menu->actions().constFirst());
 }
 
 void add(QWidget* window, const char* name, const QString& caption, const QKeySequence& keys,

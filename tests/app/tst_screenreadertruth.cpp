@@ -61,6 +61,8 @@ private slots:
     void boxValueIsReadWhole_data();
     void boxValueIsReadWhole();
     void figureOverItsLimitSaysSo();
+    void countBoxesByShortcut_data();
+    void countBoxesByShortcut();
     void cardMenuFromTheKeyboard_data();
     void cardMenuFromTheKeyboard();
 
@@ -171,6 +173,39 @@ void ScreenReaderTruthTest::figureOverItsLimitSaysSo()
     QCOMPARE(description("Text58"), QString());
     typeInto(window, "Text1(5)", "2");
     QCOMPARE(description("Text57"), QString());
+}
+
+void ScreenReaderTruthTest::countBoxesByShortcut_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("id");
+    QTest::addColumn<QStringList>("reached");
+    QTest::newRow("ORVO 75") << "power" << int(WindowId::Calc)
+                             << QStringList{"CC #1 count, Pomra RGB", "CC #2 count, Pomra RGB",
+                                            "CV #1 count, Belmira soft RGB",
+                                            "CV #2 count, Belmira soft RGB"};
+    QTest::newRow("ORVO 36") << "power2" << int(WindowId::Calc2)
+                             << QStringList{"CC #1 count, Pomra RGB"};
+}
+
+// Control and an output's number go to that output's first count box; the window says so.
+void ScreenReaderTruthTest::countBoxesByShortcut()
+{
+    QFETCH(QString, item);
+    QFETCH(int, id);
+    QFETCH(QStringList, reached);
+    QWidget* window = shown(*program_, item, id);
+    QStringList got;
+    for (int output = 1; output <= 4; ++output) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(Qt::Key_0 + output),
+                        Qt::ControlModifier);
+        const QString name = QApplication::focusWidget()->accessibleName();
+        if (!got.contains(name) && qobject_cast<QLineEdit*>(QApplication::focusWidget()) &&
+            !qobject_cast<QLineEdit*>(QApplication::focusWidget())->isReadOnly())
+            got << name;
+    }
+    QCOMPARE(got.join(" | "), reached.join(" | "));
+    QVERIFY(window->accessibleDescription().contains("Control 1, CC #1"));
 }
 
 void ScreenReaderTruthTest::cardMenuFromTheKeyboard_data()
