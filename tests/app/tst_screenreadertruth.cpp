@@ -65,6 +65,7 @@ private slots:
     void countBoxesByShortcut();
     void cardMenuFromTheKeyboard_data();
     void cardMenuFromTheKeyboard();
+    void copyIsConfirmed();
 
 private:
     std::unique_ptr<ProgramFixture> program_;
@@ -236,6 +237,21 @@ void ScreenReaderTruthTest::cardMenuFromTheKeyboard()
     QCOMPARE(items,
              (QStringList{cards::kPrintAction, cards::kSavePdfAction, cards::kCopyTextAction}));
     menu->close();
+}
+
+// Copying leaves nothing to see: a screen reader is told.
+void ScreenReaderTruthTest::copyIsConfirmed()
+{
+    QWidget* window = shown(*program_, "power", int(WindowId::Calc));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    QWidget* announcer = nullptr;
+    QVERIFY(QTest::qWaitFor([&] {
+        announcer = window->findChild<QWidget*>("Announcement");
+        return announcer && announcer->isVisible();
+    }));
+    QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name),
+             "Copied as text");
 }
 
 VELANTRA_TEST_MAIN(ScreenReaderTruthTest)

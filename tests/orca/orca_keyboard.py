@@ -361,11 +361,11 @@ for title, path in [("ORVO power configurator", [*ORVO75, "Power"]),
     close_window()
 
 start = open_window("ORVO power configurator", *ORVO75, "Power")
-node = start
-for n in range(80):
-    if node.name.startswith("CC #1 count"):
-        break
-    node = move("Tab", f"Tab to the first count box {n + 1}", node)
+if "Control 1, CC #1" not in TRANSCRIPT[-1]:
+    fail(f"the window did not say how to reach the count boxes: {TRANSCRIPT[-1]!r}")
+node = move("ctrl+1", "Control+1: the first count box of CC #1", start)
+if node.name != "CC #1 count, Pomra RGB":
+    fail(f"Control+1 went to {node.name!r}")
 expect("type 9 (nine LEDs per colour on one output)", lambda: keys("9"), "Max")
 expect("close the warning", lambda: keys("Return"), node.name)
 for n in range(80):
