@@ -66,6 +66,7 @@ private slots:
     void cardMenuFromTheKeyboard_data();
     void cardMenuFromTheKeyboard();
     void copyIsConfirmed();
+    void showListIsATable();
 
 private:
     std::unique_ptr<ProgramFixture> program_;
@@ -252,6 +253,22 @@ void ScreenReaderTruthTest::copyIsConfirmed()
     }));
     QCOMPARE(QAccessible::queryAccessibleInterface(announcer)->text(QAccessible::Name),
              "Copied as text");
+}
+
+// The show list is a picture of colour bars: a screen reader reads it as a table of the shows and
+// their colours.
+void ScreenReaderTruthTest::showListIsATable()
+{
+    QWidget* window = program_->open("Easy", WindowId::Easyrun);
+    QAccessibleInterface* shows = QAccessible::queryAccessibleInterface(child(window, "Picture1"));
+    QAccessibleTableInterface* table = shows->child(shows->childCount() - 1)->tableInterface();
+    QVERIFY(table);
+    QCOMPARE(table->rowCount(), 16);
+    QCOMPARE(table->columnDescription(1), "Colours, left to right");
+    QStringList row;
+    for (int column = 0; column < 2; ++column)
+        row << table->cellAt(7, column)->text(QAccessible::Name);
+    QCOMPARE(row, (QStringList{"07", "red, yellow, green"}));
 }
 
 VELANTRA_TEST_MAIN(ScreenReaderTruthTest)
