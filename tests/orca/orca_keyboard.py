@@ -71,7 +71,7 @@ def wait_until(condition, what, seconds=LIMIT):
         if result:
             return result
         if time.time() > deadline:
-            fail(f"{what} (waited {seconds:.0f} s)")
+            fail(f"{what() if callable(what) else what} (waited {seconds:.0f} s)")
         if time.time() > next_nudge:
             nudge()
             next_nudge = time.time() + 1
@@ -207,7 +207,7 @@ def move(key, step, previous):
     keys(key)
     node = wait_until(lambda: FOCUS.count > events and FOCUS.current(),
                       f"{step}: the focus did not move")
-    wait_until(lambda: says(said_since(mark), node.name), f"{step}: Orca did not name "
+    wait_until(lambda: says(said_since(mark), node.name), lambda: f"{step}: Orca did not name "
                f"{node.name!r}, which has the focus; it said {said_since(mark)!r}")
     wait_quiet()
     said = said_since(mark)
@@ -251,7 +251,7 @@ def expect(step, press, expected):
     mark = len(spoken())
     press()
     wait_until(lambda: expected in said_since(mark),
-               f"{step}: Orca did not say {expected!r}; it said {said_since(mark)!r}")
+               lambda: f"{step}: Orca did not say {expected!r}; it said {said_since(mark)!r}")
     wait_quiet()
     TRANSCRIPT.append(f"{step}: {said_since(mark)}")
 
