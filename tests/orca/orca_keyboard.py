@@ -219,6 +219,11 @@ def move(key, step, previous):
 def walk_group(entry, step):
     """Moves through every button of an option group with Down until the selection is back
     where it was."""
+    usable = [b for b in entry.parent if b is not None and b.getRole() == pyatspi.ROLE_RADIO_BUTTON
+              and b.getState().contains(pyatspi.STATE_SENSITIVE)
+              and b.getState().contains(pyatspi.STATE_SHOWING)]
+    if len(usable) < 2:
+        return entry  # nothing to move to: Down does nothing, and Orca says nothing
     node, start = entry, identity(entry)
     for n in range(1, 21):
         node = move("Down", f"{step}, Down {n}", node)
