@@ -338,7 +338,12 @@ def card_menu(step, key):
 ORVO75 = ["ORVO", "ORVO 75"]
 ORVO36 = ["ORVO", "ORVO 36"]
 
-wait_until(lambda: "VELANTRA configuration tools" in spoken(), "Orca did not start", 90)
+# On a busy machine Orca may be ready only after the main window has shown, and then says
+# nothing of it: its own greeting and the program on the bus are what the check waits for.
+wait_until(lambda: "Screen reader on" in spoken(), "Orca did not start", 180)
+wait_until(lambda: application() and find(application(), pyatspi.ROLE_FRAME,
+                                          "VELANTRA configuration tools"),
+           "the main window is not on the accessibility bus", 180)
 wait_quiet()
 TRANSCRIPT.append(f"Orca starts: {said_since(0)}")
 
