@@ -4,15 +4,18 @@
 #include "cards/cardwriter.h"
 #include "cards/label.h"
 #include "cards/reportreader.h"
+#include "ui/accessibility.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QShortcut>
 #include <optional>
 
 namespace velantra::cards
@@ -89,8 +92,25 @@ void savePdf(QWidget* window)
 
 void copyText(QWidget* window)
 {
-    if (const std::optional<Output> output = outputOf(window))
+    if (const std::optional<Output> output = outputOf(window)) {
         QApplication::clipboard()->setText(output->text);
+        ui::announce(window, QStringLiteral("Copied as text"));
+    }
+}
+
+// The context menu from the keyboard, wherever the focus is: a right-click reaches it only on
+// the window's background and banks, and a text box keeps the Menu key for its own menu.
+void openMenuAtFocus(QWidget* window)
+{
+    auto* menu = new QMenu(window);
+    menu->setObjectName(QLatin1String(kCardMenu));
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    for (const char* name : {kPrintAction, kSavePdfAction, kCopyTextAction})
+        menu->addAction(window->findChild<QAction*>(QLatin1String(name)));
+    QWidget* focus = window->focusWidget() ? window->focusWidget() : window;
+    // The first command chosen, as a menu opened by keyboard does: a screen reader names it.
+    menu->popup(focus->mapToGlobal(focus->rect().center()), menu->actions().constFirst());
+    menu->setActiveAction(menu->actions().constFirst());
 }
 
 void add(QWidget* window, const char* name, const QString& caption, const QKeySequence& keys,
@@ -116,6 +136,12 @@ void addCardActions(QWidget* window)
     add(window, kCopyTextAction, QStringLiteral("Copy as text"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), copyText);
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
+    // Shortcuts, not actions of the window: the context menu lists those.
+    for (const QKeySequence& keys :
+         {QKeySequence(Qt::SHIFT | Qt::Key_F10), QKeySequence(Qt::Key_Menu)}) {
+        auto* opener = new QShortcut(keys, window, window, [window] { openMenuAtFocus(window); });
+        opener->setObjectName(QLatin1String(kOpenCardMenu));
+    }
 }
 
 } // namespace velantra::cards

@@ -2,8 +2,10 @@
 
 #include "plan/devices.h"
 #include "plan/plantablemodel.h"
+#include "ui/accessibility.h"
 #include "ui/qstr.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -19,6 +21,17 @@ QSpinBox* numberBox(QWidget* parent, const char* name, int low, int high)
     box->setObjectName(QLatin1String(name));
     box->setRange(low, high);
     return box;
+}
+
+// Qt tells a screen reader nothing when an arrow key changes a closed list's choice: it is
+// announced.
+QComboBox* announcingChoices(QComboBox* list)
+{
+    QObject::connect(list, &QComboBox::currentTextChanged, list, [list](const QString& text) {
+        if (list->hasFocus() && !list->view()->isVisible())
+            ui::announce(list->window(), text);
+    });
+    return list;
 }
 
 bool hasChannelChoice(const QModelIndex& index)
@@ -43,7 +56,7 @@ QWidget* PlanDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         list->setObjectName(QStringLiteral("deviceEditor"));
         for (const DeviceInfo& info : kDevices)
             list->addItem(qstr(tableName(info.device)), int(info.device));
-        return list;
+        return announcingChoices(list);
     }
     case Channels:
         if (hasChannelChoice(index)) {
@@ -51,7 +64,7 @@ QWidget* PlanDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
             list->setObjectName(QStringLiteral("channelsEditor"));
             list->addItem(QStringLiteral("3"), 3);
             list->addItem(QStringLiteral("6"), 6);
-            return list;
+            return announcingChoices(list);
         }
         return numberBox(parent, "channelsEditor", kMinChannels, kMaxChannels);
     case Start:

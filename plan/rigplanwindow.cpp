@@ -10,6 +10,7 @@
 #include "plan/plantext.h"
 #include "plan/rowoptionsdialog.h"
 #include "plan/windows.h"
+#include "ui/accessibility.h"
 #include "ui/standardlook.h"
 
 #include <QApplication>
@@ -372,6 +373,7 @@ void RigPlanWindow::saveCardsPdf()
 void RigPlanWindow::copyAsText()
 {
     QApplication::clipboard()->setText(QString::fromStdString(planAsText(model_->plan())));
+    ui::announce(this, tr("Copied as text"));
 }
 
 std::vector<int> RigPlanWindow::selectedRows() const

@@ -11,6 +11,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QShortcut>
 #include <QTimer>
 
 namespace velantra::power
@@ -60,6 +61,7 @@ PowerWindow::PowerWindow(const ui::WindowSpec& window, CheckedLayout layout, con
     raiseTallCaptions();
     findControls();
     nameBoxes(grid);
+    addOutputShortcuts();
     connectProcedures();
     Form_Load();
     timer1_->start();
@@ -135,6 +137,34 @@ void PowerWindow::nameBoxes(const Grid& grid)
     }
     for (std::size_t which = 0; which < std::size(kReadoutOutputs); ++which)
         readouts_[which]->setAccessibleName(readoutName(which));
+}
+
+// The tab order opens on the figures and reaches the first count box after eight stops, the last
+// outputs' boxes after the current buttons: Ctrl+1 to Ctrl+4 go to the first usable count box of
+// each output, as the window's description tells a screen reader user.
+void PowerWindow::addOutputShortcuts()
+{
+    QStringList keys;
+    for (std::size_t column = 0; column < boxes_.size(); ++column) {
+        // Of the ORVO 36, the CV boxes lie beyond the window and the CC #2 ones stay disabled.
+        QLineEdit* first = box(Output(column), 1);
+        if (!rect().contains(first->mapTo(this, QPoint())) || !first->isEnabled())
+            continue;
+        const auto key = Qt::Key(Qt::Key_1 + int(column));
+        auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | key), this, this, [this, column] {
+            for (int row = 1; row <= kRows; ++row) {
+                QLineEdit* count = box(Output(column), row);
+                if (count->isEnabled() && count->isVisibleTo(this)) {
+                    count->setFocus(Qt::ShortcutFocusReason);
+                    return;
+                }
+            }
+        });
+        shortcut->setObjectName(QStringLiteral("goToOutput%1").arg(column + 1));
+        keys << QStringLiteral("Control %1, %2").arg(column + 1).arg(kOutputNames[column]);
+    }
+    setAccessibleDescription(QStringLiteral("To the first count box of an output: ") +
+                             keys.join(u"; "));
 }
 
 void PowerWindow::connectProcedures()
@@ -243,6 +273,23 @@ void PowerWindow::setReadoutText(Readout which, std::u16string_view text)
 void PowerWindow::setReadoutRed(Readout which, bool red)
 {
     ui::setBackground(readout(which), ui::toQColor(red ? ui::kRed : ui::kWhite, palette()));
+    describeLimit(which);
+}
+
+void PowerWindow::describeLimit(Readout which)
+{
+    // The red of a figure over its limit says nothing to a screen reader: its description does,
+    // for as long as the limit stays exceeded (the red blinks).
+    const PowerVariant& variant = budget_.variant();
+    QString description;
+    if ((which == Readout::LedCC1 && budget_.WarnCC(1)) ||
+        (which == Readout::LedCC2 && budget_.WarnCC(2)))
+        description = QStringLiteral("Over the limit of %1 LEDs per colour on one output")
+                          .arg(variant.ledLimit);
+    else if (which == Readout::Total && budget_.WarnTotal())
+        description = QStringLiteral("Over the limit of %1 watts").arg(variant.powerLimit);
+    if (readout(which)->accessibleDescription() != description)
+        readout(which)->setAccessibleDescription(description);
 }
 
 bool PowerWindow::readoutIsWhite(Readout which) const

@@ -97,9 +97,11 @@ private:
     void raiseTallCaptions();
     void findControls();
     void nameBoxes(const Grid& grid);
+    void addOutputShortcuts();
     void connectProcedures();
     QLineEdit* box(Output column, int row) const;
     QLineEdit* readout(Readout which) const { return readouts_[std::size_t(which)]; }
+    void describeLimit(Readout which);
     QRadioButton* currentButton(Output cc, Current current) const;
 
     // PowerPanel

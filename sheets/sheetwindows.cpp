@@ -6,6 +6,9 @@
 #include "sheets/windows.h"
 #include "ui/qstr.h"
 
+#include <string>
+#include <vector>
+
 namespace velantra::sheets
 {
 namespace
@@ -57,11 +60,54 @@ QWidget* tableWindow(const WindowSpec& spec, const SheetTable& table)
 
 } // namespace
 
+namespace
+{
+
+// The show list read as a table, a show and its colours to a row: its picture has no grid, so
+// the cells are the number and the bar beside it.
+const SheetTable& showTable()
+{
+    static const ShowList& list = showList();
+    static const int widths[] = {list.numberWidth - 1, list.tableWidth - list.numberWidth - 2};
+    static const int headingHeights[] = {list.rowHeight - 1};
+    static const Heading headings[] = {{"Show", 0, 0}, {"Colours, left to right", 0, 1}};
+    static const Column columns[] = {{0}, {1, Align::Left}};
+    static const std::vector<std::string> colours = [] {
+        std::vector<std::string> joined;
+        for (const ShowBar& bar : list.bars) {
+            std::string text;
+            for (std::string_view colour : bar.colours) {
+                if (!colour.empty())
+                    text += (text.empty() ? "" : ", ") + std::string(colour);
+            }
+            joined.push_back(text);
+        }
+        return joined;
+    }();
+    static const std::vector<Row> rows = [] {
+        std::vector<Row> made;
+        for (std::size_t i = 0; i < list.bars.size(); ++i)
+            made.push_back(Row{list.bars[i].show, colours[i]});
+        return made;
+    }();
+    static const SheetTable table{.picture = list.picture,
+                                  .columnWidths = widths,
+                                  .headingHeights = headingHeights,
+                                  .headings = headings,
+                                  .rowHeight = list.rowHeight - 1,
+                                  .columns = columns,
+                                  .rows = rows};
+    return table;
+}
+
+} // namespace
+
 QWidget* createEasyrun()
 {
     auto* window = new SheetWindow(kEasyrun, {}, kEasyrunLayout);
-    window->findChild<QWidget*>(QStringLiteral("Picture1"))
-        ->setAccessibleDescription(QString::fromStdString(describe(showList())));
+    auto* shows = window->findChild<QWidget*>(QStringLiteral("Picture1"));
+    shows->setAccessibleDescription(QString::fromStdString(describe(showList())));
+    new SheetReader(shows, showTable());
     auto* speeds = window->findChild<QWidget*>(QStringLiteral("Picture2"));
     speeds->setAccessibleDescription(QString::fromStdString(describe(speedTable())));
     new SheetReader(speeds, speedTable());

@@ -1,10 +1,12 @@
 #include "ui/accessibility.h"
 
+#include "ui/accessibletextbox.h"
 #include "ui/picturebox.h"
 
 #include <QAccessibleWidget>
 #include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
@@ -55,6 +57,8 @@ QAccessibleInterface* windowFactory(const QString&, QObject* object)
     // A picture box is read out as an image, with its name and description.
     if (auto* picture = qobject_cast<PictureBox*>(object))
         return new QAccessibleWidget(picture, QAccessible::Graphic);
+    if (auto* box = qobject_cast<QLineEdit*>(object))
+        return makeAccessibleTextBox(box);
     if (auto* label = qobject_cast<QLabel*>(object);
         label && label->property(kAlertProperty).toBool())
         return new AlertLabel(label);
@@ -115,6 +119,18 @@ void announce(QWidget* window, const QString& text)
     }
     if (!pending.contains(text))
         pending << text;
+    announcer->setProperty(kPendingProperty, pending);
+}
+
+void leadPendingAnnouncement(QWidget* window, const QString& text)
+{
+    auto* announcer =
+        window->findChild<QWidget*>(QLatin1String(kAnnouncerName), Qt::FindDirectChildrenOnly);
+    QStringList pending =
+        announcer ? announcer->property(kPendingProperty).toStringList() : QStringList();
+    if (pending.isEmpty() || pending.front() == text)
+        return;
+    pending.prepend(text);
     announcer->setProperty(kPendingProperty, pending);
 }
 

@@ -18,4 +18,9 @@ void markAsAlert(QWidget* label);
 // Nothing happens unless the window is the active one.
 void announce(QWidget* window, const QString& text);
 
+// Puts `text` first in what is about to be announced in `window`, if anything is: a screen
+// reader cuts short what it is saying to read a notification, such as the name of the button
+// that an arrow key has just selected.
+void leadPendingAnnouncement(QWidget* window, const QString& text);
+
 } // namespace velantra::ui

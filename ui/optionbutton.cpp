@@ -1,28 +1,77 @@
 #include "ui/optionbutton.h"
 
+#include "ui/accessibility.h"
+
+#include <QApplication>
 #include <QButtonGroup>
-#include <QFocusEvent>
 #include <QKeyEvent>
+#include <algorithm>
 
 namespace velantra::ui
 {
+namespace
+{
+
+bool takesFocus(const QAbstractButton* button)
+{
+    return button->isEnabled() && button->isVisibleTo(button->window()) &&
+           (button->focusPolicy() & Qt::ClickFocus);
+}
+
+// Only each group's entry is a Tab stop, so that Tab lands on it at once. Moving the focus on
+// from a button Tab reached first would have a screen reader name that button, not the one that
+// ends up with the focus. The entry depends on the selection and on which buttons are usable, so
+// the stops are set just before Tab or Shift+Tab is handled.
+class TabStopsBeforeTab : public QObject
+{
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() != QEvent::KeyPress || !watched->isWidgetType())
+            return false;
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key != Qt::Key_Tab && key != Qt::Key_Backtab)
+            return false;
+        const QList<OptionButton*> buttons =
+            static_cast<QWidget*>(watched)->window()->findChildren<OptionButton*>();
+        for (OptionButton* button : buttons) {
+            if (!takesFocus(button))
+                continue;
+            const bool entry = button->groupEntry() == button;
+            button->setFocusPolicy(entry ? Qt::StrongFocus : Qt::ClickFocus);
+        }
+        return false;
+    }
+};
+
+void setTabStopsBeforeEachTab()
+{
+    static const bool once = [] {
+        qApp->installEventFilter(new TabStopsBeforeTab(qApp));
+        return true;
+    }();
+    Q_UNUSED(once);
+}
+
+} // namespace
 
 OptionButton::OptionButton(const QString& caption, QWidget* parent) : QRadioButton(caption, parent)
 {
     // Exclusive to assistive technology (a radio button, not a check box); the exclusion itself
     // is the container's button group.
     setAutoExclusive(true);
+    setTabStopsBeforeEachTab();
 }
 
 QList<QAbstractButton*> OptionButton::usableButtons() const
 {
-    // In the tab order, which is the order the arrows move in.
+    // In the tab order.
     QList<QAbstractButton*> usable;
     const QList<QAbstractButton*> all = group() ? group()->buttons() : QList<QAbstractButton*>{};
     for (QWidget* at = window()->nextInFocusChain(); at != window(); at = at->nextInFocusChain()) {
         auto* button = qobject_cast<QAbstractButton*>(at);
-        if (button && all.contains(button) && button->isEnabled() &&
-            button->isVisibleTo(window()) && (button->focusPolicy() & Qt::TabFocus))
+        if (button && all.contains(button) && takesFocus(button))
             usable << button;
     }
     return usable;
@@ -36,17 +85,6 @@ QAbstractButton* OptionButton::groupEntry() const
             return button;
     }
     return usable.isEmpty() ? nullptr : usable.front();
-}
-
-void OptionButton::focusInEvent(QFocusEvent* event)
-{
-    // The base class would take the other buttons of the group out of the tab chain for good,
-    // so that a group whose selection the program moves could no longer be reached.
-    QWidget::focusInEvent(event);
-    const bool tabbing =
-        event->reason() == Qt::TabFocusReason || event->reason() == Qt::BacktabFocusReason;
-    if (tabbing && groupEntry() != this)
-        focusNextPrevChild(event->reason() == Qt::TabFocusReason);
 }
 
 void OptionButton::keyPressEvent(QKeyEvent* event)
@@ -65,13 +103,18 @@ void OptionButton::keyPressEvent(QKeyEvent* event)
         QRadioButton::keyPressEvent(event);
         return;
     }
-    const QList<QAbstractButton*> usable = usableButtons();
+    QList<QAbstractButton*> usable = usableButtons();
+    std::stable_sort(usable.begin(), usable.end(), [](QAbstractButton* a, QAbstractButton* b) {
+        return std::pair(a->x(), a->y()) < std::pair(b->x(), b->y());
+    });
     const qsizetype at = usable.indexOf(this);
     if (at < 0 || usable.size() < 2)
         return;
     QAbstractButton* next = usable[(at + step + usable.size()) % usable.size()];
     next->setFocus(Qt::OtherFocusReason);
     next->click();
+    // What the selection changed is announced, which would cut short the button's name.
+    leadPendingAnnouncement(window(), next->text().trimmed() + QStringLiteral(" selected"));
 }
 
 } // namespace velantra::ui

@@ -7,8 +7,9 @@ namespace velantra::ui
 
 // An option button of a group (one group per container): assistive technology hears a radio
 // button, Tab and Shift+Tab stop at the group's selected button only (its first usable one when
-// none is selected), and the arrow keys move the selection within the group, running the
-// procedures of the buttons they select as a click does.
+// none is selected), and the arrow keys move the selection within the group, in the order the
+// buttons are read on screen (down each column, then the next column), running the procedures
+// of the buttons they select as a click does.
 class OptionButton : public QRadioButton
 {
     Q_OBJECT
@@ -19,11 +20,8 @@ public:
     // otherwise its first such button in the tab order.
     QAbstractButton* groupEntry() const;
 
-protected:
-    void focusInEvent(QFocusEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-
 private:
+    void keyPressEvent(QKeyEvent* event) override;
     QList<QAbstractButton*> usableButtons() const;
 };
 

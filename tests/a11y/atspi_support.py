@@ -1,5 +1,6 @@
 """What the accessibility client scripts share: finding the program, its windows and controls on
 the accessibility bus, pressing, checking."""
+import os
 import subprocess
 import sys
 import time
@@ -58,9 +59,16 @@ def find(node, role=None, name=None):
 
 
 def application():
+    """The program, known by its process when the runner gives it: a GTK platform theme makes a
+    second, empty application of the same name on the bus."""
+    pid = int(os.environ.get("VELANTRA_PID", "0"))
     for app in pyatspi.Registry.getDesktop(0):
-        if app is not None and app.name == "velantra":
-            return app
+        try:
+            if app is not None and app.name == "velantra" and (
+                    not pid or app.get_process_id() == pid):
+                return app
+        except GLib.Error:
+            pass  # an application that left the bus meanwhile
     return None
 
 

@@ -19,7 +19,7 @@ launcher=\$!
 "$program" &
 pid=\$!
 status=0
-/usr/bin/python3 "$script" || status=\$?
+VELANTRA_PID=\$pid /usr/bin/python3 "$script" || status=\$?
 # The script ends the program through its Exit command; it must quit cleanly and at once.
 for _ in \$(seq 50); do kill -0 \$pid 2>/dev/null || break; sleep 0.1; done
 if kill -0 \$pid 2>/dev/null; then echo "FAIL: the program did not quit"; kill \$pid; status=1

@@ -61,7 +61,7 @@ struct Told {
 using Writer = std::function<Told(ProgramFixture&, const QString& path, qint64 limit)>;
 
 // The program on the command line, in a process of its own under the file-size limit.
-Told command(const QStringList& arguments, qint64 limit)
+Told command(const QStringList& arguments, [[maybe_unused]] qint64 limit)
 {
     static const QTemporaryDir runtime;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
