@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QTimer>
 #include <QWidget>
+#include <utility>
 
 namespace velantra::ui
 {
@@ -90,10 +91,45 @@ void markAsAlert(QWidget* label)
         QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
+namespace
+{
+
+// Holds an announcement until its window is active again: after a dialog (the card's label
+// question) closes, the window that asked is activated a moment later, and a notification in an
+// inactive window is not read.
+class AnnounceWhenActive : public QObject
+{
+public:
+    AnnounceWhenActive(QWidget* window, QString text) : QObject(window), text_(std::move(text))
+    {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::WindowActivate) {
+            announce(static_cast<QWidget*>(watched), text_);
+            deleteLater();
+        } else if (event->type() == QEvent::Hide) {
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QString text_;
+};
+
+} // namespace
+
 void announce(QWidget* window, const QString& text)
 {
-    if (!window->isActiveWindow())
+    // A window not shown (a card made on the command line) has nobody to tell.
+    if (!window->isVisible())
         return;
+    if (!window->isActiveWindow()) {
+        new AnnounceWhenActive(window, text);
+        return;
+    }
     // A widget of no size: showing it again is what makes the screen reader speak.
     auto* announcer =
         window->findChild<QWidget*>(QLatin1String(kAnnouncerName), Qt::FindDirectChildrenOnly);
