@@ -86,11 +86,6 @@ OutputReport readOutput(const QWidget* window, const OutputControls& controls)
     return output;
 }
 
-std::string figure(double value)
-{
-    return QString::number(value).toStdString();
-}
-
 } // namespace
 
 bool isPowerWindow(const QWidget* window)
@@ -118,21 +113,7 @@ PowerReport readReport(const QWidget* window, QDate date)
             report.outputs.push_back(readOutput(window, controls));
     }
     report.totalWatts = text(window, "Text63").toStdString();
-    const power::PowerBudget& budget = powerWindow->budget();
-    const power::PowerVariant& variant = budget.variant();
-    for (int k = 1; k <= 2; ++k) {
-        if (budget.WarnCC(k)) {
-            report.exceeded.push_back("CC #" + std::to_string(k) + " drives " +
-                                      std::to_string(budget.TotLedCC(k)) +
-                                      " LEDs per colour, more than the " +
-                                      std::to_string(variant.ledLimit) + " one output allows.");
-        }
-    }
-    if (budget.WarnTotal()) {
-        report.exceeded.push_back("The total power, " + figure(budget.TotalPower()) +
-                                  " W, is more than the " + figure(variant.powerLimit) +
-                                  " W the controller gives.");
-    }
+    report.exceeded = exceededLimits(powerWindow->budget());
     return report;
 }
 
