@@ -1,0 +1,43 @@
+// The start page and the pages it links to, one at a time, chosen by the address's #fragment.
+// The pages only read the controls, call the engine and show its state.
+import {showPowerPage} from "./power.js";
+import {el, loadTexts} from "./texts.js";
+
+// The power windows of the desktop, in its menu's order.
+const POWER_PAGES = [{window: "Calc", orvo36: false}, {window: "Calc2", orvo36: true}];
+
+const main = document.getElementById("page");
+let shown = null; // the page shown, with its dispose()
+
+function startPage(texts) {
+  main.replaceChildren(
+    el("h1", {}, "VELANTRA configuration tools"),
+    el("h2", {}, "Power budgets"),
+    el("ul", {class: "links"}, ...POWER_PAGES.map(({window}) =>
+      el("li", {}, el("a", {href: `#${window}`, id: `link-${window}`}, texts.caption(window))))),
+    el("p", {class: "note"},
+       "Works offline once loaded. Nothing you type leaves this device."));
+  return {dispose() {}};
+}
+
+function route(engine, texts) {
+  shown?.dispose();
+  shown = null;
+  const name = decodeURIComponent(location.hash.slice(1));
+  const power = POWER_PAGES.find((p) => p.window === name);
+  shown = power ? showPowerPage(main, engine, texts, power) : startPage(texts);
+  document.title = power ? `${texts.caption(name)} – VELANTRA` : "VELANTRA configuration tools";
+  main.focus();
+  window.scrollTo(0, 0);
+  document.documentElement.dataset.ready = name || "start";
+}
+
+async function start() {
+  if ("serviceWorker" in navigator)
+    navigator.serviceWorker.register("sw.js").catch(() => {}); // offline use is a bonus
+  const [engine, texts] = await Promise.all([VelantraEngine(), loadTexts()]);
+  addEventListener("hashchange", () => route(engine, texts));
+  route(engine, texts);
+}
+
+start();
