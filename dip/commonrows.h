@@ -81,7 +81,6 @@ struct NumberedOption {
     int tab;
 };
 
-constexpr std::string_view kSpeedNames[] = {"Option3", "Option4", "Option5", "Option6", "Option7"};
 constexpr std::string_view kSpeedCaptions[] = {"Speed 0", "Speed 1", "Speed 2", "Speed 3",
                                                "Speed 4"};
 constexpr int kSpeedWidths[] = {1095, 1215, 1215, 1095, 1215};
@@ -97,7 +96,7 @@ constexpr int kShowWidths[] = {975,  1095, 975,  975,  1215, 1215, 1215, 1215,
 constexpr ui::Control speedOption(NumberedOption o)
 {
     const auto n = std::size_t(o.number);
-    return ui::option(kSpeedNames[n], kSpeedCaptions[n],
+    return ui::option(kSpeedOptions[n], kSpeedCaptions[n],
                       {360, 360 + 360 * o.number, kSpeedWidths[n], 375}, o.tab)
         .in("Frame2");
 }

@@ -1,9 +1,8 @@
 // ORVO 36: one 12-lever bank for the address, speed and show, pushbutton (lever 10), master mode
 // (lever 11) and terminator (lever 12).
-#include "app/windowcatalogue.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
-#include "dip/dipconfigurator.h"
+#include "dip/profiles.h"
 
 namespace velantra::dip
 {
@@ -66,7 +65,8 @@ constexpr ClickProcedure kProcedures[] = {
     {"Check2", kPushbuttonOn, kPushbuttonOff},
 };
 
-constexpr ConfiguratorSpec kSpec{.window = kWindow,
+constexpr ConfiguratorSpec kSpec{.device = cards::Device::Orvo36,
+                                 .window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
                                  .profile = {.dmxControls = kDmxFrameControls,
@@ -77,13 +77,18 @@ constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                              .pollFixed = kClearShowAndSpeed,
                                              .selectionMaps = kSpeedMaps,
                                              .showBits = kShowOnLevers5To8},
-                                 .procedures = kProcedures};
+                                 .procedures = kProcedures,
+                                 .setting = {.terminator = "Check1",
+                                             .pushbutton = "Check2",
+                                             .speeds = kSpeedOptions,
+                                             .shows = kShowOptions}};
+constexpr CheckedSpec kChecked = kSpec;
 
 } // namespace
 
-QWidget* createDip_36()
+const ConfiguratorSpec& orvo36Spec()
 {
-    return new DipConfigurator(kSpec);
+    return *kChecked;
 }
 
 } // namespace velantra::dip

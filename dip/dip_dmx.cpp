@@ -1,9 +1,8 @@
 // ORVO 75: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, channel count,
 // speed and show, master mode).
-#include "app/windowcatalogue.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
-#include "dip/dipconfigurator.h"
+#include "dip/profiles.h"
 
 namespace velantra::dip
 {
@@ -75,7 +74,8 @@ constexpr ClickProcedure kProcedures[] = {
     {"Option24", kSixChannels, {}},
 };
 
-constexpr ConfiguratorSpec kSpec{.window = kWindow,
+constexpr ConfiguratorSpec kSpec{.device = cards::Device::Orvo75,
+                                 .window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
                                  .profile = {.dmxControls = kDmxControls,
@@ -86,13 +86,20 @@ constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                              .pollFixed = kClearShowAndSpeed,
                                              .selectionMaps = kSpeedMaps,
                                              .showBits = kShowOnLevers5To8},
-                                 .procedures = kProcedures};
+                                 .procedures = kProcedures,
+                                 .setting = {.terminator = "Check1",
+                                             .pushbutton = "Check2",
+                                             .threeChannels = "Option23",
+                                             .sixChannels = "Option24",
+                                             .speeds = kSpeedOptions,
+                                             .shows = kShowOptions}};
+constexpr CheckedSpec kChecked = kSpec;
 
 } // namespace
 
-QWidget* createDip_DMX()
+const ConfiguratorSpec& orvo75Spec()
 {
-    return new DipConfigurator(kSpec);
+    return *kChecked;
 }
 
 } // namespace velantra::dip

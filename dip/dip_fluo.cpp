@@ -1,9 +1,8 @@
 // ORVO FLUO / Nembra: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, speed
 // and show, modulation on lever 10, pushbutton on lever 11, master mode on lever 12).
-#include "app/windowcatalogue.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
-#include "dip/dipconfigurator.h"
+#include "dip/profiles.h"
 
 namespace velantra::dip
 {
@@ -68,7 +67,8 @@ constexpr ClickProcedure kProcedures[] = {
     {"Check3", kModulationOn, kModulationOff},
 };
 
-constexpr ConfiguratorSpec kSpec{.window = kWindow,
+constexpr ConfiguratorSpec kSpec{.device = cards::Device::Fluo,
+                                 .window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
                                  .profile = {.dmxControls = kDmxFrameControls,
@@ -79,13 +79,19 @@ constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                              .pollFixed = kClearShowAndSpeed,
                                              .selectionMaps = kSpeedMaps,
                                              .showBits = kShowOnLevers5To8},
-                                 .procedures = kProcedures};
+                                 .procedures = kProcedures,
+                                 .setting = {.terminator = "Check1",
+                                             .pushbutton = "Check2",
+                                             .modulation = "Check3",
+                                             .speeds = kSpeedOptions,
+                                             .shows = kShowOptions}};
+constexpr CheckedSpec kChecked = kSpec;
 
 } // namespace
 
-QWidget* createDip_FLUO()
+const ConfiguratorSpec& fluoSpec()
 {
-    return new DipConfigurator(kSpec);
+    return *kChecked;
 }
 
 } // namespace velantra::dip

@@ -31,6 +31,8 @@ public:
     DipBank(const ui::Controls& controls, Bank bank, Row onRow);
 
     int size() const { return int(levers_.size()); }
+    const LeverPair& lever(int k) const { return levers_.at(std::size_t(k - 1)); }
+    const QWidget* body() const { return body_; }
     bool exists() const { return !levers_.empty(); }
 
     // Shows the rectangle of the ON or the OFF row and hides the other one; while the bank is

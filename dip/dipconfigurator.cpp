@@ -1,7 +1,6 @@
 #include "dip/dipconfigurator.h"
 
-#include "dip/dmxaddressencoder.h"
-#include "dip/readleadingnumber.h"
+#include "app/windowcatalogue.h"
 #include "ui/accessibility.h"
 #include "ui/qstr.h"
 
@@ -14,57 +13,11 @@
 
 namespace velantra::dip
 {
-namespace
+
+DipConfigurator::DipConfigurator(cards::Device device, QWidget* parent)
+    : QWidget(parent), engine_(device, this)
 {
-
-const QString kAddressOne = QStringLiteral("1");
-
-// For the length of a procedure, the levers it sets move together at its end.
-class HeldBanks
-{
-public:
-    HeldBanks(DipBank& twelve, DipBank& four, QWidget* window)
-        : twelve_(twelve), four_(four), window_(window)
-    {
-        twelve_.hold();
-        four_.hold();
-    }
-    ~HeldBanks()
-    {
-        twelve_.release();
-        four_.release();
-        announce();
-    }
-    HeldBanks(const HeldBanks&) = delete;
-    HeldBanks& operator=(const HeldBanks&) = delete;
-
-private:
-    // When the outermost procedure ends, a screen reader says the levers ON of the banks that
-    // changed, once.
-    void announce()
-    {
-        if (twelve_.isHeld() || !twelve_.exists())
-            return;
-        QStringList changes;
-        if (const QString twelve = twelve_.takeChange(); !twelve.isEmpty())
-            changes << twelve;
-        if (const QString four = four_.exists() ? four_.takeChange() : QString(); !four.isEmpty())
-            changes << QStringLiteral("4-lever bank, ") + four;
-        if (!changes.isEmpty())
-            ui::announce(window_, changes.join(u"; "));
-    }
-
-    DipBank& twelve_;
-    DipBank& four_;
-    QWidget* window_;
-};
-
-} // namespace
-
-DipConfigurator::DipConfigurator(CheckedSpec checked, QWidget* parent)
-    : QWidget(parent), spec_(*checked)
-{
-    const ConfiguratorSpec& spec = spec_;
+    const ConfiguratorSpec& spec = engine_.spec();
     ui::setUpWindow(this, spec.window);
     controls_ = ui::buildLayout(this, spec.layout);
     twelve_ = DipBank(controls_, Bank::Twelve, spec.banks.onRow);
@@ -76,160 +29,93 @@ DipConfigurator::DipConfigurator(CheckedSpec checked, QWidget* parent)
     option2_ = controls_.get<QRadioButton>(u"Option2");
     timer1_ = controls_.get<QTimer>(u"Timer1");
     connectProcedures();
-    Form_Load();
+    engine_.Form_Load();
     // The installer starts with the address, whatever the tab order puts first, and the first
     // address typed replaces the one shown.
     text1_->setFocus();
     text1_->selectAll();
 }
 
+// The user's changes go to the engine. A change the engine made itself comes back here too and
+// finds the engine's model already as the control is: it runs nothing.
 void DipConfigurator::connectProcedures()
 {
-    connect(text1_, &QLineEdit::textChanged, this, &DipConfigurator::Text1_Change);
-    connect(option1_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option1_Click();
+    connect(text1_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        engine_.setText1(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
+                                             std::size_t(text.size())));
     });
-    connect(option2_, &QRadioButton::toggled, this, [this](bool on) {
-        if (on)
-            Option2_Click();
-    });
-    connect(timer1_, &QTimer::timeout, this, &DipConfigurator::Timer1_Timer);
-    for (const ClickProcedure& procedure : spec_.procedures) {
-        auto* button = qobject_cast<QAbstractButton*>(control(procedure.control));
-        const bool isOption = qobject_cast<QRadioButton*>(button) != nullptr;
-        connect(button, &QAbstractButton::toggled, this, [this, &procedure, isOption](bool on) {
-            const HeldBanks held(twelve_, four_, this);
-            if (on)
-                run(procedure.whenChecked);
-            else if (!isOption)
-                run(procedure.whenCleared);
-        });
+    connect(timer1_, &QTimer::timeout, this, [this] { engine_.Timer1_Timer(); });
+    for (const ui::Control& row : engine_.spec().layout) {
+        if (row.kind != ui::Kind::Option && row.kind != ui::Kind::Check)
+            continue;
+        const bool isOption = row.kind == ui::Kind::Option;
+        const std::string_view name = row.name;
+        connect(qobject_cast<QAbstractButton*>(control(name)), &QAbstractButton::toggled, this,
+                [this, name, isOption](bool on) {
+                    // An option's deselection is its group's business: its peer's selection.
+                    if (on || !isOption)
+                        engine_.setChecked(name, on);
+                });
     }
 }
 
-void DipConfigurator::Form_Load()
+void DipConfigurator::showText1(std::u16string_view text)
 {
-    const HeldBanks held(twelve_, four_, this);
-    enableControls(spec_.profile.masterControls, false);
-    run(spec_.profile.loadSteps);
-    // The address levers start from the text of Text1, exactly as after any change of it, so
-    // that a freshly opened window never draws an address other than the one in the box.
-    Text1_Change();
+    const QString shown = QString::fromUtf16(text.data(), qsizetype(text.size()));
+    // The same text again would move the cursor.
+    if (text1_->text() != shown)
+        text1_->setText(shown);
 }
 
-void DipConfigurator::Text1_Change()
+void DipConfigurator::showError(bool shown)
 {
-    const HeldBanks held(twelve_, four_, this);
-    const AddressMap& map = spec_.addressMap;
-    for (int lever : map)
-        twelve_.set(lever, false);
-    label7_->hide();
-    const double n = ReadLeadingNumber(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text1_->text().utf16()),
-                            std::size_t(text1_->text().size())));
-    if (!IsValidDmxAddress(n)) {
-        text1_->setText(QString()); // runs this procedure once more, nested, when not yet empty
-        label7_->show();
-        return;
-    }
-    const std::uint32_t bits = DmxAddressEncoder(n);
-    for (std::size_t i = 0; i < map.size(); ++i) {
-        if (bits & (1u << i))
-            twelve_.set(map[i], true);
+    label7_->setVisible(shown);
+}
+
+void DipConfigurator::showChecked(std::string_view name, bool checked)
+{
+    QWidget* widget = control(name);
+    if (auto* option = qobject_cast<QRadioButton*>(widget)) {
+        if (checked)
+            option->setChecked(true);
+        else
+            ui::deselect(option);
+    } else {
+        qobject_cast<QCheckBox*>(widget)->setChecked(checked);
     }
 }
 
-void DipConfigurator::Option1_Click()
+void DipConfigurator::showEnabled(std::string_view name, bool enabled)
 {
-    const HeldBanks held(twelve_, four_, this);
-    timer1_->stop();
-    if (option1_->isChecked()) {
-        enableControls(spec_.profile.dmxControls, true);
-        enableControls(spec_.profile.masterControls, false);
-        run(spec_.profile.dmxEntry);
-    }
+    control(name)->setEnabled(enabled);
 }
 
-void DipConfigurator::Option2_Click()
+void DipConfigurator::runTimer1(bool running)
 {
-    const HeldBanks held(twelve_, four_, this);
-    run(spec_.profile.masterPreset);
-    if (option2_->isChecked()) {
-        enableControls(spec_.profile.dmxControls, false);
-        enableControls(spec_.profile.masterControls, true);
-        run(spec_.profile.masterEntry);
+    if (running)
         timer1_->start();
-    }
+    else
+        timer1_->stop();
 }
 
-void DipConfigurator::Timer1_Timer()
+// The levers a procedure set move together; a screen reader then hears the levers ON of each
+// bank that changed, once.
+void DipConfigurator::showLevers(const Levers& levers)
 {
-    const HeldBanks held(twelve_, four_, this);
-    const ModeProfile& profile = spec_.profile;
-    run(profile.pollFixed);
-    for (const SelectionMap& map : profile.selectionMaps) {
-        for (const SelectionOption& choice : map) {
-            if (option(choice.option)->isChecked())
-                run(choice.step);
-        }
+    QStringList changes;
+    for (Bank which : {Bank::Twelve, Bank::Four}) {
+        DipBank& bank = which == Bank::Twelve ? twelve_ : four_;
+        if (!bank.exists())
+            continue;
+        bank.hold();
+        for (int k = 1; k <= bank.size(); ++k)
+            bank.set(k, levers.isOn(which, k));
+        bank.release();
+        if (const QString change = bank.takeChange(); !change.isEmpty())
+            changes << (which == Bank::Four ? QStringLiteral("4-lever bank, ") + change : change);
     }
-    if (profile.showBits.empty())
-        return;
-    int show = 0;
-    for (std::size_t number = 0; number < std::size(kShowOptions); ++number) {
-        if (option(kShowOptions[number])->isChecked()) {
-            show = int(number);
-            break;
-        }
-    }
-    const std::uint32_t bits = TakeApartIntoBits(show, 16);
-    for (const ShowBit& showBit : profile.showBits) {
-        if (bits & std::uint32_t(showBit.bit))
-            twelve_.set(showBit.lever, true);
-    }
-}
-
-void DipConfigurator::run(std::span<const Step> steps)
-{
-    for (const Step& step : steps)
-        run(step);
-}
-
-void DipConfigurator::run(const Step& step)
-{
-    switch (step.op) {
-    case Step::Op::Nothing:
-        break;
-    case Step::Op::LeversOn:
-    case Step::Op::LeversOff: {
-        const int direction = step.last >= step.first ? 1 : -1;
-        for (int k = step.first;; k += direction) {
-            bankOf(step.bank).set(k, step.op == Step::Op::LeversOn);
-            if (k == step.last)
-                break;
-        }
-        break;
-    }
-    case Step::Op::SetText1:
-        text1_->setText(kAddressOne);
-        break;
-    case Step::Op::Clear:
-        qobject_cast<QCheckBox*>(control(step.control))->setChecked(false);
-        break;
-    case Step::Op::Select:
-        option(step.control)->setChecked(true);
-        break;
-    case Step::Op::Deselect:
-        ui::deselect(option(step.control));
-        break;
-    }
-}
-
-void DipConfigurator::enableControls(std::span<const std::string_view> names, bool enabled)
-{
-    for (std::string_view name : names)
-        control(name)->setEnabled(enabled);
+    if (!changes.isEmpty())
+        ui::announce(this, changes.join(u"; "));
 }
 
 QWidget* DipConfigurator::control(std::string_view name) const
@@ -242,9 +128,30 @@ QWidget* DipConfigurator::control(std::string_view name) const
     return widget;
 }
 
-QRadioButton* DipConfigurator::option(std::string_view name) const
+QWidget* createConfigurator(cards::Device device)
 {
-    return qobject_cast<QRadioButton*>(control(name));
+    return new DipConfigurator(device);
+}
+
+QWidget* createDip_DMX()
+{
+    return createConfigurator(cards::Device::Orvo75);
+}
+QWidget* createDip_36()
+{
+    return createConfigurator(cards::Device::Orvo36);
+}
+QWidget* createDip_FLUO()
+{
+    return createConfigurator(cards::Device::Fluo);
+}
+QWidget* createIntell()
+{
+    return createConfigurator(cards::Device::Intell);
+}
+QWidget* createDipDOR()
+{
+    return createConfigurator(cards::Device::Dor);
 }
 
 } // namespace velantra::dip

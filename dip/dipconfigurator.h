@@ -1,7 +1,7 @@
 #pragma once
 
 #include "dip/dipbank.h"
-#include "dip/modeprofile.h"
+#include "dip/dipengine.h"
 #include "ui/layoutbuilder.h"
 
 #include <QWidget>
@@ -14,38 +14,37 @@ class QTimer;
 namespace velantra::dip
 {
 
-// A DIP-switch configurator window: built from its layout table, driven by one shared engine
-// from its address map, mode profile and own click procedures.
-//
-// Procedures follow the event rule of the controls: a change made by a procedure (a different
-// text, a check box cleared, an option selected) runs that control's procedure at once, nested,
-// exactly as the user's change would; the same value, a deselection or building runs nothing.
-class DipConfigurator : public QWidget
+// A DIP-switch configurator window: its layout table built into widgets, and a view of the
+// device's DipEngine. The user's changes go to the engine; what its procedures change comes
+// back through DipPanel and is shown at once, the levers when the outermost procedure ends.
+class DipConfigurator : public QWidget, private DipPanel
 {
     Q_OBJECT
 public:
-    explicit DipConfigurator(CheckedSpec spec, QWidget* parent = nullptr);
+    explicit DipConfigurator(cards::Device device, QWidget* parent = nullptr);
 
     const DipBank& bank(Bank which) const { return which == Bank::Twelve ? twelve_ : four_; }
 
-    // Disables the master-mode controls, runs the load steps, then draws the address of Text1
-    // so that a freshly opened window never shows levers that contradict its box.
-    void Form_Load();
-    void Text1_Change();
-    void Option1_Click();
-    void Option2_Click();
-    void Timer1_Timer();
+    // Sets the setting as a user does, through the controls' procedures (DipEngine::apply).
+    void apply(const cards::DeviceSetting& setting) { engine_.apply(setting); }
+    // The engine behind the window: the setting and the levers it shows.
+    const DipEngine& state() const { return engine_; }
+    // "DMX (slave)" (Option1) or "Master" (Option2).
+    const QRadioButton* modeButton(bool master) const { return master ? option2_ : option1_; }
 
 private:
     void connectProcedures();
-    void run(std::span<const Step> steps);
-    void run(const Step& step);
-    void enableControls(std::span<const std::string_view> names, bool enabled);
     QWidget* control(std::string_view name) const;
-    QRadioButton* option(std::string_view name) const;
-    DipBank& bankOf(Bank which) { return which == Bank::Twelve ? twelve_ : four_; }
 
-    const ConfiguratorSpec& spec_;
+    // DipPanel
+    void showText1(std::u16string_view text) override;
+    void showError(bool shown) override;
+    void showChecked(std::string_view control, bool checked) override;
+    void showEnabled(std::string_view control, bool enabled) override;
+    void runTimer1(bool running) override;
+    void showLevers(const Levers& levers) override;
+
+    DipEngine engine_;
     ui::Controls controls_;
     DipBank twelve_;
     DipBank four_;
@@ -55,5 +54,8 @@ private:
     QRadioButton* option2_ = nullptr;
     QTimer* timer1_ = nullptr;
 };
+
+// The configurator window of a device, built and loaded, unshown.
+QWidget* createConfigurator(cards::Device device);
 
 } // namespace velantra::dip

@@ -1,10 +1,9 @@
 // DOR fixtures: as the intelligent RGB fixtures, but master mode runs one of ten colour-
 // temperature tunes, "CCT 0" … "CCT 9", each on at most one of levers 1–9, and lever 11 of the
 // 12-lever bank is ON in every state. ON is the upper row.
-#include "app/windowcatalogue.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
-#include "dip/dipconfigurator.h"
+#include "dip/profiles.h"
 
 namespace velantra::dip
 {
@@ -79,7 +78,8 @@ constexpr SelectionOption kTunes[] = {
 };
 constexpr SelectionMap kSelectionMaps[] = {kTunes};
 
-constexpr ConfiguratorSpec kSpec{.window = kWindow,
+constexpr ConfiguratorSpec kSpec{.device = cards::Device::Dor,
+                                 .window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
                                  .profile = {.dmxControls = kDmxFrameControls,
@@ -90,13 +90,15 @@ constexpr ConfiguratorSpec kSpec{.window = kWindow,
                                              .masterEntry = kMasterLever12,
                                              .pollFixed = kPollFixed,
                                              .selectionMaps = kSelectionMaps},
-                                 .procedures = kFixtureResistor};
+                                 .procedures = kFixtureResistor,
+                                 .setting = {.terminator = "Check1", .tunes = kTuneOptions}};
+constexpr CheckedSpec kChecked = kSpec;
 
 } // namespace
 
-QWidget* createDipDOR()
+const ConfiguratorSpec& dorSpec()
 {
-    return new DipConfigurator(kSpec);
+    return *kChecked;
 }
 
 } // namespace velantra::dip

@@ -1,10 +1,9 @@
 // Intelligent RGB fixtures: a 4-lever bank with a fixed mode pattern and the resistor (lever 4),
 // and a 12-lever bank for the address, speed and show, and master mode (lever 12). ON is the
 // upper row.
-#include "app/windowcatalogue.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
-#include "dip/dipconfigurator.h"
+#include "dip/profiles.h"
 
 namespace velantra::dip
 {
@@ -80,25 +79,29 @@ constexpr Step kDmxEntry[] = {setText1(), on(1),   off(2, 9), off(11), off(12),
 // Every tick also draws the 4-lever bank's master pattern: ON, ON, OFF, OFF.
 constexpr Step kPollFixed[] = {off(5, 8), off(1, 4), on4(1), on4(2), off4(3), off4(4)};
 
-constexpr ConfiguratorSpec kSpec{.window = kWindow,
-                                 .banks = kBanks,
-                                 .layout = kLayout,
-                                 .profile = {.dmxControls = kDmxFrameControls,
-                                             .masterControls = kSpeedShowControls,
-                                             .loadSteps = kFixtureDmxPattern,
-                                             .dmxEntry = kDmxEntry,
-                                             .masterPreset = kPresetSpeed4Show0,
-                                             .masterEntry = kMasterLever12,
-                                             .pollFixed = kPollFixed,
-                                             .selectionMaps = kSpeedMaps,
-                                             .showBits = kShowOnLevers5To8},
-                                 .procedures = kFixtureResistor};
+constexpr ConfiguratorSpec kSpec{
+    .device = cards::Device::Intell,
+    .window = kWindow,
+    .banks = kBanks,
+    .layout = kLayout,
+    .profile = {.dmxControls = kDmxFrameControls,
+                .masterControls = kSpeedShowControls,
+                .loadSteps = kFixtureDmxPattern,
+                .dmxEntry = kDmxEntry,
+                .masterPreset = kPresetSpeed4Show0,
+                .masterEntry = kMasterLever12,
+                .pollFixed = kPollFixed,
+                .selectionMaps = kSpeedMaps,
+                .showBits = kShowOnLevers5To8},
+    .procedures = kFixtureResistor,
+    .setting = {.terminator = "Check1", .speeds = kSpeedOptions, .shows = kShowOptions}};
+constexpr CheckedSpec kChecked = kSpec;
 
 } // namespace
 
-QWidget* createIntell()
+const ConfiguratorSpec& intellSpec()
 {
-    return new DipConfigurator(kSpec);
+    return *kChecked;
 }
 
 } // namespace velantra::dip

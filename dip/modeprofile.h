@@ -4,6 +4,7 @@
 // the address, which controls each mode enables, the steps each procedure runs, and how the
 // master-mode tick copies the selections onto the levers.
 
+#include "cards/devicesetting.h"
 #include "dip/leverlayout.h"
 #include "ui/layouttable.h"
 
@@ -105,14 +106,28 @@ struct ClickProcedure {
     std::span<const Step> whenCleared;
 };
 
+// The controls a device's setting is made with; empty where the device lacks the choice.
+struct SettingControls {
+    std::string_view terminator;              // "Res. 120 ohm", "120 ohm resistor"
+    std::string_view pushbutton;              // "Ext. pushbotton"
+    std::string_view modulation;              // "1-100 % Modulation"
+    std::string_view threeChannels;           // "3 Ch"
+    std::string_view sixChannels;             // "6 Ch"
+    std::span<const std::string_view> speeds; // Speed 0 … 4
+    std::span<const std::string_view> shows;  // Show 0 … 15
+    std::span<const std::string_view> tunes;  // CCT 0 … 9
+};
+
 // Everything that makes one configurator window.
 struct ConfiguratorSpec {
+    cards::Device device;
     ui::WindowSpec window;
     BankGeometry banks;
     std::span<const ui::Control> layout;
     AddressMap addressMap = {1, 2, 3, 4, 5, 6, 7, 8, 9}; // bit 2^(k−1) on lever k
     ModeProfile profile;
     std::span<const ClickProcedure> procedures;
+    SettingControls setting;
 };
 
 // The show options in show-number order, Show 0 … Show 15, common to the configurators.
@@ -120,6 +135,12 @@ constexpr std::string_view kShowOptions[] = {
     "Option8",  "Option9",  "Option10", "Option11", "Option12", "Option13", "Option14", "Option15",
     "Option16", "Option17", "Option18", "Option19", "Option20", "Option21", "Option22", "Option25",
 };
+
+// The speed options in speed order, Speed 0 … Speed 4.
+constexpr std::string_view kSpeedOptions[] = {"Option3", "Option4", "Option5", "Option6",
+                                              "Option7"};
+// The DOR's tunes "CCT 0" … "CCT 9" are the first ten show options of the others.
+constexpr std::span<const std::string_view> kTuneOptions{kShowOptions, 10};
 
 // Never defined: reaching it in requireValid is the compile error, a step that sets a lever the
 // window's banks do not have.
@@ -205,6 +226,19 @@ consteval void requireValid(const ConfiguratorSpec& spec)
         steps(procedure.whenChecked);
         steps(procedure.whenCleared);
     }
+    // What a setting is made with, the cards' and the plan's choices.
+    const SettingControls& setting = spec.setting;
+    for (std::string_view box : {setting.terminator, setting.pushbutton, setting.modulation}) {
+        if (!box.empty())
+            need(box, {Kind::Check});
+    }
+    for (std::string_view option : {setting.threeChannels, setting.sixChannels}) {
+        if (!option.empty())
+            need(option, {Kind::Option});
+    }
+    for (std::span<const std::string_view> options : {setting.speeds, setting.shows, setting.tunes})
+        for (std::string_view option : options)
+            need(option, {Kind::Option});
 }
 
 // A configurator's spec, checked by requireValid where it is handed over: the conversion runs at

@@ -82,6 +82,14 @@ struct Control {
     Colour foreground = kDefaultColour;
     std::string_view accessibleName; // what a screen reader calls a control without a caption
 
+    // Defined before its uses: clang evaluates a constant only with what it has seen.
+    template <typename F> constexpr Control with(F change) const
+    {
+        Control copy = *this;
+        change(copy);
+        return copy;
+    }
+
     constexpr Control in(std::string_view frame) const
     {
         return with([&](Control& c) { c.parent = frame; });
@@ -104,14 +112,6 @@ struct Control {
             c.background = back;
             c.foreground = fore;
         });
-    }
-
-private:
-    template <typename F> constexpr Control with(F change) const
-    {
-        Control copy = *this;
-        change(copy);
-        return copy;
     }
 };
 
