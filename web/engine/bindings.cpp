@@ -1,6 +1,9 @@
-// The engine as the page's script sees it (embind): the power budget pages and the fixture
-// table they show. Only names and calls here; every rule runs in the C++ core.
+// The engine as the page's script sees it (embind): the configurator and power budget pages,
+// the device table and the fixture table. Only names and calls here; every rule runs in the
+// C++ core.
+#include "cards/devices.h"
 #include "power/fixturepowertable.h"
+#include "web/engine/configuratorpage.h"
 #include "web/engine/powerpage.h"
 
 #include <emscripten/bind.h>
@@ -29,6 +32,15 @@ std::string fixtureModel(bool orvo36, int column, int row)
     return std::string(column < 2 ? fixture.cc.model : fixture.cv.model);
 }
 
+// The configurator window of each device, in the device table's order ("Dip_DMX", …).
+std::vector<std::string> configuratorWindows()
+{
+    std::vector<std::string> names;
+    for (const cards::DeviceInfo& device : cards::kDevices)
+        names.emplace_back(device.windowName);
+    return names;
+}
+
 } // namespace
 
 EMSCRIPTEN_BINDINGS(velantra_power)
@@ -37,6 +49,38 @@ EMSCRIPTEN_BINDINGS(velantra_power)
     register_vector<std::string>("StringList");
     constant("gridRows", power::kRows);
     function("fixtureModel", &fixtureModel);
+    function("configuratorWindows", &configuratorWindows);
+    value_object<web::PageControl>("PageControl")
+        .field("kind", &web::PageControl::kind)
+        .field("name", &web::PageControl::name)
+        .field("caption", &web::PageControl::caption)
+        .field("parent", &web::PageControl::parent)
+        .field("tab", &web::PageControl::tab)
+        .field("hidden", &web::PageControl::hidden)
+        .field("left", &web::PageControl::left)
+        .field("top", &web::PageControl::top)
+        .field("width", &web::PageControl::width)
+        .field("height", &web::PageControl::height);
+    register_vector<web::PageControl>("PageControlList");
+    class_<web::ConfiguratorPage>("ConfiguratorPage")
+        .constructor<int>()
+        .function("typeAddress", &web::ConfiguratorPage::typeAddress)
+        .function("click", &web::ConfiguratorPage::click)
+        .function("tick", &web::ConfiguratorPage::tick)
+        .function("caption", &web::ConfiguratorPage::caption)
+        .function("controls", &web::ConfiguratorPage::controls)
+        .function("address", &web::ConfiguratorPage::address)
+        .function("errorShown", &web::ConfiguratorPage::errorShown)
+        .function("checked", &web::ConfiguratorPage::checked)
+        .function("enabled", &web::ConfiguratorPage::enabled)
+        .function("master", &web::ConfiguratorPage::master)
+        .function("bankCount", &web::ConfiguratorPage::bankCount)
+        .function("leverCount", &web::ConfiguratorPage::leverCount)
+        .function("leverOn", &web::ConfiguratorPage::leverOn)
+        .function("onIsUpper", &web::ConfiguratorPage::onIsUpper)
+        .function("bankName", &web::ConfiguratorPage::bankName)
+        .function("leversOn", &web::ConfiguratorPage::leversOn)
+        .function("cardText", &web::ConfiguratorPage::cardText);
     class_<web::PowerPage>("PowerPage")
         .constructor(&makePowerPage)
         .function("typeInto", &web::PowerPage::typeInto)

@@ -1,18 +1,26 @@
-// Drives both power pages through a long seeded run of what a user can do and prints, after
-// every step, all the page shows and the budget report. The desktop build and the WebAssembly
-// build (run under node) must print the same bytes: `make web-test` compares them.
+// Prints what the engine gives for every DMX address 1–511 in every mode and option of every
+// configurator, then drives every configurator page and both power pages through long seeded
+// runs of what a user can do, printing after every step all the page shows and its card or
+// report. The desktop build and the WebAssembly build (run under node) must print the same
+// bytes: `make web-test` compares them.
 //   velantra-webprobe [steps]
+#include "cards/devices.h"
+#include "web/engine/configuratorpage.h"
 #include "web/engine/powerpage.h"
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace
 {
 
-using velantra::web::PowerPage;
+using namespace velantra;
+using web::ConfiguratorPage;
+using web::PowerPage;
 
 // Entries a user types: counts, the refused ones (0, beyond 16 bits), fractions, the number
 // reader's other forms, text that is no number, the other decimal separator.
@@ -51,6 +59,97 @@ void print(PowerPage& page)
     std::fputs(page.reportText("device", "mode", "2026-12-10", 15, 3).c_str(), stdout);
 }
 
+void printLevers(const dip::DipEngine& engine)
+{
+    const dip::Levers& levers = engine.levers();
+    std::printf(" %03x %x %s%s\n", unsigned(levers.twelve), unsigned(levers.four),
+                web::toUtf8(engine.text1()).c_str(), engine.errorShown() ? " error" : "");
+}
+
+void applyAndPrint(const cards::DeviceSetting& setting)
+{
+    if (cards::settingProblem(setting))
+        return; // a choice the device does not have
+    dip::DipEngine engine(setting.device);
+    engine.Form_Load();
+    engine.apply(setting);
+    printLevers(engine);
+}
+
+// Every address in DMX mode with every choice of channels, terminator and modulation; every
+// speed, show, tune, pushbutton and modulation in master mode.
+void everySetting(cards::Device device)
+{
+    std::printf("%s\n", std::string(cards::deviceInfo(device).commandName).c_str());
+    const std::optional<int> channelChoices[] = {std::nullopt, 3, 6};
+    for (const std::optional<int>& channels : channelChoices) {
+        for (bool terminator : {false, true}) {
+            for (bool modulation : {false, true}) {
+                for (int address = 1; address <= 511; ++address) {
+                    applyAndPrint({.device = device,
+                                   .address = address,
+                                   .channels = channels,
+                                   .terminator = terminator,
+                                   .modulation = modulation});
+                }
+            }
+        }
+    }
+    for (bool pushbutton : {false, true}) {
+        for (bool modulation : {false, true}) {
+            for (int speed = 0; speed <= cards::kMaxSpeed; ++speed) {
+                for (int show = 0; show <= cards::kMaxShow; ++show)
+                    applyAndPrint({.device = device,
+                                   .master = true,
+                                   .pushbutton = pushbutton,
+                                   .speed = speed,
+                                   .show = show,
+                                   .modulation = modulation});
+            }
+            for (int tune = 0; tune <= cards::kMaxTune; ++tune)
+                applyAndPrint({.device = device,
+                               .master = true,
+                               .pushbutton = pushbutton,
+                               .tune = tune,
+                               .modulation = modulation});
+        }
+    }
+}
+
+// Addresses a user types: valid, refused, the number reader's other forms, no number.
+constexpr const char* kAddresses[] = {"1",  "300",   "511",   "512",   "600",   "0",
+                                      "-5", "1.5",   "511.5", "&H1FF", "&O777", "abc",
+                                      "",   " 2 5 ", "1e2",   "3E"};
+
+void walk(cards::Device device, int steps, std::uint32_t seed)
+{
+    ConfiguratorPage page{int(device)};
+    std::vector<std::string> clickable;
+    for (const web::PageControl& control : page.controls()) {
+        if (control.kind == "option" || control.kind == "check")
+            clickable.push_back(control.name);
+    }
+    Random random(seed);
+    std::printf("%s, seed %u\n", page.caption().c_str(), seed);
+    for (int step = 0; step < steps; ++step) {
+        const int action = random.below(10);
+        if (action < 3) {
+            if (random.below(2) == 0)
+                page.typeAddress(kAddresses[random.below(int(std::size(kAddresses)))]);
+            else
+                page.typeAddress(std::to_string(random.below(600)));
+        } else if (action < 8) {
+            page.click(clickable[std::size_t(random.below(int(clickable.size())))]);
+        } else {
+            page.tick();
+        }
+        printLevers(page.engine());
+        for (int bank = 0; bank < page.bankCount(); ++bank)
+            std::printf("%s\n", page.leversOn(bank).c_str());
+        std::fputs(page.cardText("Bar 3, left", "2026-12-10").c_str(), stdout);
+    }
+}
+
 void run(bool orvo36, int steps, std::uint32_t seed)
 {
     PowerPage page(orvo36, u'.');
@@ -83,6 +182,10 @@ void run(bool orvo36, int steps, std::uint32_t seed)
 int main(int argc, char** argv)
 {
     const int steps = argc > 1 ? std::atoi(argv[1]) : 3000;
+    for (const cards::DeviceInfo& device : cards::kDevices)
+        everySetting(device.device);
+    for (const cards::DeviceInfo& device : cards::kDevices)
+        walk(device.device, steps, 511u + std::uint32_t(device.device));
     for (bool orvo36 : {false, true})
         run(orvo36, steps, orvo36 ? 36u : 75u);
     return 0;
