@@ -17,7 +17,7 @@ cmake --build "$build" -j "${JOBS:-2}"
 
 rm -rf "$site"
 mkdir -p "$site/icons"
-cp "$root"/web/page/{index.html,style.css,app.js,power.js,texts.js,texts.json,manifest.webmanifest} "$site/"
+cp "$root"/web/page/{index.html,style.css,app.js,configurator.js,levers.js,power.js,texts.js,texts.json,manifest.webmanifest} "$site/"
 cp "$build"/velantra-engine.{js,wasm} "$site/"
 cp "$root"/resources/icons/{velantra.svg,velantra-256.png} "$site/icons/"
 version=$(cd "$site" && cat $(find . -type f | sort) | sha256sum | cut -c1-12)

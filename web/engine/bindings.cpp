@@ -78,6 +78,7 @@ EMSCRIPTEN_BINDINGS(velantra_power)
         .function("leverCount", &web::ConfiguratorPage::leverCount)
         .function("leverOn", &web::ConfiguratorPage::leverOn)
         .function("onIsUpper", &web::ConfiguratorPage::onIsUpper)
+        .function("fourBankFirst", &web::ConfiguratorPage::fourBankFirst)
         .function("bankName", &web::ConfiguratorPage::bankName)
         .function("leversOn", &web::ConfiguratorPage::leversOn)
         .function("cardText", &web::ConfiguratorPage::cardText);

@@ -114,6 +114,11 @@ bool ConfiguratorPage::onIsUpper() const
     return engine_.spec().banks.onRow == dip::Row::Upper;
 }
 
+bool ConfiguratorPage::fourBankFirst() const
+{
+    return bankCount() == 2 && engine_.spec().banks.left4 < engine_.spec().banks.left12;
+}
+
 std::string ConfiguratorPage::bankName(int bank) const
 {
     return bank == 0 ? "12-lever bank" : "4-lever bank";
@@ -155,7 +160,7 @@ std::string ConfiguratorPage::cardText(const std::string& label, const std::stri
         card.options.push_back(trimmed(c->caption));
     std::vector<int> order{0};
     if (bankCount() == 2)
-        order.insert(spec.banks.left4 < spec.banks.left12 ? order.begin() : order.end(), 1);
+        order.insert(fourBankFirst() ? order.begin() : order.end(), 1);
     for (int bank : order) {
         cards::BankDrawing drawing{.name = bankName(bank), .onIsUpper = onIsUpper()};
         for (int k = 1; k <= leverCount(bank); ++k)

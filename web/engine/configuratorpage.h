@@ -46,6 +46,7 @@ public:
     int leverCount(int bank) const; // bank 0: the 12-lever bank, 1: the 4-lever one
     bool leverOn(int bank, int lever) const;
     bool onIsUpper() const;
+    bool fourBankFirst() const; // the 4-lever bank stands left of the 12-lever one
     std::string bankName(int bank) const;
     std::string leversOn(int bank) const; // "Levers ON: 3, 4, 6, 9"
     std::string cardText(const std::string& label, const std::string& date) const;

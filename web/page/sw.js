@@ -2,7 +2,7 @@
 // so that the page works with no network afterwards. Nothing else is fetched or stored.
 const CACHE = "velantra-@VERSION@";
 const FILES = [
-  "./", "index.html", "style.css", "app.js", "power.js", "texts.js",
+  "./", "index.html", "style.css", "app.js", "configurator.js", "levers.js", "power.js", "texts.js",
   "texts.json", "velantra-engine.js", "velantra-engine.wasm", "manifest.webmanifest",
   "icons/velantra.svg", "icons/velantra-256.png",
 ];

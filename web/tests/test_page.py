@@ -97,7 +97,10 @@ class PageTest(unittest.TestCase):
         return self.find(element_id).get_attribute("value")
 
     def announced(self):
-        return self.find("announce").text.strip()
+        return self.find("announce").get_attribute("textContent").strip("\u00a0")
+
+    def wait_for(self, element_id, text):
+        WebDriverWait(self.driver, 5).until(lambda d: self.find(element_id).text == text)
 
     def violations(self):
         self.driver.execute_script(self.axe)
@@ -121,13 +124,53 @@ class PageTest(unittest.TestCase):
         self.open()
         links = {a.get_attribute("id"): a.text for a in
                  self.driver.find_elements(By.CSS_SELECTOR, ".links a")}
-        self.assertEqual(links, {"link-Calc": "ORVO power configurator",
-                                 "link-Calc2": "ORVO 36 power configurator"})
+        self.assertEqual(links, {
+            "link-Dip_DMX": "ORVO 75 dip-switch configurator",
+            "link-Dip_36": "ORVO 36 dip-switch configurator",
+            "link-Dip_FLUO": "ORVO FLUO / Nembra dip-switch configurator",
+            "link-Intell": "Intelligent fixture configurator",
+            "link-dipDOR": "DOR fixture configurator",
+            "link-Calc": "ORVO power configurator",
+            "link-Calc2": "ORVO 36 power configurator"})
         self.assertEqual(self.violations(), [])
         self.shot("start-phone", PHONE)
         self.find("link-Calc2").click()
         WebDriverWait(self.driver, 5).until(
             lambda d: d.find_element(By.TAG_NAME, "h1").text == "ORVO 36 power configurator")
+
+    def test_orvo75_levers(self):
+        self.open("Dip_DMX")
+        self.type_into("Text1", "300")
+        self.choose("Option24")  # 6 Ch
+        self.choose("Check1")  # Res. 120 ohm
+        self.assertEqual(self.find("bank-0-on").text, "Levers ON: 3, 4, 6, 9, 11")
+        self.assertEqual(self.find("bank-1-on").text, "Levers ON: 1")
+        self.assertEqual(self.announced(), "4-lever bank, Levers ON: 1")
+        levers = [li.get_attribute("textContent") for li in
+                  self.driver.find_elements(By.CSS_SELECTOR, "#bank-0-levers li")]
+        self.assertEqual(levers[2:4], ["Lever 3: ON", "Lever 4: ON"])
+        self.assertEqual(levers[4], "Lever 5: OFF")
+        card = self.find("card-text").get_attribute("textContent").split("\n")
+        self.assertEqual(card[3:8], ["Mode: DMX (slave)", "DMX address: 300",
+                                     "Options: 6 Ch, Res. 120 ohm", "4-lever bank, Levers ON: 1",
+                                     "12-lever bank, Levers ON: 3, 4, 6, 9, 11"])
+        self.assertEqual(self.violations(), [])
+        self.shot("dip_dmx-phone", PHONE)
+        self.shot("dip_dmx-laptop", LAPTOP)
+        # An address beyond 511 is refused, shown and announced once.
+        self.type_into("Text1", "600")
+        self.assertTrue(self.find("Label7").is_displayed())
+        self.assertEqual(self.announced(), "! ERROR !  DMX address: 1 - 511")
+        self.shot("dip_dmx-refused-phone", PHONE)
+        self.type_into("Text1", "300")
+        self.assertFalse(self.find("Label7").is_displayed())
+        # Master mode: the tick sets speed and show on the levers.
+        self.choose("Option2")
+        self.choose("Option5")  # Speed 2
+        self.choose("Option21")  # Show 13
+        self.wait_for("bank-0-on", "Levers ON: 2, 5, 7, 8, 12")
+        self.assertFalse(self.find("Text1").is_enabled())
+        self.assertEqual(self.violations(), [])
 
     def test_budget_over_its_limits(self):
         # (page, box of the fixture row, count, LEDs shown, warning, total average, nominal)
