@@ -59,7 +59,7 @@ export function showConfiguratorPage(main, engine, {device, window}) {
   function build(c) {
     if (c.kind === "frame") {
       const fieldset = el("fieldset", {id: c.name}, el("legend", {}, c.caption),
-                          ...sorted(children.get(c.name)).map(build).filter(Boolean));
+                          ...ordered(children.get(c.name)).map(build).filter(Boolean));
       inputs.set(c.name, fieldset);
       return fieldset;
     }
@@ -88,6 +88,10 @@ export function showConfiguratorPage(main, engine, {device, window}) {
     return null; // the address label is the address box's label
   }
   const sorted = (list) => [...list].sort((a, b) => a.tab - b.tab);
+  // A frame of options only reads column by column, as the window shows it ("Show 0" … "Show 7",
+  // then "Show 8" … "Show 15"); a frame of mixed controls in the window's tab order.
+  const ordered = (list) => list.every((c) => c.kind === "option")
+    ? [...list].sort((a, b) => a.x - b.x || a.y - b.y) : sorted(list);
 
   const banks = [];
   for (let bank = 0; bank < page.bankCount(); ++bank)
