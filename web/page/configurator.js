@@ -3,7 +3,7 @@
 // box, the refusal message, and the banks drawn from the engine's levers. Every change is
 // handed to the engine, which runs the desktop's procedure; the page shows the engine's state.
 import {bankView} from "./levers.js";
-import {announce, el, today} from "./texts.js";
+import {announce, el, later, today} from "./texts.js";
 
 // The window's controls the page treats apart: the address box, its label, the refusal.
 const ADDRESS_BOX = "Text1";
@@ -149,9 +149,13 @@ export function showConfiguratorPage(main, engine, {device, window}) {
     }
     error.hidden = !refused;
     said = texts;
+    updateCard();
+  }
+  const updateCard = later(() => {
     cardLines.textContent = cardText();
     cardBanks.replaceChildren(...bankOrder.map((b) => banks[b].picture.cloneNode(true)));
-  }
+  });
+  label.addEventListener("input", updateCard);
 
   refresh();
   const timer = setInterval(() => {

@@ -42,3 +42,17 @@ export function el(tag, attributes = {}, ...children) {
   node.append(...children);
   return node;
 }
+
+// Runs `update` once soon after the calls that asked for it: for what the screen does not show
+// (the print card), so that a keystroke's own update stays short.
+export function later(update) {
+  let pending = false;
+  return () => {
+    if (pending) return;
+    pending = true;
+    setTimeout(() => {
+      pending = false;
+      update();
+    }, 0);
+  };
+}

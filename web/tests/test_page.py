@@ -99,6 +99,11 @@ class PageTest(unittest.TestCase):
     def announced(self):
         return self.find("announce").get_attribute("textContent").strip("\u00a0")
 
+    def card(self, element_id):
+        # The card follows the page a moment later (it is not on the screen).
+        self.driver.execute_script("return new Promise((done) => setTimeout(done, 0))")
+        return self.find(element_id).get_attribute("textContent").split("\n")
+
     def wait_for(self, element_id, text):
         WebDriverWait(self.driver, 5).until(lambda d: self.find(element_id).text == text)
 
@@ -150,7 +155,7 @@ class PageTest(unittest.TestCase):
                   self.driver.find_elements(By.CSS_SELECTOR, "#bank-0-levers li")]
         self.assertEqual(levers[2:4], ["Lever 3: ON", "Lever 4: ON"])
         self.assertEqual(levers[4], "Lever 5: OFF")
-        card = self.find("card-text").get_attribute("textContent").split("\n")
+        card = self.card("card-text")
         self.assertEqual(card[3:8], ["Mode: DMX (slave)", "DMX address: 300",
                                      "Options: 6 Ch, Res. 120 ohm", "4-lever bank, Levers ON: 1",
                                      "12-lever bank, Levers ON: 3, 4, 6, 9, 11"])
@@ -208,7 +213,7 @@ class PageTest(unittest.TestCase):
         self.type_into("box-3-3", "2")  # 2 x Orsello 900 mm, 18 W each: 36 W, 24 W average
         self.assertEqual(self.shown("Text63"), "80")
         self.assertEqual(self.announced(), "TOTAL POWER > 75 W !!!")
-        card = self.find("card").get_attribute("textContent").split("\n")
+        card = self.card("card")
         self.assertEqual(card[0], "ORVO power configurator")
         self.assertIn("Mode: Average power", card)
         self.assertIn("  7 x Orsello 600 mm", card)
