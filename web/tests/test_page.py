@@ -143,6 +143,19 @@ class PageTest(unittest.TestCase):
         WebDriverWait(self.driver, 5).until(
             lambda d: d.find_element(By.TAG_NAME, "h1").text == "ORVO 36 power configurator")
 
+    def test_every_configurator_in_both_modes(self):
+        for page in ("Dip_DMX", "Dip_36", "Dip_FLUO", "Intell", "dipDOR"):
+            with self.subTest(page=page):
+                self.open(page)
+                self.type_into("Text1", "300")  # 256 + 32 + 8 + 4
+                self.assertIn("Levers ON: ", self.find("bank-0-on").text)
+                self.assertEqual(self.violations(), [])
+                self.shot(f"{page.lower()}-dmx-phone", PHONE)
+                self.choose("Option2")  # Master
+                self.assertFalse(self.find("Text1").is_enabled())
+                self.assertEqual(self.violations(), [])
+                self.shot(f"{page.lower()}-master-phone", PHONE, "Frame5")
+
     def test_orvo75_levers(self):
         self.open("Dip_DMX")
         self.type_into("Text1", "300")
