@@ -3,6 +3,7 @@
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "cards/devices.h"
+#include "ui/qstr.h"
 
 #include <QFileInfo>
 
@@ -33,7 +34,7 @@ int runCardCommand(const cli::Invocation& invocation)
     const std::optional<Device> device = deviceNamed(name.toStdString());
     if (!device) {
         return invocation.usageError(
-            QStringLiteral("unknown device '%1': orvo75, orvo36, fluo, intell or dor").arg(name));
+            QStringLiteral("unknown device '%1': %2").arg(name, qstr(kDeviceChoices)));
     }
     DeviceSetting setting;
     setting.device = *device;

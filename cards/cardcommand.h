@@ -5,6 +5,7 @@
 // renderer as the window's own commands. A setting the device refuses is one line on standard
 // error, exit status 2, and no file.
 
+#include "cards/devices.h"
 #include "cli/command.h"
 
 namespace velantra::cards
@@ -13,7 +14,7 @@ namespace velantra::cards
 int runCardCommand(const cli::Invocation& invocation);
 
 inline constexpr cli::Argument kCardArguments[] = {
-    {"device", "orvo75, orvo36, fluo, intell or dor"},
+    {"device", kDeviceChoices},
 };
 
 inline constexpr cli::Option kCardOptions[] = {

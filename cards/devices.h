@@ -1,12 +1,13 @@
 #pragma once
 
-// The five configurable device families as data: the name the command line knows each by, the
-// configurator window that sets it, and which choices the device offers. A setting is checked
-// against this table before it is applied to a window.
+// The configurable device families as data: the names the command line, the plan and the
+// messages know each by, the configurator window that sets it, and which choices the device
+// offers. A setting is checked against this table before it is applied to a window.
 
 #include "cards/devicesetting.h"
 
 #include <array>
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -16,9 +17,11 @@ namespace velantra::cards
 
 struct DeviceInfo {
     Device device;
-    std::string_view commandName; // "orvo75"
-    std::string_view windowName;  // the configurator window's objectName, "Dip_DMX"
+    std::string_view commandName; // the command line's and the plan file's, "orvo75"
+    std::string_view tableName;   // the rig plan's Device column, "ORVO 75"
     std::string_view displayName; // for messages, "ORVO 75"
+    std::string_view windowName;  // the configurator window's objectName, "Dip_DMX"
+    std::string_view caption;     // the configurator window's caption
     bool channels = false;        // a 3 Ch / 6 Ch choice
     bool pushbutton = false;      // an external pushbutton box
     bool speedAndShow = false;    // Speed 0–4 and Show 0–15 in master mode
@@ -26,14 +29,98 @@ struct DeviceInfo {
     bool modulation = false;      // "1-100 % Modulation"
 };
 
-inline constexpr std::array<DeviceInfo, 5> kDevices{{
-    {Device::Orvo75, "orvo75", "Dip_DMX", "ORVO 75", true, true, true, false, false},
-    {Device::Orvo36, "orvo36", "Dip_36", "ORVO 36", false, true, true, false, false},
-    {Device::Fluo, "fluo", "Dip_FLUO", "ORVO FLUO / Nembra", false, true, true, false, true},
-    {Device::Intell, "intell", "Intell", "intelligent RGB fixture", false, false, true, false,
-     false},
-    {Device::Dor, "dor", "dipDOR", "DOR fixture", false, false, false, true, false},
-}};
+// One row per device, at the index of its Device. Every list of devices (the command line's
+// choices and messages, the plan's names, the catalogue's configurators) is read from here.
+inline constexpr DeviceInfo kDevices[] = {
+    {.device = Device::Orvo75,
+     .commandName = "orvo75",
+     .tableName = "ORVO 75",
+     .displayName = "ORVO 75",
+     .windowName = "Dip_DMX",
+     .caption = "ORVO 75 dip-switch configurator",
+     .channels = true,
+     .pushbutton = true,
+     .speedAndShow = true},
+    {.device = Device::Orvo36,
+     .commandName = "orvo36",
+     .tableName = "ORVO 36",
+     .displayName = "ORVO 36",
+     .windowName = "Dip_36",
+     .caption = "ORVO 36 dip-switch configurator",
+     .pushbutton = true,
+     .speedAndShow = true},
+    {.device = Device::Fluo,
+     .commandName = "fluo",
+     .tableName = "ORVO FLUO / Nembra",
+     .displayName = "ORVO FLUO / Nembra",
+     .windowName = "Dip_FLUO",
+     .caption = "ORVO FLUO / Nembra dip-switch configurator",
+     .pushbutton = true,
+     .speedAndShow = true,
+     .modulation = true},
+    {.device = Device::Intell,
+     .commandName = "intell",
+     .tableName = "Intelligent RGB",
+     .displayName = "intelligent RGB fixture",
+     .windowName = "Intell",
+     .caption = "Intelligent fixture configurator",
+     .speedAndShow = true},
+    {.device = Device::Dor,
+     .commandName = "dor",
+     .tableName = "DOR",
+     .displayName = "DOR fixture",
+     .windowName = "dipDOR",
+     .caption = "DOR fixture configurator",
+     .tune = true},
+};
+inline constexpr std::size_t kDeviceCount = std::size(kDevices);
+
+namespace detail
+{
+consteval bool rowsInDeviceOrder()
+{
+    for (std::size_t i = 0; i < kDeviceCount; ++i) {
+        if (kDevices[i].device != Device(i) || kDevices[i].commandName.empty() ||
+            kDevices[i].tableName.empty() || kDevices[i].windowName.empty())
+            return false;
+    }
+    return true;
+}
+
+// "a, b, c or d" (`last` " or ") or "a, b, c, d" (`last` ", ") of the command names.
+consteval std::size_t commandListLength(std::string_view last)
+{
+    std::size_t length = 0;
+    for (std::size_t i = 0; i < kDeviceCount; ++i)
+        length += kDevices[i].commandName.size() + (i == 0                  ? 0
+                                                    : i + 1 == kDeviceCount ? last.size()
+                                                                            : 2);
+    return length;
+}
+template <std::size_t N> consteval std::array<char, N> commandList(std::string_view last)
+{
+    std::array<char, N> text{};
+    std::size_t at = 0;
+    const auto append = [&](std::string_view part) {
+        for (char c : part)
+            text[at++] = c;
+    };
+    for (std::size_t i = 0; i < kDeviceCount; ++i) {
+        if (i > 0)
+            append(i + 1 == kDeviceCount ? last : ", ");
+        append(kDevices[i].commandName);
+    }
+    return text;
+}
+inline constexpr auto kOrList = commandList<commandListLength(" or ")>(" or ");
+inline constexpr auto kCommaList = commandList<commandListLength(", ")>(", ");
+} // namespace detail
+static_assert(detail::rowsInDeviceOrder(), "one row per device, at the index of its Device");
+
+// "orvo75, orvo36, fluo, intell or dor"
+inline constexpr std::string_view kDeviceChoices{detail::kOrList.data(), detail::kOrList.size()};
+// "orvo75, orvo36, fluo, intell, dor"
+inline constexpr std::string_view kDeviceList{detail::kCommaList.data(), detail::kCommaList.size()};
 
 inline constexpr int kMaxSpeed = 4;
 inline constexpr int kMaxShow = 15;

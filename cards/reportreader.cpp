@@ -3,86 +3,66 @@
 #include "power/fixturepowertable.h"
 #include "power/powerbudget.h"
 #include "power/powerwindow.h"
-
-#include <QGroupBox>
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
+#include "ui/qstr.h"
 
 namespace velantra::cards
 {
 namespace
 {
 
-struct OutputControls {
+using power::Current;
+using power::Output;
+using power::Readout;
+
+struct OutputReadouts {
+    Output output;
     const char* name;
-    const char* column; // input boxes Text1(1) … Text1(14)
-    const char* leds;   // result box of LEDs per colour, CC outputs only
-    const char* watts;  // result box of the power
-    const char* currentFrame;
-    const char* currentPrefix; // CC1_350, CC1_700, CC1_1000
+    std::optional<Readout> leds; // LEDs per colour, CC outputs only
+    Readout watts;
 };
-constexpr OutputControls kOutputs[] = {
-    {"CC #1", "Text1", "Text57", "Text59", "Frame1", "CC1_"},
-    {"CC #2", "Text2", "Text58", "Text60", "Frame2", "CC2_"},
-    {"CV #1", "Text3", nullptr, "Text62", nullptr, nullptr},
-    {"CV #2", "Text4", nullptr, "Text61", nullptr, nullptr},
+constexpr OutputReadouts kOutputs[] = {
+    {Output::CC1, "CC #1", Readout::LedCC1, Readout::PowerCC1},
+    {Output::CC2, "CC #2", Readout::LedCC2, Readout::PowerCC2},
+    {Output::CV1, "CV #1", std::nullopt, Readout::PowerCV1},
+    {Output::CV2, "CV #2", std::nullopt, Readout::PowerCV2},
 };
-constexpr const char* kCurrents[] = {"350", "700", "1000"};
 
-template <typename T> T* control(const QWidget* window, const QString& name)
+std::string currentText(Current current)
 {
-    T* found = window->findChild<T*>(name);
-    Q_ASSERT_X(found, "cards", qPrintable(name));
-    return found;
-}
-
-QString text(const QWidget* window, const char* box)
-{
-    return control<QLineEdit>(window, QLatin1String(box))->text();
-}
-
-// The model label that names the fixture of a grid box: the nearest label to its right in its
-// row.
-QString fixtureBeside(const QWidget* window, const QLineEdit* box)
-{
-    const QLabel* nearest = nullptr;
-    for (const QLabel* label : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
-        const QRect r = label->geometry();
-        if (r.top() != box->geometry().top() || r.left() <= box->geometry().left())
-            continue;
-        if (!nearest || r.left() < nearest->geometry().left())
-            nearest = label;
+    switch (current) {
+    case Current::mA350:
+        return "350 mA";
+    case Current::mA700:
+        return "700 mA";
+    case Current::mA1000:
+        return "1000 mA";
     }
-    return nearest ? nearest->text().simplified() : QString();
+    return {};
 }
 
-OutputReport readOutput(const QWidget* window, const OutputControls& controls)
+// The fixtures an output's column counts, by the fixture table, as the budget counted them.
+OutputReport readOutput(const power::PowerWindow& window, const OutputReadouts& readouts)
 {
+    const power::PowerBudget& budget = window.budget();
+    const bool cc = readouts.output == Output::CC1 || readouts.output == Output::CC2;
+    const int k = readouts.output == Output::CC1 || readouts.output == Output::CV1 ? 1 : 2;
     OutputReport output;
-    output.name = controls.name;
+    output.name = readouts.name;
     for (int row = 1; row <= power::kRows; ++row) {
-        const auto* box =
-            control<QLineEdit>(window, QStringLiteral("%1(%2)").arg(controls.column).arg(row));
-        const QString entry = box->text();
-        const int count =
-            power::ReadBox(std::u16string_view(reinterpret_cast<const char16_t*>(entry.utf16()),
-                                               std::size_t(entry.size())))
-                .count;
-        if (count != 0)
-            output.fixtures.push_back({fixtureBeside(window, box).toStdString(), count});
-    }
-    if (controls.currentFrame &&
-        !control<QGroupBox>(window, QLatin1String(controls.currentFrame))->isHidden()) {
-        for (const char* current : kCurrents) {
-            const QString name = QLatin1String(controls.currentPrefix) + QLatin1String(current);
-            if (control<QRadioButton>(window, name)->isChecked())
-                output.current = std::string(current) + " mA";
+        const int count = cc ? budget.CountCC(row, k) : budget.CountCV(row, k);
+        const power::FixtureRow& fixtures = budget.variant().table.row(row);
+        if (count != 0) {
+            const std::string_view model = cc ? fixtures.cc.model : fixtures.cv.model;
+            output.fixtures.push_back({qstr(model).simplified().toStdString(), count});
         }
     }
-    if (controls.leds)
-        output.ledsPerColour = text(window, controls.leds).toStdString();
-    output.watts = text(window, controls.watts).toStdString();
+    if (cc) {
+        if (const std::optional<Current> current = window.chosenCurrent(readouts.output))
+            output.current = currentText(*current);
+    }
+    if (readouts.leds)
+        output.ledsPerColour = window.readoutText(*readouts.leds).toStdString();
+    output.watts = window.readoutText(readouts.watts).toStdString();
     return output;
 }
 
@@ -100,19 +80,13 @@ PowerReport readReport(const QWidget* window, QDate date)
     PowerReport report;
     report.device = window->windowTitle().toStdString();
     report.date = date.toString(Qt::ISODate).toStdString();
-    const bool average = control<QRadioButton>(window, QStringLiteral("Option2"))->isChecked();
-    report.mode = control<QRadioButton>(window, average ? QStringLiteral("Option2")
-                                                        : QStringLiteral("Option1"))
-                      ->text()
-                      .toStdString();
-    report.totalCaption = control<QLabel>(window, QStringLiteral("Label39"))->text().toStdString();
-    for (const OutputControls& controls : kOutputs) {
-        const QWidget* first =
-            control<QWidget>(window, QStringLiteral("%1(1)").arg(controls.column));
-        if (window->rect().intersects(first->geometry()))
-            report.outputs.push_back(readOutput(window, controls));
+    report.mode = powerWindow->modeCaption().toStdString();
+    report.totalCaption = powerWindow->totalCaption().toStdString();
+    for (const OutputReadouts& readouts : kOutputs) {
+        if (powerWindow->showsOutput(readouts.output))
+            report.outputs.push_back(readOutput(*powerWindow, readouts));
     }
-    report.totalWatts = text(window, "Text63").toStdString();
+    report.totalWatts = powerWindow->readoutText(Readout::Total).toStdString();
     report.exceeded = exceededLimits(powerWindow->budget());
     return report;
 }

@@ -1,5 +1,6 @@
 // ORVO 36: one 12-lever bank for the address, speed and show, pushbutton (lever 10), master mode
 // (lever 11) and terminator (lever 12).
+#include "cards/devices.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -11,9 +12,10 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kWindow{.name = "Dip_36",
-                             .caption = "ORVO 36 dip-switch configurator",
-                             .client = {5820, 2895, 9090, 8025}};
+constexpr const cards::DeviceInfo& kDevice = cards::deviceInfo(cards::Device::Orvo36);
+
+constexpr WindowSpec kWindow{
+    .name = kDevice.windowName, .caption = kDevice.caption, .client = {5820, 2895, 9090, 8025}};
 
 // ON is the lower row; lever 1 (address 1) is ON when the window is built. No 4-lever bank.
 constexpr BankGeometry kBanks{
@@ -65,7 +67,7 @@ constexpr ClickProcedure kProcedures[] = {
     {"Check2", kPushbuttonOn, kPushbuttonOff},
 };
 
-constexpr ConfiguratorSpec kSpec{.device = cards::Device::Orvo36,
+constexpr ConfiguratorSpec kSpec{.device = kDevice.device,
                                  .window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
@@ -82,7 +84,7 @@ constexpr ConfiguratorSpec kSpec{.device = cards::Device::Orvo36,
                                              .pushbutton = "Check2",
                                              .speeds = kSpeedOptions,
                                              .shows = kShowOptions}};
-constexpr CheckedSpec kChecked = kSpec;
+constexpr DeviceSpec kChecked = kSpec;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // ORVO 75: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, channel count,
 // speed and show, master mode).
+#include "cards/devices.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -11,9 +12,10 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kWindow{.name = "Dip_DMX",
-                             .caption = "ORVO 75 dip-switch configurator",
-                             .client = {4935, 1770, 9090, 8025}};
+constexpr const cards::DeviceInfo& kDevice = cards::deviceInfo(cards::Device::Orvo75);
+
+constexpr WindowSpec kWindow{
+    .name = kDevice.windowName, .caption = kDevice.caption, .client = {4935, 1770, 9090, 8025}};
 
 // ON is the lower row; lever 1 (address 1) is ON when the window is built.
 constexpr BankGeometry kBanks{
@@ -74,7 +76,7 @@ constexpr ClickProcedure kProcedures[] = {
     {"Option24", kSixChannels, {}},
 };
 
-constexpr ConfiguratorSpec kSpec{.device = cards::Device::Orvo75,
+constexpr ConfiguratorSpec kSpec{.device = kDevice.device,
                                  .window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
@@ -93,7 +95,7 @@ constexpr ConfiguratorSpec kSpec{.device = cards::Device::Orvo75,
                                              .sixChannels = "Option24",
                                              .speeds = kSpeedOptions,
                                              .shows = kShowOptions}};
-constexpr CheckedSpec kChecked = kSpec;
+constexpr DeviceSpec kChecked = kSpec;
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // ORVO FLUO / Nembra: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, speed
 // and show, modulation on lever 10, pushbutton on lever 11, master mode on lever 12).
+#include "cards/devices.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -11,9 +12,10 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kWindow{.name = "Dip_FLUO",
-                             .caption = "ORVO FLUO / Nembra dip-switch configurator",
-                             .client = {6810, 4005, 9090, 8025}};
+constexpr const cards::DeviceInfo& kDevice = cards::deviceInfo(cards::Device::Fluo);
+
+constexpr WindowSpec kWindow{
+    .name = kDevice.windowName, .caption = kDevice.caption, .client = {6810, 4005, 9090, 8025}};
 
 // ON is the lower row; lever 1 (address 1) is ON when the window is built.
 constexpr BankGeometry kBanks{
@@ -67,7 +69,7 @@ constexpr ClickProcedure kProcedures[] = {
     {"Check3", kModulationOn, kModulationOff},
 };
 
-constexpr ConfiguratorSpec kSpec{.device = cards::Device::Fluo,
+constexpr ConfiguratorSpec kSpec{.device = kDevice.device,
                                  .window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
@@ -85,7 +87,7 @@ constexpr ConfiguratorSpec kSpec{.device = cards::Device::Fluo,
                                              .modulation = "Check3",
                                              .speeds = kSpeedOptions,
                                              .shows = kShowOptions}};
-constexpr CheckedSpec kChecked = kSpec;
+constexpr DeviceSpec kChecked = kSpec;
 
 } // namespace
 

@@ -1,6 +1,7 @@
 // DOR fixtures: as the intelligent RGB fixtures, but master mode runs one of ten colour-
 // temperature tunes, "CCT 0" … "CCT 9", each on at most one of levers 1–9, and lever 11 of the
 // 12-lever bank is ON in every state. ON is the upper row.
+#include "cards/devices.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -12,8 +13,10 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kWindow{.name = "dipDOR",
-                             .caption = "DOR fixture configurator",
+constexpr const cards::DeviceInfo& kDevice = cards::deviceInfo(cards::Device::Dor);
+
+constexpr WindowSpec kWindow{.name = kDevice.windowName,
+                             .caption = kDevice.caption,
                              .client = {6720, 3465, 6960, 8310},
                              .sizable = true};
 
@@ -78,7 +81,7 @@ constexpr SelectionOption kTunes[] = {
 };
 constexpr SelectionMap kSelectionMaps[] = {kTunes};
 
-constexpr ConfiguratorSpec kSpec{.device = cards::Device::Dor,
+constexpr ConfiguratorSpec kSpec{.device = kDevice.device,
                                  .window = kWindow,
                                  .banks = kBanks,
                                  .layout = kLayout,
@@ -92,7 +95,7 @@ constexpr ConfiguratorSpec kSpec{.device = cards::Device::Dor,
                                              .selectionMaps = kSelectionMaps},
                                  .procedures = kFixtureResistor,
                                  .setting = {.terminator = "Check1", .tunes = kTuneOptions}};
-constexpr CheckedSpec kChecked = kSpec;
+constexpr DeviceSpec kChecked = kSpec;
 
 } // namespace
 

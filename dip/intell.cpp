@@ -1,6 +1,7 @@
 // Intelligent RGB fixtures: a 4-lever bank with a fixed mode pattern and the resistor (lever 4),
 // and a 12-lever bank for the address, speed and show, and master mode (lever 12). ON is the
 // upper row.
+#include "cards/devices.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -12,8 +13,10 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kWindow{.name = "Intell",
-                             .caption = "Intelligent fixture configurator",
+constexpr const cards::DeviceInfo& kDevice = cards::deviceInfo(cards::Device::Intell);
+
+constexpr WindowSpec kWindow{.name = kDevice.windowName,
+                             .caption = kDevice.caption,
                              .client = {6525, 1170, 6960, 8370},
                              .sizable = true};
 
@@ -95,7 +98,7 @@ constexpr ConfiguratorSpec kSpec{
                 .showBits = kShowOnLevers5To8},
     .procedures = kFixtureResistor,
     .setting = {.terminator = "Check1", .speeds = kSpeedOptions, .shows = kShowOptions}};
-constexpr CheckedSpec kChecked = kSpec;
+constexpr DeviceSpec kChecked = kSpec;
 
 } // namespace
 

@@ -4,7 +4,7 @@
 // the address, which controls each mode enables, the steps each procedure runs, and how the
 // master-mode tick copies the selections onto the levers.
 
-#include "cards/devicesetting.h"
+#include "cards/devices.h"
 #include "dip/leverlayout.h"
 #include "ui/layouttable.h"
 
@@ -142,6 +142,10 @@ constexpr std::string_view kSpeedOptions[] = {"Option3", "Option4", "Option5", "
 // The DOR's tunes "CCT 0" … "CCT 9" are the first ten show options of the others.
 constexpr std::span<const std::string_view> kTuneOptions{kShowOptions, 10};
 
+// Never defined: reaching it in requireValid is the compile error, a spec whose window or
+// setting controls disagree with its device's row of the device table.
+void specDisagreesWithDeviceTable();
+
 // Never defined: reaching it in requireValid is the compile error, a step that sets a lever the
 // window's banks do not have.
 void leverNotInBank(int lever);
@@ -228,6 +232,7 @@ consteval void requireValid(const ConfiguratorSpec& spec)
     }
     // What a setting is made with, the cards' and the plan's choices.
     const SettingControls& setting = spec.setting;
+
     for (std::string_view box : {setting.terminator, setting.pushbutton, setting.modulation}) {
         if (!box.empty())
             need(box, {Kind::Check});
@@ -247,6 +252,42 @@ class CheckedSpec
 {
 public:
     consteval CheckedSpec(const ConfiguratorSpec& spec) : spec_(spec) { requireValid(spec); }
+    const ConfiguratorSpec& operator*() const { return spec_; }
+
+private:
+    const ConfiguratorSpec& spec_;
+};
+
+// A device's spec agrees with its row of the device table: the window's name and caption, and a
+// setting control for every choice the device offers and none other.
+consteval void requireAgreesWithDevice(const ConfiguratorSpec& spec)
+{
+    const SettingControls& setting = spec.setting;
+    const cards::DeviceInfo& device = cards::deviceInfo(spec.device);
+    if (device.windowName != spec.window.name || device.caption != spec.window.caption ||
+        device.channels != !setting.threeChannels.empty() ||
+        device.channels != !setting.sixChannels.empty() ||
+        device.pushbutton != !setting.pushbutton.empty() ||
+        device.modulation != !setting.modulation.empty() ||
+        device.speedAndShow != !setting.speeds.empty() ||
+        device.speedAndShow != !setting.shows.empty() || device.tune != !setting.tunes.empty() ||
+        (!setting.speeds.empty() && setting.speeds.size() != cards::kMaxSpeed + 1) ||
+        (!setting.shows.empty() && setting.shows.size() != cards::kMaxShow + 1) ||
+        (!setting.tunes.empty() && setting.tunes.size() != cards::kMaxTune + 1) ||
+        setting.terminator.empty())
+        specDisagreesWithDeviceTable();
+}
+
+// A device's configurator spec: its names checked against its layout, and the spec against the
+// device table.
+class DeviceSpec
+{
+public:
+    consteval DeviceSpec(const ConfiguratorSpec& spec) : spec_(spec)
+    {
+        requireValid(spec);
+        requireAgreesWithDevice(spec);
+    }
     const ConfiguratorSpec& operator*() const { return spec_; }
 
 private:

@@ -1,7 +1,7 @@
 #pragma once
 
-// The five device families as the planner shows them. What each device offers comes from the
-// setting cards' table (cards/devices.h); the planner adds the names of its Device column.
+// The device families as the planner shows them: names and choices from the one device table
+// (cards/devices.h).
 
 #include "cards/devices.h"
 
@@ -15,12 +15,9 @@ using cards::deviceInfo;
 using cards::DeviceInfo;
 using cards::kDevices;
 
-constexpr std::array<std::string_view, kDevices.size()> kTableNames{
-    "ORVO 75", "ORVO 36", "ORVO FLUO / Nembra", "Intelligent RGB", "DOR"};
-
 constexpr std::string_view tableName(cards::Device device)
 {
-    return kTableNames[std::size_t(device)];
+    return deviceInfo(device).tableName;
 }
 
 constexpr int kSpeeds = cards::kMaxSpeed + 1; // Speed 0 … Speed 4

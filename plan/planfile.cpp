@@ -122,7 +122,7 @@ std::optional<PlanRow> RowReader::read(QString& error)
     row.label = text.toStdString();
     const std::optional<Device> found = cards::deviceNamed(device.toString().toStdString());
     if (!device.isString() || !found)
-        return fail(QStringLiteral("\"device\" must be one of orvo75, orvo36, fluo, intell, dor"));
+        return fail(QStringLiteral("\"device\" must be one of %1").arg(qstr(cards::kDeviceList)));
     s.device = *found;
     const DeviceInfo& info = deviceInfo(s.device);
     if (mode != QJsonValue(QStringLiteral("dmx")) && mode != QJsonValue(QStringLiteral("master")))

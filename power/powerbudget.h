@@ -57,6 +57,7 @@ public:
     bool running() const { return depth_ > 0; }
     bool AverageMode() const { return averageMode_; }
     std::int16_t CountCC(int row, int k) const { return countCC_[row - 1][k - 1]; }
+    std::int16_t CountCV(int row, int k) const { return countCV_[row - 1][k - 1]; }
     // Wider than a count, so that no accepted entry overflows.
     std::int32_t TotLedCC(int k) const { return totLedCC_[k - 1]; }
     double Power(Output output) const { return power_[std::size_t(output)]; }

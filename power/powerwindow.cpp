@@ -286,4 +286,34 @@ bool PowerWindow::isCurrentSelected(Output cc, Current current) const
     return currentButton(cc, current)->isChecked();
 }
 
+QString PowerWindow::readoutText(Readout which) const
+{
+    return readout(which)->text();
+}
+
+QString PowerWindow::modeCaption() const
+{
+    return (option2_->isChecked() ? option2_ : option1_)->text();
+}
+
+QString PowerWindow::totalCaption() const
+{
+    return label39_->text();
+}
+
+std::optional<Current> PowerWindow::chosenCurrent(Output cc) const
+{
+    for (Current current : {Current::mA350, Current::mA700, Current::mA1000}) {
+        const QRadioButton* button = currentButton(cc, current);
+        if (button->isVisibleTo(this) && button->isChecked())
+            return current;
+    }
+    return std::nullopt;
+}
+
+bool PowerWindow::showsOutput(Output column) const
+{
+    return rect().intersects(box(column, 1)->geometry());
+}
+
 } // namespace velantra::power

@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 #include <span>
 
 class QLabel;
@@ -70,6 +71,15 @@ public:
                 const PowerVariant& variant, QWidget* parent = nullptr);
 
     const PowerBudget& budget() const { return budget_; }
+
+    // What the window shows, as its report reads it.
+    QString readoutText(Readout which) const;
+    QString modeCaption() const;  // of the chosen mode button
+    QString totalCaption() const; // Label39
+    // The chosen current of a CC output; none where the window shows no choice.
+    std::optional<Current> chosenCurrent(Output cc) const;
+    // Whether the output's column of boxes lies inside the window.
+    bool showsOutput(Output column) const;
 
     void Form_Load();
     void Text1_Change(int index);
