@@ -154,7 +154,7 @@ web-test: web configure
 	@command -v npm >/dev/null || $(MAKE) --no-print-directory deps PACKAGES=npm
 	@test -f $(WEB_BUILD)/node_modules/axe-core/package.json || \
 	    npm install --no-audit --no-fund --loglevel=error --prefix $(WEB_BUILD) axe-core@$(AXE_VERSION)
-	cmake --build $(BUILD) -j $(JOBS) --target velantra-webprobe velantra-webtexts
+	cmake --build $(BUILD) -j $(JOBS) --target velantra velantra-webprobe velantra-webtexts
 	bash web/tests/run.sh $(BUILD) $(WEB_BUILD)
 
 web-bench: web

@@ -4,8 +4,8 @@
 # 1. the texts the page shows are the desktop windows' (velantra-webtexts --check);
 # 2. the engine under node prints the same bytes as the desktop build: every address, mode and
 #    option of every configurator, long seeded runs of every page (velantra-webprobe);
-# 3. the page driven in headless Chromium (test_page.py), axe-core on every page, screenshots
-#    in <web build folder>/shots.
+# 3. the page driven in headless Chromium (test_page.py), axe-core on every page, its card
+#    against the desktop program's, screenshots in <web build folder>/shots.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/../.." && pwd)"
 desktop="$1"
@@ -25,4 +25,4 @@ echo "engine: the WebAssembly build prints what the desktop build prints" \
      "($(wc -l < "$web/probe-wasm.txt") lines)"
 
 /usr/bin/python3 "$root/web/tests/test_page.py" "$web/site" \
-    "$web/node_modules/axe-core/axe.min.js" "$web/shots"
+    "$web/node_modules/axe-core/axe.min.js" "$web/shots" "$desktop/app/velantra"

@@ -4,12 +4,15 @@ typing counts and choosing options, reading what the page shows and what its liv
 announces; axe-core on every page; the page again with its server gone. Screenshots at phone and
 laptop sizes go to the shots folder.
 
-    test_page.py <site folder> <axe.min.js> <shots folder>
+    test_page.py <site folder> <axe.min.js> <shots folder> <desktop program>
+
+The desktop program makes the setting card the page's card must equal.
 """
 import functools
 import http.server
 import os
 import shutil
+import subprocess
 import sys
 import tempfile
 import threading
@@ -21,7 +24,7 @@ from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
 
-SITE, AXE, SHOTS = sys.argv[1:4]
+SITE, AXE, SHOTS, DESKTOP = sys.argv[1:5]
 PHONE = (390, 844)
 LAPTOP = (1280, 800)
 
@@ -172,6 +175,16 @@ class PageTest(unittest.TestCase):
         self.assertEqual(card[3:8], ["Mode: DMX (slave)", "DMX address: 300",
                                      "Options: 6 Ch, Res. 120 ohm", "4-lever bank, Levers ON: 1",
                                      "12-lever bank, Levers ON: 3, 4, 6, 9, 11"])
+        # The card is the desktop's, word for word.
+        self.type_into("card-label", "Bar 3, left")
+        with tempfile.TemporaryDirectory() as folder:
+            out = os.path.join(folder, "card.txt")
+            subprocess.run([DESKTOP, "card", "orvo75", "--address", "300", "--channels", "6",
+                            "--terminator", "--label", "Bar 3, left", "--out", out], check=True,
+                           env={**os.environ, "QT_QPA_PLATFORM": "offscreen"})
+            with open(out, encoding="utf-8") as f:
+                desktop = f.read().split("\n")
+        self.assertEqual(self.card("card-text"), desktop)
         self.assertEqual(self.violations(), [])
         self.shot("dip_dmx-phone", PHONE)
         self.shot("dip_dmx-laptop", LAPTOP)
