@@ -23,10 +23,11 @@ using web::ConfiguratorPage;
 using web::PowerPage;
 
 // Entries a user types: counts, the refused ones (0, beyond 16 bits), fractions, the number
-// reader's other forms, text that is no number, the other decimal separator.
-constexpr const char* kEntries[] = {"1",   "2",   "3",     "6",    "7",     "10",  "0",
-                                    "-2",  "2.5", "3.5",   "&H10", "1e9",   "abc", "",
-                                    "1,5", " 4 ", "32767", "-1.5", "40000", "0.4", "12"};
+// reader's other forms, text that is no number, the other decimal separator, a number too small
+// for a double's normal range (read as itself, not as 0, so the box is not emptied).
+constexpr const char* kEntries[] = {"1",     "2",    "3",     "6",   "7",   "10",    "0",   "-2",
+                                    "2.5",   "3.5",  "&H10",  "1e9", "abc", "",      "1,5", " 4 ",
+                                    "32767", "-1.5", "40000", "0.4", "12",  "1e-310"};
 
 class Random
 {

@@ -20,6 +20,7 @@ import unittest
 
 from selenium import webdriver
 from selenium.webdriver.chrome.service import Service
+from selenium.webdriver.common.action_chains import ActionChains
 from selenium.webdriver.common.by import By
 from selenium.webdriver.common.keys import Keys
 from selenium.webdriver.support.ui import WebDriverWait
@@ -141,6 +142,9 @@ class PageTest(unittest.TestCase):
             "link-Calc": "ORVO power configurator",
             "link-Calc2": "ORVO 36 power configurator"})
         self.assertEqual(self.violations(), [])
+        # Installable on a home screen, as Chromium judges it.
+        self.assertEqual(self.driver.execute_cdp_cmd("Page.getInstallabilityErrors", {}),
+                         {"installabilityErrors": []})
         self.shot("start-phone", PHONE)
         self.find("link-Calc2").click()
         WebDriverWait(self.driver, 5).until(
@@ -158,6 +162,20 @@ class PageTest(unittest.TestCase):
                 self.assertFalse(self.find("Text1").is_enabled())
                 self.assertEqual(self.violations(), [])
                 self.shot(f"{page.lower()}-master-phone", PHONE, "Frame5")
+
+    def test_keyboard_alone(self):
+        self.open("Dip_DMX")
+        keys = ActionChains(self.driver)
+        # The page starts with its main part focused: Tab enters the first group at its choice.
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute("id"), "page")
+        keys.send_keys(Keys.TAB).perform()
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute("id"), "Option1")
+        keys.send_keys(Keys.ARROW_RIGHT).perform()  # the arrow keys move the choice
+        self.assertFalse(self.find("Text1").is_enabled())
+        keys.send_keys(Keys.ARROW_LEFT, Keys.TAB).perform()
+        self.assertEqual(self.driver.switch_to.active_element.get_attribute("id"), "Text1")
+        keys.send_keys("300").perform()  # the focused box's text is selected: typing replaces it
+        self.assertEqual(self.find("bank-0-on").text, "Levers ON: 3, 4, 6, 9")
 
     def test_orvo75_levers(self):
         self.open("Dip_DMX")
