@@ -1,6 +1,6 @@
 #include "app/application.h"
+#include "app/commands.h"
 #include "cli/commandline.h"
-#include "cli/commands.h"
 
 #if defined(_WIN32)
 #include <cstdio>

@@ -91,18 +91,18 @@ consteval bool menuHasEveryCommand()
 }
 static_assert(menuHasEveryCommand(), "a menu command of the window catalogue is not in the menu");
 
-WindowId configuratorOf(cards::Device device)
+WindowId configuratorOf(Device device)
 {
     switch (device) {
-    case cards::Device::Orvo75:
+    case Device::Orvo75:
         return WindowId::Dip_DMX;
-    case cards::Device::Orvo36:
+    case Device::Orvo36:
         return WindowId::Dip_36;
-    case cards::Device::Fluo:
+    case Device::Fluo:
         return WindowId::Dip_FLUO;
-    case cards::Device::Intell:
+    case Device::Intell:
         return WindowId::Intell;
-    case cards::Device::Dor:
+    case Device::Dor:
         return WindowId::dipDOR;
     }
     return WindowId::Dip_DMX;
@@ -168,7 +168,7 @@ QWidget* Main::showWindow(WindowId id)
     // The planner opens the configurators of its rows, through the same registry.
     if (auto* planner = qobject_cast<plan::RigPlanWindow*>(window))
         planner->setConfiguratorOpener(
-            [this](cards::Device device) { return registry_.Show(configuratorOf(device)); });
+            [this](Device device) { return registry_.Show(configuratorOf(device)); });
     return window;
 }
 

@@ -6,11 +6,15 @@
 // its name in WindowId, its factory declared below and its row in kWindows, and its menu row in
 // app/mainwindow.cpp.
 
+#include "devices/devices.h"
+#include "dip/windows.h"
+#include "plan/windows.h"
+#include "power/windows.h"
+#include "sheets/windows.h"
+
 #include <array>
 #include <cstddef>
 #include <string_view>
-
-class QWidget;
 
 namespace velantra
 {
@@ -39,33 +43,6 @@ enum class WindowKind {
     Sheet,        // sheets::SheetWindow: a data sheet, pictures only
     Planner,      // plan::RigPlanWindow: a table of devices kept in a file
 };
-
-// Each builds a new instance of its window, runs its load procedure, and leaves it unshown.
-namespace dip
-{
-QWidget* createDip_DMX();
-QWidget* createDip_36();
-QWidget* createDip_FLUO();
-QWidget* createIntell();
-QWidget* createDipDOR();
-} // namespace dip
-namespace power
-{
-QWidget* createCalc();
-QWidget* createCalc2();
-} // namespace power
-namespace sheets
-{
-QWidget* createEasyrun();
-QWidget* createDat();
-QWidget* createDat2();
-QWidget* createDat3();
-QWidget* createDat4();
-} // namespace sheets
-namespace plan
-{
-QWidget* createRigPlan();
-} // namespace plan
 
 // The names of the menu commands that show a window: one, or two. Tests open it by the first.
 struct MenuCommands {
@@ -143,6 +120,25 @@ consteval bool catalogueIsConsistent()
     return true;
 }
 } // namespace detail
+namespace detail
+{
+// Every device is set on a configurator window of the catalogue.
+consteval bool everyDeviceHasItsWindow()
+{
+    for (const DeviceInfo& device : kDevices) {
+        bool found = false;
+        for (const WindowEntry& entry : kWindows)
+            found = found ||
+                    (entry.name == device.windowName && entry.kind == WindowKind::Configurator);
+        if (!found)
+            return false;
+    }
+    return true;
+}
+} // namespace detail
+static_assert(detail::everyDeviceHasItsWindow(),
+              "a device's windowName names a configurator window");
+
 static_assert(detail::catalogueIsConsistent(),
               "every row of kWindows in WindowId order, with a unique name and a menu command "
               "of its own");

@@ -2,7 +2,7 @@
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "ui/qstr.h"
 
 #include <QFileInfo>

@@ -5,7 +5,7 @@
 // renderer as the window's own commands. A setting the device refuses is one line on standard
 // error, exit status 2, and no file.
 
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "cli/command.h"
 
 namespace velantra::cards

@@ -1,7 +1,6 @@
 #include "cards/cardreader.h"
 
-#include "app/windowcatalogue.h"
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "dip/dipconfigurator.h"
 #include "dip/dmxaddressencoder.h"
 #include "dip/readleadingnumber.h"
@@ -50,21 +49,6 @@ QList<const QAbstractButton*> buttonsInTabOrder(const QWidget* window)
     }
     return buttons;
 }
-
-// Every device is set on a configurator window of the catalogue.
-consteval bool everyDeviceHasItsWindow()
-{
-    for (const DeviceInfo& device : kDevices) {
-        bool found = false;
-        for (const WindowEntry& entry : kWindows)
-            found = found ||
-                    (entry.name == device.windowName && entry.kind == WindowKind::Configurator);
-        if (!found)
-            return false;
-    }
-    return true;
-}
-static_assert(everyDeviceHasItsWindow(), "a device's windowName names a configurator window");
 
 } // namespace
 

@@ -1,7 +1,7 @@
 #include "cli/commandline.h"
 
-#include "app/application.h"
 #include "cli/display.h"
+#include "ui/applicationsetup.h"
 #include "ui/qstr.h"
 
 #include <QApplication>

@@ -1,6 +1,6 @@
 // ORVO 36: one 12-lever bank for the address, speed and show, pushbutton (lever 10), master mode
 // (lever 11) and terminator (lever 12).
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -12,7 +12,7 @@ namespace
 
 using namespace ui;
 
-constexpr const cards::DeviceInfo& kDevice = cards::deviceInfo(cards::Device::Orvo36);
+constexpr const DeviceInfo& kDevice = deviceInfo(Device::Orvo36);
 
 constexpr WindowSpec kWindow{
     .name = kDevice.windowName, .caption = kDevice.caption, .client = {5820, 2895, 9090, 8025}};

@@ -1,6 +1,6 @@
 // ORVO 75: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, channel count,
 // speed and show, master mode).
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -12,7 +12,7 @@ namespace
 
 using namespace ui;
 
-constexpr const cards::DeviceInfo& kDevice = cards::deviceInfo(cards::Device::Orvo75);
+constexpr const DeviceInfo& kDevice = deviceInfo(Device::Orvo75);
 
 constexpr WindowSpec kWindow{
     .name = kDevice.windowName, .caption = kDevice.caption, .client = {4935, 1770, 9090, 8025}};

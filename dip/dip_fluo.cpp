@@ -1,6 +1,6 @@
 // ORVO FLUO / Nembra: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, speed
 // and show, modulation on lever 10, pushbutton on lever 11, master mode on lever 12).
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -12,7 +12,7 @@ namespace
 
 using namespace ui;
 
-constexpr const cards::DeviceInfo& kDevice = cards::deviceInfo(cards::Device::Fluo);
+constexpr const DeviceInfo& kDevice = deviceInfo(Device::Fluo);
 
 constexpr WindowSpec kWindow{
     .name = kDevice.windowName, .caption = kDevice.caption, .client = {6810, 4005, 9090, 8025}};

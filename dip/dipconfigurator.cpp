@@ -1,6 +1,6 @@
 #include "dip/dipconfigurator.h"
 
-#include "app/windowcatalogue.h"
+#include "dip/windows.h"
 #include "ui/accessibility.h"
 #include "ui/qstr.h"
 
@@ -14,7 +14,7 @@
 namespace velantra::dip
 {
 
-DipConfigurator::DipConfigurator(cards::Device device, QWidget* parent)
+DipConfigurator::DipConfigurator(Device device, QWidget* parent)
     : QWidget(parent), engine_(device, this)
 {
     const ConfiguratorSpec& spec = engine_.spec();
@@ -128,30 +128,30 @@ QWidget* DipConfigurator::control(std::string_view name) const
     return widget;
 }
 
-QWidget* createConfigurator(cards::Device device)
+QWidget* createConfigurator(Device device)
 {
     return new DipConfigurator(device);
 }
 
 QWidget* createDip_DMX()
 {
-    return createConfigurator(cards::Device::Orvo75);
+    return createConfigurator(Device::Orvo75);
 }
 QWidget* createDip_36()
 {
-    return createConfigurator(cards::Device::Orvo36);
+    return createConfigurator(Device::Orvo36);
 }
 QWidget* createDip_FLUO()
 {
-    return createConfigurator(cards::Device::Fluo);
+    return createConfigurator(Device::Fluo);
 }
 QWidget* createIntell()
 {
-    return createConfigurator(cards::Device::Intell);
+    return createConfigurator(Device::Intell);
 }
 QWidget* createDipDOR()
 {
-    return createConfigurator(cards::Device::Dor);
+    return createConfigurator(Device::Dor);
 }
 
 } // namespace velantra::dip

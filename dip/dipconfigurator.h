@@ -21,12 +21,12 @@ class DipConfigurator : public QWidget, private DipPanel
 {
     Q_OBJECT
 public:
-    explicit DipConfigurator(cards::Device device, QWidget* parent = nullptr);
+    explicit DipConfigurator(Device device, QWidget* parent = nullptr);
 
     const DipBank& bank(Bank which) const { return which == Bank::Twelve ? twelve_ : four_; }
 
     // Sets the setting as a user does, through the controls' procedures (DipEngine::apply).
-    void apply(const cards::DeviceSetting& setting) { engine_.apply(setting); }
+    void apply(const DeviceSetting& setting) { engine_.apply(setting); }
     // The engine behind the window: the setting and the levers it shows.
     const DipEngine& state() const { return engine_; }
     // "DMX (slave)" (Option1) or "Master" (Option2).
@@ -56,6 +56,6 @@ private:
 };
 
 // The configurator window of a device, built and loaded, unshown.
-QWidget* createConfigurator(cards::Device device);
+QWidget* createConfigurator(Device device);
 
 } // namespace velantra::dip

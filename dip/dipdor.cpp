@@ -1,7 +1,7 @@
 // DOR fixtures: as the intelligent RGB fixtures, but master mode runs one of ten colour-
 // temperature tunes, "CCT 0" … "CCT 9", each on at most one of levers 1–9, and lever 11 of the
 // 12-lever bank is ON in every state. ON is the upper row.
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -13,7 +13,7 @@ namespace
 
 using namespace ui;
 
-constexpr const cards::DeviceInfo& kDevice = cards::deviceInfo(cards::Device::Dor);
+constexpr const DeviceInfo& kDevice = deviceInfo(Device::Dor);
 
 constexpr WindowSpec kWindow{.name = kDevice.windowName,
                              .caption = kDevice.caption,

@@ -30,7 +30,7 @@ private:
     DipEngine& engine_;
 };
 
-DipEngine::DipEngine(cards::Device device, DipPanel* panel)
+DipEngine::DipEngine(Device device, DipPanel* panel)
     : spec_(configuratorSpec(device)), device_(device), panel_(panel)
 {
     controls_.reserve(spec_.layout.size());
@@ -163,7 +163,7 @@ void DipEngine::click(std::string_view control)
         setBox(index, !controls_[index].checked);
 }
 
-void DipEngine::apply(const cards::DeviceSetting& s)
+void DipEngine::apply(const DeviceSetting& s)
 {
     const SettingControls& c = spec_.setting;
     const auto setBoxIfAny = [this](std::string_view box, bool checked) {
@@ -207,11 +207,11 @@ bool DipEngine::isEnabled(std::string_view control) const
     return controls_[indexOf(control)].enabled;
 }
 
-cards::DeviceSetting DipEngine::setting() const
+DeviceSetting DipEngine::setting() const
 {
     const SettingControls& c = spec_.setting;
     const auto checked = [this](std::string_view box) { return !box.empty() && isChecked(box); };
-    cards::DeviceSetting s{.device = device_, .master = isChecked("Option2")};
+    DeviceSetting s{.device = device_, .master = isChecked("Option2")};
     if (s.master) {
         s.pushbutton = checked(c.pushbutton);
         s.speed = chosen(c.speeds);

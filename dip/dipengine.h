@@ -16,7 +16,7 @@
 // user's change would; the same value, a deselection or building runs nothing. The levers a
 // procedure sets move together when the outermost procedure ends.
 
-#include "cards/devicesetting.h"
+#include "devices/devicesetting.h"
 #include "dip/modeprofile.h"
 
 #include <cstdint>
@@ -61,7 +61,7 @@ class DipEngine
 {
 public:
     // The device's configurator, its layout's initial state, Form_Load not yet run.
-    explicit DipEngine(cards::Device device, DipPanel* panel = nullptr);
+    explicit DipEngine(Device device, DipPanel* panel = nullptr);
     DipEngine(const DipEngine&) = delete;
     DipEngine& operator=(const DipEngine&) = delete;
 
@@ -81,7 +81,7 @@ public:
     // Sets the setting as a user does (mode, address, choices, then one tick in master mode).
     // Applied after Form_Load it gives exactly the setting; later, choices the setting leaves
     // open keep what the window shows. The setting must have no settingProblem().
-    void apply(const cards::DeviceSetting& setting);
+    void apply(const DeviceSetting& setting);
 
     // What the window shows.
     const Levers& levers() const { return levers_; }
@@ -91,7 +91,7 @@ public:
     bool isEnabled(std::string_view control) const;
     bool timer1Running() const { return timer1_; }
     // The setting the controls show; the address where Text1 holds a valid one, else 1.
-    cards::DeviceSetting setting() const;
+    DeviceSetting setting() const;
     const ConfiguratorSpec& spec() const { return spec_; }
 
 private:
@@ -115,7 +115,7 @@ private:
     std::string_view nameOf(std::size_t index) const { return spec_.layout[index].name; }
 
     const ConfiguratorSpec& spec_;
-    cards::Device device_;
+    Device device_;
     DipPanel* panel_;
     std::vector<ControlState> controls_; // by layout row
     std::u16string text1_;

@@ -1,7 +1,7 @@
 // Intelligent RGB fixtures: a 4-lever bank with a fixed mode pattern and the resistor (lever 4),
 // and a 12-lever bank for the address, speed and show, and master mode (lever 12). ON is the
 // upper row.
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -13,7 +13,7 @@ namespace
 
 using namespace ui;
 
-constexpr const cards::DeviceInfo& kDevice = cards::deviceInfo(cards::Device::Intell);
+constexpr const DeviceInfo& kDevice = deviceInfo(Device::Intell);
 
 constexpr WindowSpec kWindow{.name = kDevice.windowName,
                              .caption = kDevice.caption,
@@ -83,7 +83,7 @@ constexpr Step kDmxEntry[] = {setText1(), on(1),   off(2, 9), off(11), off(12),
 constexpr Step kPollFixed[] = {off(5, 8), off(1, 4), on4(1), on4(2), off4(3), off4(4)};
 
 constexpr ConfiguratorSpec kSpec{
-    .device = cards::Device::Intell,
+    .device = Device::Intell,
     .window = kWindow,
     .banks = kBanks,
     .layout = kLayout,

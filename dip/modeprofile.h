@@ -4,7 +4,7 @@
 // the address, which controls each mode enables, the steps each procedure runs, and how the
 // master-mode tick copies the selections onto the levers.
 
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "dip/leverlayout.h"
 #include "ui/layouttable.h"
 
@@ -120,7 +120,7 @@ struct SettingControls {
 
 // Everything that makes one configurator window.
 struct ConfiguratorSpec {
-    cards::Device device;
+    Device device;
     ui::WindowSpec window;
     BankGeometry banks;
     std::span<const ui::Control> layout;
@@ -263,7 +263,7 @@ private:
 consteval void requireAgreesWithDevice(const ConfiguratorSpec& spec)
 {
     const SettingControls& setting = spec.setting;
-    const cards::DeviceInfo& device = cards::deviceInfo(spec.device);
+    const DeviceInfo& device = deviceInfo(spec.device);
     if (device.windowName != spec.window.name || device.caption != spec.window.caption ||
         device.channels != !setting.threeChannels.empty() ||
         device.channels != !setting.sixChannels.empty() ||
@@ -271,9 +271,9 @@ consteval void requireAgreesWithDevice(const ConfiguratorSpec& spec)
         device.modulation != !setting.modulation.empty() ||
         device.speedAndShow != !setting.speeds.empty() ||
         device.speedAndShow != !setting.shows.empty() || device.tune != !setting.tunes.empty() ||
-        (!setting.speeds.empty() && setting.speeds.size() != cards::kMaxSpeed + 1) ||
-        (!setting.shows.empty() && setting.shows.size() != cards::kMaxShow + 1) ||
-        (!setting.tunes.empty() && setting.tunes.size() != cards::kMaxTune + 1) ||
+        (!setting.speeds.empty() && setting.speeds.size() != kMaxSpeed + 1) ||
+        (!setting.shows.empty() && setting.shows.size() != kMaxShow + 1) ||
+        (!setting.tunes.empty() && setting.tunes.size() != kMaxTune + 1) ||
         setting.terminator.empty())
         specDisagreesWithDeviceTable();
 }

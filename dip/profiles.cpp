@@ -5,18 +5,18 @@
 namespace velantra::dip
 {
 
-const ConfiguratorSpec& configuratorSpec(cards::Device device)
+const ConfiguratorSpec& configuratorSpec(Device device)
 {
     switch (device) {
-    case cards::Device::Orvo75:
+    case Device::Orvo75:
         return orvo75Spec();
-    case cards::Device::Orvo36:
+    case Device::Orvo36:
         return orvo36Spec();
-    case cards::Device::Fluo:
+    case Device::Fluo:
         return fluoSpec();
-    case cards::Device::Intell:
+    case Device::Intell:
         return intellSpec();
-    case cards::Device::Dor:
+    case Device::Dor:
         return dorSpec();
     }
     return orvo75Spec();

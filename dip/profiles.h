@@ -2,7 +2,7 @@
 
 // Each configurator's profile, by device: the one way to the data of dip/<device>.cpp.
 
-#include "cards/devicesetting.h"
+#include "devices/devicesetting.h"
 
 namespace velantra::dip
 {
@@ -10,7 +10,7 @@ namespace velantra::dip
 struct ConfiguratorSpec;
 
 // Proven at compile time to name only controls of its layout (CheckedSpec).
-const ConfiguratorSpec& configuratorSpec(cards::Device device);
+const ConfiguratorSpec& configuratorSpec(Device device);
 
 // Defined in each device's own file.
 const ConfiguratorSpec& orvo75Spec();

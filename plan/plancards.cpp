@@ -1,7 +1,7 @@
 #include "plan/plancards.h"
 
 #include "cards/cardreader.h"
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "plan/problems.h"
 
 namespace velantra::plan
@@ -10,7 +10,7 @@ namespace velantra::plan
 QString rowSettingProblem(const RigPlan& plan, int row)
 {
     const std::optional<std::string> problem =
-        cards::settingProblem(plan[std::size_t(row)].setting);
+        settingProblem(plan[std::size_t(row)].setting);
     return problem ? QString::fromStdString(rowName(plan, row) + ": " + *problem) : QString();
 }
 

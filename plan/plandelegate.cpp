@@ -24,7 +24,7 @@ QSpinBox* numberBox(QWidget* parent, const char* name, int low, int high)
 bool hasChannelChoice(const QModelIndex& index)
 {
     return index.siblingAtColumn(DeviceColumn).data(Qt::EditRole).toInt() ==
-           int(cards::Device::Orvo75);
+           int(Device::Orvo75);
 }
 
 } // namespace

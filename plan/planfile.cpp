@@ -120,9 +120,9 @@ std::optional<PlanRow> RowReader::read(QString& error)
         if (c.category() == QChar::Other_Control)
             return fail(QStringLiteral("the label holds a control character"));
     row.label = text.toStdString();
-    const std::optional<Device> found = cards::deviceNamed(device.toString().toStdString());
+    const std::optional<Device> found = deviceNamed(device.toString().toStdString());
     if (!device.isString() || !found)
-        return fail(QStringLiteral("\"device\" must be one of %1").arg(qstr(cards::kDeviceList)));
+        return fail(QStringLiteral("\"device\" must be one of %1").arg(qstr(kDeviceList)));
     s.device = *found;
     const DeviceInfo& info = deviceInfo(s.device);
     if (mode != QJsonValue(QStringLiteral("dmx")) && mode != QJsonValue(QStringLiteral("master")))

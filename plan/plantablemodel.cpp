@@ -143,7 +143,7 @@ bool PlanTableModel::setData(const QModelIndex& index, const QVariant& value, in
         row.label = value.toString().left(qsizetype(kMaxLabelLength)).simplified().toStdString();
         break;
     case DeviceColumn:
-        if (!ok || n < 0 || n >= int(cards::kDeviceCount))
+        if (!ok || n < 0 || n >= int(kDeviceCount))
             return false;
         changeDevice(row, kDevices[std::size_t(n)].device);
         break;

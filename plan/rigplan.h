@@ -5,7 +5,7 @@
 // the device takes from its start address. Plain data, shared by the window, the file and the
 // command line.
 
-#include "cards/devicesetting.h"
+#include "devices/devicesetting.h"
 
 #include <optional>
 #include <string>
@@ -14,8 +14,8 @@
 namespace velantra::plan
 {
 
-using cards::Device;
-using cards::DeviceSetting;
+using velantra::Device;
+using velantra::DeviceSetting;
 
 // What the devices accept as a start address, and the last channel of a DMX line.
 constexpr int kFirstStart = 1;

@@ -1,6 +1,6 @@
 #include "plan/rigplanwindow.h"
 
-#include "app/windowcatalogue.h"
+#include "plan/windows.h"
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "plan/addressing.h"

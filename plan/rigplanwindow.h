@@ -22,7 +22,7 @@ class RigPlanWindow : public QMainWindow
     Q_OBJECT
 public:
     // Shows the configurator window of a device (one instance each) and returns it.
-    using ConfiguratorOpener = std::function<QWidget*(cards::Device)>;
+    using ConfiguratorOpener = std::function<QWidget*(Device)>;
 
     explicit RigPlanWindow(QWidget* parent = nullptr);
     void setConfiguratorOpener(ConfiguratorOpener open) { openConfigurator_ = std::move(open); }

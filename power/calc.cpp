@@ -1,6 +1,6 @@
 // ORVO 75 power configurator: two CC and two CV outputs, at most 6 LEDs per colour on a CC
 // output and 75 W in total.
-#include "app/windowcatalogue.h"
+#include "power/windows.h"
 #include "power/gridrows.h"
 #include "power/powerwindow.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "sheets/sheettable.h"
+#include "resources/sheettable.h"
 
 #include <QObject>
 #include <QRect>

@@ -1,8 +1,8 @@
 // The five data-sheet windows: the master mode's shows and speeds, the passive and intelligent
 // fixtures, and the colour-temperature tunes.
-#include "app/windowcatalogue.h"
+#include "sheets/windows.h"
 #include "sheets/sheetreader.h"
-#include "sheets/sheettable.h"
+#include "resources/sheettable.h"
 #include "sheets/sheetwindow.h"
 #include "ui/qstr.h"
 

@@ -1,7 +1,7 @@
 #include "ui/sharppicture.h"
 
 #include "resources/artwork.h"
-#include "sheets/tablerenderer.h"
+#include "resources/tablerenderer.h"
 
 namespace velantra::ui
 {

@@ -1,7 +1,7 @@
 // The configurators' engine without a window: the address on the levers, the modes and their
 // presets, the master-mode tick, the check boxes' levers, what a panel is told and in which
 // order, and settings applied and read back.
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "dip/dipengine.h"
 
 #include <QStringList>
@@ -12,7 +12,7 @@ using dip::Bank;
 using dip::DipEngine;
 using dip::Levers;
 
-Q_DECLARE_METATYPE(velantra::cards::DeviceSetting)
+Q_DECLARE_METATYPE(velantra::DeviceSetting)
 
 namespace
 {
@@ -66,9 +66,9 @@ QString banks(const DipEngine& engine)
     return on(levers, Bank::Twelve) + (levers.hasFour ? "|" + on(levers, Bank::Four) : QString());
 }
 
-cards::Device deviceNamed(const QString& name)
+Device deviceCalled(const QString& name)
 {
-    return *cards::deviceNamed(name.toStdString());
+    return *velantra::deviceNamed(name.toStdString());
 }
 
 std::string latin1(const QString& text)
@@ -116,14 +116,14 @@ void DipEngineTest::opens()
 {
     QFETCH(QString, device);
     QFETCH(QString, levers);
-    DipEngine engine(deviceNamed(device));
+    DipEngine engine(deviceCalled(device));
     engine.Form_Load();
     QCOMPARE(banks(engine), levers);
     QVERIFY(engine.isChecked("Option1"));
     QVERIFY(!engine.isEnabled("Frame5"));
     QVERIFY(!engine.timer1Running());
     QVERIFY(!engine.errorShown());
-    QCOMPARE(engine.setting().device, deviceNamed(device));
+    QCOMPARE(engine.setting().device, deviceCalled(device));
     QCOMPARE(engine.setting().address, 1);
 }
 
@@ -175,7 +175,7 @@ void DipEngineTest::address()
     QFETCH(QString, text1);
     QFETCH(QString, levers);
     QFETCH(bool, error);
-    DipEngine engine(deviceNamed(device));
+    DipEngine engine(deviceCalled(device));
     engine.Form_Load();
     engine.setText1(typed.toStdU16String());
     QCOMPARE(QString::fromStdU16String(std::u16string(engine.text1())), text1);
@@ -228,7 +228,7 @@ void DipEngineTest::masterMode()
     QFETCH(QString, clicks);
     QFETCH(QString, entryLevers);
     QFETCH(QString, tickLevers);
-    DipEngine engine(deviceNamed(device));
+    DipEngine engine(deviceCalled(device));
     engine.Form_Load();
     engine.setChecked("Check1", true);
     engine.click("Option2");
@@ -283,7 +283,7 @@ void DipEngineTest::checkBoxes()
     QFETCH(bool, master);
     QFETCH(QString, box);
     QFETCH(QString, checkedLevers);
-    DipEngine engine(deviceNamed(device));
+    DipEngine engine(deviceCalled(device));
     engine.Form_Load();
     if (master)
         engine.click("Option2");
@@ -301,7 +301,7 @@ void DipEngineTest::checkBoxes()
 void DipEngineTest::whatThePanelIsTold()
 {
     FakePanel panel;
-    DipEngine engine(cards::Device::Orvo75, &panel);
+    DipEngine engine(Device::Orvo75, &panel);
     engine.Form_Load();
     QCOMPARE(panel.log.join(u'|'),
              "Frame2 disabled|Frame3 disabled|Frame5 disabled|Option3 disabled|Option4 disabled|"
@@ -355,7 +355,7 @@ void DipEngineTest::whatThePanelIsTold()
 
 void DipEngineTest::disabledControlsRefuseClicks()
 {
-    DipEngine engine(cards::Device::Orvo75);
+    DipEngine engine(Device::Orvo75);
     engine.Form_Load();
     engine.click("Option5"); // Speed 2, a master-mode control
     QVERIFY(!engine.isChecked("Option5"));
@@ -371,8 +371,6 @@ void DipEngineTest::disabledControlsRefuseClicks()
 
 void DipEngineTest::settingsRoundTrip_data()
 {
-    using cards::Device;
-    using cards::DeviceSetting;
     QTest::addColumn<DeviceSetting>("setting");
     QTest::addColumn<QString>("levers");
     QTest::newRow("ORVO 75 at 37, 6 Ch, terminator")
@@ -403,16 +401,16 @@ void DipEngineTest::settingsRoundTrip_data()
 // A setting applied to a fresh engine is read back exactly, presets filled in.
 void DipEngineTest::settingsRoundTrip()
 {
-    QFETCH(cards::DeviceSetting, setting);
+    QFETCH(DeviceSetting, setting);
     QFETCH(QString, levers);
-    QVERIFY(!cards::settingProblem(setting));
+    QVERIFY(!settingProblem(setting));
     DipEngine engine(setting.device);
     engine.Form_Load();
     engine.apply(setting);
     QCOMPARE(banks(engine), levers);
-    cards::DeviceSetting read = engine.setting();
-    const cards::DeviceInfo& info = cards::deviceInfo(setting.device);
-    cards::DeviceSetting expected = setting;
+    DeviceSetting read = engine.setting();
+    const DeviceInfo& info = deviceInfo(setting.device);
+    DeviceSetting expected = setting;
     if (setting.master && info.speedAndShow) {
         expected.speed = setting.speed.value_or(4);
         expected.show = setting.show.value_or(0);
@@ -428,7 +426,7 @@ void DipEngineTest::settingsRoundTrip()
     QCOMPARE(read.show, expected.show);
     QCOMPARE(read.tune, expected.tune);
     QCOMPARE(read.modulation, expected.modulation);
-    QVERIFY(!cards::settingProblem(read));
+    QVERIFY(!settingProblem(read));
     // Applied again on the engine in use, the same setting leaves it as it is.
     engine.apply(setting);
     QCOMPARE(banks(engine), levers);

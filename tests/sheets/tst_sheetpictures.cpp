@@ -1,6 +1,6 @@
 // The sheet pictures compiled into the program: their sizes and formats, their grid lines, cells,
 // marks and colour bars, and that they are what the generator draws from the tables today.
-#include "sheets/tablerenderer.h"
+#include "resources/tablerenderer.h"
 #include "tests/support/guitest.h"
 #include "ui/qstr.h"
 

@@ -1,6 +1,6 @@
 // The rows of the data sheets as the installer must read them: every value of every row, the
 // titles and headings, the article codes and the show bars.
-#include "sheets/sheettable.h"
+#include "resources/sheettable.h"
 #include "ui/qstr.h"
 
 #include <QRegularExpression>

@@ -3,7 +3,7 @@
 // The files are committed and compiled in; run this again after changing any artwork or any row
 // of a data sheet (sheets/sheettables.cpp).
 #include "resources/artwork.h"
-#include "sheets/tablerenderer.h"
+#include "resources/tablerenderer.h"
 #include "tools/resgen/icofile.h"
 
 #include <QDir>

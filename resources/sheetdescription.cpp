@@ -1,5 +1,5 @@
 // The words that tell a screen reader user what a sheet picture holds.
-#include "sheets/sheettable.h"
+#include "resources/sheettable.h"
 
 namespace velantra::sheets
 {

@@ -4,7 +4,7 @@
 // messages know each by, the configurator window that sets it, and which choices the device
 // offers. A setting is checked against this table before it is applied to a window.
 
-#include "cards/devicesetting.h"
+#include "devices/devicesetting.h"
 
 #include <array>
 #include <cstddef>
@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace velantra::cards
+namespace velantra
 {
 
 struct DeviceInfo {
@@ -140,4 +140,4 @@ std::optional<Device> deviceNamed(std::string_view commandName);
 // speed, show and tune master-mode ones; a master takes no address).
 std::optional<std::string> settingProblem(const DeviceSetting& setting);
 
-} // namespace velantra::cards
+} // namespace velantra

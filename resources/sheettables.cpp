@@ -3,7 +3,7 @@
 //
 // Article codes: "MB" and the range of the family (41 passive fixtures, 52 intelligent RGB
 // fixtures, 53 DOR fixtures), then the model within the range.
-#include "sheets/sheettable.h"
+#include "resources/sheettable.h"
 
 namespace velantra::sheets
 {

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string>
 
-namespace velantra::cards
+namespace velantra
 {
 
 // The five device families that have a configurator window.
@@ -29,4 +29,4 @@ struct DeviceSetting {
     bool modulation = false; // ORVO FLUO only: "1-100 % Modulation"
 };
 
-} // namespace velantra::cards
+} // namespace velantra

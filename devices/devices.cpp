@@ -1,6 +1,6 @@
-#include "cards/devices.h"
+#include "devices/devices.h"
 
-namespace velantra::cards
+namespace velantra
 {
 namespace
 {
@@ -72,4 +72,4 @@ std::optional<std::string> settingProblem(const DeviceSetting& s)
     return std::nullopt;
 }
 
-} // namespace velantra::cards
+} // namespace velantra

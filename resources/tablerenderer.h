@@ -3,7 +3,7 @@
 // Draws the data-sheet pictures from their tables (sheettable.h). The generator saves them into
 // resources/sheets/; tests compare them with the pictures compiled into the program.
 
-#include "sheets/sheettable.h"
+#include "resources/sheettable.h"
 
 #include <QImage>
 #include <vector>

@@ -1,4 +1,4 @@
-#include "cli/commands.h"
+#include "app/commands.h"
 
 #include "cards/cardcommand.h"
 #include "plan/plancommand.h"

@@ -1,7 +1,6 @@
-#include "sheets/tablerenderer.h"
+#include "resources/tablerenderer.h"
 
 #include "resources/artwork.h"
-#include "ui/qstr.h"
 
 #include <QFont>
 #include <QLinearGradient>
@@ -13,6 +12,12 @@ namespace velantra::sheets
 {
 namespace
 {
+
+// The tables' texts are UTF-8 ("°K", "×").
+QString utf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), qsizetype(text.size()));
+}
 
 constexpr int kTextPixels = 11;
 constexpr int kTitlePixels = 12;
@@ -75,7 +80,7 @@ public:
         const int horizontal = align == Align::Left ? Qt::AlignLeft : Qt::AlignHCenter;
         painter_.setFont(font);
         painter_.drawText(inside.adjusted(kPadding, 0, -kPadding, 0),
-                          horizontal | Qt::AlignVCenter | Qt::TextWordWrap, qstr(text));
+                          horizontal | Qt::AlignVCenter | Qt::TextWordWrap, utf8(text));
     }
 
     // A short upright stroke in the middle of a cell: the lever that is ON.
@@ -174,7 +179,7 @@ void drawBar(QPainter& painter, const QRect& area, const ShowBar& bar)
         const int centre = area.left() + int(centreOf(k) * area.width());
         painter.setPen(textColourOn(colourOf(names[k])));
         painter.drawText(QRect(centre - share / 2, area.top(), share, area.height()),
-                         Qt::AlignCenter, qstr(names[k]));
+                         Qt::AlignCenter, utf8(names[k]));
     }
 }
 
@@ -197,14 +202,14 @@ QImage renderShowList(const ShowList& list, qreal ratio)
     painter.setPen(Qt::white);
     painter.setFont(sheetFont(kTitlePixels, true));
     painter.drawText(QRect(4, 0, list.tableWidth - 4, list.rowHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, qstr(list.heading));
+                     Qt::AlignLeft | Qt::AlignVCenter, utf8(list.heading));
 
     int top = list.rowHeight;
     for (const ShowBar& bar : list.bars) {
         painter.setPen(Qt::black);
         painter.setFont(sheetFont(kTitlePixels, true));
         painter.drawText(QRect(0, top, list.numberWidth, list.rowHeight), Qt::AlignCenter,
-                         qstr(bar.show));
+                         utf8(bar.show));
         // A white pixel row between the bars keeps them apart.
         drawBar(painter,
                 QRect(list.numberWidth, top + 1, list.tableWidth - list.numberWidth,
