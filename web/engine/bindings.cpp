@@ -1,7 +1,7 @@
 // The engine as the page's script sees it (embind): the configurator and power budget pages,
 // the device table and the fixture table. Only names and calls here; every rule runs in the
 // C++ core.
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "power/fixturepowertable.h"
 #include "web/engine/configuratorpage.h"
 #include "web/engine/powerpage.h"
@@ -36,7 +36,7 @@ std::string fixtureModel(bool orvo36, int column, int row)
 std::vector<std::string> configuratorWindows()
 {
     std::vector<std::string> names;
-    for (const cards::DeviceInfo& device : cards::kDevices)
+    for (const DeviceInfo& device : kDevices)
         names.emplace_back(device.windowName);
     return names;
 }

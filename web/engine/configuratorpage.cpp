@@ -49,7 +49,7 @@ std::string trimmed(std::string_view text)
 
 } // namespace
 
-ConfiguratorPage::ConfiguratorPage(int device) : engine_(cards::Device(device))
+ConfiguratorPage::ConfiguratorPage(int device) : engine_(Device(device))
 {
     engine_.Form_Load();
 }

@@ -27,7 +27,7 @@ struct PageControl {
 class ConfiguratorPage
 {
 public:
-    explicit ConfiguratorPage(int device); // cards::Device order
+    explicit ConfiguratorPage(int device); // in the order of Device
 
     // What the user does; each runs the desktop's procedure for it.
     void typeAddress(const std::string& text);

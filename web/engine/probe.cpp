@@ -4,7 +4,7 @@
 // report. The desktop build and the WebAssembly build (run under node) must print the same
 // bytes: `make web-test` compares them.
 //   velantra-webprobe [steps]
-#include "cards/devices.h"
+#include "devices/devices.h"
 #include "web/engine/configuratorpage.h"
 #include "web/engine/powerpage.h"
 
@@ -67,9 +67,9 @@ void printLevers(const dip::DipEngine& engine)
                 web::toUtf8(engine.text1()).c_str(), engine.errorShown() ? " error" : "");
 }
 
-void applyAndPrint(const cards::DeviceSetting& setting)
+void applyAndPrint(const DeviceSetting& setting)
 {
-    if (cards::settingProblem(setting))
+    if (settingProblem(setting))
         return; // a choice the device does not have
     dip::DipEngine engine(setting.device);
     engine.Form_Load();
@@ -79,9 +79,9 @@ void applyAndPrint(const cards::DeviceSetting& setting)
 
 // Every address in DMX mode with every choice of channels, terminator and modulation; every
 // speed, show, tune, pushbutton and modulation in master mode.
-void everySetting(cards::Device device)
+void everySetting(Device device)
 {
-    std::printf("%s\n", std::string(cards::deviceInfo(device).commandName).c_str());
+    std::printf("%s\n", std::string(deviceInfo(device).commandName).c_str());
     const std::optional<int> channelChoices[] = {std::nullopt, 3, 6};
     for (const std::optional<int>& channels : channelChoices) {
         for (bool terminator : {false, true}) {
@@ -98,8 +98,8 @@ void everySetting(cards::Device device)
     }
     for (bool pushbutton : {false, true}) {
         for (bool modulation : {false, true}) {
-            for (int speed = 0; speed <= cards::kMaxSpeed; ++speed) {
-                for (int show = 0; show <= cards::kMaxShow; ++show)
+            for (int speed = 0; speed <= kMaxSpeed; ++speed) {
+                for (int show = 0; show <= kMaxShow; ++show)
                     applyAndPrint({.device = device,
                                    .master = true,
                                    .pushbutton = pushbutton,
@@ -107,7 +107,7 @@ void everySetting(cards::Device device)
                                    .show = show,
                                    .modulation = modulation});
             }
-            for (int tune = 0; tune <= cards::kMaxTune; ++tune)
+            for (int tune = 0; tune <= kMaxTune; ++tune)
                 applyAndPrint({.device = device,
                                .master = true,
                                .pushbutton = pushbutton,
@@ -122,7 +122,7 @@ constexpr const char* kAddresses[] = {"1",  "300",   "511",   "512",   "600",   
                                       "-5", "1.5",   "511.5", "&H1FF", "&O777", "abc",
                                       "",   " 2 5 ", "1e2",   "3E"};
 
-void walk(cards::Device device, int steps, std::uint32_t seed)
+void walk(Device device, int steps, std::uint32_t seed)
 {
     ConfiguratorPage page{int(device)};
     std::vector<std::string> clickable;
@@ -183,9 +183,9 @@ void run(bool orvo36, int steps, std::uint32_t seed)
 int main(int argc, char** argv)
 {
     const int steps = argc > 1 ? std::atoi(argv[1]) : 3000;
-    for (const cards::DeviceInfo& device : cards::kDevices)
+    for (const DeviceInfo& device : kDevices)
         everySetting(device.device);
-    for (const cards::DeviceInfo& device : cards::kDevices)
+    for (const DeviceInfo& device : kDevices)
         walk(device.device, steps, 511u + std::uint32_t(device.device));
     for (bool orvo36 : {false, true})
         run(orvo36, steps, orvo36 ? 36u : 75u);
