@@ -5,8 +5,8 @@
 // renderer as the window's own commands. A setting the device refuses is one line on standard
 // error, exit status 2, and no file.
 
-#include "devices/devices.h"
 #include "cli/command.h"
+#include "devices/devices.h"
 
 namespace velantra::cards
 {

@@ -4,8 +4,8 @@
 // a window: the setting is applied to a real configurator window through its own controls, its
 // procedures set the levers, and the card is read from what the window then shows.
 
-#include "devices/devicesetting.h"
 #include "cards/settingcard.h"
+#include "devices/devicesetting.h"
 
 #include <QDate>
 #include <QString>

@@ -9,8 +9,7 @@ namespace velantra::plan
 
 QString rowSettingProblem(const RigPlan& plan, int row)
 {
-    const std::optional<std::string> problem =
-        settingProblem(plan[std::size_t(row)].setting);
+    const std::optional<std::string> problem = settingProblem(plan[std::size_t(row)].setting);
     return problem ? QString::fromStdString(rowName(plan, row) + ": " + *problem) : QString();
 }
 

@@ -23,8 +23,7 @@ QSpinBox* numberBox(QWidget* parent, const char* name, int low, int high)
 
 bool hasChannelChoice(const QModelIndex& index)
 {
-    return index.siblingAtColumn(DeviceColumn).data(Qt::EditRole).toInt() ==
-           int(Device::Orvo75);
+    return index.siblingAtColumn(DeviceColumn).data(Qt::EditRole).toInt() == int(Device::Orvo75);
 }
 
 } // namespace

@@ -1,6 +1,5 @@
 #include "plan/rigplanwindow.h"
 
-#include "plan/windows.h"
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "plan/addressing.h"
@@ -10,6 +9,7 @@
 #include "plan/plantablemodel.h"
 #include "plan/plantext.h"
 #include "plan/rowoptionsdialog.h"
+#include "plan/windows.h"
 #include "ui/standardlook.h"
 
 #include <QApplication>

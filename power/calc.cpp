@@ -1,8 +1,8 @@
 // ORVO 75 power configurator: two CC and two CV outputs, at most 6 LEDs per colour on a CC
 // output and 75 W in total.
-#include "power/windows.h"
 #include "power/gridrows.h"
 #include "power/powerwindow.h"
+#include "power/windows.h"
 
 namespace velantra::power
 {

@@ -1,9 +1,9 @@
 // The five data-sheet windows: the master mode's shows and speeds, the passive and intelligent
 // fixtures, and the colour-temperature tunes.
-#include "sheets/windows.h"
-#include "sheets/sheetreader.h"
 #include "resources/sheettable.h"
+#include "sheets/sheetreader.h"
 #include "sheets/sheetwindow.h"
+#include "sheets/windows.h"
 #include "ui/qstr.h"
 
 namespace velantra::sheets
