@@ -1,9 +1,9 @@
 // ORVO 36 power configurator: one CC output in use, at most 9 LEDs per colour and 36 W in total.
 // The window is the 75 W window cut off before its CV half: the CV columns and their captions
 // lie beyond the client area, never seen but counted, and the CC #2 column stays disabled.
-#include "power/windows.h"
 #include "power/gridrows.h"
 #include "power/powerwindow.h"
+#include "power/windows.h"
 
 namespace velantra::power
 {
