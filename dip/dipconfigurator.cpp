@@ -133,25 +133,4 @@ QWidget* createConfigurator(Device device)
     return new DipConfigurator(device);
 }
 
-QWidget* createDip_DMX()
-{
-    return createConfigurator(Device::Orvo75);
-}
-QWidget* createDip_36()
-{
-    return createConfigurator(Device::Orvo36);
-}
-QWidget* createDip_FLUO()
-{
-    return createConfigurator(Device::Fluo);
-}
-QWidget* createIntell()
-{
-    return createConfigurator(Device::Intell);
-}
-QWidget* createDipDOR()
-{
-    return createConfigurator(Device::Dor);
-}
-
 } // namespace velantra::dip

@@ -2,6 +2,7 @@
 
 #include "dip/dipbank.h"
 #include "dip/dipengine.h"
+#include "dip/windows.h"
 #include "ui/layoutbuilder.h"
 
 #include <QWidget>
@@ -54,8 +55,5 @@ private:
     QRadioButton* option2_ = nullptr;
     QTimer* timer1_ = nullptr;
 };
-
-// The configurator window of a device, built and loaded, unshown.
-QWidget* createConfigurator(Device device);
 
 } // namespace velantra::dip
