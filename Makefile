@@ -21,7 +21,7 @@ LOOKS_PACKAGES := qt6-gtk-platformtheme qt6ct xvfb xauth
 
 .PHONY: run test test-asan fuzz bench package package-check build configure deps resources \
         format-check orca-check looks windows-deps windows windows-test windows-installer \
-        windows-ci windows-looks
+        windows-ci windows-looks web web-test web-bench web-texts
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \
@@ -134,3 +134,33 @@ windows-ci: windows-test windows-installer
 # $(WINDOWS_BUILD)/shots/. Not in CI (looked at by eye).
 windows-looks: windows
 	bash windows/screenshots.sh $(WINDOWS_BUILD) $(WINDOWS_BUILD)/shots
+
+# The web page (web/): the configurators and the power budgets as one static page, on the C++
+# core built for WebAssembly with Debian's emscripten. `make web` puts it together in
+# $(WEB_BUILD)/site; `make web-test` compares the engine under node with the desktop build and
+# drives the page in headless Chromium (axe-core from the npm registry); `make web-bench` times it
+# with the CPU throttled 4x (not in CI); `make web-texts` writes the desktop windows' texts anew.
+WEB_BUILD ?= build-web
+AXE_VERSION := 4.11.0
+WEB_PACKAGES := emscripten nodejs
+WEB_TEST_PACKAGES := chromium chromium-driver python3-selenium
+
+web:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_PACKAGES)"
+	JOBS=$(JOBS) bash web/build-site.sh $(WEB_BUILD)
+
+web-test: web configure
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_TEST_PACKAGES)"
+	@command -v npm >/dev/null || $(MAKE) --no-print-directory deps PACKAGES=npm
+	@test -f $(WEB_BUILD)/node_modules/axe-core/package.json || \
+	    npm install --no-audit --no-fund --loglevel=error --prefix $(WEB_BUILD) axe-core@$(AXE_VERSION)
+	cmake --build $(BUILD) -j $(JOBS) --target velantra velantra-webprobe velantra-webtexts
+	bash web/tests/run.sh $(BUILD) $(WEB_BUILD)
+
+web-bench: web
+	@$(MAKE) --no-print-directory deps PACKAGES="$(WEB_TEST_PACKAGES)"
+	/usr/bin/python3 web/bench/bench_page.py $(WEB_BUILD)/site
+
+web-texts: configure
+	cmake --build $(BUILD) -j $(JOBS) --target velantra-webtexts
+	$(BUILD)/web/velantra-webtexts web/page/texts.json

@@ -1,7 +1,41 @@
 #include "cards/powerreport.h"
 
+#include <cstdio>
+
 namespace velantra::cards
 {
+namespace
+{
+
+// Six significant digits, as the desktop's number texts of the messages always were ("75.5").
+std::string figure(double value)
+{
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", value);
+    return text;
+}
+
+} // namespace
+
+std::vector<std::string> exceededLimits(const power::PowerBudget& budget)
+{
+    std::vector<std::string> sentences;
+    const power::PowerVariant& variant = budget.variant();
+    for (int k = 1; k <= 2; ++k) {
+        if (budget.WarnCC(k)) {
+            sentences.push_back("CC #" + std::to_string(k) + " drives " +
+                                std::to_string(budget.TotLedCC(k)) +
+                                " LEDs per colour, more than the " +
+                                std::to_string(variant.ledLimit) + " one output allows.");
+        }
+    }
+    if (budget.WarnTotal()) {
+        sentences.push_back("The total power, " + figure(budget.TotalPower()) +
+                            " W, is more than the " + figure(variant.powerLimit) +
+                            " W the controller gives.");
+    }
+    return sentences;
+}
 
 std::vector<std::string> reportLines(const PowerReport& report)
 {

@@ -3,6 +3,8 @@
 // A budget report: what one power window shows, as plain data read from the window (see
 // reportreader.h), written out as text or drawn on a page like a setting card.
 
+#include "power/powerbudget.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -37,6 +39,10 @@ struct PowerReport {
     std::vector<std::string> exceeded; // one sentence per limit exceeded
     friend bool operator==(const PowerReport&, const PowerReport&) = default;
 };
+
+// One sentence per limit the budget now exceeds ("CC #1 drives 7 LEDs per colour, more than the
+// 6 one output allows.").
+std::vector<std::string> exceededLimits(const power::PowerBudget& budget);
 
 // The report as text lines: device, label, date, mode, each output with its fixtures, LEDs and
 // power, the total, then the limits exceeded (or "Limits exceeded: none").

@@ -68,11 +68,6 @@ OutputReport readOutput(const power::PowerWindow& window, const OutputReadouts& 
     return output;
 }
 
-std::string figure(double value)
-{
-    return QString::number(value).toStdString();
-}
-
 } // namespace
 
 bool isPowerWindow(const QWidget* window)
@@ -94,21 +89,7 @@ PowerReport readReport(const QWidget* window, QDate date)
             report.outputs.push_back(readOutput(*powerWindow, readouts));
     }
     report.totalWatts = powerWindow->readoutText(Readout::Total).toStdString();
-    const power::PowerBudget& budget = powerWindow->budget();
-    const power::PowerVariant& variant = budget.variant();
-    for (int k = 1; k <= 2; ++k) {
-        if (budget.WarnCC(k)) {
-            report.exceeded.push_back("CC #" + std::to_string(k) + " drives " +
-                                      std::to_string(budget.TotLedCC(k)) +
-                                      " LEDs per colour, more than the " +
-                                      std::to_string(variant.ledLimit) + " one output allows.");
-        }
-    }
-    if (budget.WarnTotal()) {
-        report.exceeded.push_back("The total power, " + figure(budget.TotalPower()) +
-                                  " W, is more than the " + figure(variant.powerLimit) +
-                                  " W the controller gives.");
-    }
+    report.exceeded = exceededLimits(powerWindow->budget());
     return report;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <charconv>
+#include <cmath>
 #include <cstdint>
 #include <cstdlib>
 #include <limits>
@@ -76,6 +77,26 @@ template <typename Char> double readRadix(Cursor<Char>& in, int radix)
     return double(std::int32_t(std::uint32_t(value)));
 }
 
+// Reads a well-formed decimal number ([digits][.digits][e[sign]digits]); false when it lies beyond
+// a double's range, above or below, and then leaves the value alone as from_chars does.
+bool parsedInRange(const std::string& number, double& value)
+{
+#if defined(__GLIBCXX__) || defined(__cpp_lib_to_chars)
+    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
+    (void)end;
+    return error != std::errc::result_out_of_range;
+#else
+    // Emscripten's C++ library reads no floating-point from_chars. Its strtod reads in the "C"
+    // locale, the only one a WebAssembly program has, and also rounds exactly.
+    errno = 0;
+    const double read = std::strtod(number.c_str(), nullptr);
+    if (std::isinf(read) || (errno == ERANGE && read == 0))
+        return false;
+    value = read;
+    return true;
+#endif
+}
+
 // from_chars leaves the value alone when it is out of range: tell overflow from underflow by
 // the decimal magnitude, the position of the first significant digit plus the exponent.
 bool overflows(const std::string& number)
@@ -142,18 +163,7 @@ template <typename Char> double readDecimal(Cursor<Char>& in)
     }
 
     double value = 0.0;
-#if defined(__GLIBCXX__) || defined(__cpp_lib_to_chars)
-    const auto [end, error] = std::from_chars(number.data(), number.data() + number.size(), value);
-    (void)end;
-    const bool outOfRange = error == std::errc::result_out_of_range;
-#else
-    // Without std::from_chars for doubles (the web build's library): the C locale's strtod,
-    // which reads the full stop there.
-    errno = 0;
-    value = std::strtod(number.c_str(), nullptr);
-    const bool outOfRange = errno == ERANGE;
-#endif
-    if (outOfRange)
+    if (!parsedInRange(number, value))
         value = overflows(number) ? std::numeric_limits<double>::infinity() : 0.0;
     return negative ? -value : value;
 }

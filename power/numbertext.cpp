@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdio>
 #include <string_view>
 
 namespace velantra::power
@@ -27,9 +28,17 @@ std::u16string PowerText(double watts, char16_t decimalSeparator)
 
     // "-d.dddddddddddddde±x": the digits rounded to 15 significant ones, then the exponent.
     char buffer[40];
+#if defined(__cpp_lib_to_chars)
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, watts,
                                       std::chars_format::scientific, kSignificantDigits - 1);
-    const std::string_view scientific(buffer, std::size_t(result.ptr - buffer));
+    const char* end = result.ptr;
+#else
+    // Emscripten's C++ library writes no floating-point to_chars; its printf rounds exactly too,
+    // and writes the same form.
+    const char* end =
+        buffer + std::snprintf(buffer, sizeof buffer, "%.*e", kSignificantDigits - 1, watts);
+#endif
+    const std::string_view scientific(buffer, std::size_t(end - buffer));
     const std::size_t e = scientific.find('e');
     const bool negative = scientific.front() == '-';
     std::string digits;
@@ -43,7 +52,7 @@ std::u16string PowerText(double watts, char16_t decimalSeparator)
     const char* exponentText = scientific.data() + e + 1;
     if (*exponentText == '+')
         ++exponentText; // from_chars takes no plus sign
-    std::from_chars(exponentText, result.ptr, exponent);
+    std::from_chars(exponentText, end, exponent);
 
     // Digits before the separator: exponent + 1 (none or fewer than none for values below 1).
     const int whole = exponent + 1;

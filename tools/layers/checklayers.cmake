@@ -17,7 +17,7 @@ set(floors
     "cards"          # setting cards and budget reports of the windows below
     "plan"           # rig plans, whose rows make cards
     "app"            # the catalogue, the main window, the table of subcommands, main()
-    "bench fuzz tests tools")
+    "bench fuzz tests tools web")
 
 if(NOT SOURCE_DIR)
     message(FATAL_ERROR "checklayers: SOURCE_DIR not given")
