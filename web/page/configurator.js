@@ -3,7 +3,7 @@
 // box, the refusal message, and the banks drawn from the engine's levers. Every change is
 // handed to the engine, which runs the desktop's procedure; the page shows the engine's state.
 import {bankView} from "./levers.js";
-import {announce, el, later, today} from "./texts.js";
+import {announce, cardCommands, el, later, today} from "./texts.js";
 
 // The window's controls the page treats apart: the address box, its label, the refusal.
 const ADDRESS_BOX = "Text1";
@@ -100,17 +100,7 @@ export function showConfiguratorPage(main, engine, {device, window}) {
   const bankOrder = banks.length === 1 ? [0] : page.fourBankFirst() ? [1, 0] : [0, 1];
   const error = el("p", {id: ERROR_LABEL, class: "error", hidden: true}, caption(ERROR_LABEL));
   const label = el("input", {type: "text", id: "card-label", autocomplete: "off"});
-  const copy = el("button", {type: "button", id: "copy"}, "Copy as text");
-  copy.addEventListener("click", async () => {
-    try {
-      await navigator.clipboard.writeText(cardText());
-      announce("Copied");
-    } catch {
-      announce("The browser did not allow copying");
-    }
-  });
-  const print = el("button", {type: "button", id: "print"}, "Print…");
-  print.addEventListener("click", () => globalThis.print());
+  const [copy, print] = cardCommands(() => cardText());
   const cardLines = el("pre", {id: "card-text"});
   const cardBanks = el("div", {class: "card-banks"});
   const card = el("section", {class: "card", id: "card"}, cardLines, cardBanks);

@@ -1,7 +1,7 @@
 // A power budget page: the desktop window's grid as two tables (CC and CV outputs), the current
 // choices, the power mode, the figures and the warnings. Each keystroke is handed to the
 // engine's budget, which runs the desktop's procedure; the page then shows the engine's state.
-import {announce, el, later, today} from "./texts.js";
+import {announce, cardCommands, el, later, today} from "./texts.js";
 
 const OUTPUTS = ["CC #1", "CC #2", "CV #1", "CV #2"];
 const COLUMN_FIRST_BOX = ["Text1(1)", "Text2(1)", "Text3(1)", "Text4(1)"];
@@ -98,17 +98,7 @@ export function showPowerPage(main, engine, texts, {window, orvo36}) {
     page.reset();
     refresh();
   });
-  const copy = el("button", {type: "button", id: "copy"}, "Copy as text");
-  copy.addEventListener("click", async () => {
-    try {
-      await navigator.clipboard.writeText(reportText());
-      announce("Copied");
-    } catch {
-      announce("The browser did not allow copying");
-    }
-  });
-  const print = el("button", {type: "button", id: "print"}, "Print…");
-  print.addEventListener("click", () => window.print());
+  const [copy, print] = cardCommands(reportText);
   const card = el("pre", {class: "card", id: "card"});
 
   function reportText() {

@@ -56,3 +56,20 @@ export function later(update) {
     }, 0);
   };
 }
+
+// The card's commands: Copy as text (said when done, or why not) and Print… (the print
+// stylesheet prints the card alone).
+export function cardCommands(textOf) {
+  const copy = el("button", {type: "button", id: "copy"}, "Copy as text");
+  copy.addEventListener("click", async () => {
+    try {
+      await navigator.clipboard.writeText(textOf());
+      announce("Copied");
+    } catch {
+      announce("The browser did not allow copying");
+    }
+  });
+  const print = el("button", {type: "button", id: "print"}, "Print…");
+  print.addEventListener("click", () => globalThis.print());
+  return [copy, print];
+}
