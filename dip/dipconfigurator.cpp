@@ -42,8 +42,11 @@ DipConfigurator::DipConfigurator(Device device, QWidget* parent)
 void DipConfigurator::connectProcedures()
 {
     connect(text1_, &QLineEdit::textChanged, this, [this](const QString& text) {
+        const bool outer = !changingText1_;
+        changingText1_ = true;
         engine_.setText1(std::u16string_view(reinterpret_cast<const char16_t*>(text.utf16()),
                                              std::size_t(text.size())));
+        changingText1_ = !outer;
     });
     connect(timer1_, &QTimer::timeout, this, [this] { engine_.Timer1_Timer(); });
     for (const ui::Control& row : engine_.spec().layout) {
@@ -61,8 +64,9 @@ void DipConfigurator::connectProcedures()
 void DipConfigurator::showText1(std::u16string_view text)
 {
     const QString shown = QString::fromUtf16(text.data(), qsizetype(text.size()));
-    // The same text again would move the cursor.
-    if (text1_->text() != shown)
+    // The box's own change, echoed back, would move the cursor if set again; a procedure's text
+    // is set even when it is the same, which runs nothing but clears the selection.
+    if (!changingText1_ || text1_->text() != shown)
         text1_->setText(shown);
 }
 

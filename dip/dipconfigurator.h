@@ -50,6 +50,7 @@ private:
     DipBank twelve_;
     DipBank four_;
     QLineEdit* text1_ = nullptr;
+    bool changingText1_ = false; // inside Text1's own change, handed to the engine
     QLabel* label7_ = nullptr;
     QRadioButton* option1_ = nullptr;
     QRadioButton* option2_ = nullptr;

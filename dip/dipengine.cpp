@@ -252,6 +252,10 @@ void DipEngine::run(const Step& step)
         break;
     }
     case Step::Op::SetText1:
+        // The same text again runs nothing, but the box still shows it set anew (its selection
+        // goes, as when any text is set).
+        if (text1_ == u"1" && panel_)
+            panel_->showText1(text1_);
         setText1(u"1");
         break;
     case Step::Op::Clear:

@@ -351,6 +351,14 @@ void DipEngineTest::whatThePanelIsTold()
     panel.log.clear();
     engine.Timer1_Timer();
     QVERIFY(panel.log.isEmpty());
+
+    // Master mode again with "1" still in the box: the box is set anew (a selection in it goes),
+    // and the same text runs nothing.
+    engine.click("Option1");
+    panel.log.clear();
+    engine.click("Option2");
+    QVERIFY(panel.log.contains("text 1"));
+    QVERIFY(!panel.log.contains("error hidden"));
 }
 
 void DipEngineTest::disabledControlsRefuseClicks()
