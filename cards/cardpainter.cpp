@@ -118,24 +118,35 @@ double rule(QPainter& p, double y)
 
 } // namespace
 
+namespace
+{
+
+// The heading of a card or report: the device, the label (what the installer wrote, or a line to
+// write on), the date, and a rule below. Returns the y below it.
+double heading(QPainter& p, const std::string& device, const std::string& labelText,
+               const std::string& date)
+{
+    const double y = line(p, kMargin, qstr(device), font(20, true)) + 6;
+    const QString label = qstr(labelLine(labelText));
+    const double labelBottom = line(p, y, label, font(13));
+    if (labelText.empty()) {
+        const double after = kMargin + QFontMetricsF(font(13)).horizontalAdvance(label) + 6;
+        p.setPen(QPen(Qt::black, 0.6));
+        p.drawLine(QPointF(after, labelBottom - 3), QPointF(kPageWidth - kMargin, labelBottom - 3));
+        p.setPen(Qt::black);
+    }
+    return rule(p, line(p, labelBottom + 2, QStringLiteral("Date: ") + qstr(date), font(11)));
+}
+
+} // namespace
+
 double paintCard(QPainter& p, const QRectF& page, const SettingCard& card)
 {
     p.save();
     mapPage(p, page);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::black);
-    double y = line(p, kMargin, qstr(card.device), font(20, true)) + 6;
-    // The label line: what the installer wrote, or a line to write on.
-    const QString label = qstr(labelLine(card.label));
-    const double labelBottom = line(p, y, label, font(13));
-    if (card.label.empty()) {
-        const double after = kMargin + QFontMetricsF(font(13)).horizontalAdvance(label) + 6;
-        p.setPen(QPen(Qt::black, 0.6));
-        p.drawLine(QPointF(after, labelBottom - 3), QPointF(kPageWidth - kMargin, labelBottom - 3));
-        p.setPen(Qt::black);
-    }
-    y = line(p, labelBottom + 2, QStringLiteral("Date: ") + qstr(card.date), font(11));
-    y = rule(p, y);
+    double y = heading(p, card.device, card.label, card.date);
     y = line(p, y, QStringLiteral("Mode: ") + qstr(card.mode), font(14)) + 2;
     if (!card.master) {
         const QString address =
@@ -159,11 +170,11 @@ double paintReport(QPainter& p, const QRectF& page, const PowerReport& report)
     p.save();
     mapPage(p, page);
     p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(Qt::black);
+    double y = heading(p, report.device, report.label, report.date);
     const std::vector<std::string> lines = reportLines(report);
-    double y = line(p, kMargin, qstr(lines.front()), font(20, true)) + 6;
-    y = line(p, y, qstr(lines[1]), font(11));
-    y = rule(p, y);
-    for (std::size_t i = 2; i < lines.size(); ++i) {
+    // The device, label and date lines are the heading's.
+    for (std::size_t i = 3; i < lines.size(); ++i) {
         const QString text = qstr(lines[i]);
         const bool indented = text.startsWith(u"  ");
         const bool warning = text.startsWith(u"Limit exceeded");
