@@ -10,10 +10,16 @@
 #include "tests/support/diskfull.h"
 #include "tests/support/guitest.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QDir>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+#include <QPointer>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <functional>
 
 #if __has_include(<sys/stat.h>) && !defined(Q_OS_WIN)
@@ -120,6 +126,65 @@ Told inWindow(QWidget* window, const char* action, qint64 limit)
     return {!answerer.texts().isEmpty(), answerer.texts().join(u'\n')};
 }
 
+// A window's command that asks for a file: the label question answered, `path` chosen in the file
+// dialog (replacing the file there), and the limit in force from then on; the texts of the
+// messages it showed.
+class ThroughDialogs : public QObject
+{
+public:
+    ThroughDialogs(QString path, qint64 limit) : path_(std::move(path)), limit_(limit)
+    {
+        qApp->installEventFilter(this);
+    }
+    ~ThroughDialogs() override { qApp->removeEventFilter(this); }
+    QStringList messages;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* dialog = qobject_cast<QDialog*>(watched);
+        if (event->type() == QEvent::Show && dialog && dialog->isModal())
+            QTimer::singleShot(0, this, [this, dialog = QPointer<QDialog>(dialog)] {
+                if (dialog)
+                    answer(dialog);
+            });
+        return false;
+    }
+
+private:
+    void answer(QDialog* dialog)
+    {
+        if (auto* input = qobject_cast<QInputDialog*>(dialog)) {
+            input->accept();
+        } else if (auto* files = qobject_cast<QFileDialog*>(dialog)) {
+            files->selectFile(path_);
+            if (limit_ != kNoLimit)
+                full_.emplace(limit_);
+            QMetaObject::invokeMethod(files, "accept");
+        } else if (auto* box = qobject_cast<QMessageBox*>(dialog)) {
+            if (QAbstractButton* replace = box->button(QMessageBox::Yes)) {
+                replace->click(); // the file dialog's question: replace the file
+            } else {
+                messages << box->text();
+                box->accept();
+            }
+        } else {
+            dialog->reject();
+        }
+    }
+
+    QString path_;
+    qint64 limit_;
+    std::optional<DiskFullAfter> full_;
+};
+
+Told throughDialogs(QWidget* window, const char* action, const QString& path, qint64 limit)
+{
+    ThroughDialogs answerer(path, limit);
+    child<QAction>(window, QLatin1String(action))->trigger();
+    return {!answerer.messages.isEmpty(), answerer.messages.join(u'\n')};
+}
+
 struct NamedWriter {
     const char* name;
     const char* suffix;
@@ -169,6 +234,25 @@ const std::vector<NamedWriter>& writers()
              if (told.failed && window->windowTitle() != title)
                  told.text += QStringLiteral("\nthe title changed to ") + window->windowTitle();
              return told;
+         }},
+        {"card Save as PDF", "pdf", 16'000,
+         [](ProgramFixture& program, const QString& path, qint64 limit) {
+             QWidget* window = program.open(QStringLiteral("dip"), WindowId::Dip_DMX);
+             return throughDialogs(window, "saveCardPdf", path, limit);
+         }},
+        {"plan Save As", "json", 20'000,
+         [](ProgramFixture& program, const QString& path, qint64 limit) {
+             auto* window = qobject_cast<plan::RigPlanWindow*>(
+                 program.open(QStringLiteral("rigplan"), WindowId::RigPlan));
+             window->model().change([](plan::RigPlan& rig) { rig = largePlan(); });
+             return throughDialogs(window, "planSaveAs", path, limit);
+         }},
+        {"plan Save cards as PDF", "pdf", 60'000,
+         [](ProgramFixture& program, const QString& path, qint64 limit) {
+             auto* window = qobject_cast<plan::RigPlanWindow*>(
+                 program.open(QStringLiteral("rigplan"), WindowId::RigPlan));
+             window->model().change([](plan::RigPlan& rig) { rig = largePlan(); });
+             return throughDialogs(window, "saveCardsPdf", path, limit);
          }},
     };
     return all;
