@@ -59,13 +59,14 @@ def find(node, role=None, name=None):
 
 
 def application():
-    """The program, known by its process when the runner gives it: a GTK platform theme makes a
-    second, empty application of the same name on the bus."""
+    """The program, known by its process when the runner gives it and by Qt's bridge: a GTK
+    platform theme loads GTK's own bridge too, which puts a second, empty application of the same
+    name and process on the bus."""
     pid = int(os.environ.get("VELANTRA_PID", "0"))
     for app in pyatspi.Registry.getDesktop(0):
         try:
             if app is not None and app.name == "velantra" and (
-                    not pid or app.get_process_id() == pid):
+                    not pid or app.get_process_id() == pid) and app.get_toolkit_name() == "Qt":
                 return app
         except GLib.Error:
             pass  # an application that left the bus meanwhile

@@ -273,7 +273,9 @@ def type_text(box, text):
 def application():
     for app in pyatspi.Registry.getDesktop(0):
         try:
-            if app is not None and app.get_process_id() == PID:
+            # Qt's bridge, not the empty one GTK's adds under a GTK platform theme (same process).
+            if (app is not None and app.get_process_id() == PID
+                    and app.get_toolkit_name() == "Qt"):
                 return app
         except GLib.Error:
             pass
