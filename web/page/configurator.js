@@ -3,7 +3,7 @@
 // box, the refusal message, and the banks drawn from the engine's levers. Every change is
 // handed to the engine, which runs the desktop's procedure; the page shows the engine's state.
 import {bankView} from "./levers.js";
-import {announce, cardCommands, el, later, today} from "./texts.js";
+import {announce, cardCommands, el, ticking, later, today} from "./texts.js";
 
 // The window's controls the page treats apart: the address box, its label, the refusal.
 const ADDRESS_BOX = "Text1";
@@ -147,15 +147,5 @@ export function showConfiguratorPage(main, engine, {device, window}) {
   });
   label.addEventListener("input", updateCard);
 
-  refresh();
-  const timer = setInterval(() => {
-    page.tick();
-    refresh();
-  }, TICK_MS);
-  return {
-    dispose() {
-      clearInterval(timer);
-      page.delete();
-    },
-  };
+  return ticking(page, refresh, TICK_MS);
 }

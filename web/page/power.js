@@ -1,7 +1,7 @@
 // A power budget page: the desktop window's grid as two tables (CC and CV outputs), the current
 // choices, the power mode, the figures and the warnings. Each keystroke is handed to the
 // engine's budget, which runs the desktop's procedure; the page then shows the engine's state.
-import {announce, cardCommands, el, later, today} from "./texts.js";
+import {announce, cardCommands, el, ticking, later, today} from "./texts.js";
 
 const OUTPUTS = ["CC #1", "CC #2", "CV #1", "CV #2"];
 const COLUMN_FIRST_BOX = ["Text1(1)", "Text2(1)", "Text3(1)", "Text4(1)"];
@@ -161,15 +161,5 @@ export function showPowerPage(main, engine, texts, {window, orvo36}) {
     card.textContent = reportText();
   });
 
-  refresh();
-  const timer = setInterval(() => {
-    page.tick();
-    refresh();
-  }, TICK_MS);
-  return {
-    dispose() {
-      clearInterval(timer);
-      page.delete();
-    },
-  };
+  return ticking(page, refresh, TICK_MS);
 }

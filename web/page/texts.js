@@ -73,3 +73,19 @@ export function cardCommands(textOf) {
   print.addEventListener("click", () => globalThis.print());
   return [copy, print];
 }
+
+// A page's engine ticking as its window's timer does: shown now and after every tick, until the
+// page is left.
+export function ticking(page, refresh, interval) {
+  refresh();
+  const timer = setInterval(() => {
+    page.tick();
+    refresh();
+  }, interval);
+  return {
+    dispose() {
+      clearInterval(timer);
+      page.delete();
+    },
+  };
+}
