@@ -1,4 +1,5 @@
 #include "app/mainwindow.h"
+#include "i18n/translatable.h"
 
 #include "app/windowregistry.h"
 #include "plan/rigplanwindow.h"
@@ -20,14 +21,14 @@ namespace
 using namespace ui;
 
 constexpr WindowSpec kWindow{.name = "Main",
-                             .caption = "VELANTRA configuration tools",
+                             .caption = VT_TEXT("Layout", "VELANTRA configuration tools"),
                              .client = {450, 1020, 4815, 1950},
                              .background = kActiveBorder};
 
 constexpr Control kLayout[] = {
     picture("Picture1", ":/logo.jpg", {3000, 960, 1215, 495}, 0)
         .colours(kHighlightText)
-        .named("MORANDEL BRANVIK logo"),
+        .named(VT_TEXT("Layout", "MORANDEL BRANVIK logo")),
 };
 
 // The menu bar, top to bottom; depth gives the nesting. An item followed by deeper items opens
@@ -39,36 +40,36 @@ struct MenuItem {
 };
 
 constexpr MenuItem kMenu[] = {
-    {0, "exit", "Exit"},
-    {0, "aa", "ORVO"},
-    {1, "Orvo", "ORVO 75"},
-    {2, "dip", "Dip-switch"},
-    {2, "power", "Power"},
-    {2, "dati", "Data"},
-    {1, "ORVO36", "ORVO 36"},
-    {2, "dip36", "Dip-switch"},
-    {2, "power2", "Power"},
-    {2, "dati36", "Data"},
-    {1, "Orvofluo", "ORVO FLUO"},
-    {2, "dipfluo", "Dip-Switch"},
-    {0, "Intelligenti", "Intelligent Fixt."},
-    {1, "RGB", "RGB"},
-    {2, "dip2", "Dip-switch"},
-    {2, "dati2", "Data"},
-    {1, "DOR", "DOR"},
-    {2, "Dip3", "Dip-Switch"},
-    {2, "dati3", "Data"},
-    {1, "Nembra", "Nembra"},
-    {2, "dip4", "Dip-Switch"},
-    {0, "Mf", "Master funct."},
-    {1, "Easy", "Easy run (RGB)"},
-    {1, "AT", "Atm. Tunes (DOR)"},
-    {0, "tools", "Tools"},
-    {1, "rigplan", "Rig plan"},
-    {0, "about", "?"},
-    {1, "tit", "MORANDEL BRANVIK VELANTRA configurator"},
-    {1, "ver", "Aut. T.Zelvaro"},
-    {1, "vr2", "Ver 5.3"},
+    {0, "exit", VT_TEXT("Layout", "Exit")},
+    {0, "aa", VT_TEXT("Layout", "ORVO")},
+    {1, "Orvo", VT_TEXT("Layout", "ORVO 75")},
+    {2, "dip", VT_TEXT("Layout", "Dip-switch")},
+    {2, "power", VT_TEXT("Layout", "Power")},
+    {2, "dati", VT_TEXT("Layout", "Data")},
+    {1, "ORVO36", VT_TEXT("Layout", "ORVO 36")},
+    {2, "dip36", VT_TEXT("Layout", "Dip-switch")},
+    {2, "power2", VT_TEXT("Layout", "Power")},
+    {2, "dati36", VT_TEXT("Layout", "Data")},
+    {1, "Orvofluo", VT_TEXT("Layout", "ORVO FLUO")},
+    {2, "dipfluo", VT_TEXT("Layout", "Dip-Switch")},
+    {0, "Intelligenti", VT_TEXT("Layout", "Intelligent Fixt.")},
+    {1, "RGB", VT_TEXT("Layout", "RGB")},
+    {2, "dip2", VT_TEXT("Layout", "Dip-switch")},
+    {2, "dati2", VT_TEXT("Layout", "Data")},
+    {1, "DOR", VT_TEXT("Layout", "DOR")},
+    {2, "Dip3", VT_TEXT("Layout", "Dip-Switch")},
+    {2, "dati3", VT_TEXT("Layout", "Data")},
+    {1, "Nembra", VT_TEXT("Layout", "Nembra")},
+    {2, "dip4", VT_TEXT("Layout", "Dip-Switch")},
+    {0, "Mf", VT_TEXT("Layout", "Master funct.")},
+    {1, "Easy", VT_TEXT("Layout", "Easy run (RGB)")},
+    {1, "AT", VT_TEXT("Layout", "Atm. Tunes (DOR)")},
+    {0, "tools", VT_TEXT("Layout", "Tools")},
+    {1, "rigplan", VT_TEXT("Layout", "Rig plan")},
+    {0, "about", VT_TEXT("Layout", "?")},
+    {1, "tit", VT_TEXT("Layout", "MORANDEL BRANVIK VELANTRA configurator")},
+    {1, "ver", VT_TEXT("Layout", "Aut. T.Zelvaro")},
+    {1, "vr2", VT_TEXT("Layout", "Ver 5.3")},
 };
 
 // Every command of the catalogue is a command item of the menu.

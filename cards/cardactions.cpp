@@ -1,4 +1,5 @@
 #include "cards/cardactions.h"
+#include "i18n/language.h"
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
@@ -36,16 +37,16 @@ std::optional<Output> outputOf(QWidget* window)
     const bool report = isPowerWindow(window);
     bool ok = false;
     const QString label = QInputDialog::getText(
-        window, report ? QStringLiteral("Budget report") : QStringLiteral("Setting card"),
-        report ? QStringLiteral("Label for the report (e.g. \"Shop 2, window\"), may be empty:")
-               : QStringLiteral("Label for the card (e.g. \"Bar 3, left\"), may be empty:"),
+        window, report ? i18n::translate("CardActions", "Budget report") : i18n::translate("CardActions", "Setting card"),
+        report ? i18n::translate("CardActions", "Label for the report (e.g. \"Shop 2, window\"), may be empty:")
+               : i18n::translate("CardActions", "Label for the card (e.g. \"Bar 3, left\"), may be empty:"),
         QLineEdit::Normal, QString(), &ok);
     if (!ok)
         return std::nullopt;
     if (const std::optional<std::string> problem = labelProblem(label.trimmed().toStdString())) {
         QMessageBox::warning(
-            window, report ? QStringLiteral("Budget report") : QStringLiteral("Setting card"),
-            QStringLiteral("Nothing was made: %1.").arg(QString::fromStdString(*problem)));
+            window, report ? i18n::translate("CardActions", "Budget report") : i18n::translate("CardActions", "Setting card"),
+            i18n::translate("CardActions", "Nothing was made: %1.").arg(QString::fromStdString(*problem)));
         return std::nullopt;
     }
     if (report) {
@@ -79,22 +80,22 @@ void savePdf(QWidget* window)
     const std::optional<Output> output = outputOf(window);
     if (!output)
         return;
-    QString path = QFileDialog::getSaveFileName(window, QStringLiteral("Save as PDF"),
+    QString path = QFileDialog::getSaveFileName(window, i18n::translate("CardActions", "Save as PDF"),
                                                 window->objectName() + QStringLiteral(".pdf"),
-                                                QStringLiteral("PDF files (*.pdf)"));
+                                                i18n::translate("CardActions", "PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     const PagePainter pages[] = {output->page};
     QString error;
     if (!saveFile(path, pdfDocument(pages, output->title), &error))
-        QMessageBox::warning(window, QStringLiteral("Save as PDF"), error);
+        QMessageBox::warning(window, i18n::translate("CardActions", "Save as PDF"), error);
 }
 
 void copyText(QWidget* window)
 {
     if (const std::optional<Output> output = outputOf(window)) {
         QApplication::clipboard()->setText(output->text);
-        ui::announce(window, QStringLiteral("Copied as text"));
+        ui::announce(window, i18n::translate("CardActions", "Copied as text"));
     }
 }
 
@@ -130,10 +131,10 @@ void addCardActions(QWidget* window)
 {
     if (!isConfigurator(window) && !isPowerWindow(window))
         return;
-    add(window, kPrintAction, QStringLiteral("Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), print);
-    add(window, kSavePdfAction, QStringLiteral("Save as PDF…"),
+    add(window, kPrintAction, i18n::translate("CardActions", "Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), print);
+    add(window, kSavePdfAction, i18n::translate("CardActions", "Save as PDF…"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), savePdf);
-    add(window, kCopyTextAction, QStringLiteral("Copy as text"),
+    add(window, kCopyTextAction, i18n::translate("CardActions", "Copy as text"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C), copyText);
     window->setContextMenuPolicy(Qt::ActionsContextMenu);
     // Shortcuts, not actions of the window: the context menu lists those.

@@ -1,4 +1,5 @@
 #include "cards/cardcommand.h"
+#include "i18n/language.h"
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
@@ -36,7 +37,7 @@ int runCardCommand(const cli::Invocation& invocation)
     const std::optional<Device> device = deviceNamed(name.toStdString());
     if (!device) {
         return invocation.usageError(
-            QStringLiteral("unknown device '%1': %2").arg(name, qstr(kDeviceChoices)));
+            i18n::translate("CommandLine", "unknown device '%1': %2").arg(name, qstr(kDeviceChoices)));
     }
     DeviceSetting setting;
     setting.device = *device;
@@ -49,7 +50,7 @@ int runCardCommand(const cli::Invocation& invocation)
         const QString value = invocation.value(option);
         const int n = value.toInt(&ok);
         if (!ok && badNumber.isEmpty()) {
-            badNumber = QStringLiteral("--%1 takes a whole number, not '%2'")
+            badNumber = i18n::translate("CommandLine", "--%1 takes a whole number, not '%2'")
                             .arg(QLatin1String(option.data(), qsizetype(option.size())), value);
         }
         return n;
@@ -57,7 +58,7 @@ int runCardCommand(const cli::Invocation& invocation)
     setting.master = invocation.isSet("master");
     // Even the default address: a master has none, whatever the number.
     if (setting.master && invocation.isSet("address"))
-        return invocation.usageError(QStringLiteral("A master takes no DMX address."));
+        return invocation.usageError(i18n::translate("CommandLine", "A master takes no DMX address."));
     setting.address = number("address").value_or(1);
     setting.channels = number("channels");
     setting.terminator = invocation.isSet("terminator");
@@ -71,7 +72,7 @@ int runCardCommand(const cli::Invocation& invocation)
 
     const QString out = invocation.value("out");
     if (out.isEmpty())
-        return invocation.usageError(QStringLiteral("--out FILE.pdf|.png|.txt is required"));
+        return invocation.usageError(i18n::translate("CommandLine", "--out FILE.pdf|.png|.txt is required"));
     const bool toStandardOutput = out == u"-";
     const std::optional<Format> format = toStandardOutput ? Format::Text : formatOf(out);
     if (!format) {
@@ -85,7 +86,7 @@ int runCardCommand(const cli::Invocation& invocation)
 
     const QString label = invocation.value("label").trimmed();
     if (const std::optional<std::string> problem = labelProblem(label.toStdString()))
-        return invocation.usageError(QStringLiteral("--label: ") +
+        return invocation.usageError(i18n::translate("CommandLine", "--label: ") +
                                      QString::fromStdString(*problem));
     const SettingCard card = cardFor(setting, label);
     QString error;
@@ -104,7 +105,7 @@ int runCardCommand(const cli::Invocation& invocation)
             const std::string text = cardText(card);
             saved = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
                     std::fflush(stdout) == 0;
-            error = QStringLiteral("Could not write the card to standard output.");
+            error = i18n::translate("CommandLine", "Could not write the card to standard output.");
         } else {
             saved = saveFile(out, QByteArray::fromStdString(cardText(card)), &error);
         }

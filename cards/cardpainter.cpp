@@ -1,4 +1,5 @@
 #include "cards/cardpainter.h"
+#include "i18n/language.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -78,10 +79,10 @@ double paintBank(QPainter& p, double top, const BankDrawing& bank)
     p.fillRect(onBand, kOnRow);
     p.setFont(font(10, true));
     p.drawText(QRectF(kMargin, onRow.center().y() - 8, kRowLabelWidth - 4, 16),
-               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("ON"));
+               Qt::AlignRight | Qt::AlignVCenter, i18n::translate("Cards", "ON"));
     p.setFont(font(10));
     p.drawText(QRectF(kMargin, offRow.center().y() - 8, kRowLabelWidth - 4, 16),
-               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("OFF"));
+               Qt::AlignRight | Qt::AlignVCenter, i18n::translate("Cards", "OFF"));
     double numbersBottom = body.bottom();
     for (std::size_t k = 0; k < bank.levers.size(); ++k) {
         const LeverDrawing& lever = bank.levers[k];
@@ -135,7 +136,7 @@ double heading(QPainter& p, const std::string& device, const std::string& labelT
         p.drawLine(QPointF(after, labelBottom - 3), QPointF(kPageWidth - kMargin, labelBottom - 3));
         p.setPen(Qt::black);
     }
-    return rule(p, line(p, labelBottom + 2, QStringLiteral("Date: ") + qstr(date), font(11)));
+    return rule(p, line(p, labelBottom + 2, i18n::translate("Cards", "Date: ") + qstr(date), font(11)));
 }
 
 } // namespace
@@ -147,17 +148,17 @@ double paintCard(QPainter& p, const QRectF& page, const SettingCard& card)
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::black);
     double y = heading(p, card.device, card.label, card.date);
-    y = line(p, y, QStringLiteral("Mode: ") + qstr(card.mode), font(14)) + 2;
+    y = line(p, y, i18n::translate("Cards", "Mode: ") + qstr(card.mode), font(14)) + 2;
     if (!card.master) {
         const QString address =
-            card.address ? QString::number(*card.address) : QStringLiteral("none");
-        y = line(p, y, QStringLiteral("DMX address: ") + address, font(24, true)) + 2;
+            card.address ? QString::number(*card.address) : i18n::translate("Cards", "none");
+        y = line(p, y, i18n::translate("Cards", "DMX address: ") + address, font(24, true)) + 2;
     }
     QStringList options;
     for (const std::string& option : card.options)
         options << qstr(option);
-    const QString optionText = options.isEmpty() ? QStringLiteral("none") : options.join(u", ");
-    y = line(p, y, QStringLiteral("Options: ") + optionText, font(13));
+    const QString optionText = options.isEmpty() ? i18n::translate("Cards", "none") : options.join(u", ");
+    y = line(p, y, i18n::translate("Cards", "Options: ") + optionText, font(13));
     y = rule(p, y);
     for (const BankDrawing& bank : card.banks)
         y = paintBank(p, y + 4, bank) + 14;

@@ -1,4 +1,5 @@
 #include "cards/cardwriter.h"
+#include "i18n/language.h"
 
 #include "cards/cardpainter.h"
 #include "files/filewriter.h"
@@ -19,7 +20,7 @@ constexpr int kImageResolution = 150;
 
 QString failure(const QString& path, const QString& reason)
 {
-    return QStringLiteral("Could not save %1: %2.").arg(QDir::toNativeSeparators(path), reason);
+    return i18n::translate("CardWriter", "Could not save %1: %2.").arg(QDir::toNativeSeparators(path), reason);
 }
 
 std::vector<PagePainter> cardPages(std::span<const SettingCard> cards)
@@ -78,7 +79,7 @@ bool writeCardsPdf(const QString& path, std::span<const SettingCard> cards, QStr
 {
     const std::vector<PagePainter> pages = cardPages(cards);
     const QString title = cards.size() == 1 ? QString::fromStdString(cards.front().device)
-                                            : QStringLiteral("Setting cards");
+                                            : i18n::translate("CardWriter", "Setting cards");
     return saveFile(path, pdfDocument(pages, title), error);
 }
 
@@ -124,7 +125,7 @@ bool writeCardPng(const QString& path, const SettingCard& card, QString* error)
     QBuffer buffer(&bytes);
     buffer.open(QIODevice::WriteOnly);
     if (!cardImage(card).save(&buffer, "PNG")) {
-        *error = failure(path, QStringLiteral("the image could not be made"));
+        *error = failure(path, i18n::translate("CardWriter", "the image could not be made"));
         return false;
     }
     return saveFile(path, bytes, error);

@@ -1,4 +1,5 @@
 #include "cards/reportcommand.h"
+#include "i18n/language.h"
 
 #include "cards/cardwriter.h"
 #include "cards/label.h"
@@ -58,7 +59,7 @@ QString typeCount(QWidget* window, const power::PowerVariant& variant, const QSt
     const qsizetype equals = count.lastIndexOf(u'=');
     const qsizetype colon = count.indexOf(u':');
     if (equals < 0 || colon < 0 || colon > equals)
-        return QStringLiteral("--count %1: give OUTPUT:FIXTURE=N").arg(count);
+        return i18n::translate("CommandLine", "--count %1: give OUTPUT:FIXTURE=N").arg(count);
     const QString output = count.left(colon).trimmed().toLower();
     int column = -1;
     for (int c = 0; c < 4; ++c)
@@ -67,14 +68,14 @@ QString typeCount(QWidget* window, const power::PowerVariant& variant, const QSt
     const int row =
         column < 0 ? 0 : fixtureRow(variant, column < 2, count.mid(colon + 1, equals - colon - 1));
     if (column < 0)
-        return QStringLiteral("--count %1: the output is CC1, CC2, CV1 or CV2").arg(count);
+        return i18n::translate("CommandLine", "--count %1: the output is CC1, CC2, CV1 or CV2").arg(count);
     if (row == 0)
-        return QStringLiteral("--count %1: no such fixture on %2").arg(count, output.toUpper());
+        return i18n::translate("CommandLine", "--count %1: no such fixture on %2").arg(count, output.toUpper());
     const std::string_view name = power::kBoxNames[column][row];
     auto* box =
         window->findChild<QLineEdit*>(QString::fromLatin1(name.data(), qsizetype(name.size())));
     if (!box || !window->rect().intersects(box->geometry()))
-        return QStringLiteral("--count %1: this controller has no %2 output")
+        return i18n::translate("CommandLine", "--count %1: this controller has no %2 output")
             .arg(count, output.toUpper());
     box->setText(count.mid(equals + 1).trimmed());
     return {};
@@ -88,11 +89,11 @@ int runReportCommand(const cli::Invocation& invocation)
     const bool small = controller == u"orvo36";
     if (controller != u"orvo75" && !small)
         return invocation.usageError(
-            QStringLiteral("unknown controller '%1': orvo75 or orvo36").arg(controller));
+            i18n::translate("CommandLine", "unknown controller '%1': orvo75 or orvo36").arg(controller));
     const QString out = invocation.value("out");
     const QString suffix = QFileInfo(out).suffix().toLower();
     if (out.isEmpty())
-        return invocation.usageError(QStringLiteral("--out FILE.pdf|.png|.txt is required"));
+        return invocation.usageError(i18n::translate("CommandLine", "--out FILE.pdf|.png|.txt is required"));
     if (out != u"-" && suffix != u"pdf" && suffix != u"png" && suffix != u"txt")
         return invocation.usageError(
             QStringLiteral("--out %1: the file name must end in .pdf, .png or .txt, or be - for "
@@ -100,7 +101,7 @@ int runReportCommand(const cli::Invocation& invocation)
                 .arg(out));
     const QString label = invocation.value("label").trimmed();
     if (const std::optional<std::string> problem = labelProblem(label.toStdString()))
-        return invocation.usageError(QStringLiteral("--label: ") +
+        return invocation.usageError(i18n::translate("CommandLine", "--label: ") +
                                      QString::fromStdString(*problem));
 
     WarningCloser closer;
@@ -123,7 +124,7 @@ int runReportCommand(const cli::Invocation& invocation)
         const std::string text = reportText(report);
         saved = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() &&
                 std::fflush(stdout) == 0;
-        error = QStringLiteral("Could not write the report to standard output.");
+        error = i18n::translate("CommandLine", "Could not write the report to standard output.");
     } else if (suffix == u"pdf") {
         saved = writeReportPdf(out, report, &error);
     } else if (suffix == u"png") {

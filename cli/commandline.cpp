@@ -1,6 +1,7 @@
 #include "cli/commandline.h"
 
 #include "cli/display.h"
+#include "i18n/language.h"
 #include "ui/applicationsetup.h"
 #include "ui/qstr.h"
 
@@ -42,7 +43,8 @@ void addOptions(QCommandLineParser& parser, std::span<const Option> options)
             names << qstr(option.shortName);
         names << qstr(option.name);
         parser.addOption(
-            QCommandLineOption(names, qstr(option.description), qstr(option.valueName)));
+            QCommandLineOption(names, i18n::text("CommandLine", option.description),
+                               qstr(option.valueName)));
     }
 }
 
@@ -54,7 +56,38 @@ void configure(QCommandLineParser& parser)
     parser.setOptionsAfterPositionalArgumentsMode(QCommandLineParser::ParseAsOptions);
     // Not addHelpOption(): it adds --help-all, which lists Qt's options, that are refused here.
     parser.addOption(QCommandLineOption({QStringLiteral("h"), QStringLiteral("help")},
-                                        QStringLiteral("Displays this help.")));
+                                        i18n::translate("CommandLine", "Displays this help.")));
+}
+
+// The program's own options, before any command.
+void configureProgram(QCommandLineParser& parser)
+{
+    configure(parser);
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("language"),
+        i18n::translate("CommandLine",
+                        "The language of this run: de, en, es, fr, it or nl (the desktop's "
+                        "otherwise)."),
+        QStringLiteral("xx")));
+    parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                                        i18n::translate("CommandLine",
+                                                        "Displays version information.")));
+}
+
+// `--language xx` or `--language=xx` among the program's own options, read before the parser
+// so that its own messages are in that language too.
+QString requestedLanguage(const QStringList& programWords)
+{
+    for (qsizetype i = 1; i < programWords.size(); ++i) {
+        QString word = programWords[i];
+        while (word.startsWith(u'-'))
+            word.remove(0, 1);
+        if (word == u"language" && i + 1 < programWords.size())
+            return programWords[i + 1];
+        if (word.startsWith(u"language="))
+            return word.section(u'=', 1);
+    }
+    return QString();
 }
 
 // The parser's help with our usage lines in place of its own first line.
@@ -88,7 +121,7 @@ QString typedOption(const QStringList& words, const QString& name)
 int usageError(const Command* command, const QString& message)
 {
     const QString name = commandLineName(command);
-    printTo(stderr, QStringLiteral("%1: %2 (see '%1 --help')\n").arg(name, message));
+    printTo(stderr, i18n::translate("CommandLine", "%1: %2 (see '%1 --help')").arg(name, message) + u'\n');
     return kExitUsage;
 }
 
@@ -103,7 +136,7 @@ bool parse(QCommandLineParser& parser, const QStringList& words, const Command* 
     if (!unknown.isEmpty())
         status = usageError(
             command,
-            QStringLiteral("unknown option '%1'").arg(typedOption(words, unknown.first())));
+            i18n::translate("CommandLine", "unknown option '%1'").arg(typedOption(words, unknown.first())));
     else
         status = usageError(command, parser.errorText());
     return false;
@@ -114,13 +147,15 @@ int runCommand(const Command& command, QStringList words, char* argv0)
     QCommandLineParser parser;
     configure(parser);
     addOptions(parser, command.options);
-    QString usage = QStringLiteral("Usage: %1 [options]").arg(commandLineName(&command));
+    QString usage =
+        i18n::translate("CommandLine", "Usage: %1 [options]").arg(commandLineName(&command));
     for (const Argument& argument : command.arguments) {
-        parser.addPositionalArgument(qstr(argument.name), qstr(argument.description),
+        parser.addPositionalArgument(qstr(argument.name),
+                                     i18n::text("CommandLine", argument.description),
                                      argumentSyntax(argument));
         usage += u' ' + argumentSyntax(argument);
     }
-    parser.setApplicationDescription(qstr(command.summary));
+    parser.setApplicationDescription(i18n::text("CommandLine", command.summary));
     int status = kExitOk;
     if (!parse(parser, words, &command, status))
         return status;
@@ -133,12 +168,12 @@ int runCommand(const Command& command, QStringList words, char* argv0)
         std::size_t(std::count_if(command.arguments.begin(), command.arguments.end(),
                                   [](const Argument& a) { return !a.optional; }));
     if (given > command.arguments.size())
-        return usageError(&command, QStringLiteral("unexpected argument '%1'")
+        return usageError(&command, i18n::translate("CommandLine", "unexpected argument '%1'")
                                         .arg(parser.positionalArguments().at(
                                             qsizetype(command.arguments.size()))));
     if (given < required)
         return usageError(
-            &command, QStringLiteral("missing %1").arg(argumentSyntax(command.arguments[given])));
+            &command, i18n::translate("CommandLine", "missing %1").arg(argumentSyntax(command.arguments[given])));
 
     std::unique_ptr<QApplication> app;
     if (command.needs == Needs::Drawing && !QCoreApplication::instance()) {
@@ -150,24 +185,29 @@ int runCommand(const Command& command, QStringList words, char* argv0)
 
 QString programHelp(QCommandLineParser& parser, std::span<const Command> commands)
 {
-    parser.setApplicationDescription(QStringLiteral(
+    parser.setApplicationDescription(i18n::translate(
+        "CommandLine",
         "VELANTRA configuration tools: DIP-switch settings, power budgets and data\n"
         "sheets for DMX LED lighting. Without a command it opens the main window on\n"
         "the display (a desktop session, or xvfb-run)."));
-    QString usage = QStringLiteral("Usage: %1 [options]").arg(commandLineName(nullptr));
+    QString usage =
+        i18n::translate("CommandLine", "Usage: %1 [options]").arg(commandLineName(nullptr));
     if (commands.empty())
         return helpText(parser, usage);
     usage +=
-        QStringLiteral("\n       %1 <command> [options] [arguments]").arg(commandLineName(nullptr));
+        QStringLiteral("\n       ") + i18n::translate("CommandLine", "%1 <command> [options] [arguments]").arg(commandLineName(nullptr));
     qsizetype width = 0;
     for (const Command& command : commands)
         width = std::max(width, qsizetype(command.name.size()));
-    QString list = QStringLiteral("\nCommands:\n");
+    QString list = u'\n' + i18n::translate("CommandLine", "Commands:") + u'\n';
     for (const Command& command : commands)
         list += QStringLiteral("  %1  %2\n")
-                    .arg(qstr(command.name).leftJustified(width), qstr(command.summary));
-    list += QStringLiteral("\n'%1 <command> --help' shows the options of a command.\n")
-                .arg(commandLineName(nullptr));
+                    .arg(qstr(command.name).leftJustified(width),
+                         i18n::text("CommandLine", command.summary));
+    list += u'\n' +
+            i18n::translate("CommandLine", "'%1 <command> --help' shows the options of a command.")
+                .arg(commandLineName(nullptr)) +
+            u'\n';
     return helpText(parser, usage) + list;
 }
 
@@ -193,9 +233,11 @@ int run(std::span<char*> args, std::span<const Command> commands, int (*windows)
         return !w.startsWith(u'-') || w == u'-';
     });
     const QStringList programWords(words.begin(), first);
+    const QString requested = requestedLanguage(programWords);
+    i18n::setLanguage(requested.isEmpty() ? i18n::desktopLanguage()
+                                          : i18n::chooseLanguage({requested}));
     QCommandLineParser parser;
-    configure(parser);
-    const QCommandLineOption version = parser.addVersionOption();
+    configureProgram(parser);
     int status = kExitOk;
     if (!parse(parser, programWords, nullptr, status))
         return status;
@@ -203,7 +245,7 @@ int run(std::span<char*> args, std::span<const Command> commands, int (*windows)
         printTo(stdout, programHelp(parser, commands));
         return kExitOk;
     }
-    if (parser.isSet(version)) {
+    if (parser.isSet(QStringLiteral("version"))) {
         printTo(stdout, versionText() + u'\n');
         return kExitOk;
     }
@@ -211,7 +253,7 @@ int run(std::span<char*> args, std::span<const Command> commands, int (*windows)
         const auto command = std::find_if(commands.begin(), commands.end(),
                                           [&](const Command& c) { return qstr(c.name) == *first; });
         if (command == commands.end())
-            return usageError(nullptr, QStringLiteral("unknown command '%1'").arg(*first));
+            return usageError(nullptr, i18n::translate("CommandLine", "unknown command '%1'").arg(*first));
         QStringList commandWords(first + 1, words.end());
         commandWords.prepend(commandLineName(&*command));
         return runCommand(*command, commandWords, argv0);

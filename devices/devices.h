@@ -5,6 +5,7 @@
 // offers. A setting is checked against this table before it is applied to a window.
 
 #include "devices/devicesetting.h"
+#include "i18n/translatable.h"
 
 #include <array>
 #include <cstddef>
@@ -37,7 +38,7 @@ inline constexpr auto kDevices = std::to_array<DeviceInfo>({
      .tableName = "ORVO 75",
      .displayName = "ORVO 75",
      .windowName = "Dip_DMX",
-     .caption = "ORVO 75 dip-switch configurator",
+     .caption = VT_TEXT("Layout", "ORVO 75 dip-switch configurator"),
      .channels = true,
      .pushbutton = true,
      .speedAndShow = true},
@@ -46,7 +47,7 @@ inline constexpr auto kDevices = std::to_array<DeviceInfo>({
      .tableName = "ORVO 36",
      .displayName = "ORVO 36",
      .windowName = "Dip_36",
-     .caption = "ORVO 36 dip-switch configurator",
+     .caption = VT_TEXT("Layout", "ORVO 36 dip-switch configurator"),
      .pushbutton = true,
      .speedAndShow = true},
     {.device = Device::Fluo,
@@ -54,7 +55,7 @@ inline constexpr auto kDevices = std::to_array<DeviceInfo>({
      .tableName = "ORVO FLUO / Nembra",
      .displayName = "ORVO FLUO / Nembra",
      .windowName = "Dip_FLUO",
-     .caption = "ORVO FLUO / Nembra dip-switch configurator",
+     .caption = VT_TEXT("Layout", "ORVO FLUO / Nembra dip-switch configurator"),
      .pushbutton = true,
      .speedAndShow = true,
      .modulation = true},
@@ -63,14 +64,14 @@ inline constexpr auto kDevices = std::to_array<DeviceInfo>({
      .tableName = "Intelligent RGB",
      .displayName = "intelligent RGB fixture",
      .windowName = "Intell",
-     .caption = "Intelligent fixture configurator",
+     .caption = VT_TEXT("Layout", "Intelligent fixture configurator"),
      .speedAndShow = true},
     {.device = Device::Dor,
      .commandName = "dor",
      .tableName = "DOR",
      .displayName = "DOR fixture",
      .windowName = "dipDOR",
-     .caption = "DOR fixture configurator",
+     .caption = VT_TEXT("Layout", "DOR fixture configurator"),
      .tune = true},
 });
 inline constexpr std::size_t kDeviceCount = kDevices.size();

@@ -3,6 +3,7 @@
 // Layout rows that the configurator windows share but for their place and tab index.
 
 #include "dip/modeprofile.h"
+#include "i18n/translatable.h"
 #include "ui/layouttable.h"
 
 #include <array>
@@ -13,7 +14,7 @@ namespace velantra::dip
 constexpr ui::Font kArial975{"Arial", 9.75, 400};
 constexpr ui::Font kArialBlack975{"Arial Black", 9.75, 900};
 
-constexpr std::string_view kErrorText = "! ERROR !  DMX address: 1 - 511";
+constexpr std::string_view kErrorText = VT_TEXT("Layout", "! ERROR !  DMX address: 1 - 511");
 constexpr std::string_view kLeverNumbers12 = "1   2   3    4    5   6   7    8   9  10  11 12";
 constexpr std::string_view kLeverNumbers4 = "1   2   3    4 ";
 
@@ -31,7 +32,7 @@ constexpr ui::Control addressBox(ui::Twips r, int tab)
     return ui::textBox("Text1", "1", r, tab)
         .set(ui::Centred)
         .withFont(kArial975)
-        .named("DMX address");
+        .named(VT_TEXT("Layout", "DMX address"));
 }
 
 // Label7: shown while the address is refused.
@@ -48,24 +49,24 @@ constexpr ui::Control frameLine(ui::Twips r, int tab)
 {
     return ui::label("Label4", "", r, tab)
         .set(ui::Transparent | ui::Border)
-        .named("Device outline");
+        .named(VT_TEXT("Layout", "Device outline"));
 }
 
 constexpr ui::Control redDisc(ui::Twips r)
 {
-    return ui::shape(ui::Kind::Circle, "Shape34", r, kDiscRed).named("Red indicator lamp");
+    return ui::shape(ui::Kind::Circle, "Shape34", r, kDiscRed).named(VT_TEXT("Layout", "Red indicator lamp"));
 }
 constexpr ui::Control greenDisc(ui::Twips r)
 {
-    return ui::shape(ui::Kind::Circle, "Shape35", r, kDiscGreen).named("Green indicator lamp");
+    return ui::shape(ui::Kind::Circle, "Shape35", r, kDiscGreen).named(VT_TEXT("Layout", "Green indicator lamp"));
 }
 constexpr ui::Control greyDisc(ui::Twips r)
 {
-    return ui::shape(ui::Kind::Circle, "Shape36", r, kDiscGrey).named("Rotary knob");
+    return ui::shape(ui::Kind::Circle, "Shape36", r, kDiscGrey).named(VT_TEXT("Layout", "Rotary knob"));
 }
 constexpr ui::Control knobBar(ui::Twips r)
 {
-    return ui::shape(ui::Kind::Bar, "Shape37", r).named("Rotary knob groove");
+    return ui::shape(ui::Kind::Bar, "Shape37", r).named(VT_TEXT("Layout", "Rotary knob groove"));
 }
 // The bodies of the banks: Shape1(0) behind the 12 levers, Shape1(1) behind the 4.
 constexpr ui::Control bankBody(std::string_view name, ui::Twips r)
@@ -81,13 +82,13 @@ struct NumberedOption {
     int tab;
 };
 
-constexpr std::string_view kSpeedCaptions[] = {"Speed 0", "Speed 1", "Speed 2", "Speed 3",
-                                               "Speed 4"};
+constexpr std::string_view kSpeedCaptions[] = {VT_TEXT("Layout", "Speed 0"), VT_TEXT("Layout", "Speed 1"), VT_TEXT("Layout", "Speed 2"), VT_TEXT("Layout", "Speed 3"),
+                                               VT_TEXT("Layout", "Speed 4")};
 constexpr int kSpeedWidths[] = {1095, 1215, 1215, 1095, 1215};
 
 constexpr std::string_view kShowCaptions[] = {
-    "Show 0", "Show 1", "Show 2",  "Show 3",  "Show 4",  "Show 5",  "Show 6",  "Show 7",
-    "Show 8", "Show 9", "Show 10", "Show 11", "Show 12", "Show 13", "Show 14", "Show 15",
+    VT_TEXT("Layout", "Show 0"), VT_TEXT("Layout", "Show 1"), VT_TEXT("Layout", "Show 2"),  VT_TEXT("Layout", "Show 3"),  VT_TEXT("Layout", "Show 4"),  VT_TEXT("Layout", "Show 5"),  VT_TEXT("Layout", "Show 6"),  VT_TEXT("Layout", "Show 7"),
+    VT_TEXT("Layout", "Show 8"), VT_TEXT("Layout", "Show 9"), VT_TEXT("Layout", "Show 10"), VT_TEXT("Layout", "Show 11"), VT_TEXT("Layout", "Show 12"), VT_TEXT("Layout", "Show 13"), VT_TEXT("Layout", "Show 14"), VT_TEXT("Layout", "Show 15"),
 };
 constexpr int kShowWidths[] = {975,  1095, 975,  975,  1215, 1215, 1215, 1215,
                                1095, 1095, 1095, 1095, 1095, 1095, 1215, 975};

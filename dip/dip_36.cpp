@@ -1,6 +1,7 @@
 // ORVO 36: one 12-lever bank for the address, speed and show, pushbutton (lever 10), master mode
 // (lever 11) and terminator (lever 12).
 #include "devices/devices.h"
+#include "i18n/translatable.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -24,23 +25,23 @@ constexpr BankGeometry kBanks{
 constexpr auto kLayout = join(
     std::array{
         timer("Timer1"),
-        check("Check2", "Ext. pushbotton", {6480, 6960, 1455, 495}, 32),
-        frame("Frame3", "Shows", {3000, 4320, 3255, 3135}, 8),
+        check("Check2", VT_TEXT("Layout", "Ext. pushbotton"), {6480, 6960, 1455, 495}, 32),
+        frame("Frame3", VT_TEXT("Layout", "Shows"), {3000, 4320, 3255, 3135}, 8),
     },
     orvoShowOptions(35, 34),
     std::array{
-        option("Option2", "Master", {960, 2760, 1575, 255}, 6),
-        option("Option1", "DMX (slave)", {960, 2040, 1575, 255}, 5).set(Checked),
+        option("Option2", VT_TEXT("Layout", "Master"), {960, 2760, 1575, 255}, 6),
+        option("Option1", VT_TEXT("Layout", "DMX (slave)"), {960, 2040, 1575, 255}, 5).set(Checked),
         addressBox({4680, 2160, 495, 375}, 0),
-        frame("Frame1", "Mode", {600, 1680, 2175, 1695}, 7),
-        frame("Frame2", "Speeds", {720, 4320, 1695, 3135}, 9),
+        frame("Frame1", VT_TEXT("Layout", "Mode"), {600, 1680, 2175, 1695}, 7),
+        frame("Frame2", VT_TEXT("Layout", "Speeds"), {720, 4320, 1695, 3135}, 9),
     },
     orvoSpeedOptions(),
     std::array{
-        frame("Frame4", "DMX mode", {3360, 1800, 3135, 1575}, 29),
-        check("Check1", "Res. 120 ohm", {360, 1200, 2535, 195}, 30).in("Frame4"),
-        label("Label5", "DMX address", {1080, 840, 1335, 375}, 31).in("Frame4"),
-        frame("Frame5", "Master mode", {240, 4080, 7815, 3735}, 33),
+        frame("Frame4", VT_TEXT("Layout", "DMX mode"), {3360, 1800, 3135, 1575}, 29),
+        check("Check1", VT_TEXT("Layout", "Res. 120 ohm"), {360, 1200, 2535, 195}, 30).in("Frame4"),
+        label("Label5", VT_TEXT("Layout", "DMX address"), {1080, 840, 1335, 375}, 31).in("Frame4"),
+        frame("Frame5", VT_TEXT("Layout", "Master mode"), {240, 4080, 7815, 3735}, 33),
         errorLabel({3120, 3600, 3855, 375}, 36),
         greenDisc({4800, 840, 255, 255}),
         redDisc({4800, 480, 255, 255}),
@@ -48,8 +49,8 @@ constexpr auto kLayout = join(
     leverShapes<25, 2>(kBanks),
     std::array{
         label("Label3", kLeverNumbers12, {5400, 1440, 3255, 255}, 3),
-        label("Label2", "ON", {8640, 960, 495, 255}, 2),
-        label("Label1", "OFF", {8640, 480, 495, 255}, 1),
+        label("Label2", VT_TEXT("Layout", "ON"), {8640, 960, 495, 255}, 2),
+        label("Label1", VT_TEXT("Layout", "OFF"), {8640, 480, 495, 255}, 1),
         bankBody("Shape1(0)", {5280, 360, 3015, 855}),
         frameLine({4680, 240, 3855, 1095}, 4),
     });

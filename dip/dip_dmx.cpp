@@ -1,6 +1,7 @@
 // ORVO 75: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, channel count,
 // speed and show, master mode).
 #include "devices/devices.h"
+#include "i18n/translatable.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -24,25 +25,25 @@ constexpr BankGeometry kBanks{
 constexpr auto kLayout = join(
     std::array{
         timer("Timer1"),
-        check("Check2", "Ext. pushbotton", {6480, 6960, 1455, 495}, 34),
-        frame("Frame3", "Shows", {3000, 4320, 3255, 3135}, 8),
+        check("Check2", VT_TEXT("Layout", "Ext. pushbotton"), {6480, 6960, 1455, 495}, 34),
+        frame("Frame3", VT_TEXT("Layout", "Shows"), {3000, 4320, 3255, 3135}, 8),
     },
     orvoShowOptions(37, 36),
     std::array{
-        option("Option2", "Master", {960, 2760, 1575, 255}, 6),
-        option("Option1", "DMX (slave)", {960, 2040, 1575, 255}, 5).set(Checked),
+        option("Option2", VT_TEXT("Layout", "Master"), {960, 2760, 1575, 255}, 6),
+        option("Option1", VT_TEXT("Layout", "DMX (slave)"), {960, 2040, 1575, 255}, 5).set(Checked),
         addressBox({5520, 2160, 495, 375}, 0),
-        frame("Frame1", "Mode", {600, 1680, 2175, 1695}, 7),
-        frame("Frame2", "Speeds", {720, 4320, 1695, 3135}, 9),
+        frame("Frame1", VT_TEXT("Layout", "Mode"), {600, 1680, 2175, 1695}, 7),
+        frame("Frame2", VT_TEXT("Layout", "Speeds"), {720, 4320, 1695, 3135}, 9),
     },
     orvoSpeedOptions(),
     std::array{
-        frame("Frame4", "DMX mode", {3360, 1800, 3255, 1575}, 29),
-        check("Check1", "Res. 120 ohm", {240, 1200, 2535, 195}, 32).in("Frame4"),
-        option("Option24", "6 Ch", {240, 720, 1455, 255}, 31).in("Frame4"),
-        option("Option23", "3 Ch ", {240, 360, 1215, 255}, 30).in("Frame4"),
-        label("Label5", "DMX address", {1800, 840, 1335, 375}, 33).in("Frame4"),
-        frame("Frame5", "Master mode", {240, 4080, 7815, 3735}, 35),
+        frame("Frame4", VT_TEXT("Layout", "DMX mode"), {3360, 1800, 3255, 1575}, 29),
+        check("Check1", VT_TEXT("Layout", "Res. 120 ohm"), {240, 1200, 2535, 195}, 32).in("Frame4"),
+        option("Option24", VT_TEXT("Layout", "6 Ch"), {240, 720, 1455, 255}, 31).in("Frame4"),
+        option("Option23", VT_TEXT("Layout", "3 Ch "), {240, 360, 1215, 255}, 30).in("Frame4"),
+        label("Label5", VT_TEXT("Layout", "DMX address"), {1800, 840, 1335, 375}, 33).in("Frame4"),
+        frame("Frame5", VT_TEXT("Layout", "Master mode"), {240, 4080, 7815, 3735}, 35),
         errorLabel({3120, 3600, 3855, 375}, 39),
         label("Label6", kLeverNumbers4, {2760, 1440, 1095, 255}, 38),
         knobBar({4200, 480, 135, 495}),
@@ -53,8 +54,8 @@ constexpr auto kLayout = join(
     leverShapes<32, 33>(kBanks), leverShapes<31, 2>(kBanks),
     std::array{
         label("Label3", kLeverNumbers12, {5400, 1440, 3255, 255}, 3),
-        label("Label2", "ON", {8520, 960, 495, 255}, 2),
-        label("Label1", "OFF", {8520, 480, 495, 255}, 1),
+        label("Label2", VT_TEXT("Layout", "ON"), {8520, 960, 495, 255}, 2),
+        label("Label1", VT_TEXT("Layout", "OFF"), {8520, 480, 495, 255}, 1),
         bankBody("Shape1(0)", {5280, 360, 3015, 855}),
         frameLine({2520, 240, 5895, 1095}, 4),
         bankBody("Shape1(1)", {2640, 360, 1095, 855}),

@@ -1,4 +1,5 @@
 #include "dip/dipbank.h"
+#include "i18n/language.h"
 
 #include "dip/dipbankaccessible.h"
 #include "ui/layoutbuilder.h"
@@ -22,11 +23,11 @@ DipBank::DipBank(const ui::Controls& controls, Bank bank, Row onRow) : onRow_(on
         levers_.push_back(pair);
         const bool on = !(onRow == Row::Upper ? pair.upper : pair.lower)->isHidden();
         on_.push_back(on);
-        const QString name = QStringLiteral("Lever %1 ").arg(k);
+        const QString name = i18n::translate("DipBank", "Lever %1 ").arg(k);
         (onRow == Row::Upper ? pair.upper : pair.lower)
-            ->setAccessibleName(name + QStringLiteral("ON"));
+            ->setAccessibleName(name + i18n::translate("DipBank", "ON"));
         (onRow == Row::Upper ? pair.lower : pair.upper)
-            ->setAccessibleName(name + QStringLiteral("OFF"));
+            ->setAccessibleName(name + i18n::translate("DipBank", "OFF"));
     }
     body_ = controls.widget(bank == Bank::Twelve ? u"Shape1(0)" : u"Shape1(1)");
     if (body_)
@@ -80,7 +81,7 @@ void DipBank::describe()
             on << QString::number(k + 1);
     }
     const QString description =
-        QStringLiteral("Levers ON: ") + (on.isEmpty() ? QStringLiteral("none") : on.join(u", "));
+        i18n::translate("DipBank", "Levers ON: ") + (on.isEmpty() ? i18n::translate("DipBank", "none") : on.join(u", "));
     // Assistive technology hears of a change only when there is one.
     if (body_->accessibleDescription() != description) {
         body_->setAccessibleDescription(description);

@@ -1,4 +1,5 @@
 #include "dip/dipbankaccessible.h"
+#include "i18n/language.h"
 
 #include "ui/accessibleleaf.h"
 
@@ -108,9 +109,9 @@ QWidget* BankLevers::shown(int index) const
 
 QString BankLevers::name(int index) const
 {
-    return QStringLiteral("Lever %1: %2")
+    return i18n::translate("DipBank", "Lever %1: %2")
         .arg(index + 1)
-        .arg(isOn(index) ? QStringLiteral("ON") : QStringLiteral("OFF"));
+        .arg(isOn(index) ? i18n::translate("DipBank", "ON") : i18n::translate("DipBank", "OFF"));
 }
 
 void BankLevers::drawn(int index)

@@ -2,6 +2,7 @@
 // temperature tunes, "CCT 0" … "CCT 9", each on at most one of levers 1–9, and lever 11 of the
 // 12-lever bank is ON in every state. ON is the upper row.
 #include "devices/devices.h"
+#include "i18n/translatable.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -28,30 +29,30 @@ constexpr BankGeometry kBanks{
 constexpr auto kLayout = join(
     std::array{
         addressBox({3840, 2400, 495, 375}, 12),
-        option("Option1", "DMX (slave)", {840, 2280, 1575, 255}, 11).set(Checked),
-        option("Option2", "Master", {840, 2880, 1575, 255}, 10),
-        frame("Frame3", "Atmosphere tune", {1200, 4920, 2775, 2535}, 0),
-        option("Option17", "CCT 9", {1560, 1680, 1095, 255}, 24).in("Frame3"),
-        option("Option8", "CCT 0", {240, 240, 975, 255}, 9).in("Frame3"),
-        option("Option9", "CCT 1", {240, 600, 1095, 255}, 8).in("Frame3"),
-        option("Option11", "CCT 3", {240, 1320, 975, 255}, 7).in("Frame3"),
-        option("Option12", "CCT 4", {240, 1680, 1215, 255}, 6).in("Frame3"),
-        option("Option13", "CCT 5", {1560, 240, 975, 255}, 5).in("Frame3"),
-        option("Option14", "CCT 6", {1560, 600, 975, 255}, 4).in("Frame3"),
-        option("Option15", "CCT 7", {1560, 960, 975, 255}, 3).in("Frame3"),
-        option("Option16", "CCT 8", {1560, 1320, 1095, 255}, 2).in("Frame3"),
-        option("Option10", "CCT 2", {240, 960, 975, 255}, 1).in("Frame3"),
+        option("Option1", VT_TEXT("Layout", "DMX (slave)"), {840, 2280, 1575, 255}, 11).set(Checked),
+        option("Option2", VT_TEXT("Layout", "Master"), {840, 2880, 1575, 255}, 10),
+        frame("Frame3", VT_TEXT("Layout", "Atmosphere tune"), {1200, 4920, 2775, 2535}, 0),
+        option("Option17", VT_TEXT("Layout", "CCT 9"), {1560, 1680, 1095, 255}, 24).in("Frame3"),
+        option("Option8", VT_TEXT("Layout", "CCT 0"), {240, 240, 975, 255}, 9).in("Frame3"),
+        option("Option9", VT_TEXT("Layout", "CCT 1"), {240, 600, 1095, 255}, 8).in("Frame3"),
+        option("Option11", VT_TEXT("Layout", "CCT 3"), {240, 1320, 975, 255}, 7).in("Frame3"),
+        option("Option12", VT_TEXT("Layout", "CCT 4"), {240, 1680, 1215, 255}, 6).in("Frame3"),
+        option("Option13", VT_TEXT("Layout", "CCT 5"), {1560, 240, 975, 255}, 5).in("Frame3"),
+        option("Option14", VT_TEXT("Layout", "CCT 6"), {1560, 600, 975, 255}, 4).in("Frame3"),
+        option("Option15", VT_TEXT("Layout", "CCT 7"), {1560, 960, 975, 255}, 3).in("Frame3"),
+        option("Option16", VT_TEXT("Layout", "CCT 8"), {1560, 1320, 1095, 255}, 2).in("Frame3"),
+        option("Option10", VT_TEXT("Layout", "CCT 2"), {240, 960, 975, 255}, 1).in("Frame3"),
         timer("Timer1"),
-        frame("Frame5", "Master mode", {600, 4440, 5775, 3495}, 17),
+        frame("Frame5", VT_TEXT("Layout", "Master mode"), {600, 4440, 5775, 3495}, 17),
         // Opaque, so that the outline Label4, which lies behind them, shows only between them.
-        frame("Frame1", "Mode", {480, 1920, 2175, 1575}, 13).colours(kButtonFace),
-        frame("Frame4", "DMX mode", {3240, 1920, 3255, 1575}, 14).colours(kButtonFace),
-        check("Check1", "120 ohm resistor", {1680, 1080, kResistorBoxWidth, 195}, 15).in("Frame4"),
-        label("Label5", "DMX address", {360, 1080, 1335, 375}, 16).in("Frame4"),
+        frame("Frame1", VT_TEXT("Layout", "Mode"), {480, 1920, 2175, 1575}, 13).colours(kButtonFace),
+        frame("Frame4", VT_TEXT("Layout", "DMX mode"), {3240, 1920, 3255, 1575}, 14).colours(kButtonFace),
+        check("Check1", VT_TEXT("Layout", "120 ohm resistor"), {1680, 1080, kResistorBoxWidth, 195}, 15).in("Frame4"),
+        label("Label5", VT_TEXT("Layout", "DMX address"), {360, 1080, 1335, 375}, 16).in("Frame4"),
         errorLabel({3000, 3600, 3735, 375}, 23),
         frameLine({840, 1320, 5535, 1095}, 22),
-        label("Label1", "OFF", {5880, 960, 495, 255}, 21),
-        label("Label2", "ON", {5880, 480, 495, 255}, 20),
+        label("Label1", VT_TEXT("Layout", "OFF"), {5880, 960, 495, 255}, 21),
+        label("Label2", VT_TEXT("Layout", "ON"), {5880, 480, 495, 255}, 20),
         label("Label3", kLeverNumbers12, {2760, 1440, 3255, 255}, 19),
     },
     leverShapes<2, 25>(kBanks), leverShapes<26, 31>(kBanks), leverShapes<33, 32>(kBanks),

@@ -2,6 +2,7 @@
 // and a 12-lever bank for the address, speed and show, and master mode (lever 12). ON is the
 // upper row.
 #include "devices/devices.h"
+#include "i18n/translatable.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
@@ -25,13 +26,13 @@ constexpr WindowSpec kWindow{.name = kDevice.windowName,
 constexpr BankGeometry kBanks{.left12 = 2760, .left4 = 960, .onRow = Row::Upper};
 
 constexpr auto kLayout = join(
-    std::array{frame("Frame2", "Speeds", {600, 4560, 1695, 3135}, 21)},
+    std::array{frame("Frame2", VT_TEXT("Layout", "Speeds"), {600, 4560, 1695, 3135}, 21)},
     speedOptions({{0, 26}, {1, 25}, {2, 24}, {3, 23}, {4, 22}}),
     std::array{
         addressBox({3840, 2400, 495, 375}, 19),
-        option("Option1", "DMX (slave)", {840, 2280, 1575, 255}, 18).set(Checked),
-        option("Option2", "Master", {840, 2880, 1575, 255}, 17),
-        frame("Frame3", "Shows", {2880, 4560, 3255, 3135}, 0),
+        option("Option1", VT_TEXT("Layout", "DMX (slave)"), {840, 2280, 1575, 255}, 18).set(Checked),
+        option("Option2", VT_TEXT("Layout", "Master"), {840, 2880, 1575, 255}, 17),
+        frame("Frame3", VT_TEXT("Layout", "Shows"), {2880, 4560, 3255, 3135}, 0),
     },
     showOptions({{0, 16},
                  {1, 15},
@@ -51,15 +52,15 @@ constexpr auto kLayout = join(
                  {15, 1}}),
     std::array{
         timer("Timer1"),
-        frame("Frame5", "Master mode", {240, 4200, 6375, 3855}, 30),
-        frame("Frame1", "Mode", {480, 1920, 2175, 1575}, 20),
-        frame("Frame4", "DMX mode", {3240, 1920, 3255, 1575}, 27),
-        check("Check1", "120 ohm resistor", {1680, 1080, kResistorBoxWidth, 195}, 28).in("Frame4"),
-        label("Label5", "DMX address", {360, 1080, 1335, 375}, 29).in("Frame4"),
+        frame("Frame5", VT_TEXT("Layout", "Master mode"), {240, 4200, 6375, 3855}, 30),
+        frame("Frame1", VT_TEXT("Layout", "Mode"), {480, 1920, 2175, 1575}, 20),
+        frame("Frame4", VT_TEXT("Layout", "DMX mode"), {3240, 1920, 3255, 1575}, 27),
+        check("Check1", VT_TEXT("Layout", "120 ohm resistor"), {1680, 1080, kResistorBoxWidth, 195}, 28).in("Frame4"),
+        label("Label5", VT_TEXT("Layout", "DMX address"), {360, 1080, 1335, 375}, 29).in("Frame4"),
         errorLabel({3000, 3600, 3735, 375}, 36),
         frameLine({600, 240, 5775, 1095}, 35),
-        label("Label1", "OFF", {5880, 960, 495, 255}, 34),
-        label("Label2", "ON", {5880, 480, 495, 255}, 33),
+        label("Label1", VT_TEXT("Layout", "OFF"), {5880, 960, 495, 255}, 34),
+        label("Label2", VT_TEXT("Layout", "ON"), {5880, 480, 495, 255}, 33),
         label("Label3", kLeverNumbers12, {2760, 1440, 3255, 255}, 32),
     },
     leverShapes<2, 25>(kBanks), leverShapes<26, 31>(kBanks), leverShapes<33, 32>(kBanks),

@@ -1,4 +1,5 @@
 #include "files/filereader.h"
+#include "i18n/language.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -19,7 +20,7 @@ QString notAFile(const QString& path)
     if (!info.exists())
         return {}; // opening it gives the system's reason
     if (info.isDir())
-        return QStringLiteral("it is a folder, not a file");
+        return i18n::translate("Files", "it is a folder, not a file");
     if (info.isFile())
         return {};
 #if __has_include(<sys/stat.h>) && !defined(Q_OS_WIN)
@@ -27,14 +28,14 @@ QString notAFile(const QString& path)
     };
     if (::stat(QFile::encodeName(path).constData(), &st) == 0) {
         if (S_ISFIFO(st.st_mode))
-            return QStringLiteral("it is a named pipe, not a file");
+            return i18n::translate("Files", "it is a named pipe, not a file");
         if (S_ISSOCK(st.st_mode))
-            return QStringLiteral("it is a socket, not a file");
+            return i18n::translate("Files", "it is a socket, not a file");
         if (S_ISCHR(st.st_mode) || S_ISBLK(st.st_mode))
-            return QStringLiteral("it is a device, not a file");
+            return i18n::translate("Files", "it is a device, not a file");
     }
 #endif
-    return QStringLiteral("it is not a regular file");
+    return i18n::translate("Files", "it is not a regular file");
 }
 
 } // namespace

@@ -1,4 +1,5 @@
 #include "files/filewriter.h"
+#include "i18n/language.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -25,7 +26,7 @@ bool writeAll(QFileDevice& file, const QByteArray& bytes, QString* reason)
         if (n <= 0) {
             *reason = file.error() != QFileDevice::NoError
                           ? file.errorString()
-                          : QStringLiteral("only %1 of %2 bytes could be written")
+                          : i18n::translate("Files", "only %1 of %2 bytes could be written")
                                 .arg(done)
                                 .arg(bytes.size());
             return false;
@@ -71,11 +72,11 @@ bool saveWhole(const QString& path, const QByteArray& bytes, QString* reason)
 {
     const QFileInfo info(path);
     if (path.isEmpty()) {
-        *reason = QStringLiteral("no file name");
+        *reason = i18n::translate("Files", "no file name");
         return false;
     }
     if (info.isDir()) {
-        *reason = QStringLiteral("it is a folder");
+        *reason = i18n::translate("Files", "it is a folder");
         return false;
     }
     if (info.exists() && !info.isFile())

@@ -1,4 +1,5 @@
 #include "plan/plancommand.h"
+#include "i18n/language.h"
 
 #include "cards/cardwriter.h"
 #include "plan/plancards.h"
@@ -38,15 +39,15 @@ int run(const cli::Invocation& invocation)
     const bool checking = invocation.isSet("check");
     const bool cards = invocation.isSet("cards");
     if (checking == cards)
-        return invocation.usageError(QStringLiteral("give one of --check and --cards"));
+        return invocation.usageError(i18n::translate("CommandLine", "give one of --check and --cards"));
     const QString out = invocation.value("cards");
     if (cards &&
         (QFileInfo(out).suffix().toLower() != u"pdf" || QFileInfo(out).fileName() == u".pdf"))
         return invocation.usageError(
-            QStringLiteral("--cards %1: the file name must end in .pdf").arg(out));
+            i18n::translate("CommandLine", "--cards %1: the file name must end in .pdf").arg(out));
     const QString path = invocation.arguments().value(0);
     if (path.isEmpty())
-        return invocation.usageError(QStringLiteral("the plan file name is empty"));
+        return invocation.usageError(i18n::translate("CommandLine", "the plan file name is empty"));
     const ReadResult read = loadPlanFile(path);
     if (!read.plan)
         return invocation.failure(read.error);

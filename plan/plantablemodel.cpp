@@ -1,5 +1,6 @@
 #include "plan/plantablemodel.h"
 
+#include "i18n/language.h"
 #include "plan/devices.h"
 #include "plan/plantext.h"
 #include "ui/qstr.h"
@@ -108,13 +109,13 @@ QVariant PlanTableModel::headerData(int section, Qt::Orientation orientation, in
     if (role == Qt::DisplayRole)
         return QString::fromLatin1(kTitles[section]);
     if (role == Qt::ToolTipRole && section == Channels)
-        return tr("The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch "
+        return i18n::translate("PlanTableModel", "The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch "
                   "choice); for the other devices the program does not know the count: type it "
-                  "(1\u2013512), it is required.");
+                  "(1–512), it is required.");
     if (role == Qt::ToolTipRole && section == Start)
-        return tr("The start address, 1\u2013511. A device in master mode takes none.");
+        return i18n::translate("PlanTableModel", "The start address, 1–511. A device in master mode takes none.");
     if (role == Qt::ToolTipRole && section == End)
-        return tr("Start + channels \u2212 1; at most 512.");
+        return i18n::translate("PlanTableModel", "Start + channels − 1; at most 512.");
     return {};
 }
 

@@ -1,5 +1,6 @@
 #include "plan/rigplanwindow.h"
 
+#include "i18n/language.h"
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "plan/addressing.h"
@@ -90,46 +91,46 @@ QAction* RigPlanWindow::addCommand(QMenu* menu, const char* name, const QString&
 
 void RigPlanWindow::createActions()
 {
-    QMenu* file = menuBar()->addMenu(tr("&File"));
+    QMenu* file = menuBar()->addMenu(i18n::translate("RigPlanWindow", "&File"));
     file->setObjectName(QStringLiteral("planFileMenu"));
-    addCommand(file, "planNew", tr("&New"), QKeySequence::New, &RigPlanWindow::newPlan);
-    addCommand(file, "planOpen", tr("&Open\u2026"), QKeySequence::Open, &RigPlanWindow::open);
-    addCommand(file, "planSave", tr("&Save"), QKeySequence::Save, &RigPlanWindow::save);
-    addCommand(file, "planSaveAs", tr("Save &As\u2026"), QKeySequence::SaveAs,
+    addCommand(file, "planNew", i18n::translate("RigPlanWindow", "&New"), QKeySequence::New, &RigPlanWindow::newPlan);
+    addCommand(file, "planOpen", i18n::translate("RigPlanWindow", "&Open…"), QKeySequence::Open, &RigPlanWindow::open);
+    addCommand(file, "planSave", i18n::translate("RigPlanWindow", "&Save"), QKeySequence::Save, &RigPlanWindow::save);
+    addCommand(file, "planSaveAs", i18n::translate("RigPlanWindow", "Save &As…"), QKeySequence::SaveAs,
                &RigPlanWindow::saveAs);
     file->addSeparator();
-    auto* close = file->addAction(tr("&Close"), this, &QWidget::close);
+    auto* close = file->addAction(i18n::translate("RigPlanWindow", "&Close"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("planClose"));
 
-    QMenu* rows = menuBar()->addMenu(tr("&Rows"));
+    QMenu* rows = menuBar()->addMenu(i18n::translate("RigPlanWindow", "&Rows"));
     rows->setObjectName(QStringLiteral("planRowsMenu"));
     const QList<QAction*> rowCommands{
-        addCommand(rows, "rowAdd", tr("&Add row"), Qt::CTRL | Qt::Key_Insert,
+        addCommand(rows, "rowAdd", i18n::translate("RigPlanWindow", "&Add row"), Qt::CTRL | Qt::Key_Insert,
                    &RigPlanWindow::addRow),
-        addCommand(rows, "rowRemove", tr("&Remove rows"), Qt::CTRL | Qt::Key_Delete,
+        addCommand(rows, "rowRemove", i18n::translate("RigPlanWindow", "&Remove rows"), Qt::CTRL | Qt::Key_Delete,
                    &RigPlanWindow::removeRows),
-        addCommand(rows, "rowDuplicate", tr("&Duplicate\u2026"), Qt::CTRL | Qt::Key_D,
+        addCommand(rows, "rowDuplicate", i18n::translate("RigPlanWindow", "&Duplicate…"), Qt::CTRL | Qt::Key_D,
                    &RigPlanWindow::duplicateRow),
-        addCommand(rows, "rowUp", tr("Move &up"), Qt::CTRL | Qt::Key_Up, &RigPlanWindow::moveUp),
-        addCommand(rows, "rowDown", tr("Move do&wn"), Qt::CTRL | Qt::Key_Down,
+        addCommand(rows, "rowUp", i18n::translate("RigPlanWindow", "Move &up"), Qt::CTRL | Qt::Key_Up, &RigPlanWindow::moveUp),
+        addCommand(rows, "rowDown", i18n::translate("RigPlanWindow", "Move do&wn"), Qt::CTRL | Qt::Key_Down,
                    &RigPlanWindow::moveDown),
-        addCommand(rows, "rowSort", tr("&Sort by address"), {}, &RigPlanWindow::sortRows),
-        addCommand(rows, "addressFrom", tr("Address &from\u2026"), Qt::CTRL | Qt::Key_F,
+        addCommand(rows, "rowSort", i18n::translate("RigPlanWindow", "&Sort by address"), {}, &RigPlanWindow::sortRows),
+        addCommand(rows, "addressFrom", i18n::translate("RigPlanWindow", "Address &from…"), Qt::CTRL | Qt::Key_F,
                    &RigPlanWindow::addressFrom),
-        addCommand(rows, "rowOptions", tr("&Mode and options\u2026"), Qt::CTRL | Qt::Key_M,
+        addCommand(rows, "rowOptions", i18n::translate("RigPlanWindow", "&Mode and options…"), Qt::CTRL | Qt::Key_M,
                    &RigPlanWindow::editOptions),
     };
 
-    QMenu* cards = menuBar()->addMenu(tr("&Cards"));
+    QMenu* cards = menuBar()->addMenu(i18n::translate("RigPlanWindow", "&Cards"));
     cards->setObjectName(QStringLiteral("planCardsMenu"));
     const QList<QAction*> cardCommands{
-        addCommand(cards, "openConfigurator", tr("Open &configurator"), Qt::CTRL | Qt::Key_K,
+        addCommand(cards, "openConfigurator", i18n::translate("RigPlanWindow", "Open &configurator"), Qt::CTRL | Qt::Key_K,
                    &RigPlanWindow::openConfigurator),
-        addCommand(cards, "printCards", tr("&Print cards\u2026"), QKeySequence::Print,
+        addCommand(cards, "printCards", i18n::translate("RigPlanWindow", "&Print cards…"), QKeySequence::Print,
                    &RigPlanWindow::printCards),
-        addCommand(cards, "saveCardsPdf", tr("Save cards as &PDF\u2026"),
+        addCommand(cards, "saveCardsPdf", i18n::translate("RigPlanWindow", "Save cards as &PDF…"),
                    Qt::CTRL | Qt::ALT | Qt::Key_S, &RigPlanWindow::saveCardsPdf),
-        addCommand(cards, "copyText", tr("Copy as &text"), Qt::CTRL | Qt::SHIFT | Qt::Key_C,
+        addCommand(cards, "copyText", i18n::translate("RigPlanWindow", "Copy as &text"), Qt::CTRL | Qt::SHIFT | Qt::Key_C,
                    &RigPlanWindow::copyAsText),
     };
     view_->addActions(rowCommands);
@@ -140,9 +141,9 @@ bool RigPlanWindow::maybeSave()
 {
     if (!modified_)
         return true;
-    QMessageBox box(QMessageBox::Warning, tr("Rig plan"),
-                    tr("The plan %1 has unsaved changes. Save them?")
-                        .arg(path_.isEmpty() ? tr("Untitled") : QFileInfo(path_).fileName()),
+    QMessageBox box(QMessageBox::Warning, i18n::translate("RigPlanWindow", "Rig plan"),
+                    i18n::translate("RigPlanWindow", "The plan %1 has unsaved changes. Save them?")
+                        .arg(path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled") : QFileInfo(path_).fileName()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("unsavedPlan"));
     box.setDefaultButton(QMessageBox::Save);
@@ -161,8 +162,8 @@ bool RigPlanWindow::openFile(const QString& path)
 {
     const ReadResult read = loadPlanFile(path);
     if (!read.plan) {
-        QMessageBox::warning(this, tr("Rig plan"),
-                             tr("The plan cannot be opened.\n%1").arg(read.error));
+        QMessageBox::warning(this, i18n::translate("RigPlanWindow", "Rig plan"),
+                             i18n::translate("RigPlanWindow", "The plan cannot be opened.\n%1").arg(read.error));
         return false;
     }
     model_->setPlan(*read.plan);
@@ -175,7 +176,7 @@ bool RigPlanWindow::saveTo(const QString& path)
 {
     QString error;
     if (!savePlanFile(path, model_->plan(), &error)) {
-        QMessageBox::warning(this, tr("Rig plan"), tr("The plan was not saved.\n%1").arg(error));
+        QMessageBox::warning(this, i18n::translate("RigPlanWindow", "Rig plan"), i18n::translate("RigPlanWindow", "The plan was not saved.\n%1").arg(error));
         return false;
     }
     path_ = path;
@@ -205,7 +206,7 @@ void RigPlanWindow::open()
     if (!maybeSave())
         return;
     const QString path =
-        QFileDialog::getOpenFileName(this, tr("Open rig plan"), path_, kPlanFilter);
+        QFileDialog::getOpenFileName(this, i18n::translate("RigPlanWindow", "Open rig plan"), path_, kPlanFilter);
     if (!path.isEmpty())
         openFile(path);
 }
@@ -220,7 +221,7 @@ void RigPlanWindow::save()
 
 void RigPlanWindow::saveAs()
 {
-    QFileDialog dialog(this, tr("Save rig plan"), path_, kPlanFilter);
+    QFileDialog dialog(this, i18n::translate("RigPlanWindow", "Save rig plan"), path_, kPlanFilter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("json"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -262,7 +263,7 @@ void RigPlanWindow::duplicateRow()
     if (row < 0)
         return;
     bool ok = false;
-    const int copies = QInputDialog::getInt(this, tr("Duplicate"), tr("Number of copies:"), 1, 1,
+    const int copies = QInputDialog::getInt(this, i18n::translate("RigPlanWindow", "Duplicate"), i18n::translate("RigPlanWindow", "Number of copies:"), 1, 1,
                                             kMaxRows - 1, 1, &ok);
     if (ok)
         model_->change([&](RigPlan& p) { plan::duplicateRow(p, row, copies); });
@@ -297,8 +298,8 @@ void RigPlanWindow::addressFrom()
 {
     bool ok = false;
     const int start = QInputDialog::getInt(
-        this, tr("Address from"),
-        tr("Consecutive addresses for the selected rows (all rows when none is selected), "
+        this, i18n::translate("RigPlanWindow", "Address from"),
+        i18n::translate("RigPlanWindow", "Consecutive addresses for the selected rows (all rows when none is selected), "
            "starting at:"),
         kFirstStart, kFirstStart, kLastStart, 1, &ok);
     if (!ok)
@@ -325,8 +326,8 @@ void RigPlanWindow::openConfigurator()
         return;
     const QString problem = rowSettingProblem(model_->plan(), row);
     if (!problem.isEmpty()) {
-        QMessageBox::warning(this, tr("Rig plan"),
-                             tr("The configurator cannot show this row.\n%1").arg(problem));
+        QMessageBox::warning(this, i18n::translate("RigPlanWindow", "Rig plan"),
+                             i18n::translate("RigPlanWindow", "The configurator cannot show this row.\n%1").arg(problem));
         return;
     }
     const DeviceSetting& setting = model_->plan()[std::size_t(row)].setting;
@@ -339,7 +340,7 @@ std::optional<std::vector<cards::SettingCard>> RigPlanWindow::cardsOrWarning()
     QString error;
     std::optional<std::vector<cards::SettingCard>> made = planCards(model_->plan(), &error);
     if (!made)
-        QMessageBox::warning(this, tr("Rig plan"), tr("No cards were made.\n%1").arg(error));
+        QMessageBox::warning(this, i18n::translate("RigPlanWindow", "Rig plan"), i18n::translate("RigPlanWindow", "No cards were made.\n%1").arg(error));
     return made;
 }
 
@@ -359,7 +360,7 @@ void RigPlanWindow::saveCardsPdf()
     const std::optional<std::vector<cards::SettingCard>> made = cardsOrWarning();
     if (!made)
         return;
-    QFileDialog dialog(this, tr("Save cards as PDF"), QString(),
+    QFileDialog dialog(this, i18n::translate("RigPlanWindow", "Save cards as PDF"), QString(),
                        QStringLiteral("PDF files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
@@ -367,13 +368,13 @@ void RigPlanWindow::saveCardsPdf()
         return;
     QString error;
     if (!cards::writeCardsPdf(dialog.selectedFiles().constFirst(), *made, &error))
-        QMessageBox::warning(this, tr("Rig plan"), tr("The cards were not saved.\n%1").arg(error));
+        QMessageBox::warning(this, i18n::translate("RigPlanWindow", "Rig plan"), i18n::translate("RigPlanWindow", "The cards were not saved.\n%1").arg(error));
 }
 
 void RigPlanWindow::copyAsText()
 {
     QApplication::clipboard()->setText(QString::fromStdString(planAsText(model_->plan())));
-    ui::announce(this, tr("Copied as text"));
+    ui::announce(this, i18n::translate("RigPlanWindow", "Copied as text"));
 }
 
 std::vector<int> RigPlanWindow::selectedRows() const
@@ -405,7 +406,7 @@ void RigPlanWindow::setModified(bool modified)
 
 void RigPlanWindow::updateTitle()
 {
-    const QString name = path_.isEmpty() ? tr("Untitled") : QFileInfo(path_).fileName();
+    const QString name = path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled") : QFileInfo(path_).fileName();
     setWindowTitle(
         QStringLiteral("%1%2 - Rig plan").arg(name, modified_ ? QStringLiteral("*") : QString()));
 }
@@ -413,7 +414,7 @@ void RigPlanWindow::updateTitle()
 void RigPlanWindow::updateStatus()
 {
     const int rows = model_->rowCount();
-    status_->setText((rows == 1 ? tr("1 row") : tr("%1 rows").arg(rows)) +
+    status_->setText((rows == 1 ? i18n::translate("RigPlanWindow", "1 row") : i18n::translate("RigPlanWindow", "%1 rows").arg(rows)) +
                      QStringLiteral(" \u00b7 ") +
                      QString::fromStdString(problemSummary(model_->problems())));
 }

@@ -1,5 +1,6 @@
 #include "plan/rowoptionsdialog.h"
 
+#include "i18n/language.h"
 #include "plan/devices.h"
 #include "ui/qstr.h"
 
@@ -25,7 +26,7 @@ QComboBox* choice(QWidget* parent, const char* name, const char* caption, int co
                   std::optional<int> value)
 {
     auto* list = named(new QComboBox(parent), name);
-    list->addItem(QObject::tr("Window's preset"), -1);
+    list->addItem(i18n::translate("RowOptionsDialog", "Window's preset"), -1);
     for (int i = 0; i < count; ++i)
         list->addItem(QStringLiteral("%1 %2").arg(QLatin1String(caption)).arg(i), i);
     list->setCurrentIndex(value ? *value + 1 : 0);
@@ -45,28 +46,28 @@ RowOptionsDialog::RowOptionsDialog(const PlanRow& row, QWidget* parent) : QDialo
     const DeviceSetting& s = row.setting;
     const DeviceInfo& info = deviceInfo(s.device);
     setObjectName(QStringLiteral("RowOptions"));
-    setWindowTitle(tr("Mode and options: %1").arg(qstr(tableName(info.device))));
+    setWindowTitle(i18n::translate("RowOptionsDialog", "Mode and options: %1").arg(qstr(tableName(info.device))));
 
-    dmx_ = named(new QRadioButton(tr("DMX (slave)"), this), "dmxMode");
-    master_ = named(new QRadioButton(tr("Master"), this), "masterMode");
+    dmx_ = named(new QRadioButton(i18n::translate("RowOptionsDialog", "DMX (slave)"), this), "dmxMode");
+    master_ = named(new QRadioButton(i18n::translate("RowOptionsDialog", "Master"), this), "masterMode");
     (s.master ? master_ : dmx_)->setChecked(true);
     channels_ = named(new QComboBox(this), "channelChoice");
-    channels_->addItem(tr("Not chosen"), -1);
+    channels_->addItem(i18n::translate("RowOptionsDialog", "Not chosen"), -1);
     channels_->addItem(QStringLiteral("3 Ch"), 3);
     channels_->addItem(QStringLiteral("6 Ch"), 6);
     channels_->setCurrentIndex(std::max(0, channels_->findData(s.channels.value_or(-1))));
-    terminator_ = named(new QCheckBox(tr("120 ohm terminator"), this), "terminator");
+    terminator_ = named(new QCheckBox(i18n::translate("RowOptionsDialog", "120 ohm terminator"), this), "terminator");
     terminator_->setChecked(s.terminator);
-    pushbutton_ = named(new QCheckBox(tr("Ext. pushbutton"), this), "pushbutton");
+    pushbutton_ = named(new QCheckBox(i18n::translate("RowOptionsDialog", "Ext. pushbutton"), this), "pushbutton");
     pushbutton_->setChecked(s.pushbutton);
     speed_ = choice(this, "speed", "Speed", kSpeeds, s.speed);
     show_ = choice(this, "show", "Show", kShows, s.show);
     tune_ = choice(this, "tune", "CCT", kTunes, s.tune);
-    modulation_ = named(new QCheckBox(tr("1-100 % Modulation"), this), "modulation");
+    modulation_ = named(new QCheckBox(i18n::translate("RowOptionsDialog", "1-100 % Modulation"), this), "modulation");
     modulation_->setChecked(s.modulation);
 
     auto* form = new QFormLayout(this);
-    form->addRow(tr("Mode:"), dmx_);
+    form->addRow(i18n::translate("RowOptionsDialog", "Mode:"), dmx_);
     form->addRow(QString(), master_);
     // A device shows only the options its configurator has.
     channels_->setVisible(info.channels);
@@ -76,14 +77,14 @@ RowOptionsDialog::RowOptionsDialog(const PlanRow& row, QWidget* parent) : QDialo
     pushbutton_->setVisible(info.pushbutton);
     modulation_->setVisible(info.modulation);
     if (info.channels)
-        form->addRow(tr("DMX channels:"), channels_);
+        form->addRow(i18n::translate("RowOptionsDialog", "DMX channels:"), channels_);
     form->addRow(QString(), terminator_);
     if (info.speedAndShow) {
-        form->addRow(tr("Speed:"), speed_);
-        form->addRow(tr("Show:"), show_);
+        form->addRow(i18n::translate("RowOptionsDialog", "Speed:"), speed_);
+        form->addRow(i18n::translate("RowOptionsDialog", "Show:"), show_);
     }
     if (info.tune)
-        form->addRow(tr("Tune:"), tune_);
+        form->addRow(i18n::translate("RowOptionsDialog", "Tune:"), tune_);
     if (info.pushbutton)
         form->addRow(QString(), pushbutton_);
     if (info.modulation)

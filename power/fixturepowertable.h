@@ -4,6 +4,8 @@
 // its model label shows it and what it draws from a CC or a CV output, and what sets the 75 W
 // controller apart from the 36 W one.
 
+#include "i18n/translatable.h"
+
 #include <array>
 #include <cstdint>
 #include <string_view>
@@ -78,9 +80,9 @@ inline constexpr PowerVariant kOrvo75Power{
     .table = kOrvoFixtures,
     .ledLimit = 6,
     .powerLimit = 75,
-    .ledMessageCC1 = "Max 6 led / colour on each constant current output !",
-    .ledMessageCC2 = "Max 6 led / colour on each constant current output ! ",
-    .totalMessage = "TOTAL POWER > 75 W !!!",
+    .ledMessageCC1 = VT_TEXT("Messages", "Max 6 led / colour on each constant current output !"),
+    .ledMessageCC2 = VT_TEXT("Messages", "Max 6 led / colour on each constant current output ! "),
+    .totalMessage = VT_TEXT("Messages", "TOTAL POWER > 75 W !!!"),
     .currentRulesCC2 = true,
 };
 
@@ -88,9 +90,9 @@ inline constexpr PowerVariant kOrvo36Power{
     .table = withoutCvFixture(kOrvoFixtures, 10),
     .ledLimit = 9,
     .powerLimit = 36,
-    .ledMessageCC1 = "Max 9 led / colour on each constant current output !",
-    .ledMessageCC2 = "Max 9 led / colour on each constant current output ! ",
-    .totalMessage = "TOTAL POWER > 36 W !!!",
+    .ledMessageCC1 = VT_TEXT("Messages", "Max 9 led / colour on each constant current output !"),
+    .ledMessageCC2 = VT_TEXT("Messages", "Max 9 led / colour on each constant current output ! "),
+    .totalMessage = VT_TEXT("Messages", "TOTAL POWER > 36 W !!!"),
     .currentRulesCC2 = false,
 };
 

@@ -4,6 +4,7 @@
 // labels, the figure boxes, the current choices and the headings, built from per-window data.
 
 #include "power/fixturepowertable.h"
+#include "i18n/translatable.h"
 #include "ui/layouttable.h"
 
 #include <algorithm>
@@ -152,7 +153,7 @@ constexpr ui::Control totalBox(int tab)
 
 constexpr ui::Control unitLabel(std::string_view name, ui::Twips r)
 {
-    return ui::label(name, "W", r, -1);
+    return ui::label(name, VT_TEXT("Layout", "W"), r, -1);
 }
 
 // The three current choices of one CC output in its frame, 350 at the top.

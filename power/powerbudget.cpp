@@ -1,4 +1,5 @@
 #include "power/powerbudget.h"
+#include "i18n/translatable.h"
 
 #include "dip/readleadingnumber.h"
 #include "power/numbertext.h"
@@ -10,8 +11,8 @@ namespace velantra::power
 namespace
 {
 
-constexpr std::string_view kTotalNominal = "Total nominal power";
-constexpr std::string_view kTotalAverage = "Total average power";
+constexpr std::string_view kTotalNominal = VT_TEXT("Layout", "Total nominal power");
+constexpr std::string_view kTotalAverage = VT_TEXT("Layout", "Total average power");
 constexpr double kSmallestCount = -32768;
 constexpr double kLargestCount = 32767;
 

@@ -1,4 +1,5 @@
 #include "power/powerwindow.h"
+#include "i18n/language.h"
 
 #include "ui/colours.h"
 #include "ui/qstr.h"
@@ -20,7 +21,7 @@ namespace
 {
 
 constexpr double kFontPoints = 7.5;
-const QString kWarningTitle = QStringLiteral("Error!");
+const char* const kWarningTitle = VT_TEXT("Messages", "Error!");
 
 // The decimal separator of the user's locale (its first character, should it have more).
 char16_t decimalSeparator()
@@ -40,8 +41,8 @@ constexpr Output kReadoutOutputs[] = {Output::CC1, Output::CC2, Output::CC1,
 QString readoutName(std::size_t which)
 {
     const QString& output = kOutputNames[std::size_t(kReadoutOutputs[which])];
-    return Readout(which) <= Readout::LedCC2 ? QStringLiteral("LEDs per colour, %1").arg(output)
-                                             : QStringLiteral("Power %1, watts").arg(output);
+    return Readout(which) <= Readout::LedCC2 ? i18n::translate("PowerWindow", "LEDs per colour, %1").arg(output)
+                                             : i18n::translate("PowerWindow", "Power %1, watts").arg(output);
 }
 
 } // namespace
@@ -124,15 +125,15 @@ void PowerWindow::nameBoxes(const Grid& grid)
             const FixtureRow& f = budget_.variant().table.row(row);
             QString model = qstr(column < 2 ? f.cc.model : f.cv.model).trimmed();
             if (model.isEmpty()) {
-                model = QStringLiteral("row %1").arg(row);
+                model = i18n::translate("PowerWindow", "row %1").arg(row);
                 // The empty model label still shows its border.
                 const QString side = column < 2 ? QStringLiteral("CC") : QStringLiteral("CV");
                 controls_.get<QLabel>(qstr(column < 2 ? r.ccLabel : r.cvLabel))
-                    ->setAccessibleName(QStringLiteral("%1 %2, no fixture").arg(side, model));
+                    ->setAccessibleName(i18n::translate("PowerWindow", "%1 %2, no fixture").arg(side, model));
             }
             box(Output(column), row)
                 ->setAccessibleName(
-                    QStringLiteral("%1 count, %2").arg(kOutputNames[column], model));
+                    i18n::translate("PowerWindow", "%1 count, %2").arg(kOutputNames[column], model));
         }
     }
     for (std::size_t which = 0; which < std::size(kReadoutOutputs); ++which)
@@ -161,9 +162,9 @@ void PowerWindow::addOutputShortcuts()
             }
         });
         shortcut->setObjectName(QStringLiteral("goToOutput%1").arg(column + 1));
-        keys << QStringLiteral("Control %1, %2").arg(column + 1).arg(kOutputNames[column]);
+        keys << i18n::translate("PowerWindow", "Control %1, %2").arg(column + 1).arg(kOutputNames[column]);
     }
-    setAccessibleDescription(QStringLiteral("To the first count box of an output: ") +
+    setAccessibleDescription(i18n::translate("PowerWindow", "To the first count box of an output: ") +
                              keys.join(u"; "));
 }
 
@@ -284,10 +285,10 @@ void PowerWindow::describeLimit(Readout which)
     QString description;
     if ((which == Readout::LedCC1 && budget_.WarnCC(1)) ||
         (which == Readout::LedCC2 && budget_.WarnCC(2)))
-        description = QStringLiteral("Over the limit of %1 LEDs per colour on one output")
+        description = i18n::translate("PowerWindow", "Over the limit of %1 LEDs per colour on one output")
                           .arg(variant.ledLimit);
     else if (which == Readout::Total && budget_.WarnTotal())
-        description = QStringLiteral("Over the limit of %1 watts").arg(variant.powerLimit);
+        description = i18n::translate("PowerWindow", "Over the limit of %1 watts").arg(variant.powerLimit);
     if (readout(which)->accessibleDescription() != description)
         readout(which)->setAccessibleDescription(description);
 }
@@ -299,8 +300,10 @@ bool PowerWindow::readoutIsWhite(Readout which) const
 
 void PowerWindow::setTotalCaption(std::string_view caption)
 {
-    label39_->setText(qstr(caption));
-    readout(Readout::Total)->setAccessibleName(qstr(caption) + QStringLiteral(", watts"));
+    label39_->setText(i18n::text(i18n::context::kLayout, caption));
+    readout(Readout::Total)
+        ->setAccessibleName(i18n::translate("PowerWindow", "%1, watts")
+                                .arg(i18n::text(i18n::context::kLayout, caption)));
 }
 
 void PowerWindow::warn(std::string_view message)
@@ -308,7 +311,8 @@ void PowerWindow::warn(std::string_view message)
     // A window that Exit has hidden is only finishing the procedure it interrupted.
     if (!isVisible())
         return;
-    QMessageBox box(QMessageBox::Warning, kWarningTitle, qstr(message), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, i18n::text(i18n::context::kMessages, kWarningTitle),
+                    i18n::text(i18n::context::kMessages, message), QMessageBox::Ok, this);
     box.exec();
 }
 

@@ -1,6 +1,7 @@
 // The five data-sheet windows: the master mode's shows and speeds, the passive and intelligent
 // fixtures, and the colour-temperature tunes.
 #include "resources/sheettable.h"
+#include "i18n/translatable.h"
 #include "sheets/sheetreader.h"
 #include "sheets/sheetwindow.h"
 #include "sheets/windows.h"
@@ -17,31 +18,31 @@ namespace
 using namespace ui;
 
 constexpr WindowSpec kEasyrun{
-    .name = "Easyrun", .caption = "Easy run menu", .client = {-1, -1, 9705, 4785}, .sizable = true};
+    .name = "Easyrun", .caption = VT_TEXT("Layout", "Easy run menu"), .client = {-1, -1, 9705, 4785}, .sizable = true};
 constexpr WindowSpec kDat{.name = "Dat",
-                          .caption = "Passive fixtures data",
+                          .caption = VT_TEXT("Layout", "Passive fixtures data"),
                           .client = {-1, -1, 10530, 8175},
                           .sizable = true};
 constexpr WindowSpec kDat2{.name = "Dat2",
-                           .caption = "Intelligent RGB fixtures data",
+                           .caption = VT_TEXT("Layout", "Intelligent RGB fixtures data"),
                            .client = {-1, -1, 6960, 3210},
                            .sizable = true};
 constexpr WindowSpec kDat3{.name = "Dat3",
-                           .caption = "DOR Intelligent fixtures data ",
+                           .caption = VT_TEXT("Layout", "DOR Intelligent fixtures data "),
                            .client = {5610, 3135, 6960, 3285},
                            .sizable = true};
 constexpr WindowSpec kDat4{.name = "Dat4",
-                           .caption = "Atmospehre tunes",
+                           .caption = VT_TEXT("Layout", "Atmospehre tunes"),
                            .client = {7830, 3690, 5295, 3060},
                            .sizable = true};
 
 // Without borders the boxes show their tables whole: a border would cover the outer grid lines.
 constexpr Control kEasyrunLayout[] = {
     picture("Picture1", kShowListPicture.resource, {120, 120, 5415, 4575}, 1)
-        .named("Built-in shows and their colours"),
+        .named(VT_TEXT("Layout", "Built-in shows and their colours")),
     picture("Picture2", kSpeedPicture.resource, {5760, 2520, 3855, 2175}, 0)
         .colours(kActiveBorder)
-        .named("Show play-back speeds"),
+        .named(VT_TEXT("Layout", "Show play-back speeds")),
 };
 
 QString resource(const PictureFile& file)

@@ -1,5 +1,6 @@
 #include "ui/applicationsetup.h"
 
+#include "i18n/language.h"
 #include "ui/accessibility.h"
 #include "ui/appicon.h"
 #include "ui/standardlook.h"
@@ -13,6 +14,7 @@ namespace velantra
 void setUpApplication(QApplication& app)
 {
     QApplication::setApplicationName(QStringLiteral("velantra"));
+    i18n::installInto(app); // the language chosen for this run, Qt's own dialogs included
     // Layouts name the classic Windows faces; these are their metric-compatible stand-ins.
     QFont::insertSubstitution(QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"));
     ui::useStandardLook(app);

@@ -1,5 +1,6 @@
 #include "ui/layoutbuilder.h"
 
+#include "i18n/language.h"
 #include "ui/accessibility.h"
 #include "ui/colours.h"
 #include "ui/optionbutton.h"
@@ -27,6 +28,12 @@ namespace
 
 constexpr int kTimerIntervalMs = 500;
 
+// What the user reads: the table's English text in the language of the run.
+QString caption(const Control& c)
+{
+    return i18n::text(i18n::context::kLayout, c.caption);
+}
+
 Qt::Alignment alignmentOf(const Control& c)
 {
     if (c.flags & Centred)
@@ -38,7 +45,7 @@ Qt::Alignment alignmentOf(const Control& c)
 
 QWidget* createLabel(const Control& c, QWidget* parent)
 {
-    auto* label = new QLabel(qstr(c.caption), parent);
+    auto* label = new QLabel(caption(c), parent);
     label->setWordWrap(true);
     label->setAlignment(alignmentOf(c) | Qt::AlignTop);
     if (c.flags & Border) {
@@ -50,7 +57,7 @@ QWidget* createLabel(const Control& c, QWidget* parent)
 
 QWidget* createTextBox(const Control& c, QWidget* parent)
 {
-    auto* box = new QLineEdit(qstr(c.caption), parent);
+    auto* box = new QLineEdit(caption(c), parent);
     box->setReadOnly(c.flags & ReadOnly);
     box->setAlignment((c.flags & Centred) ? Qt::AlignCenter : (alignmentOf(c) | Qt::AlignVCenter));
     box->setCursorPosition(0);
@@ -77,16 +84,16 @@ QWidget* createControl(const Control& c, QWidget* parent)
     case Kind::TextBox:
         return createTextBox(c, parent);
     case Kind::Frame:
-        return new QGroupBox(qstr(c.caption), parent);
+        return new QGroupBox(caption(c), parent);
     case Kind::Option: {
-        auto* button = new OptionButton(qstr(c.caption), parent);
+        auto* button = new OptionButton(caption(c), parent);
         groupFor(parent)->addButton(button);
         return button;
     }
     case Kind::Check:
-        return new QCheckBox(qstr(c.caption), parent);
+        return new QCheckBox(caption(c), parent);
     case Kind::Button:
-        return new QPushButton(qstr(c.caption), parent);
+        return new QPushButton(caption(c), parent);
     case Kind::Picture: {
         auto* box = new PictureBox(qstr(c.caption), toPixels(c.rect).size(), parent);
         box->setBordered(c.flags & Border);
@@ -107,7 +114,7 @@ void applyState(const Control& c, QWidget* w)
 {
     w->setObjectName(qstr(c.name));
     if (!c.accessibleName.empty())
-        w->setAccessibleName(qstr(c.accessibleName));
+        w->setAccessibleName(i18n::text(i18n::context::kLayout, c.accessibleName));
     w->setGeometry(toPixels(c.rect));
     if (!c.font.isDefault()) {
         QFont font(qstr(c.font.family));
@@ -200,7 +207,7 @@ Controls buildLayout(QWidget* client, std::span<const Control> table)
 void setUpWindow(QWidget* window, const WindowSpec& spec)
 {
     window->setObjectName(qstr(spec.name));
-    window->setWindowTitle(qstr(spec.caption));
+    window->setWindowTitle(i18n::text(i18n::context::kLayout, spec.caption));
     keepStandardLook(window);
     // No icon of its own: a window shows the application's, decoded once for all of them.
     if (spec.sizable) {

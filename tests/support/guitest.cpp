@@ -12,6 +12,14 @@
 #include <QTimer>
 #include <algorithm>
 
+// English whatever the desktop speaks, also when a test program is started by hand: the tests
+// read the English texts, and a test of another language asks for it.
+static void speakEnglish()
+{
+    qputenv("LANGUAGE", "en");
+}
+Q_CONSTRUCTOR_FUNCTION(speakEnglish)
+
 namespace velantra::test
 {
 

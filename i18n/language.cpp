@@ -1,0 +1,126 @@
+#include "i18n/language.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
+#include <algorithm>
+#include <memory>
+
+namespace velantra::i18n
+{
+namespace
+{
+
+struct Loaded {
+    QString language = QString::fromLatin1(kSourceLanguage);
+    std::unique_ptr<QTranslator> ours;
+    std::unique_ptr<QTranslator> qt; // Qt's own dialogs and buttons
+};
+
+Loaded& loaded()
+{
+    static Loaded state;
+    return state;
+}
+
+bool isTranslated(const QString& code)
+{
+    return std::any_of(std::begin(kLanguages), std::end(kLanguages),
+                       [&](const char* l) { return code == QLatin1String(l); });
+}
+
+// Qt's translations: beside the program on Windows (the installer puts them there), else Qt's
+// own folder (Debian's qt6-translations-l10n).
+std::unique_ptr<QTranslator> qtTranslator(const QString& language)
+{
+    auto translator = std::make_unique<QTranslator>();
+    const QString name = QStringLiteral("qtbase_") + language;
+    QStringList folders;
+    if (QCoreApplication::instance())
+        folders << QCoreApplication::applicationDirPath() + QStringLiteral("/translations");
+    folders << QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    for (const QString& folder : folders) {
+        if (translator->load(name, folder))
+            return translator;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+QString chooseLanguage(const QStringList& preferred)
+{
+    for (const QString& name : preferred) {
+        const QString code = name.section(u'-', 0, 0).section(u'_', 0, 0).toLower();
+        if (code == QLatin1String(kSourceLanguage) || isTranslated(code))
+            return code;
+    }
+    return QString::fromLatin1(kSourceLanguage);
+}
+
+QString desktopLanguage()
+{
+    return chooseLanguage(QLocale::system().uiLanguages());
+}
+
+QString setLanguage(const QString& language)
+{
+    Loaded& state = loaded();
+    if (QCoreApplication::instance()) {
+        for (QTranslator* t : {state.ours.get(), state.qt.get()}) {
+            if (t)
+                QCoreApplication::removeTranslator(t);
+        }
+    }
+    state = Loaded{};
+    if (!isTranslated(language))
+        return state.language;
+    auto ours = std::make_unique<QTranslator>();
+    if (!ours->load(QStringLiteral(":/i18n/velantra_") + language))
+        return state.language;
+    state.language = language;
+    state.ours = std::move(ours);
+    state.qt = qtTranslator(language);
+    if (auto* app = QCoreApplication::instance())
+        installInto(*app);
+    return state.language;
+}
+
+QString currentLanguage()
+{
+    return loaded().language;
+}
+
+void installInto(QCoreApplication&)
+{
+    Loaded& state = loaded();
+    for (QTranslator* t : {state.qt.get(), state.ours.get()}) {
+        if (t) {
+            QCoreApplication::removeTranslator(t); // once, however often it is called
+            QCoreApplication::installTranslator(t);
+        }
+    }
+}
+
+QString translate(const char* context, const char* source, const char* disambiguation, int n)
+{
+    if (const QTranslator* ours = loaded().ours.get()) {
+        const QString translated = ours->translate(context, source, disambiguation, n);
+        if (!translated.isEmpty())
+            return translated;
+    }
+    QString english = QString::fromUtf8(source);
+    if (n >= 0)
+        english.replace(QStringLiteral("%n"), QString::number(n));
+    return english;
+}
+
+QString text(const char* context, std::string_view source)
+{
+    const QByteArray utf8(source.data(), qsizetype(source.size()));
+    return translate(context, utf8.constData());
+}
+
+} // namespace velantra::i18n
