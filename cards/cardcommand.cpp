@@ -1,10 +1,10 @@
 #include "cards/cardcommand.h"
-#include "i18n/language.h"
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "cards/label.h"
 #include "devices/devices.h"
+#include "i18n/language.h"
 #include "ui/qstr.h"
 
 #include <QFileInfo>
@@ -36,8 +36,8 @@ int runCardCommand(const cli::Invocation& invocation)
     const QString name = invocation.arguments().value(0);
     const std::optional<Device> device = deviceNamed(name.toStdString());
     if (!device) {
-        return invocation.usageError(
-            i18n::translate("CommandLine", "unknown device '%1': %2").arg(name, qstr(kDeviceChoices)));
+        return invocation.usageError(i18n::translate("CommandLine", "unknown device '%1': %2")
+                                         .arg(name, qstr(kDeviceChoices)));
     }
     DeviceSetting setting;
     setting.device = *device;
@@ -58,7 +58,8 @@ int runCardCommand(const cli::Invocation& invocation)
     setting.master = invocation.isSet("master");
     // Even the default address: a master has none, whatever the number.
     if (setting.master && invocation.isSet("address"))
-        return invocation.usageError(i18n::translate("CommandLine", "A master takes no DMX address."));
+        return invocation.usageError(
+            i18n::translate("CommandLine", "A master takes no DMX address."));
     setting.address = number("address").value_or(1);
     setting.channels = number("channels");
     setting.terminator = invocation.isSet("terminator");
@@ -72,13 +73,15 @@ int runCardCommand(const cli::Invocation& invocation)
 
     const QString out = invocation.value("out");
     if (out.isEmpty())
-        return invocation.usageError(i18n::translate("CommandLine", "--out FILE.pdf|.png|.txt is required"));
+        return invocation.usageError(
+            i18n::translate("CommandLine", "--out FILE.pdf|.png|.txt is required"));
     const bool toStandardOutput = out == u"-";
     const std::optional<Format> format = toStandardOutput ? Format::Text : formatOf(out);
     if (!format) {
         return invocation.usageError(
-            QStringLiteral("--out %1: the file name must end in .pdf, .png or .txt, or be - for "
-                           "the text on standard output")
+            i18n::translate("CommandLine",
+                            "--out %1: the file name must end in .pdf, .png or .txt, or be - for "
+                            "the text on standard output")
                 .arg(out));
     }
     if (const std::optional<std::string> problem = settingProblem(setting))

@@ -1,4 +1,5 @@
 #include "cards/cardpainter.h"
+
 #include "i18n/language.h"
 
 #include <QFontMetricsF>
@@ -136,7 +137,8 @@ double heading(QPainter& p, const std::string& device, const std::string& labelT
         p.drawLine(QPointF(after, labelBottom - 3), QPointF(kPageWidth - kMargin, labelBottom - 3));
         p.setPen(Qt::black);
     }
-    return rule(p, line(p, labelBottom + 2, i18n::translate("Cards", "Date: ") + qstr(date), font(11)));
+    return rule(
+        p, line(p, labelBottom + 2, i18n::translate("Cards", "Date: ") + qstr(date), font(11)));
 }
 
 } // namespace
@@ -157,7 +159,8 @@ double paintCard(QPainter& p, const QRectF& page, const SettingCard& card)
     QStringList options;
     for (const std::string& option : card.options)
         options << qstr(option);
-    const QString optionText = options.isEmpty() ? i18n::translate("Cards", "none") : options.join(u", ");
+    const QString optionText =
+        options.isEmpty() ? i18n::translate("Cards", "none") : options.join(u", ");
     y = line(p, y, i18n::translate("Cards", "Options: ") + optionText, font(13));
     y = rule(p, y);
     for (const BankDrawing& bank : card.banks)
@@ -178,7 +181,9 @@ double paintReport(QPainter& p, const QRectF& page, const PowerReport& report)
     for (std::size_t i = 3; i < lines.size(); ++i) {
         const QString text = qstr(lines[i]);
         const bool indented = text.startsWith(u"  ");
-        const bool warning = text.startsWith(u"Limit exceeded");
+        // The report's own line of an exceeded limit, in the language of the run.
+        const QString exceeded = i18n::translate("Cards", "Limit exceeded: %1");
+        const bool warning = text.startsWith(exceeded.left(exceeded.indexOf(u"%1")));
         const bool heading = !indented && !warning;
         p.setPen(warning ? kWarning : QColor(Qt::black));
         const double left = indented ? 24 : 0;

@@ -4,6 +4,7 @@
 #include "dip/dipconfigurator.h"
 #include "dip/dmxaddressencoder.h"
 #include "dip/readleadingnumber.h"
+#include "i18n/language.h"
 
 #include <QRadioButton>
 #include <algorithm>
@@ -26,7 +27,9 @@ BankDrawing readBank(const dip::DipConfigurator& window, Bank which)
 {
     const dip::DipBank& bank = window.bank(which);
     BankDrawing drawing;
-    drawing.name = which == Bank::Twelve ? "12-lever bank" : "4-lever bank";
+    drawing.name = (which == Bank::Twelve ? i18n::translate("Cards", "12-lever bank")
+                                          : i18n::translate("Cards", "4-lever bank"))
+                       .toStdString();
     drawing.body = pixels(bank.body());
     for (int k = 1; k <= bank.size(); ++k) {
         const dip::LeverPair& lever = bank.lever(k);

@@ -1,5 +1,7 @@
 #include "cards/label.h"
 
+#include "i18n/translatable.h"
+
 namespace velantra::cards
 {
 
@@ -15,10 +17,11 @@ std::optional<std::string> labelProblem(std::string_view label)
                         static_cast<unsigned char>(label[i + 1]) <= 0x9F &&
                         static_cast<unsigned char>(label[i + 1]) >= 0x80;
         if (byte < 0x20 || byte == 0x7F || c1)
-            return "the label holds a control character";
+            return i18n::translated("Cards", "the label holds a control character");
     }
     if (characters > kMaxLabelLength)
-        return "the label is longer than " + std::to_string(kMaxLabelLength) + " characters";
+        return i18n::arg(i18n::translated("Cards", "the label is longer than %1 characters"),
+                         {std::to_string(kMaxLabelLength)});
     return std::nullopt;
 }
 

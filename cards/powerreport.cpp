@@ -1,5 +1,7 @@
 #include "cards/powerreport.h"
 
+#include "i18n/translatable.h"
+
 #include <cstdio>
 
 namespace velantra::cards
@@ -23,45 +25,52 @@ std::vector<std::string> exceededLimits(const power::PowerBudget& budget)
     const power::PowerVariant& variant = budget.variant();
     for (int k = 1; k <= 2; ++k) {
         if (budget.WarnCC(k)) {
-            sentences.push_back("CC #" + std::to_string(k) + " drives " +
-                                std::to_string(budget.TotLedCC(k)) +
-                                " LEDs per colour, more than the " +
-                                std::to_string(variant.ledLimit) + " one output allows.");
+            sentences.push_back(i18n::arg(
+                i18n::translated("Cards",
+                                 "CC #%1 drives %2 LEDs per colour, more than the %3 one output "
+                                 "allows."),
+                {std::to_string(k), std::to_string(budget.TotLedCC(k)),
+                 std::to_string(variant.ledLimit)}));
         }
     }
     if (budget.WarnTotal()) {
-        sentences.push_back("The total power, " + figure(budget.TotalPower()) +
-                            " W, is more than the " + figure(variant.powerLimit) +
-                            " W the controller gives.");
+        sentences.push_back(i18n::arg(
+            i18n::translated("Cards",
+                             "The total power, %1 W, is more than the %2 W the controller gives."),
+            {figure(budget.TotalPower()), figure(variant.powerLimit)}));
     }
     return sentences;
 }
 
 std::vector<std::string> reportLines(const PowerReport& report)
 {
-    std::vector<std::string> lines{report.device, "Label: " + report.label, "Date: " + report.date,
-                                   "Mode: " + report.mode};
+    std::vector<std::string> lines{
+        report.device, i18n::arg(i18n::translated("Cards", "Label: %1"), {report.label}),
+        i18n::arg(i18n::translated("Cards", "Date: %1"), {report.date}),
+        i18n::arg(i18n::translated("Cards", "Mode: %1"), {report.mode})};
     for (const OutputReport& output : report.outputs) {
         lines.push_back(output.name + (output.current ? ", " + *output.current : std::string()));
         for (const FixtureCount& row : output.fixtures) {
             const std::string count = std::to_string(row.count);
             // The box as it shows, and the count the figures use where that is another.
-            lines.push_back(row.shown.empty() || row.shown == count
-                                ? "  " + count + " x " + row.fixture
-                                : "  " + row.shown + " x " + row.fixture + " \u2014 counted as " +
-                                      count);
+            lines.push_back(
+                row.shown.empty() || row.shown == count
+                    ? "  " + count + " x " + row.fixture
+                    : "  " + row.shown + " x " + row.fixture +
+                          i18n::arg(i18n::translated("Cards", " — counted as %1"), {count}));
         }
         if (output.fixtures.empty())
-            lines.emplace_back("  no fixtures");
+            lines.push_back("  " + i18n::translated("Cards", "no fixtures"));
         if (output.ledsPerColour)
-            lines.push_back("  LEDs per colour: " + *output.ledsPerColour);
-        lines.push_back("  Power: " + output.watts + " W");
+            lines.push_back("  " + i18n::arg(i18n::translated("Cards", "LEDs per colour: %1"),
+                                             {*output.ledsPerColour}));
+        lines.push_back("  " + i18n::arg(i18n::translated("Cards", "Power: %1 W"), {output.watts}));
     }
     lines.push_back(report.totalCaption + ": " + report.totalWatts + " W");
     if (report.exceeded.empty())
-        lines.emplace_back("Limits exceeded: none");
+        lines.push_back(i18n::translated("Cards", "Limits exceeded: none"));
     for (const std::string& sentence : report.exceeded)
-        lines.push_back("Limit exceeded: " + sentence);
+        lines.push_back(i18n::arg(i18n::translated("Cards", "Limit exceeded: %1"), {sentence}));
     return lines;
 }
 

@@ -1,9 +1,9 @@
 #include "cards/reportcommand.h"
-#include "i18n/language.h"
 
 #include "cards/cardwriter.h"
 #include "cards/label.h"
 #include "cards/reportreader.h"
+#include "i18n/language.h"
 #include "power/fixturepowertable.h"
 #include "power/gridrows.h"
 #include "power/windows.h"
@@ -68,9 +68,11 @@ QString typeCount(QWidget* window, const power::PowerVariant& variant, const QSt
     const int row =
         column < 0 ? 0 : fixtureRow(variant, column < 2, count.mid(colon + 1, equals - colon - 1));
     if (column < 0)
-        return i18n::translate("CommandLine", "--count %1: the output is CC1, CC2, CV1 or CV2").arg(count);
+        return i18n::translate("CommandLine", "--count %1: the output is CC1, CC2, CV1 or CV2")
+            .arg(count);
     if (row == 0)
-        return i18n::translate("CommandLine", "--count %1: no such fixture on %2").arg(count, output.toUpper());
+        return i18n::translate("CommandLine", "--count %1: no such fixture on %2")
+            .arg(count, output.toUpper());
     const std::string_view name = power::kBoxNames[column][row];
     auto* box =
         window->findChild<QLineEdit*>(QString::fromLatin1(name.data(), qsizetype(name.size())));
@@ -89,15 +91,18 @@ int runReportCommand(const cli::Invocation& invocation)
     const bool small = controller == u"orvo36";
     if (controller != u"orvo75" && !small)
         return invocation.usageError(
-            i18n::translate("CommandLine", "unknown controller '%1': orvo75 or orvo36").arg(controller));
+            i18n::translate("CommandLine", "unknown controller '%1': orvo75 or orvo36")
+                .arg(controller));
     const QString out = invocation.value("out");
     const QString suffix = QFileInfo(out).suffix().toLower();
     if (out.isEmpty())
-        return invocation.usageError(i18n::translate("CommandLine", "--out FILE.pdf|.png|.txt is required"));
+        return invocation.usageError(
+            i18n::translate("CommandLine", "--out FILE.pdf|.png|.txt is required"));
     if (out != u"-" && suffix != u"pdf" && suffix != u"png" && suffix != u"txt")
         return invocation.usageError(
-            QStringLiteral("--out %1: the file name must end in .pdf, .png or .txt, or be - for "
-                           "the text on standard output")
+            i18n::translate("CommandLine",
+                            "--out %1: the file name must end in .pdf, .png or .txt, or be - for "
+                            "the text on standard output")
                 .arg(out));
     const QString label = invocation.value("label").trimmed();
     if (const std::optional<std::string> problem = labelProblem(label.toStdString()))

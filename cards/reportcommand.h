@@ -5,6 +5,7 @@
 // as a user types them, and the report is read from it as the window's own commands read it.
 
 #include "cli/command.h"
+#include "i18n/translatable.h"
 
 namespace velantra::cards
 {
@@ -12,23 +13,31 @@ namespace velantra::cards
 int runReportCommand(const cli::Invocation& invocation);
 
 inline constexpr cli::Argument kReportArguments[] = {
-    {"controller", "orvo75 (75 W) or orvo36 (36 W)"},
+    {"controller", VT_TEXT("CommandLine", "orvo75 (75 W) or orvo36 (36 W)")},
 };
 
 inline constexpr cli::Option kReportOptions[] = {
     {"count",
-     "A count as typed into the grid: OUTPUT:FIXTURE=N, the output CC1, CC2, CV1 or CV2 (CC only "
-     "on the orvo36), the fixture by its name or grid row 1 to 14, e.g. \"CC1:Pomra RGB=2\"; "
-     "repeat for more",
+     VT_TEXT(
+         "CommandLine",
+         "A count as typed into the grid: OUTPUT:FIXTURE=N, the output CC1, CC2, CV1 or CV2 (CC "
+         "only "
+         "on the orvo36), the fixture by its name or grid row 1 to 14, e.g. \"CC1:Pomra RGB=2\"; "
+         "repeat for more"),
      "COUNT"},
-    {"average", "Average power instead of nominal power"},
-    {"label", "Free text on the report's Label line, e.g. \"Shop 2, window\"", "TEXT"},
-    {"out", "The file to write: .pdf, .png or .txt; - writes the text to standard output", "FILE"},
+    {"average", VT_TEXT("CommandLine", "Average power instead of nominal power")},
+    {"label",
+     VT_TEXT("CommandLine", "Free text on the report's Label line, e.g. \"Shop 2, window\""),
+     "TEXT"},
+    {"out",
+     VT_TEXT("CommandLine",
+             "The file to write: .pdf, .png or .txt; - writes the text to standard output"),
+     "FILE"},
 };
 
 inline constexpr cli::Command kReportCommand{
     "report",
-    "Writes a power budget report as PDF, PNG or text",
+    VT_TEXT("CommandLine", "Writes a power budget report as PDF, PNG or text"),
     kReportArguments,
     kReportOptions,
     cli::Needs::Drawing,

@@ -1,5 +1,7 @@
 #include "cards/settingcard.h"
 
+#include "i18n/translatable.h"
+
 namespace velantra::cards
 {
 
@@ -13,26 +15,31 @@ std::string leversOnText(const BankDrawing& bank)
             numbers += ", ";
         numbers += std::to_string(k + 1);
     }
-    return "Levers ON: " + (numbers.empty() ? std::string("none") : numbers);
+    return i18n::arg(i18n::translated("Cards", "Levers ON: %1"),
+                     {numbers.empty() ? i18n::translated("Cards", "none") : numbers});
 }
 
 std::string labelLine(const std::string& label)
 {
-    return label.empty() ? std::string("Label:") : "Label: " + label;
+    return label.empty() ? i18n::translated("Cards", "Label:")
+                         : i18n::arg(i18n::translated("Cards", "Label: %1"), {label});
 }
 
 std::vector<std::string> cardLines(const SettingCard& card)
 {
-    std::vector<std::string> lines{card.device, labelLine(card.label), "Date: " + card.date,
-                                   "Mode: " + card.mode};
+    const std::string none = i18n::translated("Cards", "none");
+    std::vector<std::string> lines{card.device, labelLine(card.label),
+                                   i18n::arg(i18n::translated("Cards", "Date: %1"), {card.date}),
+                                   i18n::arg(i18n::translated("Cards", "Mode: %1"), {card.mode})};
     if (!card.master) {
-        lines.push_back("DMX address: " +
-                        (card.address ? std::to_string(*card.address) : std::string("none")));
+        lines.push_back(i18n::arg(i18n::translated("Cards", "DMX address: %1"),
+                                  {card.address ? std::to_string(*card.address) : none}));
     }
     std::string options;
     for (const std::string& option : card.options)
         options += (options.empty() ? "" : ", ") + option;
-    lines.push_back("Options: " + (options.empty() ? std::string("none") : options));
+    lines.push_back(
+        i18n::arg(i18n::translated("Cards", "Options: %1"), {options.empty() ? none : options}));
     for (const BankDrawing& bank : card.banks)
         lines.push_back(bank.name + ", " + leversOnText(bank));
     return lines;

@@ -6,6 +6,7 @@
 #include "ui/qstr.h"
 
 #include <QApplication>
+#include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -42,9 +43,8 @@ void addOptions(QCommandLineParser& parser, std::span<const Option> options)
         if (!option.shortName.empty())
             names << qstr(option.shortName);
         names << qstr(option.name);
-        parser.addOption(
-            QCommandLineOption(names, i18n::text("CommandLine", option.description),
-                               qstr(option.valueName)));
+        parser.addOption(QCommandLineOption(names, i18n::text("CommandLine", option.description),
+                                            qstr(option.valueName)));
     }
 }
 
@@ -69,9 +69,9 @@ void configureProgram(QCommandLineParser& parser)
                         "The language of this run: de, en, es, fr, it or nl (the desktop's "
                         "otherwise)."),
         QStringLiteral("xx")));
-    parser.addOption(QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
-                                        i18n::translate("CommandLine",
-                                                        "Displays version information.")));
+    parser.addOption(
+        QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
+                           i18n::translate("CommandLine", "Displays version information.")));
 }
 
 // `--language xx` or `--language=xx` among the program's own options, read before the parser
@@ -121,7 +121,8 @@ QString typedOption(const QStringList& words, const QString& name)
 int usageError(const Command* command, const QString& message)
 {
     const QString name = commandLineName(command);
-    printTo(stderr, i18n::translate("CommandLine", "%1: %2 (see '%1 --help')").arg(name, message) + u'\n');
+    printTo(stderr,
+            i18n::translate("CommandLine", "%1: %2 (see '%1 --help')").arg(name, message) + u'\n');
     return kExitUsage;
 }
 
@@ -134,9 +135,8 @@ bool parse(QCommandLineParser& parser, const QStringList& words, const Command* 
         return true;
     const QStringList unknown = parser.unknownOptionNames();
     if (!unknown.isEmpty())
-        status = usageError(
-            command,
-            i18n::translate("CommandLine", "unknown option '%1'").arg(typedOption(words, unknown.first())));
+        status = usageError(command, i18n::translate("CommandLine", "unknown option '%1'")
+                                         .arg(typedOption(words, unknown.first())));
     else
         status = usageError(command, parser.errorText());
     return false;
@@ -172,8 +172,8 @@ int runCommand(const Command& command, QStringList words, char* argv0)
                                         .arg(parser.positionalArguments().at(
                                             qsizetype(command.arguments.size()))));
     if (given < required)
-        return usageError(
-            &command, i18n::translate("CommandLine", "missing %1").arg(argumentSyntax(command.arguments[given])));
+        return usageError(&command, i18n::translate("CommandLine", "missing %1")
+                                        .arg(argumentSyntax(command.arguments[given])));
 
     std::unique_ptr<QApplication> app;
     if (command.needs == Needs::Drawing && !QCoreApplication::instance()) {
@@ -194,8 +194,9 @@ QString programHelp(QCommandLineParser& parser, std::span<const Command> command
         i18n::translate("CommandLine", "Usage: %1 [options]").arg(commandLineName(nullptr));
     if (commands.empty())
         return helpText(parser, usage);
-    usage +=
-        QStringLiteral("\n       ") + i18n::translate("CommandLine", "%1 <command> [options] [arguments]").arg(commandLineName(nullptr));
+    usage += QStringLiteral("\n       ") +
+             i18n::translate("CommandLine", "%1 <command> [options] [arguments]")
+                 .arg(commandLineName(nullptr));
     qsizetype width = 0;
     for (const Command& command : commands)
         width = std::max(width, qsizetype(command.name.size()));
@@ -229,9 +230,17 @@ int run(std::span<char*> args, std::span<const Command> commands, int (*windows)
 
     // The program's own options come before the first word that is not an option, which names a
     // command; the rest of the line belongs to the command.
-    const auto first = std::find_if(words.begin() + 1, words.end(), [](const QString& w) {
-        return !w.startsWith(u'-') || w == u'-';
-    });
+    // (`--language xx` takes the word after it as its value).
+    auto first = words.begin() + 1;
+    while (first != words.end() && first->startsWith(u'-') && *first != u'-') {
+        const bool takesNext =
+            first->section(u'=', 0, 0).remove(QRegularExpression(QStringLiteral("^-+"))) ==
+                u"language" &&
+            !first->contains(u'=');
+        ++first;
+        if (takesNext && first != words.end())
+            ++first;
+    }
     const QStringList programWords(words.begin(), first);
     const QString requested = requestedLanguage(programWords);
     i18n::setLanguage(requested.isEmpty() ? i18n::desktopLanguage()
@@ -253,7 +262,8 @@ int run(std::span<char*> args, std::span<const Command> commands, int (*windows)
         const auto command = std::find_if(commands.begin(), commands.end(),
                                           [&](const Command& c) { return qstr(c.name) == *first; });
         if (command == commands.end())
-            return usageError(nullptr, i18n::translate("CommandLine", "unknown command '%1'").arg(*first));
+            return usageError(nullptr,
+                              i18n::translate("CommandLine", "unknown command '%1'").arg(*first));
         QStringList commandWords(first + 1, words.end());
         commandWords.prepend(commandLineName(&*command));
         return runCommand(*command, commandWords, argv0);

@@ -1,5 +1,7 @@
 #include "cli/display.h"
 
+#include "i18n/language.h"
+
 #include <QByteArray>
 #include <QList>
 #include <cstdio>
@@ -37,9 +39,12 @@ void holdWhileOpening(QtMsgType type, const QMessageLogContext& context, const Q
 {
     if (type == QtFatalMsg) {
         // Qt would abort with advice about reinstalling; the cause is the missing display.
-        std::fputs("velantra: cannot open a display; run it in a desktop session or under "
-                   "xvfb-run\n",
-                   stderr);
+        const QByteArray line =
+            i18n::translate("CommandLine", "velantra: cannot open a display; run it in a desktop "
+                                           "session or under xvfb-run")
+                .toLocal8Bit() +
+            '\n';
+        std::fputs(line.constData(), stderr);
         std::fflush(stderr);
         std::_Exit(1);
     }

@@ -48,6 +48,12 @@ std::unique_ptr<QTranslator> qtTranslator(const QString& language)
     return nullptr;
 }
 
+// The core's texts, through the same translations.
+std::string translatedUtf8(const char* context, const char* text)
+{
+    return translate(context, text).toStdString();
+}
+
 } // namespace
 
 QString chooseLanguage(const QStringList& preferred)
@@ -75,6 +81,7 @@ QString setLanguage(const QString& language)
         }
     }
     state = Loaded{};
+    setTranslator(nullptr);
     if (!isTranslated(language))
         return state.language;
     auto ours = std::make_unique<QTranslator>();
@@ -83,6 +90,7 @@ QString setLanguage(const QString& language)
     state.language = language;
     state.ours = std::move(ours);
     state.qt = qtTranslator(language);
+    setTranslator(translatedUtf8);
     if (auto* app = QCoreApplication::instance())
         installInto(*app);
     return state.language;
@@ -91,6 +99,11 @@ QString setLanguage(const QString& language)
 QString currentLanguage()
 {
     return loaded().language;
+}
+
+bool isSourceLanguage()
+{
+    return !loaded().ours;
 }
 
 void installInto(QCoreApplication&)

@@ -33,6 +33,8 @@ QString desktopLanguage();
 // installInto is called. Returns the language in use.
 QString setLanguage(const QString& language);
 QString currentLanguage();
+// English: the texts as written, the pictures as the files hold them.
+bool isSourceLanguage();
 
 // Installs the loaded translations in a new application (translations live in the instance).
 void installInto(QCoreApplication& app);

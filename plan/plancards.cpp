@@ -2,6 +2,7 @@
 
 #include "cards/cardreader.h"
 #include "devices/devices.h"
+#include "i18n/language.h"
 #include "plan/problems.h"
 
 namespace velantra::plan
@@ -16,7 +17,7 @@ QString rowSettingProblem(const RigPlan& plan, int row)
 std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan, QString* error)
 {
     if (plan.empty()) {
-        *error = QStringLiteral("The plan has no rows.");
+        *error = i18n::translate("PlanFile", "The plan has no rows.");
         return std::nullopt;
     }
     std::vector<cards::SettingCard> made;

@@ -1,7 +1,7 @@
 #include "plan/plancommand.h"
-#include "i18n/language.h"
 
 #include "cards/cardwriter.h"
+#include "i18n/language.h"
 #include "plan/plancards.h"
 #include "plan/planfile.h"
 #include "plan/plantext.h"
@@ -15,10 +15,12 @@ namespace velantra::plan
 namespace
 {
 
-constexpr cli::Argument kArguments[] = {{"file", "The rig plan (a .json file)."}};
+constexpr cli::Argument kArguments[] = {
+    {"file", VT_TEXT("CommandLine", "The rig plan (a .json file).")}};
 constexpr cli::Option kOptions[] = {
-    {"check", "Print the plan's problems; exit status 1 when there is any."},
-    {"cards", "Write one setting card per row to a PDF file.", "out.pdf"},
+    {"check",
+     VT_TEXT("CommandLine", "Print the plan's problems; exit status 1 when there is any.")},
+    {"cards", VT_TEXT("CommandLine", "Write one setting card per row to a PDF file."), "out.pdf"},
 };
 
 int check(const QString& path, const RigPlan& plan)
@@ -26,9 +28,12 @@ int check(const QString& path, const RigPlan& plan)
     const std::vector<Problem> problems = findProblems(plan);
     const QString file = QFileInfo(path).fileName();
     const std::string report = problemReport(plan, problems);
-    std::string summary = problemSummary(problems);
-    summary[0] = char(std::tolower(summary[0]));
-    std::printf("%s: %zu rows, %s\n", qPrintable(file), plan.size(), summary.c_str());
+    QString summary = QString::fromStdString(problemSummary(problems));
+    if (!summary.isEmpty())
+        summary[0] = summary[0].toLower(); // within the line, after the count of rows
+    const QString line = i18n::translate("CommandLine", "%1: %2 rows, %3")
+                             .arg(file, QString::number(plan.size()), summary);
+    std::printf("%s\n", line.toLocal8Bit().constData());
     std::fputs(report.c_str(), stdout);
     std::fflush(stdout);
     return problems.empty() ? cli::kExitOk : cli::kExitFailure;
@@ -39,7 +44,8 @@ int run(const cli::Invocation& invocation)
     const bool checking = invocation.isSet("check");
     const bool cards = invocation.isSet("cards");
     if (checking == cards)
-        return invocation.usageError(i18n::translate("CommandLine", "give one of --check and --cards"));
+        return invocation.usageError(
+            i18n::translate("CommandLine", "give one of --check and --cards"));
     const QString out = invocation.value("cards");
     if (cards &&
         (QFileInfo(out).suffix().toLower() != u"pdf" || QFileInfo(out).fileName() == u".pdf"))
@@ -64,7 +70,8 @@ int run(const cli::Invocation& invocation)
 
 const cli::Command kPlanCommand{
     .name = "plan",
-    .summary = "Check a rig plan, or write its setting cards to a PDF file.",
+    .summary =
+        VT_TEXT("CommandLine", "Check a rig plan, or write its setting cards to a PDF file."),
     .arguments = kArguments,
     .options = kOptions,
     .needs = cli::Needs::Drawing,

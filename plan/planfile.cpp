@@ -2,6 +2,7 @@
 
 #include "files/filereader.h"
 #include "files/filewriter.h"
+#include "i18n/language.h"
 #include "plan/devices.h"
 #include "ui/qstr.h"
 
@@ -81,7 +82,7 @@ bool RowReader::readInt(const char* key, int low, int high, std::optional<int>& 
         return true;
     const double d = v.toDouble(std::nan(""));
     if (!v.isDouble() || std::isnan(d) || d != std::floor(d) || d < low || d > high)
-        return refuse(QStringLiteral("\"%1\" must be a whole number from %2 to %3")
+        return refuse(i18n::translate("PlanFile", "\"%1\" must be a whole number from %2 to %3")
                           .arg(QLatin1String(key))
                           .arg(low)
                           .arg(high));
@@ -95,7 +96,8 @@ bool RowReader::readBool(const char* key, bool& out)
     if (v.isUndefined())
         return true;
     if (!v.isBool())
-        return refuse(QStringLiteral("\"%1\" must be true or false").arg(QLatin1String(key)));
+        return refuse(
+            i18n::translate("PlanFile", "\"%1\" must be true or false").arg(QLatin1String(key)));
     out = v.toBool();
     return true;
 }
@@ -112,17 +114,18 @@ std::optional<PlanRow> RowReader::read(QString& error)
         return std::nullopt;
     };
     if (!label.isString())
-        return fail(QStringLiteral("\"label\" must be a text"));
+        return fail(i18n::translate("PlanFile", "\"label\" must be a text"));
     row.label = label.toString().toStdString();
     if (const std::optional<std::string> problem = cards::labelProblem(row.label))
         return fail(QString::fromStdString(*problem));
     const std::optional<Device> found = deviceNamed(device.toString().toStdString());
     if (!device.isString() || !found)
-        return fail(QStringLiteral("\"device\" must be one of %1").arg(qstr(kDeviceList)));
+        return fail(
+            i18n::translate("PlanFile", "\"device\" must be one of %1").arg(qstr(kDeviceList)));
     s.device = *found;
     const DeviceInfo& info = deviceInfo(s.device);
     if (mode != QJsonValue(QStringLiteral("dmx")) && mode != QJsonValue(QStringLiteral("master")))
-        return fail(QStringLiteral("\"mode\" must be \"dmx\" or \"master\""));
+        return fail(i18n::translate("PlanFile", "\"mode\" must be \"dmx\" or \"master\""));
     s.master = mode.toString() == QLatin1String("master");
 
     std::optional<int> channels, address;
@@ -132,7 +135,7 @@ std::optional<PlanRow> RowReader::read(QString& error)
         ok = readInt("address", kFirstStart, kMaxStart, address) &&
              readBool("terminator", s.terminator);
         if (ok && !address)
-            return fail(QStringLiteral("a row in DMX mode needs an \"address\""));
+            return fail(i18n::translate("PlanFile", "a row in DMX mode needs an \"address\""));
         s.address = address.value_or(1);
     } else if (ok) {
         if (info.pushbutton)
@@ -147,10 +150,11 @@ std::optional<PlanRow> RowReader::read(QString& error)
         return fail(error_);
     if (info.channels) {
         if (channels && s.master)
-            return fail(QStringLiteral("\"channels\" does not apply in master mode on the %1")
-                            .arg(qstr(tableName(info.device))));
+            return fail(
+                i18n::translate("PlanFile", "\"channels\" does not apply in master mode on the %1")
+                    .arg(qstr(tableName(info.device))));
         if (channels && *channels != 3 && *channels != 6)
-            return fail(QStringLiteral("\"channels\" of the %1 must be 3 or 6")
+            return fail(i18n::translate("PlanFile", "\"channels\" of the %1 must be 3 or 6")
                             .arg(qstr(tableName(info.device))));
         s.channels = channels;
     } else {
@@ -158,7 +162,7 @@ std::optional<PlanRow> RowReader::read(QString& error)
     }
     for (auto it = o_.begin(); it != o_.end(); ++it)
         if (!known_.contains(it.key()))
-            return fail(QStringLiteral("\"%1\" does not apply to the %2 in %3 mode")
+            return fail(i18n::translate("PlanFile", "\"%1\" does not apply to the %2 in %3 mode")
                             .arg(it.key(), qstr(tableName(info.device)),
                                  s.master ? QStringLiteral("master") : QStringLiteral("DMX")));
     return row;
@@ -232,45 +236,49 @@ ReadResult readPlan(const QByteArray& bytes, const QString& fileName)
         return ReadResult{{}, file + QStringLiteral(": ") + why};
     };
     if (bytes.size() > kMaxFileSize)
-        return refuse(
-            QStringLiteral("the file is larger than any plan (%1 bytes)").arg(bytes.size()));
+        return refuse(i18n::translate("PlanFile", "the file is larger than any plan (%1 bytes)")
+                          .arg(bytes.size()));
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(bytes, &parseError);
     if (parseError.error != QJsonParseError::NoError)
-        return refuse(QStringLiteral("not a plan file: the JSON text is broken at byte %1 (%2)")
-                          .arg(parseError.offset)
-                          .arg(parseError.errorString()));
-    if (const std::optional<RepeatedKey> repeated = repeatedKey(bytes))
         return refuse(
-            (repeated->row > 0 ? QStringLiteral("row %1: ").arg(repeated->row) : QString()) +
-            QStringLiteral("\"%1\" is given twice").arg(repeated->key));
+            i18n::translate("PlanFile", "not a plan file: the JSON text is broken at byte %1 (%2)")
+                .arg(parseError.offset)
+                .arg(parseError.errorString()));
+    if (const std::optional<RepeatedKey> repeated = repeatedKey(bytes))
+        return refuse((repeated->row > 0
+                           ? i18n::translate("PlanFile", "row %1: ").arg(repeated->row)
+                           : QString()) +
+                      i18n::translate("PlanFile", "\"%1\" is given twice").arg(repeated->key));
     const QJsonObject top = document.object();
     if (!document.isObject() || top.value(QLatin1String("format")) != QLatin1String(kFormatName))
-        return refuse(QStringLiteral("not a rig plan: \"format\" must be \"%1\"")
+        return refuse(i18n::translate("PlanFile", "not a rig plan: \"format\" must be \"%1\"")
                           .arg(QLatin1String(kFormatName)));
     const QJsonValue version = top.value(QLatin1String("version"));
     if (version != QJsonValue(kFormatVersion))
-        return refuse(QStringLiteral("plan format version %1 cannot be read; this program reads "
-                                     "version %2")
-                          .arg(version.isDouble() ? QString::number(version.toDouble())
-                                                  : QStringLiteral("(missing or not a number)"))
-                          .arg(kFormatVersion));
+        return refuse(
+            i18n::translate("PlanFile", "plan format version %1 cannot be read; this program reads "
+                                        "version %2")
+                .arg(version.isDouble() ? QString::number(version.toDouble())
+                                        : i18n::translate("PlanFile", "(missing or not a number)"))
+                .arg(kFormatVersion));
     for (auto it = top.begin(); it != top.end(); ++it)
         if (it.key() != QLatin1String("format") && it.key() != QLatin1String("version") &&
             it.key() != QLatin1String("rows"))
-            return refuse(QStringLiteral("unknown entry \"%1\"").arg(it.key()));
+            return refuse(i18n::translate("PlanFile", "unknown entry \"%1\"").arg(it.key()));
     const QJsonValue rows = top.value(QLatin1String("rows"));
     if (!rows.isArray())
-        return refuse(QStringLiteral("\"rows\" must be a list"));
+        return refuse(i18n::translate("PlanFile", "\"rows\" must be a list"));
     const QJsonArray list = rows.toArray();
     if (list.size() > kMaxRows)
-        return refuse(
-            QStringLiteral("%1 rows; a plan holds at most %2").arg(list.size()).arg(kMaxRows));
+        return refuse(i18n::translate("PlanFile", "%1 rows; a plan holds at most %2")
+                          .arg(list.size())
+                          .arg(kMaxRows));
     RigPlan plan;
     for (qsizetype i = 0; i < list.size(); ++i) {
-        const QString where = QStringLiteral("row %1: ").arg(i + 1);
+        const QString where = i18n::translate("PlanFile", "row %1: ").arg(i + 1);
         if (!list.at(i).isObject())
-            return refuse(where + QStringLiteral("must be an object"));
+            return refuse(where + i18n::translate("PlanFile", "must be an object"));
         const QJsonObject object = list.at(i).toObject();
         QString error;
         const std::optional<PlanRow> row = RowReader(object).read(error);

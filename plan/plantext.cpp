@@ -1,5 +1,6 @@
 #include "plan/plantext.h"
 
+#include "i18n/translatable.h"
 #include "plan/devices.h"
 
 namespace velantra::plan
@@ -8,26 +9,28 @@ namespace velantra::plan
 std::string modeAndOptions(const DeviceSetting& s)
 {
     const DeviceInfo& info = deviceInfo(s.device);
-    std::string text = s.master ? "Master" : "DMX (slave)";
+    std::string text =
+        s.master ? i18n::translated("Plans", "Master") : i18n::translated("Plans", "DMX (slave)");
     const auto add = [&](const std::string& option) { text += ", " + option; };
     if (!s.master) {
         if (info.channels && s.channels)
-            add(std::to_string(*s.channels) + " Ch");
+            add(i18n::arg(i18n::translated("Plans", "%1 Ch"), {std::to_string(*s.channels)}));
         if (s.terminator)
-            add("120 ohm terminator");
+            add(i18n::translated("Plans", "120 ohm terminator"));
     } else {
         const auto preset = [](const std::optional<int>& n) {
-            return n ? std::to_string(*n) : std::string("preset");
+            return n ? std::to_string(*n) : i18n::translated("Plans", "preset");
         };
         if (info.speedAndShow)
-            add("speed " + preset(s.speed) + ", show " + preset(s.show));
+            add(i18n::arg(i18n::translated("Plans", "speed %1, show %2"),
+                          {preset(s.speed), preset(s.show)}));
         if (info.tune)
-            add("CCT " + preset(s.tune));
+            add(i18n::arg(i18n::translated("Plans", "CCT %1"), {preset(s.tune)}));
         if (s.pushbutton)
-            add("ext. pushbutton");
+            add(i18n::translated("Plans", "ext. pushbutton"));
     }
     if (s.modulation)
-        add("1-100 % modulation");
+        add(i18n::translated("Plans", "1-100 % modulation"));
     return text;
 }
 
@@ -52,7 +55,8 @@ std::string number(const std::optional<int>& n)
 
 std::string planAsText(const RigPlan& plan)
 {
-    std::string text = "Label\tDevice\tMode and options\tChannels\tStart\tEnd\n";
+    std::string text =
+        i18n::translated("Plans", "Label\tDevice\tMode and options\tChannels\tStart\tEnd") + '\n';
     for (const PlanRow& row : plan) {
         const bool addressed = takesAddress(row);
         text += cell(row.label) + '\t' + std::string(tableName(row.setting.device)) + '\t' +

@@ -1,5 +1,7 @@
 #include "plan/problems.h"
 
+#include "i18n/translatable.h"
+
 #include <set>
 
 namespace velantra::plan
@@ -39,10 +41,11 @@ std::vector<Problem> findProblems(const RigPlan& plan)
 
 std::string rowName(const RigPlan& plan, int row)
 {
-    std::string name = "row " + std::to_string(row + 1);
+    const std::string number = std::to_string(row + 1);
     if (row >= 0 && row < int(plan.size()) && !plan[std::size_t(row)].label.empty())
-        name += " \u201c" + plan[std::size_t(row)].label + "\u201d";
-    return name;
+        return i18n::arg(i18n::translated("Plans", "row %1 “%2”"),
+                         {number, plan[std::size_t(row)].label});
+    return i18n::arg(i18n::translated("Plans", "row %1"), {number});
 }
 
 namespace
@@ -60,15 +63,17 @@ std::string describe(const RigPlan& plan, const Problem& problem, int row)
     const PlanRow& own = plan[std::size_t(row)];
     switch (problem.kind) {
     case ProblemKind::StartOutOfRange:
-        return "start " + std::to_string(own.setting.address) + " is outside 1\u2013511";
+        return i18n::arg(i18n::translated("Plans", "start %1 is outside 1–511"),
+                         {std::to_string(own.setting.address)});
     case ProblemKind::EndBeyondLine:
-        return "ends at " + std::to_string(*endAddress(own)) + ", beyond 512";
+        return i18n::arg(i18n::translated("Plans", "ends at %1, beyond 512"),
+                         {std::to_string(*endAddress(own))});
     case ProblemKind::MissingChannels:
-        return "no channel count";
+        return i18n::translated("Plans", "no channel count");
     case ProblemKind::Overlap: {
         const int other = problem.row == row ? problem.otherRow : problem.row;
-        return "channels " + block(own) + " overlap " + rowName(plan, other) + " (" +
-               block(plan[std::size_t(other)]) + ")";
+        return i18n::arg(i18n::translated("Plans", "channels %1 overlap %2 (%3)"),
+                         {block(own), rowName(plan, other), block(plan[std::size_t(other)])});
     }
     }
     return {};
@@ -90,17 +95,21 @@ std::string rowProblems(const RigPlan& plan, const std::vector<Problem>& problem
 std::string problemSummary(const std::vector<Problem>& problems)
 {
     if (problems.empty())
-        return "No problems";
+        return i18n::translated("Plans", "No problems");
     std::set<int> rows;
     for (const Problem& problem : problems) {
         rows.insert(problem.row);
         if (problem.otherRow >= 0)
             rows.insert(problem.otherRow);
     }
-    const auto plural = [](std::size_t n, const char* word) {
-        return std::to_string(n) + " " + word + (n == 1 ? "" : "s");
-    };
-    return plural(problems.size(), "problem") + " in " + plural(rows.size(), "row");
+    const std::string count = std::to_string(problems.size());
+    const std::string rowCount = std::to_string(rows.size());
+    const bool oneProblem = problems.size() == 1, oneRow = rows.size() == 1;
+    const char* summary = oneProblem && oneRow ? VT_TEXT("Plans", "%1 problem in %2 row")
+                          : oneProblem         ? VT_TEXT("Plans", "%1 problem in %2 rows")
+                          : oneRow             ? VT_TEXT("Plans", "%1 problems in %2 row")
+                                               : VT_TEXT("Plans", "%1 problems in %2 rows");
+    return i18n::arg(i18n::translated("Plans", summary), {count, rowCount});
 }
 
 } // namespace velantra::plan

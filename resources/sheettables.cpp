@@ -3,6 +3,7 @@
 //
 // Article codes: "MB" and the range of the family (41 passive fixtures, 52 intelligent RGB
 // fixtures, 53 DOR fixtures), then the model within the range.
+#include "i18n/translatable.h"
 #include "resources/sheettable.h"
 
 namespace velantra::sheets
@@ -11,22 +12,26 @@ namespace
 {
 
 constexpr ShowBar kShowBars[] = {
-    {"o", {"red", "green", "blue"}},
-    {"01", {"red", "green", "blue", "white"}},
-    {"02", {"blue", "green", "blue", "red"}},
-    {"03", {"green", "blue"}},
-    {"04", {"green", "bluish", "blue"}},
-    {"05", {"red", "blue"}},
-    {"06", {"red", "green"}},
-    {"07", {"red", "yellow", "green"}},
-    {"08", {"red"}},
-    {"09", {"green"}},
-    {"10", {"blue"}},
-    {"11", {"yellow"}},
-    {"12", {"bluish"}},
-    {"13", {"purple"}},
-    {"14", {"white cold"}},
-    {"15", {"white warm"}},
+    {"o", {VT_TEXT("Sheets", "red"), VT_TEXT("Sheets", "green"), VT_TEXT("Sheets", "blue")}},
+    {"01",
+     {VT_TEXT("Sheets", "red"), VT_TEXT("Sheets", "green"), VT_TEXT("Sheets", "blue"),
+      VT_TEXT("Sheets", "white")}},
+    {"02",
+     {VT_TEXT("Sheets", "blue"), VT_TEXT("Sheets", "green"), VT_TEXT("Sheets", "blue"),
+      VT_TEXT("Sheets", "red")}},
+    {"03", {VT_TEXT("Sheets", "green"), VT_TEXT("Sheets", "blue")}},
+    {"04", {VT_TEXT("Sheets", "green"), VT_TEXT("Sheets", "bluish"), VT_TEXT("Sheets", "blue")}},
+    {"05", {VT_TEXT("Sheets", "red"), VT_TEXT("Sheets", "blue")}},
+    {"06", {VT_TEXT("Sheets", "red"), VT_TEXT("Sheets", "green")}},
+    {"07", {VT_TEXT("Sheets", "red"), VT_TEXT("Sheets", "yellow"), VT_TEXT("Sheets", "green")}},
+    {"08", {VT_TEXT("Sheets", "red")}},
+    {"09", {VT_TEXT("Sheets", "green")}},
+    {"10", {VT_TEXT("Sheets", "blue")}},
+    {"11", {VT_TEXT("Sheets", "yellow")}},
+    {"12", {VT_TEXT("Sheets", "bluish")}},
+    {"13", {VT_TEXT("Sheets", "purple")}},
+    {"14", {VT_TEXT("Sheets", "white cold")}},
+    {"15", {VT_TEXT("Sheets", "white warm")}},
 };
 
 constexpr NamedColour kColours[] = {
@@ -39,7 +44,7 @@ constexpr ShowList kShowList{
     .picture = kShowListPicture,
     .tableWidth = 360,
     .tableHeight = 306,
-    .heading = "show N.",
+    .heading = VT_TEXT("Sheets", "show N."),
     .numberWidth = 48,
     .rowHeight = 18,
     .bars = kShowBars,
@@ -49,23 +54,27 @@ constexpr ShowList kShowList{
 constexpr int kSpeedWidths[] = {52, 24, 24, 24, 24, 102};
 constexpr int kSpeedHeadingHeights[] = {15, 15};
 constexpr Heading kSpeedHeadings[] = {
-    {"Speed", 0, 0, 2, 1}, {"Dip 2", 0, 1, 1, 4}, {"Step time", 0, 5, 2, 1},
-    {"1", 1, 1},           {"2", 1, 2},           {"3", 1, 3},
+    {VT_TEXT("Sheets", "Speed"), 0, 0, 2, 1},
+    {VT_TEXT("Sheets", "Dip 2"), 0, 1, 1, 4},
+    {VT_TEXT("Sheets", "Step time"), 0, 5, 2, 1},
+    {"1", 1, 1},
+    {"2", 1, 2},
+    {"3", 1, 3},
     {"4", 1, 4},
 };
 constexpr Column kSpeedColumns[] = {{0}, {1}, {2}, {3}, {4}, {5}};
 // clang-format off
 constexpr Row kSpeedRows[] = {
-    {"0", "0", "0", "0", "0", "10,6 min"},
-    {"1", "1", "0", "0", "0", "5,3 min"},
-    {"2", "0", "1", "0", "0", "160 sec"},
-    {"3", "0", "0", "1", "0", "80 sec"},
-    {"4", "0", "0", "0", "1", "30 sec"},
+    {"0", "0", "0", "0", "0", VT_TEXT("Sheets", "10,6 min")},
+    {"1", "1", "0", "0", "0", VT_TEXT("Sheets", "5,3 min")},
+    {"2", "0", "1", "0", "0", VT_TEXT("Sheets", "160 sec")},
+    {"3", "0", "0", "1", "0", VT_TEXT("Sheets", "80 sec")},
+    {"4", "0", "0", "0", "1", VT_TEXT("Sheets", "30 sec")},
 };
 // clang-format on
 constexpr SheetTable kSpeedTable{
     .picture = kSpeedPicture,
-    .title = "Show play-back speed",
+    .title = VT_TEXT("Sheets", "Show play-back speed"),
     .titleHeight = 19,
     .columnWidths = kSpeedWidths,
     .headingHeights = kSpeedHeadingHeights,
@@ -79,46 +88,51 @@ constexpr SheetTable kSpeedTable{
 constexpr int kPassiveWidths[] = {162, 44, 52, 118, 56, 56, 124, 81};
 constexpr int kPassiveHeadingHeights[] = {28};
 constexpr Heading kPassiveHeadings[] = {
-    {"Fixture", 0, 0},      {"N. led", 0, 1},        {"N. led / colour", 0, 2},
-    {"Driving mode", 0, 3}, {"Nominal power", 0, 4}, {"Average power", 0, 5},
-    {"LED", 0, 6},          {"Code", 0, 7},
+    {VT_TEXT("Sheets", "Fixture"), 0, 0},
+    {VT_TEXT("Sheets", "N. led"), 0, 1},
+    {VT_TEXT("Sheets", "N. led / colour"), 0, 2},
+    {VT_TEXT("Sheets", "Driving mode"), 0, 3},
+    {VT_TEXT("Sheets", "Nominal power"), 0, 4},
+    {VT_TEXT("Sheets", "Average power"), 0, 5},
+    {VT_TEXT("Sheets", "LED"), 0, 6},
+    {VT_TEXT("Sheets", "Code"), 0, 7},
 };
 constexpr Column kPassiveColumns[] = {{0, Align::Left}, {1}, {2}, {3, Align::Left}, {4}, {5},
                                       {6, Align::Left}, {7}};
 // clang-format off
 constexpr Row kPassiveRows[] = {
-    {"Corvale big", "9", "3", "Const. Curr. 350mA", "10,5", "7,0", "Power led 1W", "MB 41.111"},
-    {"Corvale small", "3", "1", "Const. Curr. 350mA", "3,5", "2,3", "Power led 1W", "MB 41.112"},
-    {"Tessino 380", "6", "2", "Const. Curr. 350mA", "7", "4,7", "Power led 1W", "MB 41.138"},
-    {"Tessino 560", "9", "3", "Const. Curr. 350mA", "10,5", "7,0", "Power led 1W", "MB 41.156"},
-    {"Tessino 740", "12", "4", "Const. Curr. 350mA", "14", "9,3", "Power led 1W", "MB 41.174"},
-    {"Tessino 920", "15", "5", "Const. Curr. 350mA", "17,5", "11,7", "Power led 1W", "MB 41.192"},
-    {"Pomra", "1", "1", "Const. Curr. 350mA", "3,5", "2,3", "Multichip LED 3.5 W", "MB 41.301"},
-    {"Aldrace adjustable 6°/ 30°", "3", "1", "Const. Curr. 350mA", "3,5", "2,3", "Power led 1W", "MB 41.311"},
-    {"Belmira soft", "9", "1", "Constant volt.", "1,5", "1,0", "3mm LED", "MB 41.321"},
-    {"Orsello 600", "40", "", "Constant volt.", "12", "8,0", "Multichip LED 0.3 W", "MB 41.460"},
-    {"Orsello 900", "60", "", "Constant volt.", "18", "12,0", "Multichip LED 0.3 W", "MB 41.490"},
-    {"Quellin 600", "20", "", "Constant volt.", "6", "4,0", "Multichip LED 0.3 W", "MB 41.560"},
-    {"Quellin 900", "30", "", "Constant volt.", "9", "6,0", "Multichip LED 0.3 W", "MB 41.590"},
-    {"Orsello classic RGB", "9", "3", "Const. Curr. 350mA", "10,5", "7,0", "Power led 1W", "MB 41.401"},
-    {"Orsello magnetic RGB", "18", "6", "Const. Curr. 350mA", "22", "14,7", "Power led 1W", "MB 41.402"},
-    {"Pallaro", "1", "1", "Const. Curr. 350mA", "3,5", "2,3", "Multichip LED 3.5 W", "MB 41.331"},
-    {"Gemmo fischio", "1", "1", "Const. Curr. 350mA", "3,5", "2,3", "Multichip LED 3.5 W", "MB 41.341"},
-    {"Gemmo piramide", "1", "1", "Const. Curr. 350mA", "3,5", "2,3", "Multichip LED 3.5 W", "MB 41.342"},
-    {"Gemmo cubo", "1", "1", "Const. Curr. 350mA", "3,5", "2,3", "Multichip LED 3.5 W", "MB 41.343"},
-    {"Gemmo round", "1", "1", "Const. Curr. 350mA", "3,5", "2,3", "Multichip LED 3.5 W", "MB 41.344"},
-    {"Tizzano RGB", "1", "1/2/1", "Const. Curr. 700mA", "10", "6,7", "Multichipled 7,5 W", "MB 41.351"},
-    {"Ribbo 390", "45", "", "Constant volt.", "3,84", "2,6", "5mm LED", "MB 41.603"},
-    {"Ribbo 690", "90", "", "Constant volt.", "7,6", "5,1", "5mm LED", "MB 41.606"},
-    {"Ribbo 1090", "135", "", "Constant volt.", "11,5", "7,7", "5mm LED", "MB 41.610"},
-    {"Ondrel RGB 6°- 30°", "3", "", "Constant curr.", "3,5", "2,3", "Luxeon K2 1 W", "MB 41.361"},
-    {"Sorvel RGB", "1", "", "Constant volt.", "1,5", "1,0", "Multichip LED 5 mm", "MB 41.371"},
-    {"Fenda color RGB", "40", "", "Constant volt.", "12", "8,0", "Multichip LED 0.3 W", "MB 41.701"},
+    {"Corvale big", "9", "3", VT_TEXT("Sheets", "Const. Curr. 350mA"), "10,5", "7,0", VT_TEXT("Sheets", "Power led 1W"), "MB 41.111"},
+    {"Corvale small", "3", "1", VT_TEXT("Sheets", "Const. Curr. 350mA"), "3,5", "2,3", VT_TEXT("Sheets", "Power led 1W"), "MB 41.112"},
+    {"Tessino 380", "6", "2", VT_TEXT("Sheets", "Const. Curr. 350mA"), "7", "4,7", VT_TEXT("Sheets", "Power led 1W"), "MB 41.138"},
+    {"Tessino 560", "9", "3", VT_TEXT("Sheets", "Const. Curr. 350mA"), "10,5", "7,0", VT_TEXT("Sheets", "Power led 1W"), "MB 41.156"},
+    {"Tessino 740", "12", "4", VT_TEXT("Sheets", "Const. Curr. 350mA"), "14", "9,3", VT_TEXT("Sheets", "Power led 1W"), "MB 41.174"},
+    {"Tessino 920", "15", "5", VT_TEXT("Sheets", "Const. Curr. 350mA"), "17,5", "11,7", VT_TEXT("Sheets", "Power led 1W"), "MB 41.192"},
+    {"Pomra", "1", "1", VT_TEXT("Sheets", "Const. Curr. 350mA"), "3,5", "2,3", VT_TEXT("Sheets", "Multichip LED 3.5 W"), "MB 41.301"},
+    {"Aldrace adjustable 6°/ 30°", "3", "1", VT_TEXT("Sheets", "Const. Curr. 350mA"), "3,5", "2,3", VT_TEXT("Sheets", "Power led 1W"), "MB 41.311"},
+    {"Belmira soft", "9", "1", VT_TEXT("Sheets", "Constant volt."), "1,5", "1,0", VT_TEXT("Sheets", "3mm LED"), "MB 41.321"},
+    {"Orsello 600", "40", "", VT_TEXT("Sheets", "Constant volt."), "12", "8,0", VT_TEXT("Sheets", "Multichip LED 0.3 W"), "MB 41.460"},
+    {"Orsello 900", "60", "", VT_TEXT("Sheets", "Constant volt."), "18", "12,0", VT_TEXT("Sheets", "Multichip LED 0.3 W"), "MB 41.490"},
+    {"Quellin 600", "20", "", VT_TEXT("Sheets", "Constant volt."), "6", "4,0", VT_TEXT("Sheets", "Multichip LED 0.3 W"), "MB 41.560"},
+    {"Quellin 900", "30", "", VT_TEXT("Sheets", "Constant volt."), "9", "6,0", VT_TEXT("Sheets", "Multichip LED 0.3 W"), "MB 41.590"},
+    {"Orsello classic RGB", "9", "3", VT_TEXT("Sheets", "Const. Curr. 350mA"), "10,5", "7,0", VT_TEXT("Sheets", "Power led 1W"), "MB 41.401"},
+    {"Orsello magnetic RGB", "18", "6", VT_TEXT("Sheets", "Const. Curr. 350mA"), "22", "14,7", VT_TEXT("Sheets", "Power led 1W"), "MB 41.402"},
+    {"Pallaro", "1", "1", VT_TEXT("Sheets", "Const. Curr. 350mA"), "3,5", "2,3", VT_TEXT("Sheets", "Multichip LED 3.5 W"), "MB 41.331"},
+    {"Gemmo fischio", "1", "1", VT_TEXT("Sheets", "Const. Curr. 350mA"), "3,5", "2,3", VT_TEXT("Sheets", "Multichip LED 3.5 W"), "MB 41.341"},
+    {"Gemmo piramide", "1", "1", VT_TEXT("Sheets", "Const. Curr. 350mA"), "3,5", "2,3", VT_TEXT("Sheets", "Multichip LED 3.5 W"), "MB 41.342"},
+    {"Gemmo cubo", "1", "1", VT_TEXT("Sheets", "Const. Curr. 350mA"), "3,5", "2,3", VT_TEXT("Sheets", "Multichip LED 3.5 W"), "MB 41.343"},
+    {"Gemmo round", "1", "1", VT_TEXT("Sheets", "Const. Curr. 350mA"), "3,5", "2,3", VT_TEXT("Sheets", "Multichip LED 3.5 W"), "MB 41.344"},
+    {"Tizzano RGB", "1", "1/2/1", VT_TEXT("Sheets", "Const. Curr. 700mA"), "10", "6,7", VT_TEXT("Sheets", "Multichipled 7,5 W"), "MB 41.351"},
+    {"Ribbo 390", "45", "", VT_TEXT("Sheets", "Constant volt."), "3,84", "2,6", VT_TEXT("Sheets", "5mm LED"), "MB 41.603"},
+    {"Ribbo 690", "90", "", VT_TEXT("Sheets", "Constant volt."), "7,6", "5,1", VT_TEXT("Sheets", "5mm LED"), "MB 41.606"},
+    {"Ribbo 1090", "135", "", VT_TEXT("Sheets", "Constant volt."), "11,5", "7,7", VT_TEXT("Sheets", "5mm LED"), "MB 41.610"},
+    {"Ondrel RGB 6°- 30°", "3", "", VT_TEXT("Sheets", "Constant curr."), "3,5", "2,3", "Luxeon K2 1 W", "MB 41.361"},
+    {"Sorvel RGB", "1", "", VT_TEXT("Sheets", "Constant volt."), "1,5", "1,0", VT_TEXT("Sheets", "Multichip LED 5 mm"), "MB 41.371"},
+    {"Fenda color RGB", "40", "", VT_TEXT("Sheets", "Constant volt."), "12", "8,0", VT_TEXT("Sheets", "Multichip LED 0.3 W"), "MB 41.701"},
 };
 // clang-format on
 constexpr SheetTable kPassiveFixtures{
     .picture = kPassivePicture,
-    .title = "RGB Passive Fixtures",
+    .title = VT_TEXT("Sheets", "RGB Passive Fixtures"),
     .titleHeight = 21,
     .columnWidths = kPassiveWidths,
     .headingHeights = kPassiveHeadingHeights,
@@ -135,8 +149,9 @@ constexpr int kIntelligentWidths[] = {130, 60, 88, 88, 92};
 constexpr int kRgbHeadingHeights[] = {28};
 constexpr int kDorHeadingHeights[] = {26};
 constexpr Heading kIntelligentHeadings[] = {
-    {"Fixture", 0, 0},    {"N. led", 0, 1}, {"N. led / colour", 0, 2},
-    {"Max. Power", 0, 3}, {"Codice", 0, 4},
+    {VT_TEXT("Sheets", "Fixture"), 0, 0},         {VT_TEXT("Sheets", "N. led"), 0, 1},
+    {VT_TEXT("Sheets", "N. led / colour"), 0, 2}, {VT_TEXT("Sheets", "Max. Power"), 0, 3},
+    {VT_TEXT("Sheets", "Codice"), 0, 4},
 };
 constexpr Column kIntelligentColumns[] = {{0, Align::Left}, {1}, {2}, {3}, {4}};
 constexpr Row kRgbRows[] = {
@@ -163,7 +178,7 @@ constexpr Row kDorRows[] = {
 };
 constexpr SheetTable kRgbFixtures{
     .picture = kRgbPicture,
-    .title = "RGB Intelligent Fixtures dip-switch settable",
+    .title = VT_TEXT("Sheets", "RGB Intelligent Fixtures dip-switch settable"),
     .titleHeight = 21,
     .columnWidths = kIntelligentWidths,
     .headingHeights = kRgbHeadingHeights,
@@ -174,7 +189,7 @@ constexpr SheetTable kRgbFixtures{
 };
 constexpr SheetTable kDorFixtures{
     .picture = kDorPicture,
-    .title = "DOR Intelligent Fixtures dip-switch settable",
+    .title = VT_TEXT("Sheets", "DOR Intelligent Fixtures dip-switch settable"),
     .titleHeight = 19,
     .columnWidths = kIntelligentWidths,
     .headingHeights = kDorHeadingHeights,
@@ -188,9 +203,18 @@ constexpr SheetTable kDorFixtures{
 constexpr int kTuneWidths[] = {58, 58, 25, 25, 25, 25, 25, 25, 25, 25, 25};
 constexpr int kTuneHeadingHeights[] = {21, 20};
 constexpr Heading kTuneHeadings[] = {
-    {"CCT", 0, 0, 2, 1}, {"°K", 0, 1, 2, 1}, {"Dip 2", 0, 2, 1, 9}, {"1", 1, 2},
-    {"2", 1, 3},         {"3", 1, 4},        {"4", 1, 5},           {"5", 1, 6},
-    {"6", 1, 7},         {"7", 1, 8},        {"8", 1, 9},           {"9", 1, 10},
+    {VT_TEXT("Sheets", "CCT"), 0, 0, 2, 1},
+    {VT_TEXT("Sheets", "°K"), 0, 1, 2, 1},
+    {VT_TEXT("Sheets", "Dip 2"), 0, 2, 1, 9},
+    {"1", 1, 2},
+    {"2", 1, 3},
+    {"3", 1, 4},
+    {"4", 1, 5},
+    {"5", 1, 6},
+    {"6", 1, 7},
+    {"7", 1, 8},
+    {"8", 1, 9},
+    {"9", 1, 10},
 };
 constexpr Column kTuneColumns[] = {{0}, {1}, {2, Align::Centre, Fill::Mark, 9}};
 // clang-format off

@@ -1,5 +1,6 @@
 #include "resources/tablerenderer.h"
 
+#include "i18n/language.h"
 #include "resources/artwork.h"
 
 #include <QFont>
@@ -80,7 +81,8 @@ public:
         const int horizontal = align == Align::Left ? Qt::AlignLeft : Qt::AlignHCenter;
         painter_.setFont(font);
         painter_.drawText(inside.adjusted(kPadding, 0, -kPadding, 0),
-                          horizontal | Qt::AlignVCenter | Qt::TextWordWrap, utf8(text));
+                          horizontal | Qt::AlignVCenter | Qt::TextWordWrap,
+                          i18n::text(i18n::context::kSheets, text));
     }
 
     // A short upright stroke in the middle of a cell: the lever that is ON.
@@ -179,7 +181,7 @@ void drawBar(QPainter& painter, const QRect& area, const ShowBar& bar)
         const int centre = area.left() + int(centreOf(k) * area.width());
         painter.setPen(textColourOn(colourOf(names[k])));
         painter.drawText(QRect(centre - share / 2, area.top(), share, area.height()),
-                         Qt::AlignCenter, utf8(names[k]));
+                         Qt::AlignCenter, i18n::text(i18n::context::kSheets, names[k]));
     }
 }
 
@@ -202,7 +204,8 @@ QImage renderShowList(const ShowList& list, qreal ratio)
     painter.setPen(Qt::white);
     painter.setFont(sheetFont(kTitlePixels, true));
     painter.drawText(QRect(4, 0, list.tableWidth - 4, list.rowHeight),
-                     Qt::AlignLeft | Qt::AlignVCenter, utf8(list.heading));
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     i18n::text(i18n::context::kSheets, list.heading));
 
     int top = list.rowHeight;
     for (const ShowBar& bar : list.bars) {

@@ -1,5 +1,6 @@
 #include "sheets/sheetwindow.h"
 
+#include "i18n/language.h"
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"
 
@@ -23,7 +24,7 @@ void SheetWindow::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.drawImage(0, 0, ratio == 1 ? picture_ : sharp_.at(ratio));
+    painter.drawImage(0, 0, ratio == 1 && i18n::isSourceLanguage() ? picture_ : sharp_.at(ratio));
 }
 
 } // namespace velantra::sheets

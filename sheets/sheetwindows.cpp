@@ -1,7 +1,7 @@
 // The five data-sheet windows: the master mode's shows and speeds, the passive and intelligent
 // fixtures, and the colour-temperature tunes.
-#include "resources/sheettable.h"
 #include "i18n/translatable.h"
+#include "resources/sheettable.h"
 #include "sheets/sheetreader.h"
 #include "sheets/sheetwindow.h"
 #include "sheets/windows.h"
@@ -17,8 +17,10 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kEasyrun{
-    .name = "Easyrun", .caption = VT_TEXT("Layout", "Easy run menu"), .client = {-1, -1, 9705, 4785}, .sizable = true};
+constexpr WindowSpec kEasyrun{.name = "Easyrun",
+                              .caption = VT_TEXT("Layout", "Easy run menu"),
+                              .client = {-1, -1, 9705, 4785},
+                              .sizable = true};
 constexpr WindowSpec kDat{.name = "Dat",
                           .caption = VT_TEXT("Layout", "Passive fixtures data"),
                           .client = {-1, -1, 10530, 8175},
@@ -71,7 +73,8 @@ const SheetTable& showTable()
     static const ShowList& list = showList();
     static const int widths[] = {list.numberWidth - 1, list.tableWidth - list.numberWidth - 2};
     static const int headingHeights[] = {list.rowHeight - 1};
-    static const Heading headings[] = {{"Show", 0, 0}, {"Colours, left to right", 0, 1}};
+    static const Heading headings[] = {{VT_TEXT("Sheets", "Show"), 0, 0},
+                                       {VT_TEXT("Sheets", "Colours, left to right"), 0, 1}};
     static const Column columns[] = {{0}, {1, Align::Left}};
     static const std::vector<std::string> colours = [] {
         std::vector<std::string> joined;

@@ -5,1046 +5,1693 @@
     <name>CardActions</name>
     <message>
         <source>Budget report</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistungsbilanz</translation>
     </message>
     <message>
         <source>Setting card</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellkarte</translation>
     </message>
     <message>
         <source>Label for the report (e.g. &quot;Shop 2, window&quot;), may be empty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung der Bilanz (z. B. „Laden 2, Fenster“), darf leer sein:</translation>
     </message>
     <message>
         <source>Label for the card (e.g. &quot;Bar 3, left&quot;), may be empty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Bezeichnung der Karte (z. B. „Traverse 3, links“), darf leer sein:</translation>
     </message>
     <message>
         <source>Nothing was made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nichts wurde erstellt: %1.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Copied as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Text kopiert</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken…</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Als PDF speichern…</translation>
     </message>
     <message>
         <source>Copy as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Text kopieren</translation>
     </message>
 </context>
 <context>
     <name>CardWriter</name>
     <message>
         <source>Could not save %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht gespeichert werden: %2.</translation>
     </message>
     <message>
         <source>Setting cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellkarten</translation>
     </message>
     <message>
         <source>the image could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild konnte nicht erstellt werden</translation>
     </message>
 </context>
 <context>
     <name>Cards</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: </translation>
     </message>
     <message>
         <source>Mode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart: </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>DMX address: </source>
-        <translation type="unfinished"></translation>
+        <translation>DMX-Adresse: </translation>
     </message>
     <message>
         <source>Options: </source>
-        <translation type="unfinished"></translation>
+        <translation>Optionen: </translation>
+    </message>
+    <message>
+        <source>Limit exceeded: %1</source>
+        <translation>Grenze überschritten: %1</translation>
+    </message>
+    <message>
+        <source>12-lever bank</source>
+        <translation>12-fach-Schalterblock</translation>
+    </message>
+    <message>
+        <source>4-lever bank</source>
+        <translation>4-fach-Schalterblock</translation>
+    </message>
+    <message>
+        <source>the label holds a control character</source>
+        <translation>die Bezeichnung enthält ein Steuerzeichen</translation>
+    </message>
+    <message>
+        <source>the label is longer than %1 characters</source>
+        <translation>die Bezeichnung ist länger als %1 Zeichen</translation>
+    </message>
+    <message>
+        <source>CC #%1 drives %2 LEDs per colour, more than the %3 one output allows.</source>
+        <translation>CC #%1 treibt %2 LEDs pro Farbe, mehr als die %3, die ein Ausgang erlaubt.</translation>
+    </message>
+    <message>
+        <source>The total power, %1 W, is more than the %2 W the controller gives.</source>
+        <translation>Die Gesamtleistung von %1 W ist größer als die %2 W, die das Steuergerät liefert.</translation>
+    </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Bezeichnung: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Mode: %1</source>
+        <translation>Betriebsart: %1</translation>
+    </message>
+    <message>
+        <source> — counted as %1</source>
+        <translation> — gezählt als %1</translation>
+    </message>
+    <message>
+        <source>no fixtures</source>
+        <translation>keine Leuchten</translation>
+    </message>
+    <message>
+        <source>LEDs per colour: %1</source>
+        <translation>LEDs pro Farbe: %1</translation>
+    </message>
+    <message>
+        <source>Power: %1 W</source>
+        <translation>Leistung: %1 W</translation>
+    </message>
+    <message>
+        <source>Limits exceeded: none</source>
+        <translation>Grenzen überschritten: keine</translation>
+    </message>
+    <message>
+        <source>Levers ON: %1</source>
+        <translation>Schalter auf ON: %1</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Bezeichnung:</translation>
+    </message>
+    <message>
+        <source>DMX address: %1</source>
+        <translation>DMX-Adresse: %1</translation>
+    </message>
+    <message>
+        <source>Options: %1</source>
+        <translation>Optionen: %1</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>unknown device &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Gerät „%1“: %2</translation>
     </message>
     <message>
         <source>--%1 takes a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 verlangt eine ganze Zahl, nicht „%2“</translation>
     </message>
     <message>
         <source>A master takes no DMX address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Master hat keine DMX-Adresse.</translation>
     </message>
     <message>
         <source>--out FILE.pdf|.png|.txt is required</source>
-        <translation type="unfinished"></translation>
+        <translation>--out DATEI.pdf|.png|.txt ist erforderlich</translation>
     </message>
     <message>
         <source>--label: </source>
-        <translation type="unfinished"></translation>
+        <translation>--label: </translation>
     </message>
     <message>
         <source>Could not write the card to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karte konnte nicht auf die Standardausgabe geschrieben werden.</translation>
     </message>
     <message>
         <source>--count %1: give OUTPUT:FIXTURE=N</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: AUSGANG:LEUCHTE=N angeben</translation>
     </message>
     <message>
         <source>--count %1: the output is CC1, CC2, CV1 or CV2</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: der Ausgang ist CC1, CC2, CV1 oder CV2</translation>
     </message>
     <message>
         <source>--count %1: no such fixture on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: keine solche Leuchte an %2</translation>
     </message>
     <message>
         <source>--count %1: this controller has no %2 output</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: dieses Steuergerät hat keinen Ausgang %2</translation>
     </message>
     <message>
         <source>unknown controller &apos;%1&apos;: orvo75 or orvo36</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekanntes Steuergerät „%1“: orvo75 oder orvo36</translation>
     </message>
     <message>
         <source>Could not write the report to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Bilanz konnte nicht auf die Standardausgabe geschrieben werden.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt diese Hilfe an.</translation>
     </message>
     <message>
         <source>The language of this run: de, en, es, fr, it or nl (the desktop&apos;s otherwise).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache dieses Aufrufs: de, en, es, fr, it oder nl (sonst die des Desktops).</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeigt die Versionsinformation an.</translation>
     </message>
     <message>
         <source>%1: %2 (see &apos;%1 --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (siehe „%1 --help“)</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannte Option „%1“</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufruf: %1 [Optionen]</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unerwartetes Argument „%1“</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 fehlt</translation>
     </message>
     <message>
         <source>VELANTRA configuration tools: DIP-switch settings, power budgets and data
 sheets for DMX LED lighting. Without a command it opens the main window on
 the display (a desktop session, or xvfb-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>VELANTRA configuration tools: DIP-Schalter-Einstellungen, Leistungsbilanzen und
+Datenblätter für DMX-LED-Beleuchtung. Ohne Befehl öffnet es das Hauptfenster
+auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
     </message>
     <message>
         <source>%1 &lt;command&gt; [options] [arguments]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;Befehl&gt; [Optionen] [Argumente]</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehle:</translation>
     </message>
     <message>
         <source>&apos;%1 &lt;command&gt; --help&apos; shows the options of a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1 &lt;Befehl&gt; --help“ zeigt die Optionen eines Befehls.</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
         <source>give one of --check and --cards</source>
-        <translation type="unfinished"></translation>
+        <translation>eines von --check und --cards angeben</translation>
     </message>
     <message>
         <source>--cards %1: the file name must end in .pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--cards %1: der Dateiname muss auf .pdf enden</translation>
     </message>
     <message>
         <source>the plan file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>der Name der Plandatei ist leer</translation>
+    </message>
+    <message>
+        <source>--out %1: the file name must end in .pdf, .png or .txt, or be - for the text on standard output</source>
+        <translation>--out %1: der Dateiname muss auf .pdf, .png oder .txt enden, oder - sein für den Text auf der Standardausgabe</translation>
+    </message>
+    <message>
+        <source>DMX start address, 1 to 511 (DMX mode; default 1)</source>
+        <translation>DMX-Startadresse, 1 bis 511 (DMX-Betrieb; Vorgabe 1)</translation>
+    </message>
+    <message>
+        <source>Stand-alone master mode instead of DMX slave</source>
+        <translation>Stand-alone-Master-Betrieb statt DMX-Slave</translation>
+    </message>
+    <message>
+        <source>Channel count, 3 or 6 (orvo75, DMX mode)</source>
+        <translation>Kanalzahl, 3 oder 6 (orvo75, DMX-Betrieb)</translation>
+    </message>
+    <message>
+        <source>The 120 ohm line terminator ON (DMX mode)</source>
+        <translation>Der Abschlusswiderstand 120 Ohm auf ON (DMX-Betrieb)</translation>
+    </message>
+    <message>
+        <source>The external pushbutton ON (orvo75, orvo36, fluo; master mode)</source>
+        <translation>Der externe Taster auf ON (orvo75, orvo36, fluo; Master-Betrieb)</translation>
+    </message>
+    <message>
+        <source>Speed 0 to 4 (master mode; not dor)</source>
+        <translation>Tempo 0 bis 4 (Master-Betrieb; nicht dor)</translation>
+    </message>
+    <message>
+        <source>Show 0 to 15 (master mode; not dor)</source>
+        <translation>Show 0 bis 15 (Master-Betrieb; nicht dor)</translation>
+    </message>
+    <message>
+        <source>Colour-temperature tune CCT 0 to 9 (dor, master mode)</source>
+        <translation>Farbtemperatur-Stimmung CCT 0 bis 9 (dor, Master-Betrieb)</translation>
+    </message>
+    <message>
+        <source>1-100 % modulation ON (fluo)</source>
+        <translation>Modulation 1-100 % auf ON (fluo)</translation>
+    </message>
+    <message>
+        <source>Free text on the card&apos;s Label line, e.g. &quot;Bar 3, left&quot;</source>
+        <translation>Freier Text in der Zeile „Bezeichnung“ der Karte, z. B. „Traverse 3, links“</translation>
+    </message>
+    <message>
+        <source>The file to write: .pdf, .png or .txt; - writes the text to standard output</source>
+        <translation>Die zu schreibende Datei: .pdf, .png oder .txt; - schreibt den Text auf die Standardausgabe</translation>
+    </message>
+    <message>
+        <source>Writes a device&apos;s setting card (its DIP switches) as PDF, PNG or text</source>
+        <translation>Schreibt die Einstellkarte eines Geräts (seine DIP-Schalter) als PDF, PNG oder Text</translation>
+    </message>
+    <message>
+        <source>orvo75 (75 W) or orvo36 (36 W)</source>
+        <translation>orvo75 (75 W) oder orvo36 (36 W)</translation>
+    </message>
+    <message>
+        <source>A count as typed into the grid: OUTPUT:FIXTURE=N, the output CC1, CC2, CV1 or CV2 (CC only on the orvo36), the fixture by its name or grid row 1 to 14, e.g. &quot;CC1:Pomra RGB=2&quot;; repeat for more</source>
+        <translation>Eine Anzahl, wie im Raster eingetippt: AUSGANG:LEUCHTE=N, der Ausgang CC1, CC2, CV1 oder CV2 (beim orvo36 nur CC), die Leuchte mit Namen oder Rasterzeile 1 bis 14, z. B. „CC1:Pomra RGB=2“; für weitere wiederholen</translation>
+    </message>
+    <message>
+        <source>Average power instead of nominal power</source>
+        <translation>Mittlere Leistung statt Nennleistung</translation>
+    </message>
+    <message>
+        <source>Free text on the report&apos;s Label line, e.g. &quot;Shop 2, window&quot;</source>
+        <translation>Freier Text in der Zeile „Bezeichnung“ der Bilanz, z. B. „Laden 2, Fenster“</translation>
+    </message>
+    <message>
+        <source>Writes a power budget report as PDF, PNG or text</source>
+        <translation>Schreibt eine Leistungsbilanz als PDF, PNG oder Text</translation>
+    </message>
+    <message>
+        <source>velantra: cannot open a display; run it in a desktop session or under xvfb-run</source>
+        <translation>velantra: kein Bildschirm verfügbar; in einer Desktop-Sitzung oder unter xvfb-run starten</translation>
+    </message>
+    <message>
+        <source>The rig plan (a .json file).</source>
+        <translation>Der Rig-Plan (eine .json-Datei).</translation>
+    </message>
+    <message>
+        <source>Print the plan&apos;s problems; exit status 1 when there is any.</source>
+        <translation>Die Probleme des Plans ausgeben; Exit-Status 1, wenn es welche gibt.</translation>
+    </message>
+    <message>
+        <source>Write one setting card per row to a PDF file.</source>
+        <translation>Eine Einstellkarte pro Zeile in eine PDF-Datei schreiben.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows, %3</source>
+        <translation>%1: %2 Zeilen, %3</translation>
+    </message>
+    <message>
+        <source>Check a rig plan, or write its setting cards to a PDF file.</source>
+        <translation>Einen Rig-Plan prüfen oder seine Einstellkarten in eine PDF-Datei schreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>Devices</name>
+    <message>
+        <source>The %1 has no channel count choice.</source>
+        <translation>Die %1 hat keine Wahl der Kanalzahl.</translation>
+    </message>
+    <message>
+        <source>The %1 has no external pushbutton.</source>
+        <translation>Die %1 hat keinen externen Taster.</translation>
+    </message>
+    <message>
+        <source>The %1 has no speed choice.</source>
+        <translation>Die %1 hat keine Tempowahl.</translation>
+    </message>
+    <message>
+        <source>The %1 has no show choice.</source>
+        <translation>Die %1 hat keine Showwahl.</translation>
+    </message>
+    <message>
+        <source>The %1 has no tune choice.</source>
+        <translation>Die %1 hat keine Stimmungswahl.</translation>
+    </message>
+    <message>
+        <source>The %1 has no modulation choice.</source>
+        <translation>Die %1 hat keine Modulationswahl.</translation>
+    </message>
+    <message>
+        <source>DMX address %1 is out of range: 1 to 511.</source>
+        <translation>DMX-Adresse %1 liegt außerhalb des Bereichs: 1 bis 511.</translation>
+    </message>
+    <message>
+        <source>Channel count %1 is not offered: 3 or 6.</source>
+        <translation>Kanalzahl %1 wird nicht angeboten: 3 oder 6.</translation>
+    </message>
+    <message>
+        <source>Speed %1 is out of range: 0 to %2.</source>
+        <translation>Tempo %1 liegt außerhalb des Bereichs: 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>Show %1 is out of range: 0 to %2.</source>
+        <translation>Show %1 liegt außerhalb des Bereichs: 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>Tune %1 is out of range: 0 to %2.</source>
+        <translation>Stimmung %1 liegt außerhalb des Bereichs: 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>A master takes no DMX address.</source>
+        <translation>Ein Master hat keine DMX-Adresse.</translation>
+    </message>
+    <message>
+        <source>The channel count is a DMX-mode choice, not a master one.</source>
+        <translation>Die Kanalzahl ist eine Wahl des DMX-Betriebs, nicht des Master-Betriebs.</translation>
+    </message>
+    <message>
+        <source>The 120 ohm terminator is a DMX-mode choice, not a master one.</source>
+        <translation>Der Abschlusswiderstand 120 Ohm ist eine Wahl des DMX-Betriebs, nicht des Master-Betriebs.</translation>
+    </message>
+    <message>
+        <source>The external pushbutton is a master-mode choice.</source>
+        <translation>Der externe Taster ist eine Wahl des Master-Betriebs.</translation>
+    </message>
+    <message>
+        <source>The tune is a master-mode choice.</source>
+        <translation>Die Stimmung ist eine Wahl des Master-Betriebs.</translation>
+    </message>
+    <message>
+        <source>The speed is a master-mode choice.</source>
+        <translation>Das Tempo ist eine Wahl des Master-Betriebs.</translation>
+    </message>
+    <message>
+        <source>The show is a master-mode choice.</source>
+        <translation>Die Show ist eine Wahl des Master-Betriebs.</translation>
+    </message>
+    <message>
+        <source>intelligent RGB fixture</source>
+        <translation>intelligente RGB-Leuchte</translation>
+    </message>
+    <message>
+        <source>DOR fixture</source>
+        <translation>DOR-Leuchte</translation>
     </message>
 </context>
 <context>
     <name>DipBank</name>
     <message>
         <source>Lever %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter %1 </translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Levers ON: </source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter auf ON: </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>Lever %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schalter %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DipConfigurator</name>
     <message>
         <source>4-lever bank, </source>
-        <translation type="unfinished"></translation>
+        <translation>4-fach-Schalterblock, </translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner, keine Datei</translation>
     </message>
     <message>
         <source>it is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist eine Named Pipe, keine Datei</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Socket, keine Datei</translation>
     </message>
     <message>
         <source>it is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Gerät, keine Datei</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist keine reguläre Datei</translation>
     </message>
     <message>
         <source>only %1 of %2 bytes could be written</source>
-        <translation type="unfinished"></translation>
+        <translation>nur %1 von %2 Bytes konnten geschrieben werden</translation>
     </message>
     <message>
         <source>no file name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Dateiname</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es ist ein Ordner</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>VELANTRA configuration tools</source>
-        <translation type="unfinished"></translation>
+        <translation>VELANTRA configuration tools</translation>
     </message>
     <message>
         <source>MORANDEL BRANVIK logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo MORANDEL BRANVIK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Beenden</translation>
     </message>
     <message>
         <source>ORVO</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO</translation>
     </message>
     <message>
         <source>ORVO 75</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 75</translation>
     </message>
     <message>
         <source>Dip-switch</source>
-        <translation type="unfinished"></translation>
+        <translation>DIP-Schalter</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten</translation>
     </message>
     <message>
         <source>ORVO 36</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 36</translation>
     </message>
     <message>
         <source>ORVO FLUO</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO FLUO</translation>
     </message>
     <message>
         <source>Dip-Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>DIP-Schalter</translation>
     </message>
     <message>
         <source>Intelligent Fixt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intelligente Leuchten</translation>
     </message>
     <message>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <source>DOR</source>
-        <translation type="unfinished"></translation>
+        <translation>DOR</translation>
     </message>
     <message>
         <source>Nembra</source>
-        <translation type="unfinished"></translation>
+        <translation>Nembra</translation>
     </message>
     <message>
         <source>Master funct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Master-Funktionen</translation>
     </message>
     <message>
         <source>Easy run (RGB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Easy run (RGB)</translation>
     </message>
     <message>
         <source>Atm. Tunes (DOR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtstimmungen (DOR)</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Extras</translation>
     </message>
     <message>
         <source>Rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rig-Plan</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>MORANDEL BRANVIK VELANTRA configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>MORANDEL BRANVIK VELANTRA Konfigurator</translation>
     </message>
     <message>
         <source>Aut. T.Zelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Aut. T.Zelvaro</translation>
     </message>
     <message>
         <source>Ver 5.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver 5.3</translation>
     </message>
     <message>
         <source>ORVO 75 dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 75 DIP-Schalter-Konfigurator</translation>
     </message>
     <message>
         <source>ORVO 36 dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 36 DIP-Schalter-Konfigurator</translation>
     </message>
     <message>
         <source>ORVO FLUO / Nembra dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO FLUO / Nembra DIP-Schalter-Konfigurator</translation>
     </message>
     <message>
         <source>Intelligent fixture configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurator intelligente Leuchten</translation>
     </message>
     <message>
         <source>DOR fixture configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Konfigurator DOR-Leuchten</translation>
     </message>
     <message>
         <source>DMX address</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX-Adresse</translation>
     </message>
     <message>
         <source>Device outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Umriss des Geräts</translation>
     </message>
     <message>
         <source>Red indicator lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Rote Kontrollleuchte</translation>
     </message>
     <message>
         <source>Green indicator lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Grüne Kontrollleuchte</translation>
     </message>
     <message>
         <source>Rotary knob</source>
-        <translation type="unfinished"></translation>
+        <translation>Drehknopf</translation>
     </message>
     <message>
         <source>Rotary knob groove</source>
-        <translation type="unfinished"></translation>
+        <translation>Kerbe des Drehknopfs</translation>
     </message>
     <message>
         <source>Ext. pushbotton</source>
-        <translation type="unfinished"></translation>
+        <translation>Ext. Taster</translation>
     </message>
     <message>
         <source>Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>DMX (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX (Slave)</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart</translation>
     </message>
     <message>
         <source>Speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo</translation>
     </message>
     <message>
         <source>DMX mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX-Betrieb</translation>
     </message>
     <message>
         <source>Res. 120 ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschl. 120 Ω</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Master-Betrieb</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>6 Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>6 Kan.</translation>
     </message>
     <message>
         <source>3 Ch </source>
-        <translation type="unfinished"></translation>
+        <translation>3 Kan. </translation>
     </message>
     <message>
         <source>1-100 % Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>1-100 % Modulation</translation>
     </message>
     <message>
         <source>Atmosphere tune</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtstimmung</translation>
     </message>
     <message>
         <source>CCT 9</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 9</translation>
     </message>
     <message>
         <source>CCT 0</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 0</translation>
     </message>
     <message>
         <source>CCT 1</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 1</translation>
     </message>
     <message>
         <source>CCT 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 3</translation>
     </message>
     <message>
         <source>CCT 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 4</translation>
     </message>
     <message>
         <source>CCT 5</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 5</translation>
     </message>
     <message>
         <source>CCT 6</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 6</translation>
     </message>
     <message>
         <source>CCT 7</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 7</translation>
     </message>
     <message>
         <source>CCT 8</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 8</translation>
     </message>
     <message>
         <source>CCT 2</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 2</translation>
     </message>
     <message>
         <source>120 ohm resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschluss 120 Ω</translation>
     </message>
     <message>
         <source>ORVO power configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO Leistungskonfigurator</translation>
     </message>
     <message>
         <source>Spare box, counts nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservefeld, zählt nicht</translation>
     </message>
     <message>
         <source>CC2 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>CC2 mA</translation>
     </message>
     <message>
         <source>Average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittlere Leistung</translation>
     </message>
     <message>
         <source>Nominal power</source>
-        <translation type="unfinished"></translation>
+        <translation>Nennleistung</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>CC1 mA.</source>
-        <translation type="unfinished"></translation>
+        <translation>CC1 mA.</translation>
     </message>
     <message>
         <source>Outline of the total</source>
-        <translation type="unfinished"></translation>
+        <translation>Umriss der Summe</translation>
     </message>
     <message>
         <source>Power Out CV 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leist. CV 1</translation>
     </message>
     <message>
         <source>Power Out CV 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leist. CV 2</translation>
     </message>
     <message>
         <source>Power CC 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Leist. CC 2</translation>
     </message>
     <message>
         <source>Power CC 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leist. CC 1</translation>
     </message>
     <message>
         <source>Tot. led CC 2</source>
-        <translation type="unfinished"></translation>
+        <translation>LEDs CC 2</translation>
     </message>
     <message>
         <source>Tot. led CC 1</source>
-        <translation type="unfinished"></translation>
+        <translation>LEDs CC 1</translation>
     </message>
     <message>
         <source>Constant Voltage Outputs (CV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Konstantspannung (CV)</translation>
     </message>
     <message>
         <source>Constant Current Outputs (CC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgänge Konstantstrom (CC)</translation>
     </message>
     <message>
         <source>ORVO 36 power configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 36 Leistungskonfigurator</translation>
     </message>
     <message>
         <source>CC2 curr.</source>
-        <translation type="unfinished"></translation>
+        <translation>CC2 Str.</translation>
     </message>
     <message>
         <source>CC curr.(mA)</source>
-        <translation type="unfinished"></translation>
+        <translation>CC Str. (mA)</translation>
     </message>
     <message>
         <source>Outline of the CV outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Umriss der CV-Ausgänge</translation>
     </message>
     <message>
         <source>Tot. led </source>
-        <translation type="unfinished"></translation>
+        <translation>LEDs </translation>
     </message>
     <message>
         <source>Constant Current Output (CC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgang Konstantstrom (CC)</translation>
     </message>
     <message>
         <source>Easy run menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Easy-run-Menü</translation>
     </message>
     <message>
         <source>Passive fixtures data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten passive Leuchten</translation>
     </message>
     <message>
         <source>Intelligent RGB fixtures data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten intelligente RGB-Leuchten</translation>
     </message>
     <message>
         <source>DOR Intelligent fixtures data </source>
-        <translation type="unfinished"></translation>
+        <translation>Daten intelligente DOR-Leuchten</translation>
     </message>
     <message>
         <source>Atmospehre tunes</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtstimmungen</translation>
     </message>
     <message>
         <source>Built-in shows and their colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Eingebaute Shows und ihre Farben</translation>
     </message>
     <message>
         <source>Show play-back speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Abspieltempi der Shows</translation>
     </message>
     <message>
         <source>! ERROR !  DMX address: 1 - 511</source>
-        <translation type="unfinished"></translation>
+        <translation>! FEHLER !  DMX-Adresse: 1 - 511</translation>
     </message>
     <message>
         <source>Speed 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo 0</translation>
     </message>
     <message>
         <source>Speed 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo 1</translation>
     </message>
     <message>
         <source>Speed 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo 2</translation>
     </message>
     <message>
         <source>Speed 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo 3</translation>
     </message>
     <message>
         <source>Speed 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo 4</translation>
     </message>
     <message>
         <source>Show 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 0</translation>
     </message>
     <message>
         <source>Show 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 1</translation>
     </message>
     <message>
         <source>Show 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 2</translation>
     </message>
     <message>
         <source>Show 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 3</translation>
     </message>
     <message>
         <source>Show 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 4</translation>
     </message>
     <message>
         <source>Show 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 5</translation>
     </message>
     <message>
         <source>Show 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 6</translation>
     </message>
     <message>
         <source>Show 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 7</translation>
     </message>
     <message>
         <source>Show 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 8</translation>
     </message>
     <message>
         <source>Show 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 9</translation>
     </message>
     <message>
         <source>Show 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 10</translation>
     </message>
     <message>
         <source>Show 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 11</translation>
     </message>
     <message>
         <source>Show 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 12</translation>
     </message>
     <message>
         <source>Show 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 13</translation>
     </message>
     <message>
         <source>Show 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 14</translation>
     </message>
     <message>
         <source>Show 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 15</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>Total nominal power</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Nennleistung</translation>
     </message>
     <message>
         <source>Total average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte mittl. Leistung</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Max 6 led / colour on each constant current output !</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. 6 LEDs / Farbe an jedem Konstantstrom-Ausgang!</translation>
     </message>
     <message>
         <source>Max 6 led / colour on each constant current output ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Max. 6 LEDs / Farbe an jedem Konstantstrom-Ausgang! </translation>
     </message>
     <message>
         <source>TOTAL POWER &gt; 75 W !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>GESAMTLEISTUNG &gt; 75 W !!!</translation>
     </message>
     <message>
         <source>Max 9 led / colour on each constant current output !</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. 9 LEDs / Farbe an jedem Konstantstrom-Ausgang!</translation>
     </message>
     <message>
         <source>Max 9 led / colour on each constant current output ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Max. 9 LEDs / Farbe an jedem Konstantstrom-Ausgang! </translation>
     </message>
     <message>
         <source>TOTAL POWER &gt; 36 W !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>GESAMTLEISTUNG &gt; 36 W !!!</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler!</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>The plan has no rows.</source>
+        <translation>Der Plan hat keine Zeilen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
+        <translation>„%1“ muss eine ganze Zahl von %2 bis %3 sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>„%1“ muss true oder false sein</translation>
+    </message>
+    <message>
+        <source>&quot;label&quot; must be a text</source>
+        <translation>„label“ muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>&quot;device&quot; must be one of %1</source>
+        <translation>„device“ muss eines von %1 sein</translation>
+    </message>
+    <message>
+        <source>&quot;mode&quot; must be &quot;dmx&quot; or &quot;master&quot;</source>
+        <translation>„mode“ muss „dmx“ oder „master“ sein</translation>
+    </message>
+    <message>
+        <source>a row in DMX mode needs an &quot;address&quot;</source>
+        <translation>eine Zeile im DMX-Betrieb braucht eine „address“</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; does not apply in master mode on the %1</source>
+        <translation>„channels“ gilt nicht im Master-Betrieb der %1</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; of the %1 must be 3 or 6</source>
+        <translation>„channels“ der %1 muss 3 oder 6 sein</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not apply to the %2 in %3 mode</source>
+        <translation>„%1“ gilt nicht für die %2 im Betrieb %3</translation>
+    </message>
+    <message>
+        <source>the file is larger than any plan (%1 bytes)</source>
+        <translation>die Datei ist größer als jeder Plan (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>not a plan file: the JSON text is broken at byte %1 (%2)</source>
+        <translation>keine Plandatei: der JSON-Text ist bei Byte %1 fehlerhaft (%2)</translation>
+    </message>
+    <message>
+        <source>row %1: </source>
+        <translation>Zeile %1: </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>„%1“ ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>not a rig plan: &quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>kein Rig-Plan: „format“ muss „%1“ sein</translation>
+    </message>
+    <message>
+        <source>plan format version %1 cannot be read; this program reads version %2</source>
+        <translation>Planformat Version %1 kann nicht gelesen werden; dieses Programm liest Version %2</translation>
+    </message>
+    <message>
+        <source>(missing or not a number)</source>
+        <translation>(fehlt oder keine Zahl)</translation>
+    </message>
+    <message>
+        <source>unknown entry &quot;%1&quot;</source>
+        <translation>unbekannter Eintrag „%1“</translation>
+    </message>
+    <message>
+        <source>&quot;rows&quot; must be a list</source>
+        <translation>„rows“ muss eine Liste sein</translation>
+    </message>
+    <message>
+        <source>%1 rows; a plan holds at most %2</source>
+        <translation>%1 Zeilen; ein Plan fasst höchstens %2</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>muss ein Objekt sein</translation>
     </message>
 </context>
 <context>
     <name>PlanTableModel</name>
     <message>
         <source>Start + channels − 1; at most 512.</source>
-        <translation type="unfinished"></translation>
+        <translation>Start + Kanäle − 1; höchstens 512.</translation>
     </message>
     <message>
         <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); for the other devices the program does not know the count: type it (1–512), it is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die DMX-Kanäle, die das Gerät belegt. Das ORVO 75 belegt 3 oder 6 (seine Wahl 3 Ch / 6 Ch); bei den anderen Geräten kennt das Programm die Zahl nicht: eintippen (1–512), sie ist erforderlich.</translation>
     </message>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Startadresse, 1–511. Ein Gerät im Master-Betrieb hat keine.</translation>
+    </message>
+</context>
+<context>
+    <name>Plans</name>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>DMX (slave)</source>
+        <translation>DMX (Slave)</translation>
+    </message>
+    <message>
+        <source>%1 Ch</source>
+        <translation>%1 Kan.</translation>
+    </message>
+    <message>
+        <source>120 ohm terminator</source>
+        <translation>Abschlusswiderstand 120 Ohm</translation>
+    </message>
+    <message>
+        <source>preset</source>
+        <translation>Vorgabe</translation>
+    </message>
+    <message>
+        <source>speed %1, show %2</source>
+        <translation>Tempo %1, Show %2</translation>
+    </message>
+    <message>
+        <source>CCT %1</source>
+        <translation>CCT %1</translation>
+    </message>
+    <message>
+        <source>ext. pushbutton</source>
+        <translation>ext. Taster</translation>
+    </message>
+    <message>
+        <source>1-100 % modulation</source>
+        <translation>Modulation 1-100 %</translation>
+    </message>
+    <message>
+        <source>Label	Device	Mode and options	Channels	Start	End</source>
+        <translation>Bezeichnung	Gerät	Betriebsart und Optionen	Kanäle	Start	Ende</translation>
+    </message>
+    <message>
+        <source>row %1 “%2”</source>
+        <translation>Zeile %1 „%2“</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>Zeile %1</translation>
+    </message>
+    <message>
+        <source>start %1 is outside 1–511</source>
+        <translation>Start %1 liegt außerhalb 1–511</translation>
+    </message>
+    <message>
+        <source>ends at %1, beyond 512</source>
+        <translation>endet bei %1, nach 512</translation>
+    </message>
+    <message>
+        <source>no channel count</source>
+        <translation>keine Kanalzahl</translation>
+    </message>
+    <message>
+        <source>channels %1 overlap %2 (%3)</source>
+        <translation>Kanäle %1 überschneiden %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No problems</source>
+        <translation>Keine Probleme</translation>
+    </message>
+    <message>
+        <source>%1 problem in %2 row</source>
+        <translation>%1 Problem in %2 Zeile</translation>
+    </message>
+    <message>
+        <source>%1 problem in %2 rows</source>
+        <translation>%1 Problem in %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>%1 problems in %2 row</source>
+        <translation>%1 Probleme in %2 Zeile</translation>
+    </message>
+    <message>
+        <source>%1 problems in %2 rows</source>
+        <translation>%1 Probleme in %2 Zeilen</translation>
     </message>
 </context>
 <context>
     <name>PowerWindow</name>
     <message>
         <source>LEDs per colour, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LEDs pro Farbe, %1</translation>
     </message>
     <message>
         <source>Power %1, watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Leistung %1, Watt</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>%1 %2, no fixture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, keine Leuchte</translation>
     </message>
     <message>
         <source>%1 count, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Anzahl, %2</translation>
     </message>
     <message>
         <source>Control %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Strg %1, %2</translation>
     </message>
     <message>
         <source>To the first count box of an output: </source>
-        <translation type="unfinished"></translation>
+        <translation>Zum ersten Anzahlfeld eines Ausgangs: </translation>
     </message>
     <message>
         <source>Over the limit of %1 LEDs per colour on one output</source>
-        <translation type="unfinished"></translation>
+        <translation>Über der Grenze von %1 LEDs pro Farbe an einem Ausgang</translation>
     </message>
     <message>
         <source>Over the limit of %1 watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Über der Grenze von %1 Watt</translation>
     </message>
     <message>
         <source>%1, watts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Watt</translation>
     </message>
 </context>
 <context>
     <name>RigPlanWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neu</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>Ö&amp;ffnen…</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern &amp;unter…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;chließen</translation>
     </message>
     <message>
         <source>&amp;Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Zeilen</translation>
     </message>
     <message>
         <source>&amp;Add row</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Remove rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeilen &amp;entfernen</translation>
     </message>
     <message>
         <source>&amp;Duplicate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplizieren…</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;oben</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;unten</translation>
     </message>
     <message>
         <source>&amp;Sort by address</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach &amp;Adresse sortieren</translation>
     </message>
     <message>
         <source>Address &amp;from…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen &amp;ab…</translation>
     </message>
     <message>
         <source>&amp;Mode and options…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Betriebsart und Optionen…</translation>
     </message>
     <message>
         <source>&amp;Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Karten</translation>
     </message>
     <message>
         <source>Open &amp;configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Konfigurator öffnen</translation>
     </message>
     <message>
         <source>&amp;Print cards…</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten &amp;drucken…</translation>
     </message>
     <message>
         <source>Save cards as &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten als &amp;PDF speichern…</translation>
     </message>
     <message>
         <source>Copy as &amp;text</source>
-        <translation type="unfinished"></translation>
+        <translation>Als &amp;Text kopieren</translation>
     </message>
     <message>
         <source>Rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rig-Plan</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan %1 hat ungespeicherte Änderungen. Speichern?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbenannt</translation>
     </message>
     <message>
         <source>The plan cannot be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan kann nicht geöffnet werden.
+%1</translation>
     </message>
     <message>
         <source>The plan was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Plan wurde nicht gespeichert.
+%1</translation>
     </message>
     <message>
         <source>Open rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rig-Plan öffnen</translation>
     </message>
     <message>
         <source>Save rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Rig-Plan speichern</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplizieren</translation>
     </message>
     <message>
         <source>Number of copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Anzahl der Kopien:</translation>
     </message>
     <message>
         <source>Address from</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen ab</translation>
     </message>
     <message>
         <source>Consecutive addresses for the selected rows (all rows when none is selected), starting at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fortlaufende Adressen für die ausgewählten Zeilen (alle Zeilen, wenn keine ausgewählt ist), beginnend bei:</translation>
     </message>
     <message>
         <source>The configurator cannot show this row.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Konfigurator kann diese Zeile nicht zeigen.
+%1</translation>
     </message>
     <message>
         <source>No cards were made.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurden keine Karten erstellt.
+%1</translation>
     </message>
     <message>
         <source>Save cards as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Karten als PDF speichern</translation>
     </message>
     <message>
         <source>The cards were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Karten wurden nicht gespeichert.
+%1</translation>
     </message>
     <message>
         <source>Copied as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Als Text kopiert</translation>
     </message>
     <message>
         <source>1 row</source>
-        <translation type="unfinished"></translation>
+        <translation>1 Zeile</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen</translation>
     </message>
 </context>
 <context>
     <name>RowOptionsDialog</name>
     <message>
         <source>Mode and options: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart und Optionen: %1</translation>
     </message>
     <message>
         <source>DMX (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX (Slave)</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>Not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht gewählt</translation>
     </message>
     <message>
         <source>120 ohm terminator</source>
-        <translation type="unfinished"></translation>
+        <translation>Abschlusswiderstand 120 Ohm</translation>
     </message>
     <message>
         <source>Ext. pushbutton</source>
-        <translation type="unfinished"></translation>
+        <translation>Ext. Taster</translation>
     </message>
     <message>
         <source>1-100 % Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>1-100 % Modulation</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betriebsart:</translation>
     </message>
     <message>
         <source>DMX channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX-Kanäle:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tempo:</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Show:</translation>
     </message>
     <message>
         <source>Tune:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stimmung:</translation>
     </message>
     <message>
         <source>Window&apos;s preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgabe des Fensters</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
+    </message>
+    <message>
+        <source>Table of %1 rows: </source>
+        <translation>Tabelle mit %1 Zeilen: </translation>
+    </message>
+    <message>
+        <source>%1, table of %2 rows: </source>
+        <translation>%1, Tabelle mit %2 Zeilen: </translation>
+    </message>
+    <message>
+        <source>No shows</source>
+        <translation>Keine Shows</translation>
+    </message>
+    <message>
+        <source>Shows %1 to %2, each with a bar of its colours from left to right</source>
+        <translation>Shows %1 bis %2, jede mit einem Balken ihrer Farben von links nach rechts</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rot</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>grün</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blau</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>weiß</translation>
+    </message>
+    <message>
+        <source>bluish</source>
+        <translation>bläulich</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>gelb</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violett</translation>
+    </message>
+    <message>
+        <source>white cold</source>
+        <translation>kaltweiß</translation>
+    </message>
+    <message>
+        <source>white warm</source>
+        <translation>warmweiß</translation>
+    </message>
+    <message>
+        <source>show N.</source>
+        <translation>Show Nr.</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Dip 2</source>
+        <translation>Dip 2</translation>
+    </message>
+    <message>
+        <source>Step time</source>
+        <translation>Schrittzeit</translation>
+    </message>
+    <message>
+        <source>10,6 min</source>
+        <translation>10,6 min</translation>
+    </message>
+    <message>
+        <source>5,3 min</source>
+        <translation>5,3 min</translation>
+    </message>
+    <message>
+        <source>160 sec</source>
+        <translation>160 s</translation>
+    </message>
+    <message>
+        <source>80 sec</source>
+        <translation>80 s</translation>
+    </message>
+    <message>
+        <source>30 sec</source>
+        <translation>30 s</translation>
+    </message>
+    <message>
+        <source>Show play-back speed</source>
+        <translation>Abspieltempo der Shows</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Leuchte</translation>
+    </message>
+    <message>
+        <source>N. led</source>
+        <translation>Anz. LED</translation>
+    </message>
+    <message>
+        <source>N. led / colour</source>
+        <translation>Anz. LED / Farbe</translation>
+    </message>
+    <message>
+        <source>Driving mode</source>
+        <translation>Ansteuerung</translation>
+    </message>
+    <message>
+        <source>Nominal power</source>
+        <translation>Nennleistung</translation>
+    </message>
+    <message>
+        <source>Average power</source>
+        <translation>Mittlere Leistung</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Const. Curr. 350mA</source>
+        <translation>Konstantstr. 350mA</translation>
+    </message>
+    <message>
+        <source>Power led 1W</source>
+        <translation>Power-LED 1W</translation>
+    </message>
+    <message>
+        <source>Multichip LED 3.5 W</source>
+        <translation>Multichip LED 3.5 W</translation>
+    </message>
+    <message>
+        <source>Constant volt.</source>
+        <translation>Konstantspann.</translation>
+    </message>
+    <message>
+        <source>3mm LED</source>
+        <translation>3-mm-LED</translation>
+    </message>
+    <message>
+        <source>Multichip LED 0.3 W</source>
+        <translation>Multichip LED 0.3 W</translation>
+    </message>
+    <message>
+        <source>Const. Curr. 700mA</source>
+        <translation>Konstantstr. 700mA</translation>
+    </message>
+    <message>
+        <source>Multichipled 7,5 W</source>
+        <translation>Multichip-LED 7,5 W</translation>
+    </message>
+    <message>
+        <source>5mm LED</source>
+        <translation>5-mm-LED</translation>
+    </message>
+    <message>
+        <source>Constant curr.</source>
+        <translation>Konstantstrom</translation>
+    </message>
+    <message>
+        <source>Multichip LED 5 mm</source>
+        <translation>Multichip LED 5 mm</translation>
+    </message>
+    <message>
+        <source>RGB Passive Fixtures</source>
+        <translation>Passive RGB-Leuchten</translation>
+    </message>
+    <message>
+        <source>Max. Power</source>
+        <translation>Max. Leistung</translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>RGB Intelligent Fixtures dip-switch settable</source>
+        <translation>Intelligente RGB-Leuchten, per DIP-Schalter einstellbar</translation>
+    </message>
+    <message>
+        <source>DOR Intelligent Fixtures dip-switch settable</source>
+        <translation>Intelligente DOR-Leuchten, per DIP-Schalter einstellbar</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>CCT</translation>
+    </message>
+    <message>
+        <source>°K</source>
+        <translation>°K</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Colours, left to right</source>
+        <translation>Farben, von links nach rechts</translation>
     </message>
 </context>
 </TS>

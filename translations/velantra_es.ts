@@ -5,1046 +5,1693 @@
     <name>CardActions</name>
     <message>
         <source>Budget report</source>
-        <translation type="unfinished"></translation>
+        <translation>Balance de potencia</translation>
     </message>
     <message>
         <source>Setting card</source>
-        <translation type="unfinished"></translation>
+        <translation>Ficha de ajuste</translation>
     </message>
     <message>
         <source>Label for the report (e.g. &quot;Shop 2, window&quot;), may be empty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta del balance (p. ej. «Tienda 2, escaparate»), puede quedar vacía:</translation>
     </message>
     <message>
         <source>Label for the card (e.g. &quot;Bar 3, left&quot;), may be empty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etiqueta de la ficha (p. ej. «Vara 3, izquierda»), puede quedar vacía:</translation>
     </message>
     <message>
         <source>Nothing was made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha creado nada: %1.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Copied as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado como texto</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir…</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar como PDF…</translation>
     </message>
     <message>
         <source>Copy as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar como texto</translation>
     </message>
 </context>
 <context>
     <name>CardWriter</name>
     <message>
         <source>Could not save %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo guardar %1: %2.</translation>
     </message>
     <message>
         <source>Setting cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichas de ajuste</translation>
     </message>
     <message>
         <source>the image could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo crear la imagen</translation>
     </message>
 </context>
 <context>
     <name>Cards</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha: </translation>
     </message>
     <message>
         <source>Mode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modo: </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>DMX address: </source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección DMX: </translation>
     </message>
     <message>
         <source>Options: </source>
-        <translation type="unfinished"></translation>
+        <translation>Opciones: </translation>
+    </message>
+    <message>
+        <source>Limit exceeded: %1</source>
+        <translation>Límite superado: %1</translation>
+    </message>
+    <message>
+        <source>12-lever bank</source>
+        <translation>Bloque de 12 palancas</translation>
+    </message>
+    <message>
+        <source>4-lever bank</source>
+        <translation>Bloque de 4 palancas</translation>
+    </message>
+    <message>
+        <source>the label holds a control character</source>
+        <translation>la etiqueta contiene un carácter de control</translation>
+    </message>
+    <message>
+        <source>the label is longer than %1 characters</source>
+        <translation>la etiqueta tiene más de %1 caracteres</translation>
+    </message>
+    <message>
+        <source>CC #%1 drives %2 LEDs per colour, more than the %3 one output allows.</source>
+        <translation>CC #%1 alimenta %2 LED por color, más de los %3 que permite una salida.</translation>
+    </message>
+    <message>
+        <source>The total power, %1 W, is more than the %2 W the controller gives.</source>
+        <translation>La potencia total, %1 W, supera los %2 W que da el controlador.</translation>
+    </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Etiqueta: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Fecha: %1</translation>
+    </message>
+    <message>
+        <source>Mode: %1</source>
+        <translation>Modo: %1</translation>
+    </message>
+    <message>
+        <source> — counted as %1</source>
+        <translation> — contado como %1</translation>
+    </message>
+    <message>
+        <source>no fixtures</source>
+        <translation>ninguna luminaria</translation>
+    </message>
+    <message>
+        <source>LEDs per colour: %1</source>
+        <translation>LED por color: %1</translation>
+    </message>
+    <message>
+        <source>Power: %1 W</source>
+        <translation>Potencia: %1 W</translation>
+    </message>
+    <message>
+        <source>Limits exceeded: none</source>
+        <translation>Límites superados: ninguno</translation>
+    </message>
+    <message>
+        <source>Levers ON: %1</source>
+        <translation>Palancas en ON: %1</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Etiqueta:</translation>
+    </message>
+    <message>
+        <source>DMX address: %1</source>
+        <translation>Dirección DMX: %1</translation>
+    </message>
+    <message>
+        <source>Options: %1</source>
+        <translation>Opciones: %1</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>unknown device &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>aparato desconocido «%1»: %2</translation>
     </message>
     <message>
         <source>--%1 takes a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 requiere un número entero, no «%2»</translation>
     </message>
     <message>
         <source>A master takes no DMX address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un maestro no lleva dirección DMX.</translation>
     </message>
     <message>
         <source>--out FILE.pdf|.png|.txt is required</source>
-        <translation type="unfinished"></translation>
+        <translation>--out ARCHIVO.pdf|.png|.txt es obligatorio</translation>
     </message>
     <message>
         <source>--label: </source>
-        <translation type="unfinished"></translation>
+        <translation>--label: </translation>
     </message>
     <message>
         <source>Could not write the card to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir la ficha en la salida estándar.</translation>
     </message>
     <message>
         <source>--count %1: give OUTPUT:FIXTURE=N</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: indique SALIDA:LUMINARIA=N</translation>
     </message>
     <message>
         <source>--count %1: the output is CC1, CC2, CV1 or CV2</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: la salida es CC1, CC2, CV1 o CV2</translation>
     </message>
     <message>
         <source>--count %1: no such fixture on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: no hay tal luminaria en %2</translation>
     </message>
     <message>
         <source>--count %1: this controller has no %2 output</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: este controlador no tiene salida %2</translation>
     </message>
     <message>
         <source>unknown controller &apos;%1&apos;: orvo75 or orvo36</source>
-        <translation type="unfinished"></translation>
+        <translation>controlador desconocido «%1»: orvo75 u orvo36</translation>
     </message>
     <message>
         <source>Could not write the report to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo escribir el balance en la salida estándar.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda.</translation>
     </message>
     <message>
         <source>The language of this run: de, en, es, fr, it or nl (the desktop&apos;s otherwise).</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma de esta ejecución: de, en, es, fr, it o nl (si no, el del escritorio).</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la versión.</translation>
     </message>
     <message>
         <source>%1: %2 (see &apos;%1 --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (véase «%1 --help»)</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opción desconocida «%1»</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opciones]</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argumento inesperado «%1»</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>falta %1</translation>
     </message>
     <message>
         <source>VELANTRA configuration tools: DIP-switch settings, power budgets and data
 sheets for DMX LED lighting. Without a command it opens the main window on
 the display (a desktop session, or xvfb-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>VELANTRA configuration tools: ajustes de dip-switch, balances de potencia y
+fichas técnicas para iluminación LED DMX. Sin orden abre la ventana principal
+en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
     </message>
     <message>
         <source>%1 &lt;command&gt; [options] [arguments]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;orden&gt; [opciones] [argumentos]</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Órdenes:</translation>
     </message>
     <message>
         <source>&apos;%1 &lt;command&gt; --help&apos; shows the options of a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1 &lt;orden&gt; --help» muestra las opciones de una orden.</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>orden desconocida «%1»</translation>
     </message>
     <message>
         <source>give one of --check and --cards</source>
-        <translation type="unfinished"></translation>
+        <translation>indique --check o --cards</translation>
     </message>
     <message>
         <source>--cards %1: the file name must end in .pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--cards %1: el nombre del archivo debe terminar en .pdf</translation>
     </message>
     <message>
         <source>the plan file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>el nombre del archivo del plano está vacío</translation>
+    </message>
+    <message>
+        <source>--out %1: the file name must end in .pdf, .png or .txt, or be - for the text on standard output</source>
+        <translation>--out %1: el nombre del archivo debe terminar en .pdf, .png o .txt, o ser - para el texto en la salida estándar</translation>
+    </message>
+    <message>
+        <source>DMX start address, 1 to 511 (DMX mode; default 1)</source>
+        <translation>Dirección DMX inicial, de 1 a 511 (modo DMX; por defecto 1)</translation>
+    </message>
+    <message>
+        <source>Stand-alone master mode instead of DMX slave</source>
+        <translation>Modo maestro autónomo en lugar de esclavo DMX</translation>
+    </message>
+    <message>
+        <source>Channel count, 3 or 6 (orvo75, DMX mode)</source>
+        <translation>Número de canales, 3 o 6 (orvo75, modo DMX)</translation>
+    </message>
+    <message>
+        <source>The 120 ohm line terminator ON (DMX mode)</source>
+        <translation>El terminador de línea de 120 ohmios en ON (modo DMX)</translation>
+    </message>
+    <message>
+        <source>The external pushbutton ON (orvo75, orvo36, fluo; master mode)</source>
+        <translation>El pulsador externo en ON (orvo75, orvo36, fluo; modo maestro)</translation>
+    </message>
+    <message>
+        <source>Speed 0 to 4 (master mode; not dor)</source>
+        <translation>Velocidad de 0 a 4 (modo maestro; no dor)</translation>
+    </message>
+    <message>
+        <source>Show 0 to 15 (master mode; not dor)</source>
+        <translation>Show de 0 a 15 (modo maestro; no dor)</translation>
+    </message>
+    <message>
+        <source>Colour-temperature tune CCT 0 to 9 (dor, master mode)</source>
+        <translation>Ambiente de temperatura de color CCT de 0 a 9 (dor, modo maestro)</translation>
+    </message>
+    <message>
+        <source>1-100 % modulation ON (fluo)</source>
+        <translation>Modulación 1-100 % en ON (fluo)</translation>
+    </message>
+    <message>
+        <source>Free text on the card&apos;s Label line, e.g. &quot;Bar 3, left&quot;</source>
+        <translation>Texto libre en la línea Etiqueta de la ficha, p. ej. «Vara 3, izquierda»</translation>
+    </message>
+    <message>
+        <source>The file to write: .pdf, .png or .txt; - writes the text to standard output</source>
+        <translation>El archivo que escribir: .pdf, .png o .txt; - escribe el texto en la salida estándar</translation>
+    </message>
+    <message>
+        <source>Writes a device&apos;s setting card (its DIP switches) as PDF, PNG or text</source>
+        <translation>Escribe la ficha de ajuste de un aparato (sus dip-switch) como PDF, PNG o texto</translation>
+    </message>
+    <message>
+        <source>orvo75 (75 W) or orvo36 (36 W)</source>
+        <translation>orvo75 (75 W) u orvo36 (36 W)</translation>
+    </message>
+    <message>
+        <source>A count as typed into the grid: OUTPUT:FIXTURE=N, the output CC1, CC2, CV1 or CV2 (CC only on the orvo36), the fixture by its name or grid row 1 to 14, e.g. &quot;CC1:Pomra RGB=2&quot;; repeat for more</source>
+        <translation>Una cantidad como se escribe en la cuadrícula: SALIDA:LUMINARIA=N, la salida CC1, CC2, CV1 o CV2 (solo CC en el orvo36), la luminaria por su nombre o fila 1 a 14, p. ej. «CC1:Pomra RGB=2»; repetir para más</translation>
+    </message>
+    <message>
+        <source>Average power instead of nominal power</source>
+        <translation>Potencia media en lugar de potencia nominal</translation>
+    </message>
+    <message>
+        <source>Free text on the report&apos;s Label line, e.g. &quot;Shop 2, window&quot;</source>
+        <translation>Texto libre en la línea Etiqueta del balance, p. ej. «Tienda 2, escaparate»</translation>
+    </message>
+    <message>
+        <source>Writes a power budget report as PDF, PNG or text</source>
+        <translation>Escribe un balance de potencia como PDF, PNG o texto</translation>
+    </message>
+    <message>
+        <source>velantra: cannot open a display; run it in a desktop session or under xvfb-run</source>
+        <translation>velantra: no hay pantalla disponible; ejecútelo en una sesión de escritorio o con xvfb-run</translation>
+    </message>
+    <message>
+        <source>The rig plan (a .json file).</source>
+        <translation>El plano de luces (un archivo .json).</translation>
+    </message>
+    <message>
+        <source>Print the plan&apos;s problems; exit status 1 when there is any.</source>
+        <translation>Muestra los problemas del plano; estado de salida 1 si hay alguno.</translation>
+    </message>
+    <message>
+        <source>Write one setting card per row to a PDF file.</source>
+        <translation>Escribe una ficha de ajuste por fila en un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows, %3</source>
+        <translation>%1: %2 filas, %3</translation>
+    </message>
+    <message>
+        <source>Check a rig plan, or write its setting cards to a PDF file.</source>
+        <translation>Comprueba un plano de luces, o escribe sus fichas de ajuste en un archivo PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>Devices</name>
+    <message>
+        <source>The %1 has no channel count choice.</source>
+        <translation>El %1 no tiene elección del número de canales.</translation>
+    </message>
+    <message>
+        <source>The %1 has no external pushbutton.</source>
+        <translation>El %1 no tiene pulsador externo.</translation>
+    </message>
+    <message>
+        <source>The %1 has no speed choice.</source>
+        <translation>El %1 no tiene elección de velocidad.</translation>
+    </message>
+    <message>
+        <source>The %1 has no show choice.</source>
+        <translation>El %1 no tiene elección de show.</translation>
+    </message>
+    <message>
+        <source>The %1 has no tune choice.</source>
+        <translation>El %1 no tiene elección de ambiente.</translation>
+    </message>
+    <message>
+        <source>The %1 has no modulation choice.</source>
+        <translation>El %1 no tiene elección de modulación.</translation>
+    </message>
+    <message>
+        <source>DMX address %1 is out of range: 1 to 511.</source>
+        <translation>La dirección DMX %1 está fuera de rango: de 1 a 511.</translation>
+    </message>
+    <message>
+        <source>Channel count %1 is not offered: 3 or 6.</source>
+        <translation>El número de canales %1 no se ofrece: 3 o 6.</translation>
+    </message>
+    <message>
+        <source>Speed %1 is out of range: 0 to %2.</source>
+        <translation>La velocidad %1 está fuera de rango: de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>Show %1 is out of range: 0 to %2.</source>
+        <translation>El show %1 está fuera de rango: de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>Tune %1 is out of range: 0 to %2.</source>
+        <translation>El ambiente %1 está fuera de rango: de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>A master takes no DMX address.</source>
+        <translation>Un maestro no lleva dirección DMX.</translation>
+    </message>
+    <message>
+        <source>The channel count is a DMX-mode choice, not a master one.</source>
+        <translation>El número de canales es una elección del modo DMX, no del modo maestro.</translation>
+    </message>
+    <message>
+        <source>The 120 ohm terminator is a DMX-mode choice, not a master one.</source>
+        <translation>El terminador de 120 ohmios es una elección del modo DMX, no del modo maestro.</translation>
+    </message>
+    <message>
+        <source>The external pushbutton is a master-mode choice.</source>
+        <translation>El pulsador externo es una elección del modo maestro.</translation>
+    </message>
+    <message>
+        <source>The tune is a master-mode choice.</source>
+        <translation>El ambiente es una elección del modo maestro.</translation>
+    </message>
+    <message>
+        <source>The speed is a master-mode choice.</source>
+        <translation>La velocidad es una elección del modo maestro.</translation>
+    </message>
+    <message>
+        <source>The show is a master-mode choice.</source>
+        <translation>El show es una elección del modo maestro.</translation>
+    </message>
+    <message>
+        <source>intelligent RGB fixture</source>
+        <translation>luminaria RGB inteligente</translation>
+    </message>
+    <message>
+        <source>DOR fixture</source>
+        <translation>luminaria DOR</translation>
     </message>
 </context>
 <context>
     <name>DipBank</name>
     <message>
         <source>Lever %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Palanca %1 </translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Levers ON: </source>
-        <translation type="unfinished"></translation>
+        <translation>Palancas en ON: </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>Lever %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Palanca %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DipConfigurator</name>
     <message>
         <source>4-lever bank, </source>
-        <translation type="unfinished"></translation>
+        <translation>bloque de 4 palancas, </translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta, no un archivo</translation>
     </message>
     <message>
         <source>it is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es una tubería con nombre, no un archivo</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un socket, no un archivo</translation>
     </message>
     <message>
         <source>it is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>es un dispositivo, no un archivo</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>only %1 of %2 bytes could be written</source>
-        <translation type="unfinished"></translation>
+        <translation>solo se pudieron escribir %1 de %2 bytes</translation>
     </message>
     <message>
         <source>no file name</source>
-        <translation type="unfinished"></translation>
+        <translation>sin nombre de archivo</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>es una carpeta</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>VELANTRA configuration tools</source>
-        <translation type="unfinished"></translation>
+        <translation>VELANTRA configuration tools</translation>
     </message>
     <message>
         <source>MORANDEL BRANVIK logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo MORANDEL BRANVIK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Salir</translation>
     </message>
     <message>
         <source>ORVO</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO</translation>
     </message>
     <message>
         <source>ORVO 75</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 75</translation>
     </message>
     <message>
         <source>Dip-switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dip-switch</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos</translation>
     </message>
     <message>
         <source>ORVO 36</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 36</translation>
     </message>
     <message>
         <source>ORVO FLUO</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO FLUO</translation>
     </message>
     <message>
         <source>Dip-Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dip-switch</translation>
     </message>
     <message>
         <source>Intelligent Fixt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lum. inteligentes</translation>
     </message>
     <message>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <source>DOR</source>
-        <translation type="unfinished"></translation>
+        <translation>DOR</translation>
     </message>
     <message>
         <source>Nembra</source>
-        <translation type="unfinished"></translation>
+        <translation>Nembra</translation>
     </message>
     <message>
         <source>Master funct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funciones maestro</translation>
     </message>
     <message>
         <source>Easy run (RGB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Easy run (RGB)</translation>
     </message>
     <message>
         <source>Atm. Tunes (DOR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambientes (DOR)</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramientas</translation>
     </message>
     <message>
         <source>Rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de luces</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>MORANDEL BRANVIK VELANTRA configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurador MORANDEL BRANVIK VELANTRA</translation>
     </message>
     <message>
         <source>Aut. T.Zelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Aut. T.Zelvaro</translation>
     </message>
     <message>
         <source>Ver 5.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver 5.3</translation>
     </message>
     <message>
         <source>ORVO 75 dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurador dip-switch ORVO 75</translation>
     </message>
     <message>
         <source>ORVO 36 dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurador dip-switch ORVO 36</translation>
     </message>
     <message>
         <source>ORVO FLUO / Nembra dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurador dip-switch ORVO FLUO / Nembra</translation>
     </message>
     <message>
         <source>Intelligent fixture configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurador de luminarias inteligentes</translation>
     </message>
     <message>
         <source>DOR fixture configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurador de luminarias DOR</translation>
     </message>
     <message>
         <source>DMX address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección DMX</translation>
     </message>
     <message>
         <source>Device outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno del aparato</translation>
     </message>
     <message>
         <source>Red indicator lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Piloto rojo</translation>
     </message>
     <message>
         <source>Green indicator lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Piloto verde</translation>
     </message>
     <message>
         <source>Rotary knob</source>
-        <translation type="unfinished"></translation>
+        <translation>Mando giratorio</translation>
     </message>
     <message>
         <source>Rotary knob groove</source>
-        <translation type="unfinished"></translation>
+        <translation>Muesca del mando giratorio</translation>
     </message>
     <message>
         <source>Ext. pushbotton</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsador ext.</translation>
     </message>
     <message>
         <source>Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Maestro</translation>
     </message>
     <message>
         <source>DMX (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX (esclavo)</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidades</translation>
     </message>
     <message>
         <source>DMX mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo DMX</translation>
     </message>
     <message>
         <source>Res. 120 ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Term. 120 Ω</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo maestro</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>6 Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>6 can.</translation>
     </message>
     <message>
         <source>3 Ch </source>
-        <translation type="unfinished"></translation>
+        <translation>3 can. </translation>
     </message>
     <message>
         <source>1-100 % Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulación 1-100 %</translation>
     </message>
     <message>
         <source>Atmosphere tune</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiente</translation>
     </message>
     <message>
         <source>CCT 9</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 9</translation>
     </message>
     <message>
         <source>CCT 0</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 0</translation>
     </message>
     <message>
         <source>CCT 1</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 1</translation>
     </message>
     <message>
         <source>CCT 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 3</translation>
     </message>
     <message>
         <source>CCT 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 4</translation>
     </message>
     <message>
         <source>CCT 5</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 5</translation>
     </message>
     <message>
         <source>CCT 6</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 6</translation>
     </message>
     <message>
         <source>CCT 7</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 7</translation>
     </message>
     <message>
         <source>CCT 8</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 8</translation>
     </message>
     <message>
         <source>CCT 2</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 2</translation>
     </message>
     <message>
         <source>120 ohm resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Resist. 120 Ω</translation>
     </message>
     <message>
         <source>ORVO power configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurador de potencia ORVO</translation>
     </message>
     <message>
         <source>Spare box, counts nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Casilla de reserva, no cuenta</translation>
     </message>
     <message>
         <source>CC2 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>CC2 mA</translation>
     </message>
     <message>
         <source>Average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia media</translation>
     </message>
     <message>
         <source>Nominal power</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot. nominal</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar</translation>
     </message>
     <message>
         <source>CC1 mA.</source>
-        <translation type="unfinished"></translation>
+        <translation>CC1 mA.</translation>
     </message>
     <message>
         <source>Outline of the total</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno del total</translation>
     </message>
     <message>
         <source>Power Out CV 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia CV 1</translation>
     </message>
     <message>
         <source>Power Out CV 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia CV 2</translation>
     </message>
     <message>
         <source>Power CC 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot. CC 2</translation>
     </message>
     <message>
         <source>Power CC 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot. CC 1</translation>
     </message>
     <message>
         <source>Tot. led CC 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. LED CC 2</translation>
     </message>
     <message>
         <source>Tot. led CC 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. LED CC 1</translation>
     </message>
     <message>
         <source>Constant Voltage Outputs (CV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas tensión constante (CV)</translation>
     </message>
     <message>
         <source>Constant Current Outputs (CC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salidas corriente const. (CC)</translation>
     </message>
     <message>
         <source>ORVO 36 power configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurador de potencia ORVO 36</translation>
     </message>
     <message>
         <source>CC2 curr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corr. CC2</translation>
     </message>
     <message>
         <source>CC curr.(mA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Corr.CC(mA)</translation>
     </message>
     <message>
         <source>Outline of the CV outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno de las salidas CV</translation>
     </message>
     <message>
         <source>Tot. led </source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. LED </translation>
     </message>
     <message>
         <source>Constant Current Output (CC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Salida corriente const. (CC)</translation>
     </message>
     <message>
         <source>Easy run menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú Easy run</translation>
     </message>
     <message>
         <source>Passive fixtures data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de luminarias pasivas</translation>
     </message>
     <message>
         <source>Intelligent RGB fixtures data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de luminarias RGB inteligentes</translation>
     </message>
     <message>
         <source>DOR Intelligent fixtures data </source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de luminarias inteligentes DOR</translation>
     </message>
     <message>
         <source>Atmospehre tunes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambientes</translation>
     </message>
     <message>
         <source>Built-in shows and their colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows integrados y sus colores</translation>
     </message>
     <message>
         <source>Show play-back speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidades de reproducción de los shows</translation>
     </message>
     <message>
         <source>! ERROR !  DMX address: 1 - 511</source>
-        <translation type="unfinished"></translation>
+        <translation>! ERROR !  Dirección DMX: 1 - 511</translation>
     </message>
     <message>
         <source>Speed 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloc. 0</translation>
     </message>
     <message>
         <source>Speed 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloc. 1</translation>
     </message>
     <message>
         <source>Speed 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloc. 2</translation>
     </message>
     <message>
         <source>Speed 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloc. 3</translation>
     </message>
     <message>
         <source>Speed 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Veloc. 4</translation>
     </message>
     <message>
         <source>Show 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 0</translation>
     </message>
     <message>
         <source>Show 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 1</translation>
     </message>
     <message>
         <source>Show 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 2</translation>
     </message>
     <message>
         <source>Show 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 3</translation>
     </message>
     <message>
         <source>Show 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 4</translation>
     </message>
     <message>
         <source>Show 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 5</translation>
     </message>
     <message>
         <source>Show 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 6</translation>
     </message>
     <message>
         <source>Show 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 7</translation>
     </message>
     <message>
         <source>Show 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 8</translation>
     </message>
     <message>
         <source>Show 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 9</translation>
     </message>
     <message>
         <source>Show 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 10</translation>
     </message>
     <message>
         <source>Show 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 11</translation>
     </message>
     <message>
         <source>Show 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 12</translation>
     </message>
     <message>
         <source>Show 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 13</translation>
     </message>
     <message>
         <source>Show 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 14</translation>
     </message>
     <message>
         <source>Show 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 15</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>Total nominal power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia nominal total</translation>
     </message>
     <message>
         <source>Total average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia media total</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Max 6 led / colour on each constant current output !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Máx. 6 LED / color en cada salida de corriente constante!</translation>
     </message>
     <message>
         <source>Max 6 led / colour on each constant current output ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Máx. 6 LED / color en cada salida de corriente constante! </translation>
     </message>
     <message>
         <source>TOTAL POWER &gt; 75 W !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡POTENCIA TOTAL &gt; 75 W!!!</translation>
     </message>
     <message>
         <source>Max 9 led / colour on each constant current output !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Máx. 9 LED / color en cada salida de corriente constante!</translation>
     </message>
     <message>
         <source>Max 9 led / colour on each constant current output ! </source>
-        <translation type="unfinished"></translation>
+        <translation>¡Máx. 9 LED / color en cada salida de corriente constante! </translation>
     </message>
     <message>
         <source>TOTAL POWER &gt; 36 W !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡¡¡POTENCIA TOTAL &gt; 36 W!!!</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error!</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>The plan has no rows.</source>
+        <translation>El plano no tiene filas.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
+        <translation>«%1» debe ser un número entero de %2 a %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>«%1» debe ser true o false</translation>
+    </message>
+    <message>
+        <source>&quot;label&quot; must be a text</source>
+        <translation>«label» debe ser un texto</translation>
+    </message>
+    <message>
+        <source>&quot;device&quot; must be one of %1</source>
+        <translation>«device» debe ser uno de %1</translation>
+    </message>
+    <message>
+        <source>&quot;mode&quot; must be &quot;dmx&quot; or &quot;master&quot;</source>
+        <translation>«mode» debe ser «dmx» o «master»</translation>
+    </message>
+    <message>
+        <source>a row in DMX mode needs an &quot;address&quot;</source>
+        <translation>una fila en modo DMX necesita un «address»</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; does not apply in master mode on the %1</source>
+        <translation>«channels» no se aplica en modo maestro en el %1</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; of the %1 must be 3 or 6</source>
+        <translation>«channels» del %1 debe ser 3 o 6</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not apply to the %2 in %3 mode</source>
+        <translation>«%1» no se aplica al %2 en modo %3</translation>
+    </message>
+    <message>
+        <source>the file is larger than any plan (%1 bytes)</source>
+        <translation>el archivo es mayor que cualquier plano (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>not a plan file: the JSON text is broken at byte %1 (%2)</source>
+        <translation>no es un archivo de plano: el texto JSON está roto en el byte %1 (%2)</translation>
+    </message>
+    <message>
+        <source>row %1: </source>
+        <translation>fila %1: </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>«%1» aparece dos veces</translation>
+    </message>
+    <message>
+        <source>not a rig plan: &quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>no es un plano de luces: «format» debe ser «%1»</translation>
+    </message>
+    <message>
+        <source>plan format version %1 cannot be read; this program reads version %2</source>
+        <translation>no se puede leer la versión %1 del formato de plano; este programa lee la versión %2</translation>
+    </message>
+    <message>
+        <source>(missing or not a number)</source>
+        <translation>(falta o no es un número)</translation>
+    </message>
+    <message>
+        <source>unknown entry &quot;%1&quot;</source>
+        <translation>entrada desconocida «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;rows&quot; must be a list</source>
+        <translation>«rows» debe ser una lista</translation>
+    </message>
+    <message>
+        <source>%1 rows; a plan holds at most %2</source>
+        <translation>%1 filas; un plano admite como máximo %2</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>debe ser un objeto</translation>
     </message>
 </context>
 <context>
     <name>PlanTableModel</name>
     <message>
         <source>Start + channels − 1; at most 512.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio + canales − 1; como máximo 512.</translation>
     </message>
     <message>
         <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); for the other devices the program does not know the count: type it (1–512), it is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los canales DMX que ocupa el aparato. El ORVO 75 ocupa 3 o 6 (su elección 3 Ch / 6 Ch); para los demás aparatos el programa no conoce el número: escríbalo (1–512), es obligatorio.</translation>
     </message>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
-        <translation type="unfinished"></translation>
+        <translation>La dirección inicial, 1–511. Un aparato en modo maestro no lleva ninguna.</translation>
+    </message>
+</context>
+<context>
+    <name>Plans</name>
+    <message>
+        <source>Master</source>
+        <translation>Maestro</translation>
+    </message>
+    <message>
+        <source>DMX (slave)</source>
+        <translation>DMX (esclavo)</translation>
+    </message>
+    <message>
+        <source>%1 Ch</source>
+        <translation>%1 can.</translation>
+    </message>
+    <message>
+        <source>120 ohm terminator</source>
+        <translation>terminador de 120 ohmios</translation>
+    </message>
+    <message>
+        <source>preset</source>
+        <translation>preajuste</translation>
+    </message>
+    <message>
+        <source>speed %1, show %2</source>
+        <translation>velocidad %1, show %2</translation>
+    </message>
+    <message>
+        <source>CCT %1</source>
+        <translation>CCT %1</translation>
+    </message>
+    <message>
+        <source>ext. pushbutton</source>
+        <translation>pulsador ext.</translation>
+    </message>
+    <message>
+        <source>1-100 % modulation</source>
+        <translation>modulación 1-100 %</translation>
+    </message>
+    <message>
+        <source>Label	Device	Mode and options	Channels	Start	End</source>
+        <translation>Etiqueta	Aparato	Modo y opciones	Canales	Inicio	Fin</translation>
+    </message>
+    <message>
+        <source>row %1 “%2”</source>
+        <translation>fila %1 «%2»</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>fila %1</translation>
+    </message>
+    <message>
+        <source>start %1 is outside 1–511</source>
+        <translation>inicio %1 fuera de 1–511</translation>
+    </message>
+    <message>
+        <source>ends at %1, beyond 512</source>
+        <translation>termina en %1, más allá de 512</translation>
+    </message>
+    <message>
+        <source>no channel count</source>
+        <translation>sin número de canales</translation>
+    </message>
+    <message>
+        <source>channels %1 overlap %2 (%3)</source>
+        <translation>los canales %1 se solapan con %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No problems</source>
+        <translation>Sin problemas</translation>
+    </message>
+    <message>
+        <source>%1 problem in %2 row</source>
+        <translation>%1 problema en %2 fila</translation>
+    </message>
+    <message>
+        <source>%1 problem in %2 rows</source>
+        <translation>%1 problema en %2 filas</translation>
+    </message>
+    <message>
+        <source>%1 problems in %2 row</source>
+        <translation>%1 problemas en %2 fila</translation>
+    </message>
+    <message>
+        <source>%1 problems in %2 rows</source>
+        <translation>%1 problemas en %2 filas</translation>
     </message>
 </context>
 <context>
     <name>PowerWindow</name>
     <message>
         <source>LEDs per colour, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LED por color, %1</translation>
     </message>
     <message>
         <source>Power %1, watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Potencia %1, vatios</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fila %1</translation>
     </message>
     <message>
         <source>%1 %2, no fixture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, sin luminaria</translation>
     </message>
     <message>
         <source>%1 count, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Cantidad %1, %2</translation>
     </message>
     <message>
         <source>Control %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Control %1, %2</translation>
     </message>
     <message>
         <source>To the first count box of an output: </source>
-        <translation type="unfinished"></translation>
+        <translation>A la primera casilla de cantidad de una salida: </translation>
     </message>
     <message>
         <source>Over the limit of %1 LEDs per colour on one output</source>
-        <translation type="unfinished"></translation>
+        <translation>Por encima del límite de %1 LED por color en una salida</translation>
     </message>
     <message>
         <source>Over the limit of %1 watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Por encima del límite de %1 vatios</translation>
     </message>
     <message>
         <source>%1, watts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, vatios</translation>
     </message>
 </context>
 <context>
     <name>RigPlanWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuevo</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir…</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar &amp;como…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Filas</translation>
     </message>
     <message>
         <source>&amp;Add row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir fila</translation>
     </message>
     <message>
         <source>&amp;Remove rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitar filas</translation>
     </message>
     <message>
         <source>&amp;Duplicate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplicar…</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Subir</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bajar</translation>
     </message>
     <message>
         <source>&amp;Sort by address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordenar por dirección</translation>
     </message>
     <message>
         <source>Address &amp;from…</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones &amp;desde…</translation>
     </message>
     <message>
         <source>&amp;Mode and options…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modo y opciones…</translation>
     </message>
     <message>
         <source>&amp;Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Fic&amp;has</translation>
     </message>
     <message>
         <source>Open &amp;configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir &amp;configurador</translation>
     </message>
     <message>
         <source>&amp;Print cards…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir fichas…</translation>
     </message>
     <message>
         <source>Save cards as &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar fichas como &amp;PDF…</translation>
     </message>
     <message>
         <source>Copy as &amp;text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiar como &amp;texto</translation>
     </message>
     <message>
         <source>Rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plano de luces</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>El plano %1 tiene cambios sin guardar. ¿Guardarlos?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin título</translation>
     </message>
     <message>
         <source>The plan cannot be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el plano.
+%1</translation>
     </message>
     <message>
         <source>The plan was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El plano no se ha guardado.
+%1</translation>
     </message>
     <message>
         <source>Open rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir plano de luces</translation>
     </message>
     <message>
         <source>Save rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar plano de luces</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplicar</translation>
     </message>
     <message>
         <source>Number of copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de copias:</translation>
     </message>
     <message>
         <source>Address from</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones desde</translation>
     </message>
     <message>
         <source>Consecutive addresses for the selected rows (all rows when none is selected), starting at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Direcciones consecutivas para las filas seleccionadas (todas si no hay ninguna seleccionada), empezando en:</translation>
     </message>
     <message>
         <source>The configurator cannot show this row.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El configurador no puede mostrar esta fila.
+%1</translation>
     </message>
     <message>
         <source>No cards were made.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha creado ninguna ficha.
+%1</translation>
     </message>
     <message>
         <source>Save cards as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar fichas como PDF</translation>
     </message>
     <message>
         <source>The cards were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Las fichas no se han guardado.
+%1</translation>
     </message>
     <message>
         <source>Copied as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiado como texto</translation>
     </message>
     <message>
         <source>1 row</source>
-        <translation type="unfinished"></translation>
+        <translation>1 fila</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 filas</translation>
     </message>
 </context>
 <context>
     <name>RowOptionsDialog</name>
     <message>
         <source>Mode and options: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo y opciones: %1</translation>
     </message>
     <message>
         <source>DMX (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX (esclavo)</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Maestro</translation>
     </message>
     <message>
         <source>Not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin elegir</translation>
     </message>
     <message>
         <source>120 ohm terminator</source>
-        <translation type="unfinished"></translation>
+        <translation>terminador de 120 ohmios</translation>
     </message>
     <message>
         <source>Ext. pushbutton</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsador ext.</translation>
     </message>
     <message>
         <source>1-100 % Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulación 1-100 %</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo:</translation>
     </message>
     <message>
         <source>DMX channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canales DMX:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocidad:</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Show:</translation>
     </message>
     <message>
         <source>Tune:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiente:</translation>
     </message>
     <message>
         <source>Window&apos;s preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Preajuste de la ventana</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 a %2</translation>
+    </message>
+    <message>
+        <source>Table of %1 rows: </source>
+        <translation>Tabla de %1 filas: </translation>
+    </message>
+    <message>
+        <source>%1, table of %2 rows: </source>
+        <translation>%1, tabla de %2 filas: </translation>
+    </message>
+    <message>
+        <source>No shows</source>
+        <translation>Sin shows</translation>
+    </message>
+    <message>
+        <source>Shows %1 to %2, each with a bar of its colours from left to right</source>
+        <translation>Shows %1 a %2, cada uno con una barra de sus colores de izquierda a derecha</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rojo</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>azul</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanco</translation>
+    </message>
+    <message>
+        <source>bluish</source>
+        <translation>azulado</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>amarillo</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>morado</translation>
+    </message>
+    <message>
+        <source>white cold</source>
+        <translation>blanco frío</translation>
+    </message>
+    <message>
+        <source>white warm</source>
+        <translation>blanco cálido</translation>
+    </message>
+    <message>
+        <source>show N.</source>
+        <translation>show n.º</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Dip 2</source>
+        <translation>Dip 2</translation>
+    </message>
+    <message>
+        <source>Step time</source>
+        <translation>Tiempo de paso</translation>
+    </message>
+    <message>
+        <source>10,6 min</source>
+        <translation>10,6 min</translation>
+    </message>
+    <message>
+        <source>5,3 min</source>
+        <translation>5,3 min</translation>
+    </message>
+    <message>
+        <source>160 sec</source>
+        <translation>160 s</translation>
+    </message>
+    <message>
+        <source>80 sec</source>
+        <translation>80 s</translation>
+    </message>
+    <message>
+        <source>30 sec</source>
+        <translation>30 s</translation>
+    </message>
+    <message>
+        <source>Show play-back speed</source>
+        <translation>Velocidad de reproducción de los shows</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Luminaria</translation>
+    </message>
+    <message>
+        <source>N. led</source>
+        <translation>N.º LED</translation>
+    </message>
+    <message>
+        <source>N. led / colour</source>
+        <translation>N.º LED / color</translation>
+    </message>
+    <message>
+        <source>Driving mode</source>
+        <translation>Alimentación</translation>
+    </message>
+    <message>
+        <source>Nominal power</source>
+        <translation>Pot. nominal</translation>
+    </message>
+    <message>
+        <source>Average power</source>
+        <translation>Potencia media</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>Const. Curr. 350mA</source>
+        <translation>Corr. const. 350mA</translation>
+    </message>
+    <message>
+        <source>Power led 1W</source>
+        <translation>LED de potencia 1W</translation>
+    </message>
+    <message>
+        <source>Multichip LED 3.5 W</source>
+        <translation>Multichip LED 3.5 W</translation>
+    </message>
+    <message>
+        <source>Constant volt.</source>
+        <translation>Tensión const.</translation>
+    </message>
+    <message>
+        <source>3mm LED</source>
+        <translation>LED 3 mm</translation>
+    </message>
+    <message>
+        <source>Multichip LED 0.3 W</source>
+        <translation>Multichip LED 0.3 W</translation>
+    </message>
+    <message>
+        <source>Const. Curr. 700mA</source>
+        <translation>Corr. const. 700mA</translation>
+    </message>
+    <message>
+        <source>Multichipled 7,5 W</source>
+        <translation>LED multichip 7,5 W</translation>
+    </message>
+    <message>
+        <source>5mm LED</source>
+        <translation>LED 5 mm</translation>
+    </message>
+    <message>
+        <source>Constant curr.</source>
+        <translation>Corriente const.</translation>
+    </message>
+    <message>
+        <source>Multichip LED 5 mm</source>
+        <translation>Multichip LED 5 mm</translation>
+    </message>
+    <message>
+        <source>RGB Passive Fixtures</source>
+        <translation>Luminarias RGB pasivas</translation>
+    </message>
+    <message>
+        <source>Max. Power</source>
+        <translation>Potencia máx.</translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Código</translation>
+    </message>
+    <message>
+        <source>RGB Intelligent Fixtures dip-switch settable</source>
+        <translation>Luminarias RGB inteligentes ajustables por dip-switch</translation>
+    </message>
+    <message>
+        <source>DOR Intelligent Fixtures dip-switch settable</source>
+        <translation>Luminarias DOR inteligentes ajustables por dip-switch</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>CCT</translation>
+    </message>
+    <message>
+        <source>°K</source>
+        <translation>°K</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Colours, left to right</source>
+        <translation>Colores, de izquierda a derecha</translation>
     </message>
 </context>
 </TS>

@@ -5,1046 +5,1693 @@
     <name>CardActions</name>
     <message>
         <source>Budget report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilan de puissance</translation>
     </message>
     <message>
         <source>Setting card</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiche de réglage</translation>
     </message>
     <message>
         <source>Label for the report (e.g. &quot;Shop 2, window&quot;), may be empty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Repère du bilan (p. ex. « Magasin 2, vitrine »), peut rester vide :</translation>
     </message>
     <message>
         <source>Label for the card (e.g. &quot;Bar 3, left&quot;), may be empty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Repère de la fiche (p. ex. « Perche 3, gauche »), peut rester vide :</translation>
     </message>
     <message>
         <source>Nothing was made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n&apos;a été créé : %1.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Copied as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copié en texte</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer…</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer en PDF…</translation>
     </message>
     <message>
         <source>Copy as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier en texte</translation>
     </message>
 </context>
 <context>
     <name>CardWriter</name>
     <message>
         <source>Could not save %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;enregistrer %1 : %2.</translation>
     </message>
     <message>
         <source>Setting cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Fiches de réglage</translation>
     </message>
     <message>
         <source>the image could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image n&apos;a pas pu être créée</translation>
     </message>
 </context>
 <context>
     <name>Cards</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Date : </translation>
     </message>
     <message>
         <source>Mode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Mode : </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>DMX address: </source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse DMX : </translation>
     </message>
     <message>
         <source>Options: </source>
-        <translation type="unfinished"></translation>
+        <translation>Options : </translation>
+    </message>
+    <message>
+        <source>Limit exceeded: %1</source>
+        <translation>Limite dépassée : %1</translation>
+    </message>
+    <message>
+        <source>12-lever bank</source>
+        <translation>Bloc de 12 leviers</translation>
+    </message>
+    <message>
+        <source>4-lever bank</source>
+        <translation>Bloc de 4 leviers</translation>
+    </message>
+    <message>
+        <source>the label holds a control character</source>
+        <translation>le repère contient un caractère de contrôle</translation>
+    </message>
+    <message>
+        <source>the label is longer than %1 characters</source>
+        <translation>le repère dépasse %1 caractères</translation>
+    </message>
+    <message>
+        <source>CC #%1 drives %2 LEDs per colour, more than the %3 one output allows.</source>
+        <translation>CC #%1 alimente %2 LED par couleur, plus que les %3 qu&apos;une sortie permet.</translation>
+    </message>
+    <message>
+        <source>The total power, %1 W, is more than the %2 W the controller gives.</source>
+        <translation>La puissance totale, %1 W, dépasse les %2 W que fournit le contrôleur.</translation>
+    </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Repère : %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Date : %1</translation>
+    </message>
+    <message>
+        <source>Mode: %1</source>
+        <translation>Mode : %1</translation>
+    </message>
+    <message>
+        <source> — counted as %1</source>
+        <translation> — compté comme %1</translation>
+    </message>
+    <message>
+        <source>no fixtures</source>
+        <translation>aucun luminaire</translation>
+    </message>
+    <message>
+        <source>LEDs per colour: %1</source>
+        <translation>LED par couleur : %1</translation>
+    </message>
+    <message>
+        <source>Power: %1 W</source>
+        <translation>Puissance : %1 W</translation>
+    </message>
+    <message>
+        <source>Limits exceeded: none</source>
+        <translation>Limites dépassées : aucune</translation>
+    </message>
+    <message>
+        <source>Levers ON: %1</source>
+        <translation>Leviers sur ON : %1</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Repère :</translation>
+    </message>
+    <message>
+        <source>DMX address: %1</source>
+        <translation>Adresse DMX : %1</translation>
+    </message>
+    <message>
+        <source>Options: %1</source>
+        <translation>Options : %1</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>unknown device &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>appareil inconnu « %1 » : %2</translation>
     </message>
     <message>
         <source>--%1 takes a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 attend un nombre entier, pas « %2 »</translation>
     </message>
     <message>
         <source>A master takes no DMX address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un maître n&apos;a pas d&apos;adresse DMX.</translation>
     </message>
     <message>
         <source>--out FILE.pdf|.png|.txt is required</source>
-        <translation type="unfinished"></translation>
+        <translation>--out FICHIER.pdf|.png|.txt est obligatoire</translation>
     </message>
     <message>
         <source>--label: </source>
-        <translation type="unfinished"></translation>
+        <translation>--label: </translation>
     </message>
     <message>
         <source>Could not write the card to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire la fiche sur la sortie standard.</translation>
     </message>
     <message>
         <source>--count %1: give OUTPUT:FIXTURE=N</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1 : indiquer SORTIE:LUMINAIRE=N</translation>
     </message>
     <message>
         <source>--count %1: the output is CC1, CC2, CV1 or CV2</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1 : la sortie est CC1, CC2, CV1 ou CV2</translation>
     </message>
     <message>
         <source>--count %1: no such fixture on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1 : pas de tel luminaire sur %2</translation>
     </message>
     <message>
         <source>--count %1: this controller has no %2 output</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1 : ce contrôleur n&apos;a pas de sortie %2</translation>
     </message>
     <message>
         <source>unknown controller &apos;%1&apos;: orvo75 or orvo36</source>
-        <translation type="unfinished"></translation>
+        <translation>contrôleur inconnu « %1 » : orvo75 ou orvo36</translation>
     </message>
     <message>
         <source>Could not write the report to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le bilan sur la sortie standard.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche cette aide.</translation>
     </message>
     <message>
         <source>The language of this run: de, en, es, fr, it or nl (the desktop&apos;s otherwise).</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue de cette exécution : de, en, es, fr, it ou nl (sinon celle du bureau).</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Affiche la version.</translation>
     </message>
     <message>
         <source>%1: %2 (see &apos;%1 --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 (voir « %1 --help »)</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>option inconnue « %1 »</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation : %1 [options]</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argument inattendu « %1 »</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 manquant</translation>
     </message>
     <message>
         <source>VELANTRA configuration tools: DIP-switch settings, power budgets and data
 sheets for DMX LED lighting. Without a command it opens the main window on
 the display (a desktop session, or xvfb-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>VELANTRA configuration tools : réglages des dip-switchs, bilans de puissance et
+fiches techniques pour l&apos;éclairage LED DMX. Sans commande, il ouvre la fenêtre
+principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
     </message>
     <message>
         <source>%1 &lt;command&gt; [options] [arguments]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;commande&gt; [options] [arguments]</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commandes :</translation>
     </message>
     <message>
         <source>&apos;%1 &lt;command&gt; --help&apos; shows the options of a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 &lt;commande&gt; --help » affiche les options d&apos;une commande.</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>commande inconnue « %1 »</translation>
     </message>
     <message>
         <source>give one of --check and --cards</source>
-        <translation type="unfinished"></translation>
+        <translation>indiquer --check ou --cards</translation>
     </message>
     <message>
         <source>--cards %1: the file name must end in .pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--cards %1 : le nom du fichier doit finir par .pdf</translation>
     </message>
     <message>
         <source>the plan file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>le nom du fichier du plan est vide</translation>
+    </message>
+    <message>
+        <source>--out %1: the file name must end in .pdf, .png or .txt, or be - for the text on standard output</source>
+        <translation>--out %1 : le nom du fichier doit finir par .pdf, .png ou .txt, ou être - pour le texte sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>DMX start address, 1 to 511 (DMX mode; default 1)</source>
+        <translation>Adresse DMX de départ, 1 à 511 (mode DMX ; 1 par défaut)</translation>
+    </message>
+    <message>
+        <source>Stand-alone master mode instead of DMX slave</source>
+        <translation>Mode maître autonome au lieu d&apos;esclave DMX</translation>
+    </message>
+    <message>
+        <source>Channel count, 3 or 6 (orvo75, DMX mode)</source>
+        <translation>Nombre de canaux, 3 ou 6 (orvo75, mode DMX)</translation>
+    </message>
+    <message>
+        <source>The 120 ohm line terminator ON (DMX mode)</source>
+        <translation>La terminaison de ligne 120 ohms sur ON (mode DMX)</translation>
+    </message>
+    <message>
+        <source>The external pushbutton ON (orvo75, orvo36, fluo; master mode)</source>
+        <translation>Le bouton-poussoir externe sur ON (orvo75, orvo36, fluo ; mode maître)</translation>
+    </message>
+    <message>
+        <source>Speed 0 to 4 (master mode; not dor)</source>
+        <translation>Vitesse 0 à 4 (mode maître ; pas dor)</translation>
+    </message>
+    <message>
+        <source>Show 0 to 15 (master mode; not dor)</source>
+        <translation>Show 0 à 15 (mode maître ; pas dor)</translation>
+    </message>
+    <message>
+        <source>Colour-temperature tune CCT 0 to 9 (dor, master mode)</source>
+        <translation>Ambiance de température de couleur CCT 0 à 9 (dor, mode maître)</translation>
+    </message>
+    <message>
+        <source>1-100 % modulation ON (fluo)</source>
+        <translation>Modulation 1-100 % sur ON (fluo)</translation>
+    </message>
+    <message>
+        <source>Free text on the card&apos;s Label line, e.g. &quot;Bar 3, left&quot;</source>
+        <translation>Texte libre sur la ligne Repère de la fiche, p. ex. « Perche 3, gauche »</translation>
+    </message>
+    <message>
+        <source>The file to write: .pdf, .png or .txt; - writes the text to standard output</source>
+        <translation>Le fichier à écrire : .pdf, .png ou .txt ; - écrit le texte sur la sortie standard</translation>
+    </message>
+    <message>
+        <source>Writes a device&apos;s setting card (its DIP switches) as PDF, PNG or text</source>
+        <translation>Écrit la fiche de réglage d&apos;un appareil (ses dip-switchs) en PDF, PNG ou texte</translation>
+    </message>
+    <message>
+        <source>orvo75 (75 W) or orvo36 (36 W)</source>
+        <translation>orvo75 (75 W) ou orvo36 (36 W)</translation>
+    </message>
+    <message>
+        <source>A count as typed into the grid: OUTPUT:FIXTURE=N, the output CC1, CC2, CV1 or CV2 (CC only on the orvo36), the fixture by its name or grid row 1 to 14, e.g. &quot;CC1:Pomra RGB=2&quot;; repeat for more</source>
+        <translation>Un nombre tel que saisi dans la grille : SORTIE:LUMINAIRE=N, la sortie CC1, CC2, CV1 ou CV2 (CC seulement sur l&apos;orvo36), le luminaire par son nom ou sa ligne 1 à 14, p. ex. « CC1:Pomra RGB=2 » ; répéter pour d&apos;autres</translation>
+    </message>
+    <message>
+        <source>Average power instead of nominal power</source>
+        <translation>Puissance moyenne au lieu de la puissance nominale</translation>
+    </message>
+    <message>
+        <source>Free text on the report&apos;s Label line, e.g. &quot;Shop 2, window&quot;</source>
+        <translation>Texte libre sur la ligne Repère du bilan, p. ex. « Magasin 2, vitrine »</translation>
+    </message>
+    <message>
+        <source>Writes a power budget report as PDF, PNG or text</source>
+        <translation>Écrit un bilan de puissance en PDF, PNG ou texte</translation>
+    </message>
+    <message>
+        <source>velantra: cannot open a display; run it in a desktop session or under xvfb-run</source>
+        <translation>velantra : aucun écran disponible ; lancer dans une session de bureau ou sous xvfb-run</translation>
+    </message>
+    <message>
+        <source>The rig plan (a .json file).</source>
+        <translation>Le plan de feux (un fichier .json).</translation>
+    </message>
+    <message>
+        <source>Print the plan&apos;s problems; exit status 1 when there is any.</source>
+        <translation>Afficher les problèmes du plan ; code de sortie 1 s&apos;il y en a.</translation>
+    </message>
+    <message>
+        <source>Write one setting card per row to a PDF file.</source>
+        <translation>Écrire une fiche de réglage par ligne dans un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows, %3</source>
+        <translation>%1 : %2 lignes, %3</translation>
+    </message>
+    <message>
+        <source>Check a rig plan, or write its setting cards to a PDF file.</source>
+        <translation>Vérifier un plan de feux, ou écrire ses fiches de réglage dans un fichier PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>Devices</name>
+    <message>
+        <source>The %1 has no channel count choice.</source>
+        <translation>Le %1 n&apos;a pas de choix du nombre de canaux.</translation>
+    </message>
+    <message>
+        <source>The %1 has no external pushbutton.</source>
+        <translation>Le %1 n&apos;a pas de bouton-poussoir externe.</translation>
+    </message>
+    <message>
+        <source>The %1 has no speed choice.</source>
+        <translation>Le %1 n&apos;a pas de choix de vitesse.</translation>
+    </message>
+    <message>
+        <source>The %1 has no show choice.</source>
+        <translation>Le %1 n&apos;a pas de choix de show.</translation>
+    </message>
+    <message>
+        <source>The %1 has no tune choice.</source>
+        <translation>Le %1 n&apos;a pas de choix d&apos;ambiance.</translation>
+    </message>
+    <message>
+        <source>The %1 has no modulation choice.</source>
+        <translation>Le %1 n&apos;a pas de choix de modulation.</translation>
+    </message>
+    <message>
+        <source>DMX address %1 is out of range: 1 to 511.</source>
+        <translation>L&apos;adresse DMX %1 est hors plage : 1 à 511.</translation>
+    </message>
+    <message>
+        <source>Channel count %1 is not offered: 3 or 6.</source>
+        <translation>Le nombre de canaux %1 n&apos;est pas proposé : 3 ou 6.</translation>
+    </message>
+    <message>
+        <source>Speed %1 is out of range: 0 to %2.</source>
+        <translation>La vitesse %1 est hors plage : 0 à %2.</translation>
+    </message>
+    <message>
+        <source>Show %1 is out of range: 0 to %2.</source>
+        <translation>Le show %1 est hors plage : 0 à %2.</translation>
+    </message>
+    <message>
+        <source>Tune %1 is out of range: 0 to %2.</source>
+        <translation>L&apos;ambiance %1 est hors plage : 0 à %2.</translation>
+    </message>
+    <message>
+        <source>A master takes no DMX address.</source>
+        <translation>Un maître n&apos;a pas d&apos;adresse DMX.</translation>
+    </message>
+    <message>
+        <source>The channel count is a DMX-mode choice, not a master one.</source>
+        <translation>Le nombre de canaux est un choix du mode DMX, pas du mode maître.</translation>
+    </message>
+    <message>
+        <source>The 120 ohm terminator is a DMX-mode choice, not a master one.</source>
+        <translation>La terminaison 120 ohms est un choix du mode DMX, pas du mode maître.</translation>
+    </message>
+    <message>
+        <source>The external pushbutton is a master-mode choice.</source>
+        <translation>Le bouton-poussoir externe est un choix du mode maître.</translation>
+    </message>
+    <message>
+        <source>The tune is a master-mode choice.</source>
+        <translation>L&apos;ambiance est un choix du mode maître.</translation>
+    </message>
+    <message>
+        <source>The speed is a master-mode choice.</source>
+        <translation>La vitesse est un choix du mode maître.</translation>
+    </message>
+    <message>
+        <source>The show is a master-mode choice.</source>
+        <translation>Le show est un choix du mode maître.</translation>
+    </message>
+    <message>
+        <source>intelligent RGB fixture</source>
+        <translation>luminaire RGB intelligent</translation>
+    </message>
+    <message>
+        <source>DOR fixture</source>
+        <translation>luminaire DOR</translation>
     </message>
 </context>
 <context>
     <name>DipBank</name>
     <message>
         <source>Lever %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Levier %1 </translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Levers ON: </source>
-        <translation type="unfinished"></translation>
+        <translation>Leviers sur ON : </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>Lever %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Levier %1 : %2</translation>
     </message>
 </context>
 <context>
     <name>DipConfigurator</name>
     <message>
         <source>4-lever bank, </source>
-        <translation type="unfinished"></translation>
+        <translation>bloc de 4 leviers, </translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier, pas un fichier</translation>
     </message>
     <message>
         <source>it is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un tube nommé, pas un fichier</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est une socket, pas un fichier</translation>
     </message>
     <message>
         <source>it is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un périphérique, pas un fichier</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n&apos;est pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>only %1 of %2 bytes could be written</source>
-        <translation type="unfinished"></translation>
+        <translation>seuls %1 octets sur %2 ont pu être écrits</translation>
     </message>
     <message>
         <source>no file name</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom de fichier</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>c&apos;est un dossier</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>VELANTRA configuration tools</source>
-        <translation type="unfinished"></translation>
+        <translation>VELANTRA configuration tools</translation>
     </message>
     <message>
         <source>MORANDEL BRANVIK logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo MORANDEL BRANVIK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Quitter</translation>
     </message>
     <message>
         <source>ORVO</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO</translation>
     </message>
     <message>
         <source>ORVO 75</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 75</translation>
     </message>
     <message>
         <source>Dip-switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dip-switch</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données</translation>
     </message>
     <message>
         <source>ORVO 36</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 36</translation>
     </message>
     <message>
         <source>ORVO FLUO</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO FLUO</translation>
     </message>
     <message>
         <source>Dip-Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dip-switch</translation>
     </message>
     <message>
         <source>Intelligent Fixt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lum. intelligents</translation>
     </message>
     <message>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <source>DOR</source>
-        <translation type="unfinished"></translation>
+        <translation>DOR</translation>
     </message>
     <message>
         <source>Nembra</source>
-        <translation type="unfinished"></translation>
+        <translation>Nembra</translation>
     </message>
     <message>
         <source>Master funct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fonctions maître</translation>
     </message>
     <message>
         <source>Easy run (RGB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Easy run (RGB)</translation>
     </message>
     <message>
         <source>Atm. Tunes (DOR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiances (DOR)</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Outils</translation>
     </message>
     <message>
         <source>Rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de feux</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>MORANDEL BRANVIK VELANTRA configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurateur MORANDEL BRANVIK VELANTRA</translation>
     </message>
     <message>
         <source>Aut. T.Zelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Aut. T.Zelvaro</translation>
     </message>
     <message>
         <source>Ver 5.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver 5.3</translation>
     </message>
     <message>
         <source>ORVO 75 dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurateur dip-switch ORVO 75</translation>
     </message>
     <message>
         <source>ORVO 36 dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurateur dip-switch ORVO 36</translation>
     </message>
     <message>
         <source>ORVO FLUO / Nembra dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurateur dip-switch ORVO FLUO / Nembra</translation>
     </message>
     <message>
         <source>Intelligent fixture configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurateur luminaires intelligents</translation>
     </message>
     <message>
         <source>DOR fixture configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurateur luminaires DOR</translation>
     </message>
     <message>
         <source>DMX address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse DMX</translation>
     </message>
     <message>
         <source>Device outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour de l&apos;appareil</translation>
     </message>
     <message>
         <source>Red indicator lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant rouge</translation>
     </message>
     <message>
         <source>Green indicator lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Voyant vert</translation>
     </message>
     <message>
         <source>Rotary knob</source>
-        <translation type="unfinished"></translation>
+        <translation>Bouton rotatif</translation>
     </message>
     <message>
         <source>Rotary knob groove</source>
-        <translation type="unfinished"></translation>
+        <translation>Encoche du bouton rotatif</translation>
     </message>
     <message>
         <source>Ext. pushbotton</source>
-        <translation type="unfinished"></translation>
+        <translation>Poussoir ext.</translation>
     </message>
     <message>
         <source>Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Maître</translation>
     </message>
     <message>
         <source>DMX (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX (esclave)</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode</translation>
     </message>
     <message>
         <source>Speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesses</translation>
     </message>
     <message>
         <source>DMX mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode DMX</translation>
     </message>
     <message>
         <source>Res. 120 ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Term. 120 Ω</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode maître</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>6 Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>6 can.</translation>
     </message>
     <message>
         <source>3 Ch </source>
-        <translation type="unfinished"></translation>
+        <translation>3 can. </translation>
     </message>
     <message>
         <source>1-100 % Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation 1-100 %</translation>
     </message>
     <message>
         <source>Atmosphere tune</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiance</translation>
     </message>
     <message>
         <source>CCT 9</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 9</translation>
     </message>
     <message>
         <source>CCT 0</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 0</translation>
     </message>
     <message>
         <source>CCT 1</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 1</translation>
     </message>
     <message>
         <source>CCT 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 3</translation>
     </message>
     <message>
         <source>CCT 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 4</translation>
     </message>
     <message>
         <source>CCT 5</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 5</translation>
     </message>
     <message>
         <source>CCT 6</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 6</translation>
     </message>
     <message>
         <source>CCT 7</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 7</translation>
     </message>
     <message>
         <source>CCT 8</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 8</translation>
     </message>
     <message>
         <source>CCT 2</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 2</translation>
     </message>
     <message>
         <source>120 ohm resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Résist. 120 Ω</translation>
     </message>
     <message>
         <source>ORVO power configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurateur de puissance ORVO</translation>
     </message>
     <message>
         <source>Spare box, counts nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Case de réserve, ne compte rien</translation>
     </message>
     <message>
         <source>CC2 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>CC2 mA</translation>
     </message>
     <message>
         <source>Average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puiss. moyenne</translation>
     </message>
     <message>
         <source>Nominal power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puiss. nominale</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>RAZ</translation>
     </message>
     <message>
         <source>CC1 mA.</source>
-        <translation type="unfinished"></translation>
+        <translation>CC1 mA.</translation>
     </message>
     <message>
         <source>Outline of the total</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour du total</translation>
     </message>
     <message>
         <source>Power Out CV 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puiss. CV 1</translation>
     </message>
     <message>
         <source>Power Out CV 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puiss. CV 2</translation>
     </message>
     <message>
         <source>Power CC 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Puiss. CC 2</translation>
     </message>
     <message>
         <source>Power CC 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Puiss. CC 1</translation>
     </message>
     <message>
         <source>Tot. led CC 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. LED CC 2</translation>
     </message>
     <message>
         <source>Tot. led CC 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. LED CC 1</translation>
     </message>
     <message>
         <source>Constant Voltage Outputs (CV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties tension constante (CV)</translation>
     </message>
     <message>
         <source>Constant Current Outputs (CC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorties courant constant (CC)</translation>
     </message>
     <message>
         <source>ORVO 36 power configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurateur de puissance ORVO 36</translation>
     </message>
     <message>
         <source>CC2 curr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cour. CC2</translation>
     </message>
     <message>
         <source>CC curr.(mA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Cour.CC(mA)</translation>
     </message>
     <message>
         <source>Outline of the CV outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Contour des sorties CV</translation>
     </message>
     <message>
         <source>Tot. led </source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. LED </translation>
     </message>
     <message>
         <source>Constant Current Output (CC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sortie courant constant (CC)</translation>
     </message>
     <message>
         <source>Easy run menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Easy run</translation>
     </message>
     <message>
         <source>Passive fixtures data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données des luminaires passifs</translation>
     </message>
     <message>
         <source>Intelligent RGB fixtures data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données des luminaires RGB intelligents</translation>
     </message>
     <message>
         <source>DOR Intelligent fixtures data </source>
-        <translation type="unfinished"></translation>
+        <translation>Données des luminaires intelligents DOR</translation>
     </message>
     <message>
         <source>Atmospehre tunes</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiances</translation>
     </message>
     <message>
         <source>Built-in shows and their colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows intégrés et leurs couleurs</translation>
     </message>
     <message>
         <source>Show play-back speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesses de lecture des shows</translation>
     </message>
     <message>
         <source>! ERROR !  DMX address: 1 - 511</source>
-        <translation type="unfinished"></translation>
+        <translation>! ERREUR !  Adresse DMX : 1 - 511</translation>
     </message>
     <message>
         <source>Speed 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse 0</translation>
     </message>
     <message>
         <source>Speed 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse 1</translation>
     </message>
     <message>
         <source>Speed 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse 2</translation>
     </message>
     <message>
         <source>Speed 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse 3</translation>
     </message>
     <message>
         <source>Speed 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse 4</translation>
     </message>
     <message>
         <source>Show 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 0</translation>
     </message>
     <message>
         <source>Show 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 1</translation>
     </message>
     <message>
         <source>Show 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 2</translation>
     </message>
     <message>
         <source>Show 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 3</translation>
     </message>
     <message>
         <source>Show 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 4</translation>
     </message>
     <message>
         <source>Show 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 5</translation>
     </message>
     <message>
         <source>Show 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 6</translation>
     </message>
     <message>
         <source>Show 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 7</translation>
     </message>
     <message>
         <source>Show 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 8</translation>
     </message>
     <message>
         <source>Show 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 9</translation>
     </message>
     <message>
         <source>Show 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 10</translation>
     </message>
     <message>
         <source>Show 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 11</translation>
     </message>
     <message>
         <source>Show 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 12</translation>
     </message>
     <message>
         <source>Show 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 13</translation>
     </message>
     <message>
         <source>Show 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 14</translation>
     </message>
     <message>
         <source>Show 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 15</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>Total nominal power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puiss. nominale totale</translation>
     </message>
     <message>
         <source>Total average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Puiss. moyenne totale</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Max 6 led / colour on each constant current output !</source>
-        <translation type="unfinished"></translation>
+        <translation>Max 6 LED / couleur sur chaque sortie à courant constant !</translation>
     </message>
     <message>
         <source>Max 6 led / colour on each constant current output ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Max 6 LED / couleur sur chaque sortie à courant constant ! </translation>
     </message>
     <message>
         <source>TOTAL POWER &gt; 75 W !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>PUISSANCE TOTALE &gt; 75 W !!!</translation>
     </message>
     <message>
         <source>Max 9 led / colour on each constant current output !</source>
-        <translation type="unfinished"></translation>
+        <translation>Max 9 LED / couleur sur chaque sortie à courant constant !</translation>
     </message>
     <message>
         <source>Max 9 led / colour on each constant current output ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Max 9 LED / couleur sur chaque sortie à courant constant ! </translation>
     </message>
     <message>
         <source>TOTAL POWER &gt; 36 W !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>PUISSANCE TOTALE &gt; 36 W !!!</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur !</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>The plan has no rows.</source>
+        <translation>Le plan n&apos;a aucune ligne.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
+        <translation>« %1 » doit être un nombre entier de %2 à %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>« %1 » doit être true ou false</translation>
+    </message>
+    <message>
+        <source>&quot;label&quot; must be a text</source>
+        <translation>« label » doit être un texte</translation>
+    </message>
+    <message>
+        <source>&quot;device&quot; must be one of %1</source>
+        <translation>« device » doit être l&apos;un de %1</translation>
+    </message>
+    <message>
+        <source>&quot;mode&quot; must be &quot;dmx&quot; or &quot;master&quot;</source>
+        <translation>« mode » doit être « dmx » ou « master »</translation>
+    </message>
+    <message>
+        <source>a row in DMX mode needs an &quot;address&quot;</source>
+        <translation>une ligne en mode DMX demande une « address »</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; does not apply in master mode on the %1</source>
+        <translation>« channels » ne s&apos;applique pas en mode maître sur le %1</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; of the %1 must be 3 or 6</source>
+        <translation>« channels » du %1 doit être 3 ou 6</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not apply to the %2 in %3 mode</source>
+        <translation>« %1 » ne s&apos;applique pas au %2 en mode %3</translation>
+    </message>
+    <message>
+        <source>the file is larger than any plan (%1 bytes)</source>
+        <translation>le fichier est plus grand que tout plan (%1 octets)</translation>
+    </message>
+    <message>
+        <source>not a plan file: the JSON text is broken at byte %1 (%2)</source>
+        <translation>pas un fichier de plan : le texte JSON est rompu à l&apos;octet %1 (%2)</translation>
+    </message>
+    <message>
+        <source>row %1: </source>
+        <translation>ligne %1 : </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>« %1 » est donné deux fois</translation>
+    </message>
+    <message>
+        <source>not a rig plan: &quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>pas un plan de feux : « format » doit être « %1 »</translation>
+    </message>
+    <message>
+        <source>plan format version %1 cannot be read; this program reads version %2</source>
+        <translation>la version %1 du format de plan ne peut être lue ; ce programme lit la version %2</translation>
+    </message>
+    <message>
+        <source>(missing or not a number)</source>
+        <translation>(absente ou pas un nombre)</translation>
+    </message>
+    <message>
+        <source>unknown entry &quot;%1&quot;</source>
+        <translation>entrée inconnue « %1 »</translation>
+    </message>
+    <message>
+        <source>&quot;rows&quot; must be a list</source>
+        <translation>« rows » doit être une liste</translation>
+    </message>
+    <message>
+        <source>%1 rows; a plan holds at most %2</source>
+        <translation>%1 lignes ; un plan en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>doit être un objet</translation>
     </message>
 </context>
 <context>
     <name>PlanTableModel</name>
     <message>
         <source>Start + channels − 1; at most 512.</source>
-        <translation type="unfinished"></translation>
+        <translation>Départ + canaux − 1 ; au plus 512.</translation>
     </message>
     <message>
         <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); for the other devices the program does not know the count: type it (1–512), it is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les canaux DMX que prend l&apos;appareil. L&apos;ORVO 75 en prend 3 ou 6 (son choix 3 Ch / 6 Ch) ; pour les autres appareils, le programme ne connaît pas le nombre : saisissez-le (1–512), il est obligatoire.</translation>
     </message>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;adresse de départ, 1–511. Un appareil en mode maître n&apos;en prend aucune.</translation>
+    </message>
+</context>
+<context>
+    <name>Plans</name>
+    <message>
+        <source>Master</source>
+        <translation>Maître</translation>
+    </message>
+    <message>
+        <source>DMX (slave)</source>
+        <translation>DMX (esclave)</translation>
+    </message>
+    <message>
+        <source>%1 Ch</source>
+        <translation>%1 can.</translation>
+    </message>
+    <message>
+        <source>120 ohm terminator</source>
+        <translation>terminaison 120 ohms</translation>
+    </message>
+    <message>
+        <source>preset</source>
+        <translation>préréglage</translation>
+    </message>
+    <message>
+        <source>speed %1, show %2</source>
+        <translation>vitesse %1, show %2</translation>
+    </message>
+    <message>
+        <source>CCT %1</source>
+        <translation>CCT %1</translation>
+    </message>
+    <message>
+        <source>ext. pushbutton</source>
+        <translation>poussoir ext.</translation>
+    </message>
+    <message>
+        <source>1-100 % modulation</source>
+        <translation>modulation 1-100 %</translation>
+    </message>
+    <message>
+        <source>Label	Device	Mode and options	Channels	Start	End</source>
+        <translation>Repère	Appareil	Mode et options	Canaux	Départ	Fin</translation>
+    </message>
+    <message>
+        <source>row %1 “%2”</source>
+        <translation>ligne %1 « %2 »</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>ligne %1</translation>
+    </message>
+    <message>
+        <source>start %1 is outside 1–511</source>
+        <translation>départ %1 hors de 1–511</translation>
+    </message>
+    <message>
+        <source>ends at %1, beyond 512</source>
+        <translation>finit à %1, au-delà de 512</translation>
+    </message>
+    <message>
+        <source>no channel count</source>
+        <translation>pas de nombre de canaux</translation>
+    </message>
+    <message>
+        <source>channels %1 overlap %2 (%3)</source>
+        <translation>canaux %1 chevauchent %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No problems</source>
+        <translation>Aucun problème</translation>
+    </message>
+    <message>
+        <source>%1 problem in %2 row</source>
+        <translation>%1 problème sur %2 ligne</translation>
+    </message>
+    <message>
+        <source>%1 problem in %2 rows</source>
+        <translation>%1 problème sur %2 lignes</translation>
+    </message>
+    <message>
+        <source>%1 problems in %2 row</source>
+        <translation>%1 problèmes sur %2 ligne</translation>
+    </message>
+    <message>
+        <source>%1 problems in %2 rows</source>
+        <translation>%1 problèmes sur %2 lignes</translation>
     </message>
 </context>
 <context>
     <name>PowerWindow</name>
     <message>
         <source>LEDs per colour, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LED par couleur, %1</translation>
     </message>
     <message>
         <source>Power %1, watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Puissance %1, watts</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>%1 %2, no fixture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, aucun luminaire</translation>
     </message>
     <message>
         <source>%1 count, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre %1, %2</translation>
     </message>
     <message>
         <source>Control %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Contrôle %1, %2</translation>
     </message>
     <message>
         <source>To the first count box of an output: </source>
-        <translation type="unfinished"></translation>
+        <translation>Vers la première case de nombre d&apos;une sortie : </translation>
     </message>
     <message>
         <source>Over the limit of %1 LEDs per colour on one output</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-delà de la limite de %1 LED par couleur sur une sortie</translation>
     </message>
     <message>
         <source>Over the limit of %1 watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Au-delà de la limite de %1 watts</translation>
     </message>
     <message>
         <source>%1, watts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, watts</translation>
     </message>
 </context>
 <context>
     <name>RigPlanWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouveau</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir…</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer &amp;sous…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fermer</translation>
     </message>
     <message>
         <source>&amp;Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Lignes</translation>
     </message>
     <message>
         <source>&amp;Add row</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter une ligne</translation>
     </message>
     <message>
         <source>&amp;Remove rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer les lignes</translation>
     </message>
     <message>
         <source>&amp;Duplicate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dupliquer…</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Monter</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Des&amp;cendre</translation>
     </message>
     <message>
         <source>&amp;Sort by address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Trier par adresse</translation>
     </message>
     <message>
         <source>Address &amp;from…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses à &amp;partir de…</translation>
     </message>
     <message>
         <source>&amp;Mode and options…</source>
-        <translation type="unfinished"></translation>
+        <translation>M&amp;ode et options…</translation>
     </message>
     <message>
         <source>&amp;Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Fi&amp;ches</translation>
     </message>
     <message>
         <source>Open &amp;configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir le &amp;configurateur</translation>
     </message>
     <message>
         <source>&amp;Print cards…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer les fiches…</translation>
     </message>
     <message>
         <source>Save cards as &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les fiches en &amp;PDF…</translation>
     </message>
     <message>
         <source>Copy as &amp;text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copier en &amp;texte</translation>
     </message>
     <message>
         <source>Rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Plan de feux</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan %1 a des modifications non enregistrées. Les enregistrer ?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Sans titre</translation>
     </message>
     <message>
         <source>The plan cannot be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan ne peut pas être ouvert.
+%1</translation>
     </message>
     <message>
         <source>The plan was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le plan n&apos;a pas été enregistré.
+%1</translation>
     </message>
     <message>
         <source>Open rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir un plan de feux</translation>
     </message>
     <message>
         <source>Save rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer le plan de feux</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliquer</translation>
     </message>
     <message>
         <source>Number of copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre de copies :</translation>
     </message>
     <message>
         <source>Address from</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses à partir de</translation>
     </message>
     <message>
         <source>Consecutive addresses for the selected rows (all rows when none is selected), starting at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresses consécutives pour les lignes sélectionnées (toutes si aucune n&apos;est sélectionnée), à partir de :</translation>
     </message>
     <message>
         <source>The configurator cannot show this row.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le configurateur ne peut pas afficher cette ligne.
+%1</translation>
     </message>
     <message>
         <source>No cards were made.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune fiche n&apos;a été créée.
+%1</translation>
     </message>
     <message>
         <source>Save cards as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les fiches en PDF</translation>
     </message>
     <message>
         <source>The cards were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fiches n&apos;ont pas été enregistrées.
+%1</translation>
     </message>
     <message>
         <source>Copied as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copié en texte</translation>
     </message>
     <message>
         <source>1 row</source>
-        <translation type="unfinished"></translation>
+        <translation>1 ligne</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes</translation>
     </message>
 </context>
 <context>
     <name>RowOptionsDialog</name>
     <message>
         <source>Mode and options: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode et options : %1</translation>
     </message>
     <message>
         <source>DMX (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX (esclave)</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Maître</translation>
     </message>
     <message>
         <source>Not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Non choisi</translation>
     </message>
     <message>
         <source>120 ohm terminator</source>
-        <translation type="unfinished"></translation>
+        <translation>terminaison 120 ohms</translation>
     </message>
     <message>
         <source>Ext. pushbutton</source>
-        <translation type="unfinished"></translation>
+        <translation>Poussoir ext.</translation>
     </message>
     <message>
         <source>1-100 % Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulation 1-100 %</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Mode :</translation>
     </message>
     <message>
         <source>DMX channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canaux DMX :</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Vitesse :</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Show :</translation>
     </message>
     <message>
         <source>Tune:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ambiance :</translation>
     </message>
     <message>
         <source>Window&apos;s preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Préréglage de la fenêtre</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 à %2</translation>
+    </message>
+    <message>
+        <source>Table of %1 rows: </source>
+        <translation>Tableau de %1 lignes : </translation>
+    </message>
+    <message>
+        <source>%1, table of %2 rows: </source>
+        <translation>%1, tableau de %2 lignes : </translation>
+    </message>
+    <message>
+        <source>No shows</source>
+        <translation>Aucun show</translation>
+    </message>
+    <message>
+        <source>Shows %1 to %2, each with a bar of its colours from left to right</source>
+        <translation>Shows %1 à %2, chacun avec une barre de ses couleurs de gauche à droite</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rouge</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>vert</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>bleu</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>blanc</translation>
+    </message>
+    <message>
+        <source>bluish</source>
+        <translation>bleuté</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>jaune</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>violet</translation>
+    </message>
+    <message>
+        <source>white cold</source>
+        <translation>blanc froid</translation>
+    </message>
+    <message>
+        <source>white warm</source>
+        <translation>blanc chaud</translation>
+    </message>
+    <message>
+        <source>show N.</source>
+        <translation>show n°</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Dip 2</source>
+        <translation>Dip 2</translation>
+    </message>
+    <message>
+        <source>Step time</source>
+        <translation>Durée du pas</translation>
+    </message>
+    <message>
+        <source>10,6 min</source>
+        <translation>10,6 min</translation>
+    </message>
+    <message>
+        <source>5,3 min</source>
+        <translation>5,3 min</translation>
+    </message>
+    <message>
+        <source>160 sec</source>
+        <translation>160 s</translation>
+    </message>
+    <message>
+        <source>80 sec</source>
+        <translation>80 s</translation>
+    </message>
+    <message>
+        <source>30 sec</source>
+        <translation>30 s</translation>
+    </message>
+    <message>
+        <source>Show play-back speed</source>
+        <translation>Vitesse de lecture des shows</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Luminaire</translation>
+    </message>
+    <message>
+        <source>N. led</source>
+        <translation>Nb LED</translation>
+    </message>
+    <message>
+        <source>N. led / colour</source>
+        <translation>Nb LED / couleur</translation>
+    </message>
+    <message>
+        <source>Driving mode</source>
+        <translation>Alimentation</translation>
+    </message>
+    <message>
+        <source>Nominal power</source>
+        <translation>Puiss. nominale</translation>
+    </message>
+    <message>
+        <source>Average power</source>
+        <translation>Puiss. moyenne</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Const. Curr. 350mA</source>
+        <translation>Cour. const. 350mA</translation>
+    </message>
+    <message>
+        <source>Power led 1W</source>
+        <translation>LED de puissance 1W</translation>
+    </message>
+    <message>
+        <source>Multichip LED 3.5 W</source>
+        <translation>Multichip LED 3.5 W</translation>
+    </message>
+    <message>
+        <source>Constant volt.</source>
+        <translation>Tension const.</translation>
+    </message>
+    <message>
+        <source>3mm LED</source>
+        <translation>LED 3 mm</translation>
+    </message>
+    <message>
+        <source>Multichip LED 0.3 W</source>
+        <translation>Multichip LED 0.3 W</translation>
+    </message>
+    <message>
+        <source>Const. Curr. 700mA</source>
+        <translation>Cour. const. 700mA</translation>
+    </message>
+    <message>
+        <source>Multichipled 7,5 W</source>
+        <translation>LED multichip 7,5 W</translation>
+    </message>
+    <message>
+        <source>5mm LED</source>
+        <translation>LED 5 mm</translation>
+    </message>
+    <message>
+        <source>Constant curr.</source>
+        <translation>Courant const.</translation>
+    </message>
+    <message>
+        <source>Multichip LED 5 mm</source>
+        <translation>Multichip LED 5 mm</translation>
+    </message>
+    <message>
+        <source>RGB Passive Fixtures</source>
+        <translation>Luminaires RGB passifs</translation>
+    </message>
+    <message>
+        <source>Max. Power</source>
+        <translation>Puiss. max.</translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>RGB Intelligent Fixtures dip-switch settable</source>
+        <translation>Luminaires RGB intelligents réglables par dip-switch</translation>
+    </message>
+    <message>
+        <source>DOR Intelligent Fixtures dip-switch settable</source>
+        <translation>Luminaires DOR intelligents réglables par dip-switch</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>CCT</translation>
+    </message>
+    <message>
+        <source>°K</source>
+        <translation>°K</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Colours, left to right</source>
+        <translation>Couleurs, de gauche à droite</translation>
     </message>
 </context>
 </TS>

@@ -5,1046 +5,1693 @@
     <name>CardActions</name>
     <message>
         <source>Budget report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilancio di potenza</translation>
     </message>
     <message>
         <source>Setting card</source>
-        <translation type="unfinished"></translation>
+        <translation>Scheda di impostazione</translation>
     </message>
     <message>
         <source>Label for the report (e.g. &quot;Shop 2, window&quot;), may be empty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichetta del bilancio (p. es. «Negozio 2, vetrina»), può essere vuota:</translation>
     </message>
     <message>
         <source>Label for the card (e.g. &quot;Bar 3, left&quot;), may be empty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Etichetta della scheda (p. es. «Americana 3, sinistra»), può essere vuota:</translation>
     </message>
     <message>
         <source>Nothing was made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stato creato nulla: %1.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>File PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Copied as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiato come testo</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Stampa…</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva come PDF…</translation>
     </message>
     <message>
         <source>Copy as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia come testo</translation>
     </message>
 </context>
 <context>
     <name>CardWriter</name>
     <message>
         <source>Could not save %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile salvare %1: %2.</translation>
     </message>
     <message>
         <source>Setting cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Schede di impostazione</translation>
     </message>
     <message>
         <source>the image could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>non è stato possibile creare l&apos;immagine</translation>
     </message>
 </context>
 <context>
     <name>Cards</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Data: </translation>
     </message>
     <message>
         <source>Mode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modo: </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>DMX address: </source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo DMX: </translation>
     </message>
     <message>
         <source>Options: </source>
-        <translation type="unfinished"></translation>
+        <translation>Opzioni: </translation>
+    </message>
+    <message>
+        <source>Limit exceeded: %1</source>
+        <translation>Limite superato: %1</translation>
+    </message>
+    <message>
+        <source>12-lever bank</source>
+        <translation>Blocco a 12 levette</translation>
+    </message>
+    <message>
+        <source>4-lever bank</source>
+        <translation>Blocco a 4 levette</translation>
+    </message>
+    <message>
+        <source>the label holds a control character</source>
+        <translation>l&apos;etichetta contiene un carattere di controllo</translation>
+    </message>
+    <message>
+        <source>the label is longer than %1 characters</source>
+        <translation>l&apos;etichetta supera i %1 caratteri</translation>
+    </message>
+    <message>
+        <source>CC #%1 drives %2 LEDs per colour, more than the %3 one output allows.</source>
+        <translation>CC #%1 pilota %2 LED per colore, più dei %3 che un&apos;uscita consente.</translation>
+    </message>
+    <message>
+        <source>The total power, %1 W, is more than the %2 W the controller gives.</source>
+        <translation>La potenza totale, %1 W, supera i %2 W che la centralina fornisce.</translation>
+    </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Etichetta: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Data: %1</translation>
+    </message>
+    <message>
+        <source>Mode: %1</source>
+        <translation>Modo: %1</translation>
+    </message>
+    <message>
+        <source> — counted as %1</source>
+        <translation> — contato come %1</translation>
+    </message>
+    <message>
+        <source>no fixtures</source>
+        <translation>nessun apparecchio</translation>
+    </message>
+    <message>
+        <source>LEDs per colour: %1</source>
+        <translation>LED per colore: %1</translation>
+    </message>
+    <message>
+        <source>Power: %1 W</source>
+        <translation>Potenza: %1 W</translation>
+    </message>
+    <message>
+        <source>Limits exceeded: none</source>
+        <translation>Limiti superati: nessuno</translation>
+    </message>
+    <message>
+        <source>Levers ON: %1</source>
+        <translation>Levette su ON: %1</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Etichetta:</translation>
+    </message>
+    <message>
+        <source>DMX address: %1</source>
+        <translation>Indirizzo DMX: %1</translation>
+    </message>
+    <message>
+        <source>Options: %1</source>
+        <translation>Opzioni: %1</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>unknown device &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>apparecchio sconosciuto «%1»: %2</translation>
     </message>
     <message>
         <source>--%1 takes a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 richiede un numero intero, non «%2»</translation>
     </message>
     <message>
         <source>A master takes no DMX address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un master non ha indirizzo DMX.</translation>
     </message>
     <message>
         <source>--out FILE.pdf|.png|.txt is required</source>
-        <translation type="unfinished"></translation>
+        <translation>--out FILE.pdf|.png|.txt è obbligatorio</translation>
     </message>
     <message>
         <source>--label: </source>
-        <translation type="unfinished"></translation>
+        <translation>--label: </translation>
     </message>
     <message>
         <source>Could not write the card to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere la scheda sull&apos;output standard.</translation>
     </message>
     <message>
         <source>--count %1: give OUTPUT:FIXTURE=N</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: indicare USCITA:APPARECCHIO=N</translation>
     </message>
     <message>
         <source>--count %1: the output is CC1, CC2, CV1 or CV2</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: l&apos;uscita è CC1, CC2, CV1 o CV2</translation>
     </message>
     <message>
         <source>--count %1: no such fixture on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: nessun apparecchio simile su %2</translation>
     </message>
     <message>
         <source>--count %1: this controller has no %2 output</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: questa centralina non ha uscita %2</translation>
     </message>
     <message>
         <source>unknown controller &apos;%1&apos;: orvo75 or orvo36</source>
-        <translation type="unfinished"></translation>
+        <translation>centralina sconosciuta «%1»: orvo75 o orvo36</translation>
     </message>
     <message>
         <source>Could not write the report to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossibile scrivere il bilancio sull&apos;output standard.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra questo aiuto.</translation>
     </message>
     <message>
         <source>The language of this run: de, en, es, fr, it or nl (the desktop&apos;s otherwise).</source>
-        <translation type="unfinished"></translation>
+        <translation>La lingua di questa esecuzione: de, en, es, fr, it o nl (altrimenti quella del desktop).</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostra la versione.</translation>
     </message>
     <message>
         <source>%1: %2 (see &apos;%1 --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (vedere «%1 --help»)</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>opzione sconosciuta «%1»</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso: %1 [opzioni]</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>argomento inatteso «%1»</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>manca %1</translation>
     </message>
     <message>
         <source>VELANTRA configuration tools: DIP-switch settings, power budgets and data
 sheets for DMX LED lighting. Without a command it opens the main window on
 the display (a desktop session, or xvfb-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>VELANTRA configuration tools: impostazioni dei dip-switch, bilanci di potenza e
+schede tecniche per l&apos;illuminazione LED DMX. Senza comando apre la finestra
+principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
     </message>
     <message>
         <source>%1 &lt;command&gt; [options] [arguments]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;comando&gt; [opzioni] [argomenti]</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comandi:</translation>
     </message>
     <message>
         <source>&apos;%1 &lt;command&gt; --help&apos; shows the options of a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1 &lt;comando&gt; --help» mostra le opzioni di un comando.</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>comando sconosciuto «%1»</translation>
     </message>
     <message>
         <source>give one of --check and --cards</source>
-        <translation type="unfinished"></translation>
+        <translation>indicare --check o --cards</translation>
     </message>
     <message>
         <source>--cards %1: the file name must end in .pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--cards %1: il nome del file deve finire in .pdf</translation>
     </message>
     <message>
         <source>the plan file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>il nome del file del piano è vuoto</translation>
+    </message>
+    <message>
+        <source>--out %1: the file name must end in .pdf, .png or .txt, or be - for the text on standard output</source>
+        <translation>--out %1: il nome del file deve finire in .pdf, .png o .txt, o essere - per il testo sull&apos;output standard</translation>
+    </message>
+    <message>
+        <source>DMX start address, 1 to 511 (DMX mode; default 1)</source>
+        <translation>Indirizzo DMX iniziale, da 1 a 511 (modo DMX; predefinito 1)</translation>
+    </message>
+    <message>
+        <source>Stand-alone master mode instead of DMX slave</source>
+        <translation>Modo master stand-alone invece di slave DMX</translation>
+    </message>
+    <message>
+        <source>Channel count, 3 or 6 (orvo75, DMX mode)</source>
+        <translation>Numero di canali, 3 o 6 (orvo75, modo DMX)</translation>
+    </message>
+    <message>
+        <source>The 120 ohm line terminator ON (DMX mode)</source>
+        <translation>La terminazione di linea 120 ohm su ON (modo DMX)</translation>
+    </message>
+    <message>
+        <source>The external pushbutton ON (orvo75, orvo36, fluo; master mode)</source>
+        <translation>Il pulsante esterno su ON (orvo75, orvo36, fluo; modo master)</translation>
+    </message>
+    <message>
+        <source>Speed 0 to 4 (master mode; not dor)</source>
+        <translation>Velocità da 0 a 4 (modo master; non dor)</translation>
+    </message>
+    <message>
+        <source>Show 0 to 15 (master mode; not dor)</source>
+        <translation>Show da 0 a 15 (modo master; non dor)</translation>
+    </message>
+    <message>
+        <source>Colour-temperature tune CCT 0 to 9 (dor, master mode)</source>
+        <translation>Atmosfera di temperatura di colore CCT da 0 a 9 (dor, modo master)</translation>
+    </message>
+    <message>
+        <source>1-100 % modulation ON (fluo)</source>
+        <translation>Modulazione 1-100 % su ON (fluo)</translation>
+    </message>
+    <message>
+        <source>Free text on the card&apos;s Label line, e.g. &quot;Bar 3, left&quot;</source>
+        <translation>Testo libero sulla riga Etichetta della scheda, p. es. «Americana 3, sinistra»</translation>
+    </message>
+    <message>
+        <source>The file to write: .pdf, .png or .txt; - writes the text to standard output</source>
+        <translation>Il file da scrivere: .pdf, .png o .txt; - scrive il testo sull&apos;output standard</translation>
+    </message>
+    <message>
+        <source>Writes a device&apos;s setting card (its DIP switches) as PDF, PNG or text</source>
+        <translation>Scrive la scheda di impostazione di un apparecchio (i suoi dip-switch) come PDF, PNG o testo</translation>
+    </message>
+    <message>
+        <source>orvo75 (75 W) or orvo36 (36 W)</source>
+        <translation>orvo75 (75 W) o orvo36 (36 W)</translation>
+    </message>
+    <message>
+        <source>A count as typed into the grid: OUTPUT:FIXTURE=N, the output CC1, CC2, CV1 or CV2 (CC only on the orvo36), the fixture by its name or grid row 1 to 14, e.g. &quot;CC1:Pomra RGB=2&quot;; repeat for more</source>
+        <translation>Una quantità come digitata nella griglia: USCITA:APPARECCHIO=N, l&apos;uscita CC1, CC2, CV1 o CV2 (solo CC sull&apos;orvo36), l&apos;apparecchio per nome o riga 1-14 della griglia, p. es. «CC1:Pomra RGB=2»; ripetere per altri</translation>
+    </message>
+    <message>
+        <source>Average power instead of nominal power</source>
+        <translation>Potenza media invece della potenza nominale</translation>
+    </message>
+    <message>
+        <source>Free text on the report&apos;s Label line, e.g. &quot;Shop 2, window&quot;</source>
+        <translation>Testo libero sulla riga Etichetta del bilancio, p. es. «Negozio 2, vetrina»</translation>
+    </message>
+    <message>
+        <source>Writes a power budget report as PDF, PNG or text</source>
+        <translation>Scrive un bilancio di potenza come PDF, PNG o testo</translation>
+    </message>
+    <message>
+        <source>velantra: cannot open a display; run it in a desktop session or under xvfb-run</source>
+        <translation>velantra: nessuno schermo disponibile; avviarlo in una sessione desktop o con xvfb-run</translation>
+    </message>
+    <message>
+        <source>The rig plan (a .json file).</source>
+        <translation>Il piano luci (un file .json).</translation>
+    </message>
+    <message>
+        <source>Print the plan&apos;s problems; exit status 1 when there is any.</source>
+        <translation>Stampa i problemi del piano; stato di uscita 1 se ce ne sono.</translation>
+    </message>
+    <message>
+        <source>Write one setting card per row to a PDF file.</source>
+        <translation>Scrive una scheda di impostazione per riga in un file PDF.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows, %3</source>
+        <translation>%1: %2 righe, %3</translation>
+    </message>
+    <message>
+        <source>Check a rig plan, or write its setting cards to a PDF file.</source>
+        <translation>Verifica un piano luci, o ne scrive le schede di impostazione in un file PDF.</translation>
+    </message>
+</context>
+<context>
+    <name>Devices</name>
+    <message>
+        <source>The %1 has no channel count choice.</source>
+        <translation>Il %1 non ha la scelta del numero di canali.</translation>
+    </message>
+    <message>
+        <source>The %1 has no external pushbutton.</source>
+        <translation>Il %1 non ha pulsante esterno.</translation>
+    </message>
+    <message>
+        <source>The %1 has no speed choice.</source>
+        <translation>Il %1 non ha la scelta della velocità.</translation>
+    </message>
+    <message>
+        <source>The %1 has no show choice.</source>
+        <translation>Il %1 non ha la scelta dello show.</translation>
+    </message>
+    <message>
+        <source>The %1 has no tune choice.</source>
+        <translation>Il %1 non ha la scelta dell&apos;atmosfera.</translation>
+    </message>
+    <message>
+        <source>The %1 has no modulation choice.</source>
+        <translation>Il %1 non ha la scelta della modulazione.</translation>
+    </message>
+    <message>
+        <source>DMX address %1 is out of range: 1 to 511.</source>
+        <translation>L&apos;indirizzo DMX %1 è fuori intervallo: da 1 a 511.</translation>
+    </message>
+    <message>
+        <source>Channel count %1 is not offered: 3 or 6.</source>
+        <translation>Il numero di canali %1 non è previsto: 3 o 6.</translation>
+    </message>
+    <message>
+        <source>Speed %1 is out of range: 0 to %2.</source>
+        <translation>La velocità %1 è fuori intervallo: da 0 a %2.</translation>
+    </message>
+    <message>
+        <source>Show %1 is out of range: 0 to %2.</source>
+        <translation>Lo show %1 è fuori intervallo: da 0 a %2.</translation>
+    </message>
+    <message>
+        <source>Tune %1 is out of range: 0 to %2.</source>
+        <translation>L&apos;atmosfera %1 è fuori intervallo: da 0 a %2.</translation>
+    </message>
+    <message>
+        <source>A master takes no DMX address.</source>
+        <translation>Un master non ha indirizzo DMX.</translation>
+    </message>
+    <message>
+        <source>The channel count is a DMX-mode choice, not a master one.</source>
+        <translation>Il numero di canali è una scelta del modo DMX, non del modo master.</translation>
+    </message>
+    <message>
+        <source>The 120 ohm terminator is a DMX-mode choice, not a master one.</source>
+        <translation>La terminazione 120 ohm è una scelta del modo DMX, non del modo master.</translation>
+    </message>
+    <message>
+        <source>The external pushbutton is a master-mode choice.</source>
+        <translation>Il pulsante esterno è una scelta del modo master.</translation>
+    </message>
+    <message>
+        <source>The tune is a master-mode choice.</source>
+        <translation>L&apos;atmosfera è una scelta del modo master.</translation>
+    </message>
+    <message>
+        <source>The speed is a master-mode choice.</source>
+        <translation>La velocità è una scelta del modo master.</translation>
+    </message>
+    <message>
+        <source>The show is a master-mode choice.</source>
+        <translation>Lo show è una scelta del modo master.</translation>
+    </message>
+    <message>
+        <source>intelligent RGB fixture</source>
+        <translation>apparecchio RGB intelligente</translation>
+    </message>
+    <message>
+        <source>DOR fixture</source>
+        <translation>apparecchio DOR</translation>
     </message>
 </context>
 <context>
     <name>DipBank</name>
     <message>
         <source>Lever %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Levetta %1 </translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Levers ON: </source>
-        <translation type="unfinished"></translation>
+        <translation>Levette su ON: </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>nessuno</translation>
     </message>
     <message>
         <source>Lever %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Levetta %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DipConfigurator</name>
     <message>
         <source>4-lever bank, </source>
-        <translation type="unfinished"></translation>
+        <translation>blocco a 4 levette, </translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>è una cartella, non un file</translation>
     </message>
     <message>
         <source>it is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>è una named pipe, non un file</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>è un socket, non un file</translation>
     </message>
     <message>
         <source>it is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>è un dispositivo, non un file</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>non è un file normale</translation>
     </message>
     <message>
         <source>only %1 of %2 bytes could be written</source>
-        <translation type="unfinished"></translation>
+        <translation>solo %1 di %2 byte sono stati scritti</translation>
     </message>
     <message>
         <source>no file name</source>
-        <translation type="unfinished"></translation>
+        <translation>nessun nome di file</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>è una cartella</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>VELANTRA configuration tools</source>
-        <translation type="unfinished"></translation>
+        <translation>VELANTRA configuration tools</translation>
     </message>
     <message>
         <source>MORANDEL BRANVIK logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo MORANDEL BRANVIK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Esci</translation>
     </message>
     <message>
         <source>ORVO</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO</translation>
     </message>
     <message>
         <source>ORVO 75</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 75</translation>
     </message>
     <message>
         <source>Dip-switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dip-switch</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati</translation>
     </message>
     <message>
         <source>ORVO 36</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 36</translation>
     </message>
     <message>
         <source>ORVO FLUO</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO FLUO</translation>
     </message>
     <message>
         <source>Dip-Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dip-switch</translation>
     </message>
     <message>
         <source>Intelligent Fixt.</source>
-        <translation type="unfinished"></translation>
+        <translation>App. intelligenti</translation>
     </message>
     <message>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <source>DOR</source>
-        <translation type="unfinished"></translation>
+        <translation>DOR</translation>
     </message>
     <message>
         <source>Nembra</source>
-        <translation type="unfinished"></translation>
+        <translation>Nembra</translation>
     </message>
     <message>
         <source>Master funct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Funzioni master</translation>
     </message>
     <message>
         <source>Easy run (RGB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Easy run (RGB)</translation>
     </message>
     <message>
         <source>Atm. Tunes (DOR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Atmosfere (DOR)</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Strumenti</translation>
     </message>
     <message>
         <source>Rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano luci</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>MORANDEL BRANVIK VELANTRA configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratore MORANDEL BRANVIK VELANTRA</translation>
     </message>
     <message>
         <source>Aut. T.Zelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Aut. T.Zelvaro</translation>
     </message>
     <message>
         <source>Ver 5.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver 5.3</translation>
     </message>
     <message>
         <source>ORVO 75 dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratore dip-switch ORVO 75</translation>
     </message>
     <message>
         <source>ORVO 36 dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratore dip-switch ORVO 36</translation>
     </message>
     <message>
         <source>ORVO FLUO / Nembra dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratore dip-switch ORVO FLUO / Nembra</translation>
     </message>
     <message>
         <source>Intelligent fixture configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratore apparecchi intelligenti</translation>
     </message>
     <message>
         <source>DOR fixture configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratore apparecchi DOR</translation>
     </message>
     <message>
         <source>DMX address</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzo DMX</translation>
     </message>
     <message>
         <source>Device outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno dell&apos;apparecchio</translation>
     </message>
     <message>
         <source>Red indicator lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Spia rossa</translation>
     </message>
     <message>
         <source>Green indicator lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Spia verde</translation>
     </message>
     <message>
         <source>Rotary knob</source>
-        <translation type="unfinished"></translation>
+        <translation>Manopola</translation>
     </message>
     <message>
         <source>Rotary knob groove</source>
-        <translation type="unfinished"></translation>
+        <translation>Tacca della manopola</translation>
     </message>
     <message>
         <source>Ext. pushbotton</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls. esterno</translation>
     </message>
     <message>
         <source>Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Show</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>DMX (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX (slave)</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo</translation>
     </message>
     <message>
         <source>Speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità</translation>
     </message>
     <message>
         <source>DMX mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo DMX</translation>
     </message>
     <message>
         <source>Res. 120 ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Term. 120 Ω</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo master</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>6 Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>6 can.</translation>
     </message>
     <message>
         <source>3 Ch </source>
-        <translation type="unfinished"></translation>
+        <translation>3 can. </translation>
     </message>
     <message>
         <source>1-100 % Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulazione 1-100 %</translation>
     </message>
     <message>
         <source>Atmosphere tune</source>
-        <translation type="unfinished"></translation>
+        <translation>Atmosfera</translation>
     </message>
     <message>
         <source>CCT 9</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 9</translation>
     </message>
     <message>
         <source>CCT 0</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 0</translation>
     </message>
     <message>
         <source>CCT 1</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 1</translation>
     </message>
     <message>
         <source>CCT 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 3</translation>
     </message>
     <message>
         <source>CCT 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 4</translation>
     </message>
     <message>
         <source>CCT 5</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 5</translation>
     </message>
     <message>
         <source>CCT 6</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 6</translation>
     </message>
     <message>
         <source>CCT 7</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 7</translation>
     </message>
     <message>
         <source>CCT 8</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 8</translation>
     </message>
     <message>
         <source>CCT 2</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 2</translation>
     </message>
     <message>
         <source>120 ohm resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Resist. 120 Ω</translation>
     </message>
     <message>
         <source>ORVO power configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratore di potenza ORVO</translation>
     </message>
     <message>
         <source>Spare box, counts nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Casella di riserva, non conta</translation>
     </message>
     <message>
         <source>CC2 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>CC2 mA</translation>
     </message>
     <message>
         <source>Average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza media</translation>
     </message>
     <message>
         <source>Nominal power</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot. nominale</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Azzera</translation>
     </message>
     <message>
         <source>CC1 mA.</source>
-        <translation type="unfinished"></translation>
+        <translation>CC1 mA.</translation>
     </message>
     <message>
         <source>Outline of the total</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno del totale</translation>
     </message>
     <message>
         <source>Power Out CV 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza CV 1</translation>
     </message>
     <message>
         <source>Power Out CV 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza CV 2</translation>
     </message>
     <message>
         <source>Power CC 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot. CC 2</translation>
     </message>
     <message>
         <source>Power CC 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pot. CC 1</translation>
     </message>
     <message>
         <source>Tot. led CC 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. LED CC 2</translation>
     </message>
     <message>
         <source>Tot. led CC 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. LED CC 1</translation>
     </message>
     <message>
         <source>Constant Voltage Outputs (CV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscite tensione costante (CV)</translation>
     </message>
     <message>
         <source>Constant Current Outputs (CC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscite corrente costante (CC)</translation>
     </message>
     <message>
         <source>ORVO 36 power configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuratore di potenza ORVO 36</translation>
     </message>
     <message>
         <source>CC2 curr.</source>
-        <translation type="unfinished"></translation>
+        <translation>Corr. CC2</translation>
     </message>
     <message>
         <source>CC curr.(mA)</source>
-        <translation type="unfinished"></translation>
+        <translation>Corr.CC(mA)</translation>
     </message>
     <message>
         <source>Outline of the CV outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Contorno delle uscite CV</translation>
     </message>
     <message>
         <source>Tot. led </source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. LED </translation>
     </message>
     <message>
         <source>Constant Current Output (CC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uscita corrente costante (CC)</translation>
     </message>
     <message>
         <source>Easy run menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu Easy run</translation>
     </message>
     <message>
         <source>Passive fixtures data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati degli apparecchi passivi</translation>
     </message>
     <message>
         <source>Intelligent RGB fixtures data</source>
-        <translation type="unfinished"></translation>
+        <translation>Dati degli apparecchi RGB intelligenti</translation>
     </message>
     <message>
         <source>DOR Intelligent fixtures data </source>
-        <translation type="unfinished"></translation>
+        <translation>Dati degli apparecchi intelligenti DOR</translation>
     </message>
     <message>
         <source>Atmospehre tunes</source>
-        <translation type="unfinished"></translation>
+        <translation>Atmosfere</translation>
     </message>
     <message>
         <source>Built-in shows and their colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Show incorporati e i loro colori</translation>
     </message>
     <message>
         <source>Show play-back speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità di riproduzione degli show</translation>
     </message>
     <message>
         <source>! ERROR !  DMX address: 1 - 511</source>
-        <translation type="unfinished"></translation>
+        <translation>! ERRORE !  Indirizzo DMX: 1 - 511</translation>
     </message>
     <message>
         <source>Speed 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità 0</translation>
     </message>
     <message>
         <source>Speed 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità 1</translation>
     </message>
     <message>
         <source>Speed 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità 2</translation>
     </message>
     <message>
         <source>Speed 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità 3</translation>
     </message>
     <message>
         <source>Speed 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità 4</translation>
     </message>
     <message>
         <source>Show 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 0</translation>
     </message>
     <message>
         <source>Show 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 1</translation>
     </message>
     <message>
         <source>Show 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 2</translation>
     </message>
     <message>
         <source>Show 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 3</translation>
     </message>
     <message>
         <source>Show 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 4</translation>
     </message>
     <message>
         <source>Show 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 5</translation>
     </message>
     <message>
         <source>Show 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 6</translation>
     </message>
     <message>
         <source>Show 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 7</translation>
     </message>
     <message>
         <source>Show 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 8</translation>
     </message>
     <message>
         <source>Show 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 9</translation>
     </message>
     <message>
         <source>Show 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 10</translation>
     </message>
     <message>
         <source>Show 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 11</translation>
     </message>
     <message>
         <source>Show 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 12</translation>
     </message>
     <message>
         <source>Show 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 13</translation>
     </message>
     <message>
         <source>Show 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 14</translation>
     </message>
     <message>
         <source>Show 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 15</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>Total nominal power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza nominale totale</translation>
     </message>
     <message>
         <source>Total average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza media totale</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Max 6 led / colour on each constant current output !</source>
-        <translation type="unfinished"></translation>
+        <translation>Max 6 LED / colore su ogni uscita a corrente costante!</translation>
     </message>
     <message>
         <source>Max 6 led / colour on each constant current output ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Max 6 LED / colore su ogni uscita a corrente costante! </translation>
     </message>
     <message>
         <source>TOTAL POWER &gt; 75 W !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>POTENZA TOTALE &gt; 75 W !!!</translation>
     </message>
     <message>
         <source>Max 9 led / colour on each constant current output !</source>
-        <translation type="unfinished"></translation>
+        <translation>Max 9 LED / colore su ogni uscita a corrente costante!</translation>
     </message>
     <message>
         <source>Max 9 led / colour on each constant current output ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Max 9 LED / colore su ogni uscita a corrente costante! </translation>
     </message>
     <message>
         <source>TOTAL POWER &gt; 36 W !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>POTENZA TOTALE &gt; 36 W !!!</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Errore!</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>The plan has no rows.</source>
+        <translation>Il piano non ha righe.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
+        <translation>«%1» deve essere un numero intero da %2 a %3</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>«%1» deve essere true o false</translation>
+    </message>
+    <message>
+        <source>&quot;label&quot; must be a text</source>
+        <translation>«label» deve essere un testo</translation>
+    </message>
+    <message>
+        <source>&quot;device&quot; must be one of %1</source>
+        <translation>«device» deve essere uno di %1</translation>
+    </message>
+    <message>
+        <source>&quot;mode&quot; must be &quot;dmx&quot; or &quot;master&quot;</source>
+        <translation>«mode» deve essere «dmx» o «master»</translation>
+    </message>
+    <message>
+        <source>a row in DMX mode needs an &quot;address&quot;</source>
+        <translation>una riga in modo DMX richiede un «address»</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; does not apply in master mode on the %1</source>
+        <translation>«channels» non vale in modo master sul %1</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; of the %1 must be 3 or 6</source>
+        <translation>«channels» del %1 deve essere 3 o 6</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not apply to the %2 in %3 mode</source>
+        <translation>«%1» non vale per il %2 in modo %3</translation>
+    </message>
+    <message>
+        <source>the file is larger than any plan (%1 bytes)</source>
+        <translation>il file è più grande di qualsiasi piano (%1 byte)</translation>
+    </message>
+    <message>
+        <source>not a plan file: the JSON text is broken at byte %1 (%2)</source>
+        <translation>non è un file di piano: il testo JSON è rotto al byte %1 (%2)</translation>
+    </message>
+    <message>
+        <source>row %1: </source>
+        <translation>riga %1: </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>«%1» è indicato due volte</translation>
+    </message>
+    <message>
+        <source>not a rig plan: &quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>non è un piano luci: «format» deve essere «%1»</translation>
+    </message>
+    <message>
+        <source>plan format version %1 cannot be read; this program reads version %2</source>
+        <translation>la versione %1 del formato del piano non è leggibile; questo programma legge la versione %2</translation>
+    </message>
+    <message>
+        <source>(missing or not a number)</source>
+        <translation>(mancante o non un numero)</translation>
+    </message>
+    <message>
+        <source>unknown entry &quot;%1&quot;</source>
+        <translation>voce sconosciuta «%1»</translation>
+    </message>
+    <message>
+        <source>&quot;rows&quot; must be a list</source>
+        <translation>«rows» deve essere una lista</translation>
+    </message>
+    <message>
+        <source>%1 rows; a plan holds at most %2</source>
+        <translation>%1 righe; un piano ne contiene al massimo %2</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>deve essere un oggetto</translation>
     </message>
 </context>
 <context>
     <name>PlanTableModel</name>
     <message>
         <source>Start + channels − 1; at most 512.</source>
-        <translation type="unfinished"></translation>
+        <translation>Inizio + canali − 1; al massimo 512.</translation>
     </message>
     <message>
         <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); for the other devices the program does not know the count: type it (1–512), it is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>I canali DMX che l&apos;apparecchio occupa. L&apos;ORVO 75 ne occupa 3 o 6 (la sua scelta 3 Ch / 6 Ch); per gli altri apparecchi il programma non conosce il numero: digitarlo (1–512), è obbligatorio.</translation>
     </message>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;indirizzo iniziale, 1–511. Un apparecchio in modo master non ne ha.</translation>
+    </message>
+</context>
+<context>
+    <name>Plans</name>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>DMX (slave)</source>
+        <translation>DMX (slave)</translation>
+    </message>
+    <message>
+        <source>%1 Ch</source>
+        <translation>%1 can.</translation>
+    </message>
+    <message>
+        <source>120 ohm terminator</source>
+        <translation>terminazione 120 ohm</translation>
+    </message>
+    <message>
+        <source>preset</source>
+        <translation>preimpostato</translation>
+    </message>
+    <message>
+        <source>speed %1, show %2</source>
+        <translation>velocità %1, show %2</translation>
+    </message>
+    <message>
+        <source>CCT %1</source>
+        <translation>CCT %1</translation>
+    </message>
+    <message>
+        <source>ext. pushbutton</source>
+        <translation>pulsante est.</translation>
+    </message>
+    <message>
+        <source>1-100 % modulation</source>
+        <translation>modulazione 1-100 %</translation>
+    </message>
+    <message>
+        <source>Label	Device	Mode and options	Channels	Start	End</source>
+        <translation>Etichetta	Apparecchio	Modo e opzioni	Canali	Inizio	Fine</translation>
+    </message>
+    <message>
+        <source>row %1 “%2”</source>
+        <translation>riga %1 «%2»</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>riga %1</translation>
+    </message>
+    <message>
+        <source>start %1 is outside 1–511</source>
+        <translation>inizio %1 fuori da 1–511</translation>
+    </message>
+    <message>
+        <source>ends at %1, beyond 512</source>
+        <translation>finisce a %1, oltre 512</translation>
+    </message>
+    <message>
+        <source>no channel count</source>
+        <translation>nessun numero di canali</translation>
+    </message>
+    <message>
+        <source>channels %1 overlap %2 (%3)</source>
+        <translation>i canali %1 si sovrappongono a %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No problems</source>
+        <translation>Nessun problema</translation>
+    </message>
+    <message>
+        <source>%1 problem in %2 row</source>
+        <translation>%1 problema in %2 riga</translation>
+    </message>
+    <message>
+        <source>%1 problem in %2 rows</source>
+        <translation>%1 problema in %2 righe</translation>
+    </message>
+    <message>
+        <source>%1 problems in %2 row</source>
+        <translation>%1 problemi in %2 riga</translation>
+    </message>
+    <message>
+        <source>%1 problems in %2 rows</source>
+        <translation>%1 problemi in %2 righe</translation>
     </message>
 </context>
 <context>
     <name>PowerWindow</name>
     <message>
         <source>LEDs per colour, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>LED per colore, %1</translation>
     </message>
     <message>
         <source>Power %1, watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Potenza %1, watt</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>riga %1</translation>
     </message>
     <message>
         <source>%1 %2, no fixture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, nessun apparecchio</translation>
     </message>
     <message>
         <source>%1 count, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Quantità %1, %2</translation>
     </message>
     <message>
         <source>Control %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl %1, %2</translation>
     </message>
     <message>
         <source>To the first count box of an output: </source>
-        <translation type="unfinished"></translation>
+        <translation>Alla prima casella di quantità di un&apos;uscita: </translation>
     </message>
     <message>
         <source>Over the limit of %1 LEDs per colour on one output</source>
-        <translation type="unfinished"></translation>
+        <translation>Oltre il limite di %1 LED per colore su una uscita</translation>
     </message>
     <message>
         <source>Over the limit of %1 watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Oltre il limite di %1 watt</translation>
     </message>
     <message>
         <source>%1, watts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, watt</translation>
     </message>
 </context>
 <context>
     <name>RigPlanWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;File</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nuovo</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Apri…</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salva</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva &amp;con nome…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Chiudi</translation>
     </message>
     <message>
         <source>&amp;Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Righe</translation>
     </message>
     <message>
         <source>&amp;Add row</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;ggiungi riga</translation>
     </message>
     <message>
         <source>&amp;Remove rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Ri&amp;muovi righe</translation>
     </message>
     <message>
         <source>&amp;Duplicate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Duplica…</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in &amp;alto</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Sposta in &amp;basso</translation>
     </message>
     <message>
         <source>&amp;Sort by address</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ordina per indirizzo</translation>
     </message>
     <message>
         <source>Address &amp;from…</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzi &amp;da…</translation>
     </message>
     <message>
         <source>&amp;Mode and options…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modo e opzioni…</translation>
     </message>
     <message>
         <source>&amp;Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Sc&amp;hede</translation>
     </message>
     <message>
         <source>Open &amp;configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri &amp;configuratore</translation>
     </message>
     <message>
         <source>&amp;Print cards…</source>
-        <translation type="unfinished"></translation>
+        <translation>S&amp;tampa schede…</translation>
     </message>
     <message>
         <source>Save cards as &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva schede come &amp;PDF…</translation>
     </message>
     <message>
         <source>Copy as &amp;text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copia come &amp;testo</translation>
     </message>
     <message>
         <source>Rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Piano luci</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Il piano %1 ha modifiche non salvate. Salvarle?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Senza titolo</translation>
     </message>
     <message>
         <source>The plan cannot be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il piano non può essere aperto.
+%1</translation>
     </message>
     <message>
         <source>The plan was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il piano non è stato salvato.
+%1</translation>
     </message>
     <message>
         <source>Open rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Apri piano luci</translation>
     </message>
     <message>
         <source>Save rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva piano luci</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Duplica</translation>
     </message>
     <message>
         <source>Number of copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Numero di copie:</translation>
     </message>
     <message>
         <source>Address from</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzi da</translation>
     </message>
     <message>
         <source>Consecutive addresses for the selected rows (all rows when none is selected), starting at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Indirizzi consecutivi per le righe selezionate (tutte se nessuna è selezionata), a partire da:</translation>
     </message>
     <message>
         <source>The configurator cannot show this row.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Il configuratore non può mostrare questa riga.
+%1</translation>
     </message>
     <message>
         <source>No cards were made.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Non è stata creata nessuna scheda.
+%1</translation>
     </message>
     <message>
         <source>Save cards as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Salva schede come PDF</translation>
     </message>
     <message>
         <source>The cards were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le schede non sono state salvate.
+%1</translation>
     </message>
     <message>
         <source>Copied as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Copiato come testo</translation>
     </message>
     <message>
         <source>1 row</source>
-        <translation type="unfinished"></translation>
+        <translation>1 riga</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 righe</translation>
     </message>
 </context>
 <context>
     <name>RowOptionsDialog</name>
     <message>
         <source>Mode and options: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo e opzioni: %1</translation>
     </message>
     <message>
         <source>DMX (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX (slave)</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>Not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Non scelto</translation>
     </message>
     <message>
         <source>120 ohm terminator</source>
-        <translation type="unfinished"></translation>
+        <translation>terminazione 120 ohm</translation>
     </message>
     <message>
         <source>Ext. pushbutton</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsante est.</translation>
     </message>
     <message>
         <source>1-100 % Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>Modulazione 1-100 %</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modo:</translation>
     </message>
     <message>
         <source>DMX channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>Canali DMX:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Velocità:</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Show:</translation>
     </message>
     <message>
         <source>Tune:</source>
-        <translation type="unfinished"></translation>
+        <translation>Atmosfera:</translation>
     </message>
     <message>
         <source>Window&apos;s preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Preimpostazione della finestra</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>da %1 a %2</translation>
+    </message>
+    <message>
+        <source>Table of %1 rows: </source>
+        <translation>Tabella di %1 righe: </translation>
+    </message>
+    <message>
+        <source>%1, table of %2 rows: </source>
+        <translation>%1, tabella di %2 righe: </translation>
+    </message>
+    <message>
+        <source>No shows</source>
+        <translation>Nessuno show</translation>
+    </message>
+    <message>
+        <source>Shows %1 to %2, each with a bar of its colours from left to right</source>
+        <translation>Show da %1 a %2, ognuno con una barra dei suoi colori da sinistra a destra</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rosso</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>verde</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blu</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>bianco</translation>
+    </message>
+    <message>
+        <source>bluish</source>
+        <translation>azzurro</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>giallo</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>viola</translation>
+    </message>
+    <message>
+        <source>white cold</source>
+        <translation>bianco freddo</translation>
+    </message>
+    <message>
+        <source>white warm</source>
+        <translation>bianco caldo</translation>
+    </message>
+    <message>
+        <source>show N.</source>
+        <translation>show n.</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Dip 2</source>
+        <translation>Dip 2</translation>
+    </message>
+    <message>
+        <source>Step time</source>
+        <translation>Durata passo</translation>
+    </message>
+    <message>
+        <source>10,6 min</source>
+        <translation>10,6 min</translation>
+    </message>
+    <message>
+        <source>5,3 min</source>
+        <translation>5,3 min</translation>
+    </message>
+    <message>
+        <source>160 sec</source>
+        <translation>160 s</translation>
+    </message>
+    <message>
+        <source>80 sec</source>
+        <translation>80 s</translation>
+    </message>
+    <message>
+        <source>30 sec</source>
+        <translation>30 s</translation>
+    </message>
+    <message>
+        <source>Show play-back speed</source>
+        <translation>Velocità di riproduzione degli show</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Apparecchio</translation>
+    </message>
+    <message>
+        <source>N. led</source>
+        <translation>N. LED</translation>
+    </message>
+    <message>
+        <source>N. led / colour</source>
+        <translation>N. LED / colore</translation>
+    </message>
+    <message>
+        <source>Driving mode</source>
+        <translation>Pilotaggio</translation>
+    </message>
+    <message>
+        <source>Nominal power</source>
+        <translation>Pot. nominale</translation>
+    </message>
+    <message>
+        <source>Average power</source>
+        <translation>Potenza media</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>Const. Curr. 350mA</source>
+        <translation>Corr. cost. 350mA</translation>
+    </message>
+    <message>
+        <source>Power led 1W</source>
+        <translation>LED di potenza 1W</translation>
+    </message>
+    <message>
+        <source>Multichip LED 3.5 W</source>
+        <translation>Multichip LED 3.5 W</translation>
+    </message>
+    <message>
+        <source>Constant volt.</source>
+        <translation>Tens. costante</translation>
+    </message>
+    <message>
+        <source>3mm LED</source>
+        <translation>LED 3 mm</translation>
+    </message>
+    <message>
+        <source>Multichip LED 0.3 W</source>
+        <translation>Multichip LED 0.3 W</translation>
+    </message>
+    <message>
+        <source>Const. Curr. 700mA</source>
+        <translation>Corr. cost. 700mA</translation>
+    </message>
+    <message>
+        <source>Multichipled 7,5 W</source>
+        <translation>LED multichip 7,5 W</translation>
+    </message>
+    <message>
+        <source>5mm LED</source>
+        <translation>LED 5 mm</translation>
+    </message>
+    <message>
+        <source>Constant curr.</source>
+        <translation>Corr. costante</translation>
+    </message>
+    <message>
+        <source>Multichip LED 5 mm</source>
+        <translation>Multichip LED 5 mm</translation>
+    </message>
+    <message>
+        <source>RGB Passive Fixtures</source>
+        <translation>Apparecchi RGB passivi</translation>
+    </message>
+    <message>
+        <source>Max. Power</source>
+        <translation>Potenza max.</translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Codice</translation>
+    </message>
+    <message>
+        <source>RGB Intelligent Fixtures dip-switch settable</source>
+        <translation>Apparecchi RGB intelligenti impostabili con dip-switch</translation>
+    </message>
+    <message>
+        <source>DOR Intelligent Fixtures dip-switch settable</source>
+        <translation>Apparecchi DOR intelligenti impostabili con dip-switch</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>CCT</translation>
+    </message>
+    <message>
+        <source>°K</source>
+        <translation>°K</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Colours, left to right</source>
+        <translation>Colori, da sinistra a destra</translation>
     </message>
 </context>
 </TS>

@@ -5,1046 +5,1693 @@
     <name>CardActions</name>
     <message>
         <source>Budget report</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermogensbalans</translation>
     </message>
     <message>
         <source>Setting card</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelkaart</translation>
     </message>
     <message>
         <source>Label for the report (e.g. &quot;Shop 2, window&quot;), may be empty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Label voor de balans (bijv. &quot;Winkel 2, etalage&quot;), mag leeg zijn:</translation>
     </message>
     <message>
         <source>Label for the card (e.g. &quot;Bar 3, left&quot;), may be empty:</source>
-        <translation type="unfinished"></translation>
+        <translation>Label voor de kaart (bijv. &quot;Truss 3, links&quot;), mag leeg zijn:</translation>
     </message>
     <message>
         <source>Nothing was made: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Er is niets gemaakt: %1.</translation>
     </message>
     <message>
         <source>Save as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PDF</translation>
     </message>
     <message>
         <source>PDF files (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-bestanden (*.pdf)</translation>
     </message>
     <message>
         <source>Copied as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekopieerd als tekst</translation>
     </message>
     <message>
         <source>Print…</source>
-        <translation type="unfinished"></translation>
+        <translation>Afdrukken…</translation>
     </message>
     <message>
         <source>Save as PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan als PDF…</translation>
     </message>
     <message>
         <source>Copy as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren als tekst</translation>
     </message>
 </context>
 <context>
     <name>CardWriter</name>
     <message>
         <source>Could not save %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kon niet worden opgeslagen: %2.</translation>
     </message>
     <message>
         <source>Setting cards</source>
-        <translation type="unfinished"></translation>
+        <translation>Instelkaarten</translation>
     </message>
     <message>
         <source>the image could not be made</source>
-        <translation type="unfinished"></translation>
+        <translation>de afbeelding kon niet worden gemaakt</translation>
     </message>
 </context>
 <context>
     <name>Cards</name>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Date: </source>
-        <translation type="unfinished"></translation>
+        <translation>Datum: </translation>
     </message>
     <message>
         <source>Mode: </source>
-        <translation type="unfinished"></translation>
+        <translation>Modus: </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>DMX address: </source>
-        <translation type="unfinished"></translation>
+        <translation>DMX-adres: </translation>
     </message>
     <message>
         <source>Options: </source>
-        <translation type="unfinished"></translation>
+        <translation>Opties: </translation>
+    </message>
+    <message>
+        <source>Limit exceeded: %1</source>
+        <translation>Grens overschreden: %1</translation>
+    </message>
+    <message>
+        <source>12-lever bank</source>
+        <translation>Blok van 12 schakelaars</translation>
+    </message>
+    <message>
+        <source>4-lever bank</source>
+        <translation>Blok van 4 schakelaars</translation>
+    </message>
+    <message>
+        <source>the label holds a control character</source>
+        <translation>het label bevat een stuurteken</translation>
+    </message>
+    <message>
+        <source>the label is longer than %1 characters</source>
+        <translation>het label is langer dan %1 tekens</translation>
+    </message>
+    <message>
+        <source>CC #%1 drives %2 LEDs per colour, more than the %3 one output allows.</source>
+        <translation>CC #%1 stuurt %2 leds per kleur aan, meer dan de %3 die één uitgang toestaat.</translation>
+    </message>
+    <message>
+        <source>The total power, %1 W, is more than the %2 W the controller gives.</source>
+        <translation>Het totale vermogen, %1 W, is meer dan de %2 W die de controller levert.</translation>
+    </message>
+    <message>
+        <source>Label: %1</source>
+        <translation>Label: %1</translation>
+    </message>
+    <message>
+        <source>Date: %1</source>
+        <translation>Datum: %1</translation>
+    </message>
+    <message>
+        <source>Mode: %1</source>
+        <translation>Modus: %1</translation>
+    </message>
+    <message>
+        <source> — counted as %1</source>
+        <translation> — geteld als %1</translation>
+    </message>
+    <message>
+        <source>no fixtures</source>
+        <translation>geen armaturen</translation>
+    </message>
+    <message>
+        <source>LEDs per colour: %1</source>
+        <translation>Leds per kleur: %1</translation>
+    </message>
+    <message>
+        <source>Power: %1 W</source>
+        <translation>Vermogen: %1 W</translation>
+    </message>
+    <message>
+        <source>Limits exceeded: none</source>
+        <translation>Grenzen overschreden: geen</translation>
+    </message>
+    <message>
+        <source>Levers ON: %1</source>
+        <translation>Schakelaars op ON: %1</translation>
+    </message>
+    <message>
+        <source>Label:</source>
+        <translation>Label:</translation>
+    </message>
+    <message>
+        <source>DMX address: %1</source>
+        <translation>DMX-adres: %1</translation>
+    </message>
+    <message>
+        <source>Options: %1</source>
+        <translation>Opties: %1</translation>
     </message>
 </context>
 <context>
     <name>CommandLine</name>
     <message>
         <source>unknown device &apos;%1&apos;: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekend apparaat &apos;%1&apos;: %2</translation>
     </message>
     <message>
         <source>--%1 takes a whole number, not &apos;%2&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>--%1 vraagt een geheel getal, niet &apos;%2&apos;</translation>
     </message>
     <message>
         <source>A master takes no DMX address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Een master heeft geen DMX-adres.</translation>
     </message>
     <message>
         <source>--out FILE.pdf|.png|.txt is required</source>
-        <translation type="unfinished"></translation>
+        <translation>--out BESTAND.pdf|.png|.txt is verplicht</translation>
     </message>
     <message>
         <source>--label: </source>
-        <translation type="unfinished"></translation>
+        <translation>--label: </translation>
     </message>
     <message>
         <source>Could not write the card to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>De kaart kon niet naar de standaarduitvoer worden geschreven.</translation>
     </message>
     <message>
         <source>--count %1: give OUTPUT:FIXTURE=N</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: geef UITGANG:ARMATUUR=N</translation>
     </message>
     <message>
         <source>--count %1: the output is CC1, CC2, CV1 or CV2</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: de uitgang is CC1, CC2, CV1 of CV2</translation>
     </message>
     <message>
         <source>--count %1: no such fixture on %2</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: geen zulk armatuur op %2</translation>
     </message>
     <message>
         <source>--count %1: this controller has no %2 output</source>
-        <translation type="unfinished"></translation>
+        <translation>--count %1: deze controller heeft geen uitgang %2</translation>
     </message>
     <message>
         <source>unknown controller &apos;%1&apos;: orvo75 or orvo36</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende controller &apos;%1&apos;: orvo75 of orvo36</translation>
     </message>
     <message>
         <source>Could not write the report to standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>De balans kon niet naar de standaarduitvoer worden geschreven.</translation>
     </message>
     <message>
         <source>Displays this help.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont deze hulp.</translation>
     </message>
     <message>
         <source>The language of this run: de, en, es, fr, it or nl (the desktop&apos;s otherwise).</source>
-        <translation type="unfinished"></translation>
+        <translation>De taal van deze uitvoering: de, en, es, fr, it of nl (anders die van het bureaublad).</translation>
     </message>
     <message>
         <source>Displays version information.</source>
-        <translation type="unfinished"></translation>
+        <translation>Toont de versie.</translation>
     </message>
     <message>
         <source>%1: %2 (see &apos;%1 --help&apos;)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 (zie &apos;%1 --help&apos;)</translation>
     </message>
     <message>
         <source>unknown option &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende optie &apos;%1&apos;</translation>
     </message>
     <message>
         <source>Usage: %1 [options]</source>
-        <translation type="unfinished"></translation>
+        <translation>Gebruik: %1 [opties]</translation>
     </message>
     <message>
         <source>unexpected argument &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>onverwacht argument &apos;%1&apos;</translation>
     </message>
     <message>
         <source>missing %1</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ontbreekt</translation>
     </message>
     <message>
         <source>VELANTRA configuration tools: DIP-switch settings, power budgets and data
 sheets for DMX LED lighting. Without a command it opens the main window on
 the display (a desktop session, or xvfb-run).</source>
-        <translation type="unfinished"></translation>
+        <translation>VELANTRA configuration tools: dipswitchinstellingen, vermogensbalansen en
+gegevensbladen voor DMX-ledverlichting. Zonder opdracht opent het het
+hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
     </message>
     <message>
         <source>%1 &lt;command&gt; [options] [arguments]</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 &lt;opdracht&gt; [opties] [argumenten]</translation>
     </message>
     <message>
         <source>Commands:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opdrachten:</translation>
     </message>
     <message>
         <source>&apos;%1 &lt;command&gt; --help&apos; shows the options of a command.</source>
-        <translation type="unfinished"></translation>
+        <translation>&apos;%1 &lt;opdracht&gt; --help&apos; toont de opties van een opdracht.</translation>
     </message>
     <message>
         <source>unknown command &apos;%1&apos;</source>
-        <translation type="unfinished"></translation>
+        <translation>onbekende opdracht &apos;%1&apos;</translation>
     </message>
     <message>
         <source>give one of --check and --cards</source>
-        <translation type="unfinished"></translation>
+        <translation>geef --check of --cards</translation>
     </message>
     <message>
         <source>--cards %1: the file name must end in .pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>--cards %1: de bestandsnaam moet op .pdf eindigen</translation>
     </message>
     <message>
         <source>the plan file name is empty</source>
-        <translation type="unfinished"></translation>
+        <translation>de naam van het planbestand is leeg</translation>
+    </message>
+    <message>
+        <source>--out %1: the file name must end in .pdf, .png or .txt, or be - for the text on standard output</source>
+        <translation>--out %1: de bestandsnaam moet op .pdf, .png of .txt eindigen, of - zijn voor de tekst op de standaarduitvoer</translation>
+    </message>
+    <message>
+        <source>DMX start address, 1 to 511 (DMX mode; default 1)</source>
+        <translation>DMX-startadres, 1 tot 511 (DMX-modus; standaard 1)</translation>
+    </message>
+    <message>
+        <source>Stand-alone master mode instead of DMX slave</source>
+        <translation>Stand-alone mastermodus in plaats van DMX-slave</translation>
+    </message>
+    <message>
+        <source>Channel count, 3 or 6 (orvo75, DMX mode)</source>
+        <translation>Aantal kanalen, 3 of 6 (orvo75, DMX-modus)</translation>
+    </message>
+    <message>
+        <source>The 120 ohm line terminator ON (DMX mode)</source>
+        <translation>De afsluitweerstand van 120 ohm op ON (DMX-modus)</translation>
+    </message>
+    <message>
+        <source>The external pushbutton ON (orvo75, orvo36, fluo; master mode)</source>
+        <translation>De externe drukknop op ON (orvo75, orvo36, fluo; mastermodus)</translation>
+    </message>
+    <message>
+        <source>Speed 0 to 4 (master mode; not dor)</source>
+        <translation>Snelheid 0 tot 4 (mastermodus; niet dor)</translation>
+    </message>
+    <message>
+        <source>Show 0 to 15 (master mode; not dor)</source>
+        <translation>Show 0 tot 15 (mastermodus; niet dor)</translation>
+    </message>
+    <message>
+        <source>Colour-temperature tune CCT 0 to 9 (dor, master mode)</source>
+        <translation>Kleurtemperatuursfeer CCT 0 tot 9 (dor, mastermodus)</translation>
+    </message>
+    <message>
+        <source>1-100 % modulation ON (fluo)</source>
+        <translation>Modulatie 1-100 % op ON (fluo)</translation>
+    </message>
+    <message>
+        <source>Free text on the card&apos;s Label line, e.g. &quot;Bar 3, left&quot;</source>
+        <translation>Vrije tekst op de regel Label van de kaart, bijv. &quot;Truss 3, links&quot;</translation>
+    </message>
+    <message>
+        <source>The file to write: .pdf, .png or .txt; - writes the text to standard output</source>
+        <translation>Het te schrijven bestand: .pdf, .png of .txt; - schrijft de tekst naar de standaarduitvoer</translation>
+    </message>
+    <message>
+        <source>Writes a device&apos;s setting card (its DIP switches) as PDF, PNG or text</source>
+        <translation>Schrijft de instelkaart van een apparaat (zijn dipswitches) als PDF, PNG of tekst</translation>
+    </message>
+    <message>
+        <source>orvo75 (75 W) or orvo36 (36 W)</source>
+        <translation>orvo75 (75 W) of orvo36 (36 W)</translation>
+    </message>
+    <message>
+        <source>A count as typed into the grid: OUTPUT:FIXTURE=N, the output CC1, CC2, CV1 or CV2 (CC only on the orvo36), the fixture by its name or grid row 1 to 14, e.g. &quot;CC1:Pomra RGB=2&quot;; repeat for more</source>
+        <translation>Een aantal zoals in het raster getypt: UITGANG:ARMATUUR=N, de uitgang CC1, CC2, CV1 of CV2 (alleen CC op de orvo36), het armatuur bij naam of rasterrij 1 tot 14, bijv. &quot;CC1:Pomra RGB=2&quot;; herhaal voor meer</translation>
+    </message>
+    <message>
+        <source>Average power instead of nominal power</source>
+        <translation>Gemiddeld vermogen in plaats van nominaal vermogen</translation>
+    </message>
+    <message>
+        <source>Free text on the report&apos;s Label line, e.g. &quot;Shop 2, window&quot;</source>
+        <translation>Vrije tekst op de regel Label van de balans, bijv. &quot;Winkel 2, etalage&quot;</translation>
+    </message>
+    <message>
+        <source>Writes a power budget report as PDF, PNG or text</source>
+        <translation>Schrijft een vermogensbalans als PDF, PNG of tekst</translation>
+    </message>
+    <message>
+        <source>velantra: cannot open a display; run it in a desktop session or under xvfb-run</source>
+        <translation>velantra: geen scherm beschikbaar; start het in een bureaubladsessie of onder xvfb-run</translation>
+    </message>
+    <message>
+        <source>The rig plan (a .json file).</source>
+        <translation>Het lichtplan (een .json-bestand).</translation>
+    </message>
+    <message>
+        <source>Print the plan&apos;s problems; exit status 1 when there is any.</source>
+        <translation>Toont de problemen van het plan; afsluitstatus 1 als er een is.</translation>
+    </message>
+    <message>
+        <source>Write one setting card per row to a PDF file.</source>
+        <translation>Schrijft één instelkaart per rij naar een PDF-bestand.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows, %3</source>
+        <translation>%1: %2 rijen, %3</translation>
+    </message>
+    <message>
+        <source>Check a rig plan, or write its setting cards to a PDF file.</source>
+        <translation>Controleert een lichtplan, of schrijft de instelkaarten ervan naar een PDF-bestand.</translation>
+    </message>
+</context>
+<context>
+    <name>Devices</name>
+    <message>
+        <source>The %1 has no channel count choice.</source>
+        <translation>De %1 heeft geen keuze van het aantal kanalen.</translation>
+    </message>
+    <message>
+        <source>The %1 has no external pushbutton.</source>
+        <translation>De %1 heeft geen externe drukknop.</translation>
+    </message>
+    <message>
+        <source>The %1 has no speed choice.</source>
+        <translation>De %1 heeft geen snelheidskeuze.</translation>
+    </message>
+    <message>
+        <source>The %1 has no show choice.</source>
+        <translation>De %1 heeft geen showkeuze.</translation>
+    </message>
+    <message>
+        <source>The %1 has no tune choice.</source>
+        <translation>De %1 heeft geen sfeerkeuze.</translation>
+    </message>
+    <message>
+        <source>The %1 has no modulation choice.</source>
+        <translation>De %1 heeft geen modulatiekeuze.</translation>
+    </message>
+    <message>
+        <source>DMX address %1 is out of range: 1 to 511.</source>
+        <translation>DMX-adres %1 valt buiten het bereik: 1 tot 511.</translation>
+    </message>
+    <message>
+        <source>Channel count %1 is not offered: 3 or 6.</source>
+        <translation>Aantal kanalen %1 wordt niet aangeboden: 3 of 6.</translation>
+    </message>
+    <message>
+        <source>Speed %1 is out of range: 0 to %2.</source>
+        <translation>Snelheid %1 valt buiten het bereik: 0 tot %2.</translation>
+    </message>
+    <message>
+        <source>Show %1 is out of range: 0 to %2.</source>
+        <translation>Show %1 valt buiten het bereik: 0 tot %2.</translation>
+    </message>
+    <message>
+        <source>Tune %1 is out of range: 0 to %2.</source>
+        <translation>Sfeer %1 valt buiten het bereik: 0 tot %2.</translation>
+    </message>
+    <message>
+        <source>A master takes no DMX address.</source>
+        <translation>Een master heeft geen DMX-adres.</translation>
+    </message>
+    <message>
+        <source>The channel count is a DMX-mode choice, not a master one.</source>
+        <translation>Het aantal kanalen is een keuze van de DMX-modus, niet van de mastermodus.</translation>
+    </message>
+    <message>
+        <source>The 120 ohm terminator is a DMX-mode choice, not a master one.</source>
+        <translation>De afsluitweerstand van 120 ohm is een keuze van de DMX-modus, niet van de mastermodus.</translation>
+    </message>
+    <message>
+        <source>The external pushbutton is a master-mode choice.</source>
+        <translation>De externe drukknop is een keuze van de mastermodus.</translation>
+    </message>
+    <message>
+        <source>The tune is a master-mode choice.</source>
+        <translation>De sfeer is een keuze van de mastermodus.</translation>
+    </message>
+    <message>
+        <source>The speed is a master-mode choice.</source>
+        <translation>De snelheid is een keuze van de mastermodus.</translation>
+    </message>
+    <message>
+        <source>The show is a master-mode choice.</source>
+        <translation>De show is een keuze van de mastermodus.</translation>
+    </message>
+    <message>
+        <source>intelligent RGB fixture</source>
+        <translation>intelligent RGB-armatuur</translation>
+    </message>
+    <message>
+        <source>DOR fixture</source>
+        <translation>DOR-armatuur</translation>
     </message>
 </context>
 <context>
     <name>DipBank</name>
     <message>
         <source>Lever %1 </source>
-        <translation type="unfinished"></translation>
+        <translation>Schakelaar %1 </translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>Levers ON: </source>
-        <translation type="unfinished"></translation>
+        <translation>Schakelaars op ON: </translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>geen</translation>
     </message>
     <message>
         <source>Lever %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Schakelaar %1: %2</translation>
     </message>
 </context>
 <context>
     <name>DipConfigurator</name>
     <message>
         <source>4-lever bank, </source>
-        <translation type="unfinished"></translation>
+        <translation>blok van 4 schakelaars, </translation>
     </message>
 </context>
 <context>
     <name>Files</name>
     <message>
         <source>it is a folder, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is een map, geen bestand</translation>
     </message>
     <message>
         <source>it is a named pipe, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is een named pipe, geen bestand</translation>
     </message>
     <message>
         <source>it is a socket, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is een socket, geen bestand</translation>
     </message>
     <message>
         <source>it is a device, not a file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is een apparaat, geen bestand</translation>
     </message>
     <message>
         <source>it is not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>het is geen gewoon bestand</translation>
     </message>
     <message>
         <source>only %1 of %2 bytes could be written</source>
-        <translation type="unfinished"></translation>
+        <translation>slechts %1 van %2 bytes konden worden geschreven</translation>
     </message>
     <message>
         <source>no file name</source>
-        <translation type="unfinished"></translation>
+        <translation>geen bestandsnaam</translation>
     </message>
     <message>
         <source>it is a folder</source>
-        <translation type="unfinished"></translation>
+        <translation>het is een map</translation>
     </message>
 </context>
 <context>
     <name>Layout</name>
     <message>
         <source>VELANTRA configuration tools</source>
-        <translation type="unfinished"></translation>
+        <translation>VELANTRA configuration tools</translation>
     </message>
     <message>
         <source>MORANDEL BRANVIK logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo MORANDEL BRANVIK</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsluiten</translation>
     </message>
     <message>
         <source>ORVO</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO</translation>
     </message>
     <message>
         <source>ORVO 75</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 75</translation>
     </message>
     <message>
         <source>Dip-switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dipswitch</translation>
     </message>
     <message>
         <source>Power</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermogen</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens</translation>
     </message>
     <message>
         <source>ORVO 36</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 36</translation>
     </message>
     <message>
         <source>ORVO FLUO</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO FLUO</translation>
     </message>
     <message>
         <source>Dip-Switch</source>
-        <translation type="unfinished"></translation>
+        <translation>Dipswitch</translation>
     </message>
     <message>
         <source>Intelligent Fixt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Intell. armaturen</translation>
     </message>
     <message>
         <source>RGB</source>
-        <translation type="unfinished"></translation>
+        <translation>RGB</translation>
     </message>
     <message>
         <source>DOR</source>
-        <translation type="unfinished"></translation>
+        <translation>DOR</translation>
     </message>
     <message>
         <source>Nembra</source>
-        <translation type="unfinished"></translation>
+        <translation>Nembra</translation>
     </message>
     <message>
         <source>Master funct.</source>
-        <translation type="unfinished"></translation>
+        <translation>Masterfuncties</translation>
     </message>
     <message>
         <source>Easy run (RGB)</source>
-        <translation type="unfinished"></translation>
+        <translation>Easy run (RGB)</translation>
     </message>
     <message>
         <source>Atm. Tunes (DOR)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sferen (DOR)</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation type="unfinished"></translation>
+        <translation>Extra</translation>
     </message>
     <message>
         <source>Rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtplan</translation>
     </message>
     <message>
         <source>?</source>
-        <translation type="unfinished"></translation>
+        <translation>?</translation>
     </message>
     <message>
         <source>MORANDEL BRANVIK VELANTRA configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>MORANDEL BRANVIK VELANTRA configurator</translation>
     </message>
     <message>
         <source>Aut. T.Zelvaro</source>
-        <translation type="unfinished"></translation>
+        <translation>Aut. T.Zelvaro</translation>
     </message>
     <message>
         <source>Ver 5.3</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver 5.3</translation>
     </message>
     <message>
         <source>ORVO 75 dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 75 dipswitchconfigurator</translation>
     </message>
     <message>
         <source>ORVO 36 dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 36 dipswitchconfigurator</translation>
     </message>
     <message>
         <source>ORVO FLUO / Nembra dip-switch configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO FLUO / Nembra dipswitchconfigurator</translation>
     </message>
     <message>
         <source>Intelligent fixture configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurator intelligente armaturen</translation>
     </message>
     <message>
         <source>DOR fixture configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurator DOR-armaturen</translation>
     </message>
     <message>
         <source>DMX address</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX-adres</translation>
     </message>
     <message>
         <source>Device outline</source>
-        <translation type="unfinished"></translation>
+        <translation>Omtrek van het apparaat</translation>
     </message>
     <message>
         <source>Red indicator lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Rood controlelampje</translation>
     </message>
     <message>
         <source>Green indicator lamp</source>
-        <translation type="unfinished"></translation>
+        <translation>Groen controlelampje</translation>
     </message>
     <message>
         <source>Rotary knob</source>
-        <translation type="unfinished"></translation>
+        <translation>Draaiknop</translation>
     </message>
     <message>
         <source>Rotary knob groove</source>
-        <translation type="unfinished"></translation>
+        <translation>Inkeping van de draaiknop</translation>
     </message>
     <message>
         <source>Ext. pushbotton</source>
-        <translation type="unfinished"></translation>
+        <translation>Ext. drukknop</translation>
     </message>
     <message>
         <source>Shows</source>
-        <translation type="unfinished"></translation>
+        <translation>Shows</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>DMX (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX (slave)</translation>
     </message>
     <message>
         <source>Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus</translation>
     </message>
     <message>
         <source>Speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheden</translation>
     </message>
     <message>
         <source>DMX mode</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX-modus</translation>
     </message>
     <message>
         <source>Res. 120 ohm</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsl. 120 Ω</translation>
     </message>
     <message>
         <source>Master mode</source>
-        <translation type="unfinished"></translation>
+        <translation>Mastermodus</translation>
     </message>
     <message>
         <source>ON</source>
-        <translation type="unfinished"></translation>
+        <translation>ON</translation>
     </message>
     <message>
         <source>OFF</source>
-        <translation type="unfinished"></translation>
+        <translation>OFF</translation>
     </message>
     <message>
         <source>6 Ch</source>
-        <translation type="unfinished"></translation>
+        <translation>6 kan.</translation>
     </message>
     <message>
         <source>3 Ch </source>
-        <translation type="unfinished"></translation>
+        <translation>3 kan. </translation>
     </message>
     <message>
         <source>1-100 % Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>1-100 % modulatie</translation>
     </message>
     <message>
         <source>Atmosphere tune</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfeer</translation>
     </message>
     <message>
         <source>CCT 9</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 9</translation>
     </message>
     <message>
         <source>CCT 0</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 0</translation>
     </message>
     <message>
         <source>CCT 1</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 1</translation>
     </message>
     <message>
         <source>CCT 3</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 3</translation>
     </message>
     <message>
         <source>CCT 4</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 4</translation>
     </message>
     <message>
         <source>CCT 5</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 5</translation>
     </message>
     <message>
         <source>CCT 6</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 6</translation>
     </message>
     <message>
         <source>CCT 7</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 7</translation>
     </message>
     <message>
         <source>CCT 8</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 8</translation>
     </message>
     <message>
         <source>CCT 2</source>
-        <translation type="unfinished"></translation>
+        <translation>CCT 2</translation>
     </message>
     <message>
         <source>120 ohm resistor</source>
-        <translation type="unfinished"></translation>
+        <translation>Afsl. 120 Ω</translation>
     </message>
     <message>
         <source>ORVO power configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO vermogensconfigurator</translation>
     </message>
     <message>
         <source>Spare box, counts nothing</source>
-        <translation type="unfinished"></translation>
+        <translation>Reservevak, telt niets</translation>
     </message>
     <message>
         <source>CC2 mA</source>
-        <translation type="unfinished"></translation>
+        <translation>CC2 mA</translation>
     </message>
     <message>
         <source>Average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Gem. vermogen</translation>
     </message>
     <message>
         <source>Nominal power</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom. vermogen</translation>
     </message>
     <message>
         <source>Reset</source>
-        <translation type="unfinished"></translation>
+        <translation>Wissen</translation>
     </message>
     <message>
         <source>CC1 mA.</source>
-        <translation type="unfinished"></translation>
+        <translation>CC1 mA.</translation>
     </message>
     <message>
         <source>Outline of the total</source>
-        <translation type="unfinished"></translation>
+        <translation>Omtrek van het totaal</translation>
     </message>
     <message>
         <source>Power Out CV 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verm. CV 1</translation>
     </message>
     <message>
         <source>Power Out CV 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verm. CV 2</translation>
     </message>
     <message>
         <source>Power CC 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Verm. CC 2</translation>
     </message>
     <message>
         <source>Power CC 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Verm. CC 1</translation>
     </message>
     <message>
         <source>Tot. led CC 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. led CC 2</translation>
     </message>
     <message>
         <source>Tot. led CC 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. led CC 1</translation>
     </message>
     <message>
         <source>Constant Voltage Outputs (CV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Const. spanning (CV)</translation>
     </message>
     <message>
         <source>Constant Current Outputs (CC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgangen const. stroom (CC)</translation>
     </message>
     <message>
         <source>ORVO 36 power configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>ORVO 36 vermogensconfigurator</translation>
     </message>
     <message>
         <source>CC2 curr.</source>
-        <translation type="unfinished"></translation>
+        <translation>CC2 stroom</translation>
     </message>
     <message>
         <source>CC curr.(mA)</source>
-        <translation type="unfinished"></translation>
+        <translation>CC-str.(mA)</translation>
     </message>
     <message>
         <source>Outline of the CV outputs</source>
-        <translation type="unfinished"></translation>
+        <translation>Omtrek van de CV-uitgangen</translation>
     </message>
     <message>
         <source>Tot. led </source>
-        <translation type="unfinished"></translation>
+        <translation>Tot. led </translation>
     </message>
     <message>
         <source>Constant Current Output (CC)</source>
-        <translation type="unfinished"></translation>
+        <translation>Uitgang const. stroom (CC)</translation>
     </message>
     <message>
         <source>Easy run menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Easy-run-menu</translation>
     </message>
     <message>
         <source>Passive fixtures data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens passieve armaturen</translation>
     </message>
     <message>
         <source>Intelligent RGB fixtures data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens intelligente RGB-armaturen</translation>
     </message>
     <message>
         <source>DOR Intelligent fixtures data </source>
-        <translation type="unfinished"></translation>
+        <translation>Gegevens intelligente DOR-armaturen</translation>
     </message>
     <message>
         <source>Atmospehre tunes</source>
-        <translation type="unfinished"></translation>
+        <translation>Sferen</translation>
     </message>
     <message>
         <source>Built-in shows and their colours</source>
-        <translation type="unfinished"></translation>
+        <translation>Ingebouwde shows en hun kleuren</translation>
     </message>
     <message>
         <source>Show play-back speeds</source>
-        <translation type="unfinished"></translation>
+        <translation>Afspeelsnelheden van de shows</translation>
     </message>
     <message>
         <source>! ERROR !  DMX address: 1 - 511</source>
-        <translation type="unfinished"></translation>
+        <translation>! FOUT !  DMX-adres: 1 - 511</translation>
     </message>
     <message>
         <source>Speed 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid 0</translation>
     </message>
     <message>
         <source>Speed 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid 1</translation>
     </message>
     <message>
         <source>Speed 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid 2</translation>
     </message>
     <message>
         <source>Speed 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid 3</translation>
     </message>
     <message>
         <source>Speed 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid 4</translation>
     </message>
     <message>
         <source>Show 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 0</translation>
     </message>
     <message>
         <source>Show 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 1</translation>
     </message>
     <message>
         <source>Show 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 2</translation>
     </message>
     <message>
         <source>Show 3</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 3</translation>
     </message>
     <message>
         <source>Show 4</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 4</translation>
     </message>
     <message>
         <source>Show 5</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 5</translation>
     </message>
     <message>
         <source>Show 6</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 6</translation>
     </message>
     <message>
         <source>Show 7</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 7</translation>
     </message>
     <message>
         <source>Show 8</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 8</translation>
     </message>
     <message>
         <source>Show 9</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 9</translation>
     </message>
     <message>
         <source>Show 10</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 10</translation>
     </message>
     <message>
         <source>Show 11</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 11</translation>
     </message>
     <message>
         <source>Show 12</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 12</translation>
     </message>
     <message>
         <source>Show 13</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 13</translation>
     </message>
     <message>
         <source>Show 14</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 14</translation>
     </message>
     <message>
         <source>Show 15</source>
-        <translation type="unfinished"></translation>
+        <translation>Show 15</translation>
     </message>
     <message>
         <source>W</source>
-        <translation type="unfinished"></translation>
+        <translation>W</translation>
     </message>
     <message>
         <source>Total nominal power</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal nominaal vermogen</translation>
     </message>
     <message>
         <source>Total average power</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaal gem. vermogen</translation>
     </message>
 </context>
 <context>
     <name>Messages</name>
     <message>
         <source>Max 6 led / colour on each constant current output !</source>
-        <translation type="unfinished"></translation>
+        <translation>Max 6 leds / kleur op elke constante-stroomuitgang!</translation>
     </message>
     <message>
         <source>Max 6 led / colour on each constant current output ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Max 6 leds / kleur op elke constante-stroomuitgang! </translation>
     </message>
     <message>
         <source>TOTAL POWER &gt; 75 W !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAAL VERMOGEN &gt; 75 W !!!</translation>
     </message>
     <message>
         <source>Max 9 led / colour on each constant current output !</source>
-        <translation type="unfinished"></translation>
+        <translation>Max 9 leds / kleur op elke constante-stroomuitgang!</translation>
     </message>
     <message>
         <source>Max 9 led / colour on each constant current output ! </source>
-        <translation type="unfinished"></translation>
+        <translation>Max 9 leds / kleur op elke constante-stroomuitgang! </translation>
     </message>
     <message>
         <source>TOTAL POWER &gt; 36 W !!!</source>
-        <translation type="unfinished"></translation>
+        <translation>TOTAAL VERMOGEN &gt; 36 W !!!</translation>
     </message>
     <message>
         <source>Error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Fout!</translation>
+    </message>
+</context>
+<context>
+    <name>PlanFile</name>
+    <message>
+        <source>The plan has no rows.</source>
+        <translation>Het plan heeft geen rijen.</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a whole number from %2 to %3</source>
+        <translation>&quot;%1&quot; moet een geheel getal van %2 tot %3 zijn</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be true or false</source>
+        <translation>&quot;%1&quot; moet true of false zijn</translation>
+    </message>
+    <message>
+        <source>&quot;label&quot; must be a text</source>
+        <translation>&quot;label&quot; moet een tekst zijn</translation>
+    </message>
+    <message>
+        <source>&quot;device&quot; must be one of %1</source>
+        <translation>&quot;device&quot; moet een van %1 zijn</translation>
+    </message>
+    <message>
+        <source>&quot;mode&quot; must be &quot;dmx&quot; or &quot;master&quot;</source>
+        <translation>&quot;mode&quot; moet &quot;dmx&quot; of &quot;master&quot; zijn</translation>
+    </message>
+    <message>
+        <source>a row in DMX mode needs an &quot;address&quot;</source>
+        <translation>een rij in DMX-modus heeft een &quot;address&quot; nodig</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; does not apply in master mode on the %1</source>
+        <translation>&quot;channels&quot; geldt niet in mastermodus op de %1</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; of the %1 must be 3 or 6</source>
+        <translation>&quot;channels&quot; van de %1 moet 3 of 6 zijn</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not apply to the %2 in %3 mode</source>
+        <translation>&quot;%1&quot; geldt niet voor de %2 in %3-modus</translation>
+    </message>
+    <message>
+        <source>the file is larger than any plan (%1 bytes)</source>
+        <translation>het bestand is groter dan elk plan (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>not a plan file: the JSON text is broken at byte %1 (%2)</source>
+        <translation>geen planbestand: de JSON-tekst is kapot bij byte %1 (%2)</translation>
+    </message>
+    <message>
+        <source>row %1: </source>
+        <translation>rij %1: </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is given twice</source>
+        <translation>&quot;%1&quot; staat er twee keer</translation>
+    </message>
+    <message>
+        <source>not a rig plan: &quot;format&quot; must be &quot;%1&quot;</source>
+        <translation>geen lichtplan: &quot;format&quot; moet &quot;%1&quot; zijn</translation>
+    </message>
+    <message>
+        <source>plan format version %1 cannot be read; this program reads version %2</source>
+        <translation>planformaat versie %1 kan niet worden gelezen; dit programma leest versie %2</translation>
+    </message>
+    <message>
+        <source>(missing or not a number)</source>
+        <translation>(ontbreekt of geen getal)</translation>
+    </message>
+    <message>
+        <source>unknown entry &quot;%1&quot;</source>
+        <translation>onbekend item &quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>&quot;rows&quot; must be a list</source>
+        <translation>&quot;rows&quot; moet een lijst zijn</translation>
+    </message>
+    <message>
+        <source>%1 rows; a plan holds at most %2</source>
+        <translation>%1 rijen; een plan bevat hoogstens %2</translation>
+    </message>
+    <message>
+        <source>must be an object</source>
+        <translation>moet een object zijn</translation>
     </message>
 </context>
 <context>
     <name>PlanTableModel</name>
     <message>
         <source>Start + channels − 1; at most 512.</source>
-        <translation type="unfinished"></translation>
+        <translation>Start + kanalen − 1; hoogstens 512.</translation>
     </message>
     <message>
         <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); for the other devices the program does not know the count: type it (1–512), it is required.</source>
-        <translation type="unfinished"></translation>
+        <translation>De DMX-kanalen die het apparaat inneemt. De ORVO 75 neemt er 3 of 6 (zijn keuze 3 Ch / 6 Ch); voor de andere apparaten kent het programma het aantal niet: typ het (1–512), het is verplicht.</translation>
     </message>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
-        <translation type="unfinished"></translation>
+        <translation>Het startadres, 1–511. Een apparaat in mastermodus heeft er geen.</translation>
+    </message>
+</context>
+<context>
+    <name>Plans</name>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>DMX (slave)</source>
+        <translation>DMX (slave)</translation>
+    </message>
+    <message>
+        <source>%1 Ch</source>
+        <translation>%1 kan.</translation>
+    </message>
+    <message>
+        <source>120 ohm terminator</source>
+        <translation>afsluitweerstand 120 ohm</translation>
+    </message>
+    <message>
+        <source>preset</source>
+        <translation>voorinstelling</translation>
+    </message>
+    <message>
+        <source>speed %1, show %2</source>
+        <translation>snelheid %1, show %2</translation>
+    </message>
+    <message>
+        <source>CCT %1</source>
+        <translation>CCT %1</translation>
+    </message>
+    <message>
+        <source>ext. pushbutton</source>
+        <translation>ext. drukknop</translation>
+    </message>
+    <message>
+        <source>1-100 % modulation</source>
+        <translation>1-100 % modulatie</translation>
+    </message>
+    <message>
+        <source>Label	Device	Mode and options	Channels	Start	End</source>
+        <translation>Label	Apparaat	Modus en opties	Kanalen	Start	Einde</translation>
+    </message>
+    <message>
+        <source>row %1 “%2”</source>
+        <translation>rij %1 “%2”</translation>
+    </message>
+    <message>
+        <source>row %1</source>
+        <translation>rij %1</translation>
+    </message>
+    <message>
+        <source>start %1 is outside 1–511</source>
+        <translation>start %1 valt buiten 1–511</translation>
+    </message>
+    <message>
+        <source>ends at %1, beyond 512</source>
+        <translation>eindigt op %1, voorbij 512</translation>
+    </message>
+    <message>
+        <source>no channel count</source>
+        <translation>geen aantal kanalen</translation>
+    </message>
+    <message>
+        <source>channels %1 overlap %2 (%3)</source>
+        <translation>kanalen %1 overlappen %2 (%3)</translation>
+    </message>
+    <message>
+        <source>No problems</source>
+        <translation>Geen problemen</translation>
+    </message>
+    <message>
+        <source>%1 problem in %2 row</source>
+        <translation>%1 probleem in %2 rij</translation>
+    </message>
+    <message>
+        <source>%1 problem in %2 rows</source>
+        <translation>%1 probleem in %2 rijen</translation>
+    </message>
+    <message>
+        <source>%1 problems in %2 row</source>
+        <translation>%1 problemen in %2 rij</translation>
+    </message>
+    <message>
+        <source>%1 problems in %2 rows</source>
+        <translation>%1 problemen in %2 rijen</translation>
     </message>
 </context>
 <context>
     <name>PowerWindow</name>
     <message>
         <source>LEDs per colour, %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Leds per kleur, %1</translation>
     </message>
     <message>
         <source>Power %1, watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Vermogen %1, watt</translation>
     </message>
     <message>
         <source>row %1</source>
-        <translation type="unfinished"></translation>
+        <translation>rij %1</translation>
     </message>
     <message>
         <source>%1 %2, no fixture</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %2, geen armatuur</translation>
     </message>
     <message>
         <source>%1 count, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal %1, %2</translation>
     </message>
     <message>
         <source>Control %1, %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Ctrl %1, %2</translation>
     </message>
     <message>
         <source>To the first count box of an output: </source>
-        <translation type="unfinished"></translation>
+        <translation>Naar het eerste aantalvak van een uitgang: </translation>
     </message>
     <message>
         <source>Over the limit of %1 LEDs per colour on one output</source>
-        <translation type="unfinished"></translation>
+        <translation>Boven de grens van %1 leds per kleur op één uitgang</translation>
     </message>
     <message>
         <source>Over the limit of %1 watts</source>
-        <translation type="unfinished"></translation>
+        <translation>Boven de grens van %1 watt</translation>
     </message>
     <message>
         <source>%1, watts</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, watt</translation>
     </message>
 </context>
 <context>
     <name>RigPlanWindow</name>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bestand</translation>
     </message>
     <message>
         <source>&amp;New</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nieuw</translation>
     </message>
     <message>
         <source>&amp;Open…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Openen…</translation>
     </message>
     <message>
         <source>&amp;Save</source>
-        <translation type="unfinished"></translation>
+        <translation>Op&amp;slaan</translation>
     </message>
     <message>
         <source>Save &amp;As…</source>
-        <translation type="unfinished"></translation>
+        <translation>Opslaan &amp;als…</translation>
     </message>
     <message>
         <source>&amp;Close</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sluiten</translation>
     </message>
     <message>
         <source>&amp;Rows</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rijen</translation>
     </message>
     <message>
         <source>&amp;Add row</source>
-        <translation type="unfinished"></translation>
+        <translation>Rij &amp;toevoegen</translation>
     </message>
     <message>
         <source>&amp;Remove rows</source>
-        <translation type="unfinished"></translation>
+        <translation>Rijen &amp;verwijderen</translation>
     </message>
     <message>
         <source>&amp;Duplicate…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Dupliceren…</translation>
     </message>
     <message>
         <source>Move &amp;up</source>
-        <translation type="unfinished"></translation>
+        <translation>Omh&amp;oog</translation>
     </message>
     <message>
         <source>Move do&amp;wn</source>
-        <translation type="unfinished"></translation>
+        <translation>Omla&amp;ag</translation>
     </message>
     <message>
         <source>&amp;Sort by address</source>
-        <translation type="unfinished"></translation>
+        <translation>Sorteren op &amp;adres</translation>
     </message>
     <message>
         <source>Address &amp;from…</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen &amp;vanaf…</translation>
     </message>
     <message>
         <source>&amp;Mode and options…</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modus en opties…</translation>
     </message>
     <message>
         <source>&amp;Cards</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Kaarten</translation>
     </message>
     <message>
         <source>Open &amp;configurator</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Configurator openen</translation>
     </message>
     <message>
         <source>&amp;Print cards…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaarten af&amp;drukken…</translation>
     </message>
     <message>
         <source>Save cards as &amp;PDF…</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaarten opslaan als &amp;PDF…</translation>
     </message>
     <message>
         <source>Copy as &amp;text</source>
-        <translation type="unfinished"></translation>
+        <translation>Kopiëren als &amp;tekst</translation>
     </message>
     <message>
         <source>Rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtplan</translation>
     </message>
     <message>
         <source>The plan %1 has unsaved changes. Save them?</source>
-        <translation type="unfinished"></translation>
+        <translation>Het plan %1 heeft niet-opgeslagen wijzigingen. Opslaan?</translation>
     </message>
     <message>
         <source>Untitled</source>
-        <translation type="unfinished"></translation>
+        <translation>Naamloos</translation>
     </message>
     <message>
         <source>The plan cannot be opened.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het plan kan niet worden geopend.
+%1</translation>
     </message>
     <message>
         <source>The plan was not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Het plan is niet opgeslagen.
+%1</translation>
     </message>
     <message>
         <source>Open rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtplan openen</translation>
     </message>
     <message>
         <source>Save rig plan</source>
-        <translation type="unfinished"></translation>
+        <translation>Lichtplan opslaan</translation>
     </message>
     <message>
         <source>Duplicate</source>
-        <translation type="unfinished"></translation>
+        <translation>Dupliceren</translation>
     </message>
     <message>
         <source>Number of copies:</source>
-        <translation type="unfinished"></translation>
+        <translation>Aantal kopieën:</translation>
     </message>
     <message>
         <source>Address from</source>
-        <translation type="unfinished"></translation>
+        <translation>Adressen vanaf</translation>
     </message>
     <message>
         <source>Consecutive addresses for the selected rows (all rows when none is selected), starting at:</source>
-        <translation type="unfinished"></translation>
+        <translation>Opeenvolgende adressen voor de geselecteerde rijen (alle rijen als er geen geselecteerd is), beginnend bij:</translation>
     </message>
     <message>
         <source>The configurator cannot show this row.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De configurator kan deze rij niet tonen.
+%1</translation>
     </message>
     <message>
         <source>No cards were made.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Er zijn geen kaarten gemaakt.
+%1</translation>
     </message>
     <message>
         <source>Save cards as PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Kaarten opslaan als PDF</translation>
     </message>
     <message>
         <source>The cards were not saved.
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>De kaarten zijn niet opgeslagen.
+%1</translation>
     </message>
     <message>
         <source>Copied as text</source>
-        <translation type="unfinished"></translation>
+        <translation>Gekopieerd als tekst</translation>
     </message>
     <message>
         <source>1 row</source>
-        <translation type="unfinished"></translation>
+        <translation>1 rij</translation>
     </message>
     <message>
         <source>%1 rows</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 rijen</translation>
     </message>
 </context>
 <context>
     <name>RowOptionsDialog</name>
     <message>
         <source>Mode and options: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus en opties: %1</translation>
     </message>
     <message>
         <source>DMX (slave)</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX (slave)</translation>
     </message>
     <message>
         <source>Master</source>
-        <translation type="unfinished"></translation>
+        <translation>Master</translation>
     </message>
     <message>
         <source>Not chosen</source>
-        <translation type="unfinished"></translation>
+        <translation>Niet gekozen</translation>
     </message>
     <message>
         <source>120 ohm terminator</source>
-        <translation type="unfinished"></translation>
+        <translation>afsluitweerstand 120 ohm</translation>
     </message>
     <message>
         <source>Ext. pushbutton</source>
-        <translation type="unfinished"></translation>
+        <translation>Ext. drukknop</translation>
     </message>
     <message>
         <source>1-100 % Modulation</source>
-        <translation type="unfinished"></translation>
+        <translation>1-100 % modulatie</translation>
     </message>
     <message>
         <source>Mode:</source>
-        <translation type="unfinished"></translation>
+        <translation>Modus:</translation>
     </message>
     <message>
         <source>DMX channels:</source>
-        <translation type="unfinished"></translation>
+        <translation>DMX-kanalen:</translation>
     </message>
     <message>
         <source>Speed:</source>
-        <translation type="unfinished"></translation>
+        <translation>Snelheid:</translation>
     </message>
     <message>
         <source>Show:</source>
-        <translation type="unfinished"></translation>
+        <translation>Show:</translation>
     </message>
     <message>
         <source>Tune:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sfeer:</translation>
     </message>
     <message>
         <source>Window&apos;s preset</source>
-        <translation type="unfinished"></translation>
+        <translation>Voorinstelling van het venster</translation>
+    </message>
+</context>
+<context>
+    <name>Sheets</name>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 tot %2</translation>
+    </message>
+    <message>
+        <source>Table of %1 rows: </source>
+        <translation>Tabel van %1 rijen: </translation>
+    </message>
+    <message>
+        <source>%1, table of %2 rows: </source>
+        <translation>%1, tabel van %2 rijen: </translation>
+    </message>
+    <message>
+        <source>No shows</source>
+        <translation>Geen shows</translation>
+    </message>
+    <message>
+        <source>Shows %1 to %2, each with a bar of its colours from left to right</source>
+        <translation>Shows %1 tot %2, elk met een balk van zijn kleuren van links naar rechts</translation>
+    </message>
+    <message>
+        <source>red</source>
+        <translation>rood</translation>
+    </message>
+    <message>
+        <source>green</source>
+        <translation>groen</translation>
+    </message>
+    <message>
+        <source>blue</source>
+        <translation>blauw</translation>
+    </message>
+    <message>
+        <source>white</source>
+        <translation>wit</translation>
+    </message>
+    <message>
+        <source>bluish</source>
+        <translation>blauwig</translation>
+    </message>
+    <message>
+        <source>yellow</source>
+        <translation>geel</translation>
+    </message>
+    <message>
+        <source>purple</source>
+        <translation>paars</translation>
+    </message>
+    <message>
+        <source>white cold</source>
+        <translation>koud wit</translation>
+    </message>
+    <message>
+        <source>white warm</source>
+        <translation>warm wit</translation>
+    </message>
+    <message>
+        <source>show N.</source>
+        <translation>show nr.</translation>
+    </message>
+    <message>
+        <source>Speed</source>
+        <translation>Snelheid</translation>
+    </message>
+    <message>
+        <source>Dip 2</source>
+        <translation>Dip 2</translation>
+    </message>
+    <message>
+        <source>Step time</source>
+        <translation>Staptijd</translation>
+    </message>
+    <message>
+        <source>10,6 min</source>
+        <translation>10,6 min</translation>
+    </message>
+    <message>
+        <source>5,3 min</source>
+        <translation>5,3 min</translation>
+    </message>
+    <message>
+        <source>160 sec</source>
+        <translation>160 s</translation>
+    </message>
+    <message>
+        <source>80 sec</source>
+        <translation>80 s</translation>
+    </message>
+    <message>
+        <source>30 sec</source>
+        <translation>30 s</translation>
+    </message>
+    <message>
+        <source>Show play-back speed</source>
+        <translation>Afspeelsnelheid van de shows</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Armatuur</translation>
+    </message>
+    <message>
+        <source>N. led</source>
+        <translation>Aant. led</translation>
+    </message>
+    <message>
+        <source>N. led / colour</source>
+        <translation>Aant. led / kleur</translation>
+    </message>
+    <message>
+        <source>Driving mode</source>
+        <translation>Aansturing</translation>
+    </message>
+    <message>
+        <source>Nominal power</source>
+        <translation>Nom. vermogen</translation>
+    </message>
+    <message>
+        <source>Average power</source>
+        <translation>Gem. vermogen</translation>
+    </message>
+    <message>
+        <source>LED</source>
+        <translation>LED</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Const. Curr. 350mA</source>
+        <translation>Const. stroom 350mA</translation>
+    </message>
+    <message>
+        <source>Power led 1W</source>
+        <translation>Power-led 1W</translation>
+    </message>
+    <message>
+        <source>Multichip LED 3.5 W</source>
+        <translation>Multichip LED 3.5 W</translation>
+    </message>
+    <message>
+        <source>Constant volt.</source>
+        <translation>Const. spanning</translation>
+    </message>
+    <message>
+        <source>3mm LED</source>
+        <translation>3mm-led</translation>
+    </message>
+    <message>
+        <source>Multichip LED 0.3 W</source>
+        <translation>Multichip LED 0.3 W</translation>
+    </message>
+    <message>
+        <source>Const. Curr. 700mA</source>
+        <translation>Const. stroom 700mA</translation>
+    </message>
+    <message>
+        <source>Multichipled 7,5 W</source>
+        <translation>Multichipled 7,5 W</translation>
+    </message>
+    <message>
+        <source>5mm LED</source>
+        <translation>5mm-led</translation>
+    </message>
+    <message>
+        <source>Constant curr.</source>
+        <translation>Const. stroom</translation>
+    </message>
+    <message>
+        <source>Multichip LED 5 mm</source>
+        <translation>Multichip LED 5 mm</translation>
+    </message>
+    <message>
+        <source>RGB Passive Fixtures</source>
+        <translation>Passieve RGB-armaturen</translation>
+    </message>
+    <message>
+        <source>Max. Power</source>
+        <translation>Max. vermogen</translation>
+    </message>
+    <message>
+        <source>Codice</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>RGB Intelligent Fixtures dip-switch settable</source>
+        <translation>Intelligente RGB-armaturen, in te stellen met dipswitch</translation>
+    </message>
+    <message>
+        <source>DOR Intelligent Fixtures dip-switch settable</source>
+        <translation>Intelligente DOR-armaturen, in te stellen met dipswitch</translation>
+    </message>
+    <message>
+        <source>CCT</source>
+        <translation>CCT</translation>
+    </message>
+    <message>
+        <source>°K</source>
+        <translation>°K</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
+    <message>
+        <source>Colours, left to right</source>
+        <translation>Kleuren, van links naar rechts</translation>
     </message>
 </context>
 </TS>

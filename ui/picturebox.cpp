@@ -1,5 +1,7 @@
 #include "ui/picturebox.h"
 
+#include "i18n/language.h"
+
 #include <QImageReader>
 #include <QPainter>
 
@@ -41,7 +43,8 @@ void PictureBox::paintEvent(QPaintEvent*)
     const int inset = bordered_ ? 2 : 0;
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
     const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.drawImage(inset, inset, ratio == 1 ? picture_ : sharp_.at(ratio));
+    painter.drawImage(inset, inset,
+                      ratio == 1 && i18n::isSourceLanguage() ? picture_ : sharp_.at(ratio));
     if (bordered_) {
         painter.setClipping(false);
         painter.setPen(palette().color(QPalette::Dark));

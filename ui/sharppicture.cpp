@@ -1,5 +1,6 @@
 #include "ui/sharppicture.h"
 
+#include "i18n/language.h"
 #include "resources/artwork.h"
 #include "resources/tablerenderer.h"
 
@@ -8,10 +9,11 @@ namespace velantra::ui
 
 QImage pictureAt(const QString& resource, qreal ratio)
 {
-    if (ratio != 1) {
+    // The sheets' files are drawn in English: another language draws them afresh at every ratio.
+    if (ratio != 1 || !i18n::isSourceLanguage()) {
         const std::string path = resource.toStdString();
         if (path == artwork::kLogoResource)
-            return artwork::drawLogo(ratio);
+            return ratio != 1 ? artwork::drawLogo(ratio) : QImage(resource);
         if (path == sheets::showList().picture.resource)
             return sheets::renderShowList(sheets::showList(), ratio);
         for (const sheets::SheetTable* table : sheets::tables()) {

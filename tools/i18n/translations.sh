@@ -11,7 +11,7 @@ LUPDATE=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
 LANGUAGES=(de fr it es nl)
 # The folders of the program itself; tests, tools, benchmark and web page are not translated.
 SOURCES=(app cards cli devices dip files i18n plan power resources sheets ui)
-OPTIONS=(-tr-function-alias QT_TRANSLATE_NOOP+=VT_TEXT -locations none -no-obsolete
+OPTIONS=(-tr-function-alias QT_TRANSLATE_NOOP+=VT_TEXT,translate+=translated -locations none -no-obsolete
          -extensions cpp,h -silent)
 
 update() { # <ts files...>
