@@ -1,7 +1,7 @@
 #include "dip/dipbank.h"
-#include "i18n/language.h"
 
 #include "dip/dipbankaccessible.h"
+#include "i18n/language.h"
 #include "ui/layoutbuilder.h"
 #include "ui/qstr.h"
 
@@ -23,11 +23,6 @@ DipBank::DipBank(const ui::Controls& controls, Bank bank, Row onRow) : onRow_(on
         levers_.push_back(pair);
         const bool on = !(onRow == Row::Upper ? pair.upper : pair.lower)->isHidden();
         on_.push_back(on);
-        const QString name = i18n::translate("DipBank", "Lever %1 ").arg(k);
-        (onRow == Row::Upper ? pair.upper : pair.lower)
-            ->setAccessibleName(name + i18n::translate("DipBank", "ON"));
-        (onRow == Row::Upper ? pair.lower : pair.upper)
-            ->setAccessibleName(name + i18n::translate("DipBank", "OFF"));
     }
     body_ = controls.widget(bank == Bank::Twelve ? u"Shape1(0)" : u"Shape1(1)");
     if (body_)
@@ -81,7 +76,8 @@ void DipBank::describe()
             on << QString::number(k + 1);
     }
     const QString description =
-        i18n::translate("DipBank", "Levers ON: ") + (on.isEmpty() ? i18n::translate("DipBank", "none") : on.join(u", "));
+        i18n::translate("DipBank", "Levers ON: ") +
+        (on.isEmpty() ? i18n::translate("DipBank", "none") : on.join(u", "));
     // Assistive technology hears of a change only when there is one.
     if (body_->accessibleDescription() != description) {
         body_->setAccessibleDescription(description);

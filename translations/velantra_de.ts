@@ -471,10 +471,6 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
 <context>
     <name>DipBank</name>
     <message>
-        <source>Lever %1 </source>
-        <translation>Schalter %1 </translation>
-    </message>
-    <message>
         <source>ON</source>
         <translation>ON</translation>
     </message>
@@ -491,8 +487,8 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>keine</translation>
     </message>
     <message>
-        <source>Lever %1: %2</source>
-        <translation>Schalter %1: %2</translation>
+        <source>Lever %1 of %2: %3</source>
+        <translation>Schalter %1 von %2: %3</translation>
     </message>
 </context>
 <context>

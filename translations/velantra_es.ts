@@ -471,10 +471,6 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
 <context>
     <name>DipBank</name>
     <message>
-        <source>Lever %1 </source>
-        <translation>Palanca %1 </translation>
-    </message>
-    <message>
         <source>ON</source>
         <translation>ON</translation>
     </message>
@@ -491,8 +487,8 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>ninguno</translation>
     </message>
     <message>
-        <source>Lever %1: %2</source>
-        <translation>Palanca %1: %2</translation>
+        <source>Lever %1 of %2: %3</source>
+        <translation>Palanca %1 de %2: %3</translation>
     </message>
 </context>
 <context>

@@ -471,10 +471,6 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
 <context>
     <name>DipBank</name>
     <message>
-        <source>Lever %1 </source>
-        <translation>Levier %1 </translation>
-    </message>
-    <message>
         <source>ON</source>
         <translation>ON</translation>
     </message>
@@ -491,8 +487,8 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>aucun</translation>
     </message>
     <message>
-        <source>Lever %1: %2</source>
-        <translation>Levier %1 : %2</translation>
+        <source>Lever %1 of %2: %3</source>
+        <translation>Levier %1 sur %2 : %3</translation>
     </message>
 </context>
 <context>

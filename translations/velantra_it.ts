@@ -471,10 +471,6 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
 <context>
     <name>DipBank</name>
     <message>
-        <source>Lever %1 </source>
-        <translation>Levetta %1 </translation>
-    </message>
-    <message>
         <source>ON</source>
         <translation>ON</translation>
     </message>
@@ -491,8 +487,8 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>nessuno</translation>
     </message>
     <message>
-        <source>Lever %1: %2</source>
-        <translation>Levetta %1: %2</translation>
+        <source>Lever %1 of %2: %3</source>
+        <translation>Levetta %1 di %2: %3</translation>
     </message>
 </context>
 <context>

@@ -471,10 +471,6 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
 <context>
     <name>DipBank</name>
     <message>
-        <source>Lever %1 </source>
-        <translation>Schakelaar %1 </translation>
-    </message>
-    <message>
         <source>ON</source>
         <translation>ON</translation>
     </message>
@@ -491,8 +487,8 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>geen</translation>
     </message>
     <message>
-        <source>Lever %1: %2</source>
-        <translation>Schakelaar %1: %2</translation>
+        <source>Lever %1 of %2: %3</source>
+        <translation>Schakelaar %1 van %2: %3</translation>
     </message>
 </context>
 <context>

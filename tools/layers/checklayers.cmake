@@ -10,6 +10,7 @@
 # From the bottom floor up.
 set(floors
     "i18n" # the marker of translatable texts and the language of a run
+    "i18n" # the marker of translatable texts and the language of a run
     # the device table; files in and out; the sheets' tables and the artwork
     "devices files resources"
     "ui"             # the layout table and its builder, shapes, pictures, the look
