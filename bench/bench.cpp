@@ -2,7 +2,6 @@
 //   velantra-bench [repetitions]      prints a Markdown table
 // Run it under xvfb-run for real painting (make bench), or with QT_QPA_PLATFORM=offscreen.
 #include "app/application.h"
-#include "app/windowcatalogue.h"
 #include "bench/probes.h"
 
 #include <QApplication>
@@ -44,14 +43,6 @@ void row(const QString& what, double ours, double floor, const QString& unit,
     std::fflush(stdout);
 }
 
-double medianOf(int runs, const auto& measure)
-{
-    std::vector<double> values;
-    for (int i = 0; i < runs; ++i)
-        values.push_back(measure());
-    return median(values);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -83,27 +74,35 @@ int main(int argc, char** argv)
         QStringLiteral("bare Qt program, one window with a line of text"));
 
     // Memory: beside the bare program, and beside windows of our windows' sizes showing a line
-    // of text each: what the window system's buffers and the fonts alone cost.
+    // of text each: what the window system's buffers and the fonts alone cost. Ours and the
+    // floors are taken in turn. First Main and every window of the catalogue, then only the
+    // specified ones; the probe prints one size per window it opened.
     constexpr int kMemoryRuns = 5;
-    QStringList sizes;
-    const double memory = medianOf(kMemoryRuns, [&] {
-        ProbeResult result = probe(self, QStringLiteral("memory"));
-        sizes = result.printed.mid(1);
+    const auto kilobytes = [](const ProbeResult& result) {
         return result.printed.value(0).toDouble() / 1024.0;
-    });
-    const auto bareMemory = [&](const char* mode, const QStringList& arguments) {
-        return medianOf(kMemoryRuns, [&] {
-            return probe(self, QLatin1String(mode), arguments).printed.value(0).toDouble() / 1024.0;
-        });
     };
-    // Main and every window of the catalogue; the probe printed one size per window.
-    const QString windows = QString::number(1 + velantra::kWindowCount);
-    const QString what = QStringLiteral("peak resident memory, all %1 windows open").arg(windows);
-    row(what, memory, bareMemory("bare-memory", {}), QStringLiteral("MB"),
-        QStringLiteral("bare Qt program, one empty window"));
-    row(what, memory, bareMemory("text-windows-memory", sizes), QStringLiteral("MB"),
-        QStringLiteral("bare Qt program, %1 windows of the same sizes with a line of text")
-            .arg(windows));
+    for (const char* mode : {"memory", "memory-specified"}) {
+        std::vector<double> memory, bare, text;
+        QStringList sizes;
+        for (int i = 0; i < kMemoryRuns; ++i) {
+            const ProbeResult ours = probe(self, QLatin1String(mode));
+            sizes = ours.printed.mid(1);
+            memory.push_back(kilobytes(ours));
+            bare.push_back(kilobytes(probe(self, QStringLiteral("bare-memory"))));
+            text.push_back(kilobytes(probe(self, QStringLiteral("text-windows-memory"), sizes)));
+        }
+        const QString windows = QString::number(sizes.size() / 2);
+        const QString what =
+            (QLatin1String(mode) == u"memory"
+                 ? QStringLiteral("peak resident memory, all %1 windows open")
+                 : QStringLiteral("peak resident memory, the %1 specified windows open"))
+                .arg(windows);
+        row(what, median(memory), median(bare), QStringLiteral("MB"),
+            QStringLiteral("bare Qt program, one empty window"));
+        row(what, median(memory), median(text), QStringLiteral("MB"),
+            QStringLiteral("bare Qt program, %1 windows of the same sizes with a line of text")
+                .arg(windows));
+    }
 
     const ProbeResult idle = probe(self, QStringLiteral("idle"));
     const ProbeResult bareIdle = probe(self, QStringLiteral("bare-idle"));

@@ -39,13 +39,16 @@ long peakResidentKilobytes()
     return usage.ru_maxrss;
 }
 
-// Opens every window through the registry, as the menu does, and waits until all have painted
-// and, in master mode, until the first tick has set the levers of the selections: what follows
-// is the steady state.
-void openEverything(WindowRegistry& registry, bool masterMode)
+// Opens the windows through the registry one after another, as the menu does, each painted
+// before the next is opened, and waits until all have settled and, in master mode, until the
+// first tick has set the levers of the selections: what follows is the steady state.
+void openEverything(WindowRegistry& registry, bool masterMode, bool specifiedOnly)
 {
     for (const WindowEntry& entry : kWindows) {
-        QWidget* window = registry.Show(entry.id);
+        if (specifiedOnly && entry.kind == WindowKind::Planner)
+            continue;
+        QWidget* window = nullptr;
+        showAndWaitForPaint([&] { window = registry.Show(entry.id); });
         if (auto* master = window->findChild<QRadioButton*>(QStringLiteral("Option2"));
             master && masterMode)
             master->click();
@@ -113,18 +116,19 @@ int runProbe(const QString& mode, const QStringList& arguments, int argc, char**
     if (mode == u"start")
         return showAndWaitForPaint([&] { main.show(); }) ? 0 : 1;
     main.show();
-    openEverything(registry, mode == u"idle");
+    const bool specifiedOnly = mode == u"memory-specified";
+    openEverything(registry, mode == u"idle", specifiedOnly);
     if (mode == u"idle")
         return idle();
-    if (mode != u"memory") {
+    if (mode != u"memory" && !specifiedOnly) {
         std::fprintf(stderr, "unknown probe %s\n", qPrintable(mode));
         return 2;
     }
     std::printf("%ld", peakResidentKilobytes());
     std::printf(" %d %d", main.width(), main.height());
     for (const WindowEntry& entry : kWindows) {
-        const QWidget* window = registry.window(entry.id);
-        std::printf(" %d %d", window->width(), window->height());
+        if (const QWidget* window = registry.window(entry.id))
+            std::printf(" %d %d", window->width(), window->height());
     }
     std::printf("\n");
     return 0;
