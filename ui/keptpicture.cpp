@@ -70,7 +70,9 @@ void KeptPicture::painted(QWidget* owner)
     if (!compactionDue_)
         return;
     compactionDue_ = false;
-    QTimer::singleShot(0, owner, [this] { image_ = compacted(image_); });
+    // A moment later, not at once: the window's opening, which ends when its first paint has
+    // been delivered, does not wait for the compaction (about a millisecond for the largest).
+    QTimer::singleShot(kCompactionDelayMs, owner, [this] { image_ = compacted(image_); });
 }
 
 } // namespace velantra::ui

@@ -13,11 +13,12 @@ namespace velantra::ui
 QImage compacted(const QImage& picture);
 
 // A picture that a widget keeps to repaint itself: decoded as 32-bit pixels, which draw fastest,
-// and compacted once the widget has painted it the first time, so that opening the window takes
-// no longer and a window that stays open holds a quarter of the memory.
+// and compacted shortly after the widget has painted it the first time, so that opening the
+// window takes no longer and a window that stays open holds a quarter of the memory.
 class KeptPicture
 {
 public:
+    static constexpr int kCompactionDelayMs = 100;
     explicit KeptPicture(QImage image) : image_(std::move(image)) {}
     const QImage& image() const { return image_; }
     // Called at the end of the owner's paint; the first call compacts the picture after the
