@@ -76,32 +76,38 @@ int main(int argc, char** argv)
     // Memory: beside the bare program, and beside windows of our windows' sizes showing a line
     // of text each: what the window system's buffers and the fonts alone cost. Ours and the
     // floors are taken in turn. First Main and every window of the catalogue, then only the
-    // specified ones; the probe prints one size per window it opened.
+    // specified ones; the probe prints the peak and what it holds once settled, then one size
+    // per window it opened.
     constexpr int kMemoryRuns = 5;
-    const auto kilobytes = [](const ProbeResult& result) {
-        return result.printed.value(0).toDouble() / 1024.0;
+    const auto megabytes = [](const ProbeResult& result, int field) {
+        return result.printed.value(field).toDouble() / 1024.0;
     };
     for (const char* mode : {"memory", "memory-specified"}) {
-        std::vector<double> memory, bare, text;
+        std::vector<double> peak, settled, bare, textPeak, textSettled;
         QStringList sizes;
         for (int i = 0; i < kMemoryRuns; ++i) {
             const ProbeResult ours = probe(self, QLatin1String(mode));
-            sizes = ours.printed.mid(1);
-            memory.push_back(kilobytes(ours));
-            bare.push_back(kilobytes(probe(self, QStringLiteral("bare-memory"))));
-            text.push_back(kilobytes(probe(self, QStringLiteral("text-windows-memory"), sizes)));
+            sizes = ours.printed.mid(2);
+            peak.push_back(megabytes(ours, 0));
+            settled.push_back(megabytes(ours, 1));
+            bare.push_back(megabytes(probe(self, QStringLiteral("bare-memory")), 0));
+            const ProbeResult text = probe(self, QStringLiteral("text-windows-memory"), sizes);
+            textPeak.push_back(megabytes(text, 0));
+            textSettled.push_back(megabytes(text, 1));
         }
         const QString windows = QString::number(sizes.size() / 2);
-        const QString what =
-            (QLatin1String(mode) == u"memory"
-                 ? QStringLiteral("peak resident memory, all %1 windows open")
-                 : QStringLiteral("peak resident memory, the %1 specified windows open"))
-                .arg(windows);
-        row(what, median(memory), median(bare), QStringLiteral("MB"),
-            QStringLiteral("bare Qt program, one empty window"));
-        row(what, median(memory), median(text), QStringLiteral("MB"),
+        const QString which = QLatin1String(mode) == u"memory"
+                                  ? QStringLiteral("all %1 windows open").arg(windows)
+                                  : QStringLiteral("the %1 specified windows open").arg(windows);
+        const QString textFloor =
             QStringLiteral("bare Qt program, %1 windows of the same sizes with a line of text")
-                .arg(windows));
+                .arg(windows);
+        row(QStringLiteral("peak resident memory, ") + which, median(peak), median(bare),
+            QStringLiteral("MB"), QStringLiteral("bare Qt program, one empty window"));
+        row(QStringLiteral("peak resident memory, ") + which, median(peak), median(textPeak),
+            QStringLiteral("MB"), textFloor);
+        row(QStringLiteral("resident memory once settled, ") + which, median(settled),
+            median(textSettled), QStringLiteral("MB"), textFloor);
     }
 
     const ProbeResult idle = probe(self, QStringLiteral("idle"));

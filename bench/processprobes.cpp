@@ -4,11 +4,13 @@
 #include "bench/firstpaint.h"
 #include "bench/probes.h"
 
+#include <QFile>
 #include <QLabel>
 #include <QRadioButton>
 #include <cstdio>
 #include <memory>
 #include <sys/resource.h>
+#include <unistd.h>
 
 namespace velantra::bench
 {
@@ -39,6 +41,16 @@ long peakResidentKilobytes()
     return usage.ru_maxrss;
 }
 
+// What the process holds now, once its windows have settled (Linux).
+long residentKilobytes()
+{
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly))
+        return 0;
+    const QList<QByteArray> fields = statm.readAll().split(' ');
+    return fields.value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
+}
+
 // Opens the windows through the registry one after another, as the menu does, each painted
 // before the next is opened, and waits until all have settled and, in master mode, until the
 // first tick has set the levers of the selections: what follows is the steady state.
@@ -53,7 +65,7 @@ void openEverything(WindowRegistry& registry, bool masterMode, bool specifiedOnl
             master && masterMode)
             master->click();
     }
-    runEventsFor(masterMode ? 1500 : 200);
+    runEventsFor(masterMode ? 1500 : 500);
 }
 
 int idle()
@@ -98,7 +110,7 @@ int bareProbe(const QString& mode, const QStringList& arguments)
     runEventsFor(200);
     if (mode.endsWith(u"-idle"))
         return idle();
-    std::printf("%ld\n", peakResidentKilobytes());
+    std::printf("%ld %ld\n", peakResidentKilobytes(), residentKilobytes());
     return 0;
 }
 
@@ -124,7 +136,7 @@ int runProbe(const QString& mode, const QStringList& arguments, int argc, char**
         std::fprintf(stderr, "unknown probe %s\n", qPrintable(mode));
         return 2;
     }
-    std::printf("%ld", peakResidentKilobytes());
+    std::printf("%ld %ld", peakResidentKilobytes(), residentKilobytes());
     std::printf(" %d %d", main.width(), main.height());
     for (const WindowEntry& entry : kWindows) {
         if (const QWidget* window = registry.window(entry.id))

@@ -10,43 +10,38 @@ namespace velantra::ui
 namespace
 {
 
-// Up to 256 colours as indices, or an empty image when there are more. Runs of one colour are
-// the rule in these pictures, so the colour before is tried first; the rest go through a small
-// open-addressed table.
+// Up to 256 colours as indices, or an empty image when there are more. Every pixel goes
+// through a direct-mapped cache of colours seen (an opaque pixel never equals the empty slot's
+// 0); a miss looks the colour up in the list and takes the slot.
 QImage indexed(const QImage& picture)
 {
-    constexpr int kSlots = 1024; // a power of two, four times the most colours kept
-    std::array<QRgb, kSlots> keys{};
-    std::array<int, kSlots> slotIndex;
-    slotIndex.fill(-1);
+    struct Slot {
+        QRgb colour = 0;
+        uchar index = 0;
+    };
+    constexpr quint32 kSlots = 4096;
+    std::array<Slot, kSlots> cache{};
     QList<QRgb> colours;
     QImage result(picture.size(), QImage::Format_Indexed8);
     if (result.isNull())
         return {};
-    QRgb last = 0;
-    uchar lastIndex = 0;
-    bool haveLast = false;
     for (int y = 0; y < picture.height(); ++y) {
         const auto* in = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         uchar* out = result.scanLine(y);
         for (int x = 0; x < picture.width(); ++x) {
             const QRgb colour = in[x];
-            if (!haveLast || colour != last) {
-                quint32 slot = (colour * 2654435761u) >> 22; // the top 10 bits: 0..1023
-                while (slotIndex[slot] >= 0 && keys[slot] != colour)
-                    slot = (slot + 1) & (kSlots - 1);
-                if (slotIndex[slot] < 0) {
+            Slot& slot = cache[(colour * 2654435761u) >> 20]; // the top 12 bits
+            if (slot.colour != colour) {
+                qsizetype index = colours.indexOf(colour);
+                if (index < 0) {
                     if (colours.size() == 256)
                         return {};
-                    keys[slot] = colour;
-                    slotIndex[slot] = int(colours.size());
+                    index = colours.size();
                     colours.append(colour);
                 }
-                last = colour;
-                lastIndex = uchar(slotIndex[slot]);
-                haveLast = true;
+                slot = {colour, uchar(index)};
             }
-            out[x] = lastIndex;
+            out[x] = slot.index;
         }
     }
     result.setColorTable(colours);
