@@ -14,10 +14,14 @@ namespace velantra::plan
 namespace
 {
 
-constexpr cli::Argument kArguments[] = {{"file", "The rig plan (a .json file)."}};
+constexpr cli::Argument kArguments[] = {
+    {.name = "file", .description = "The rig plan (a .json file)."},
+};
 constexpr cli::Option kOptions[] = {
-    {"check", "Print the plan's problems; exit status 1 when there is any."},
-    {"cards", "Write one setting card per row to a PDF file.", "out.pdf"},
+    {.name = "check", .description = "Print the plan's problems; exit status 1 when there is any."},
+    {.name = "cards",
+     .description = "Write one setting card per row to a PDF file.",
+     .valueName = "out.pdf"},
 };
 
 int check(const QString& path, const RigPlan& plan)

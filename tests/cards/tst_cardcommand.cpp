@@ -16,6 +16,8 @@ class CardCommandTest : public QObject
 private slots:
     void refusedSettingWritesNothing_data();
     void refusedSettingWritesNothing();
+    void helpNamesTheDevicesOfEachChoice_data();
+    void helpNamesTheDevicesOfEachChoice();
     void cardInEachFormat();
     void failedWriteIsReported();
     void reportWithoutAWindow_data();
@@ -94,6 +96,50 @@ void CardCommandTest::refusedSettingWritesNothing()
              qPrintable(run.err));
     QCOMPARE(run.err.count(u'\n'), 1);
     QCOMPARE(filesIn(dir.path()), QStringList());
+}
+
+void CardCommandTest::helpNamesTheDevicesOfEachChoice_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("arguments"); // the choice made, in the mode it belongs to
+    QTest::newRow("channels") << "channels"
+                              << "--channels 6";
+    QTest::newRow("pushbutton") << "pushbutton"
+                                << "--master --pushbutton";
+    QTest::newRow("speed") << "speed"
+                           << "--master --speed 2";
+    QTest::newRow("show") << "show"
+                          << "--master --show 3";
+    QTest::newRow("tune") << "tune"
+                          << "--master --tune 4";
+    QTest::newRow("modulation") << "modulation"
+                                << "--modulation";
+}
+
+// `velantra card --help` names, for each choice, exactly the devices whose cards take it.
+void CardCommandTest::helpNamesTheDevicesOfEachChoice()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, arguments);
+    const Run help = program({u"card"_qs, u"--help"_qs});
+    QCOMPARE(help.status, 0);
+    // The option's description, its wrapped lines joined, up to the next option.
+    const QString text = help.out.simplified();
+    const qsizetype from = text.indexOf(u"--"_qs + option + u' ');
+    QVERIFY2(from >= 0, qPrintable(help.out));
+    const QString description = text.mid(from).section(u" --"_qs, 0, 0);
+    const QString hint = description.section(u'(', -1).section(u';', 0, 0).remove(u')');
+    const QStringList named = hint.split(u", "_qs);
+
+    QStringList taking;
+    for (const char* device : {"orvo75", "orvo36", "fluo", "intell", "dor"}) {
+        const Run card = program(QStringList{u"card"_qs, QString::fromLatin1(device)} +
+                                 arguments.split(u' ') + QStringList{u"--out"_qs, u"-"_qs});
+        QVERIFY2(card.status == 0 || card.status == 2, qPrintable(card.err));
+        if (card.status == 0)
+            taking << QString::fromLatin1(device);
+    }
+    QCOMPARE(named, taking);
 }
 
 void CardCommandTest::cardInEachFormat()
