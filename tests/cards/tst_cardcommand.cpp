@@ -205,6 +205,12 @@ void CardCommandTest::reportWithoutAWindow_data()
     QTest::newRow("no CV output on the 36 W controller")
         << "orvo36|--count|CV1:1=4|--out|-" << 2
         << QStringList{"--count CV1:1=4: this controller has no CV1 output"};
+    QTest::newRow("nominal power unless told")
+        << "orvo75|--count|CC1:1=3|--out|-" << 0
+        << QStringList{"Mode: Nominal power", "Total nominal power: 10.5 W"};
+    QTest::newRow("average power")
+        << "orvo75|--count|CC1:1=3|--average|--out|-" << 0
+        << QStringList{"Mode: Average power", "Total average power: 7 W"};
     QTest::newRow("no such fixture") << "orvo75|--count|CC2:Lamp=1|--out|-" << 2
                                      << QStringList{"--count CC2:Lamp=1: no such fixture on CC2"};
     QTest::newRow("another file type")
