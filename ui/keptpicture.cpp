@@ -11,13 +11,14 @@ namespace
 {
 
 // Up to 256 colours as indices, or an empty image when there are more. Every pixel goes
-// through a direct-mapped cache of colours seen (an opaque pixel never equals the empty slot's
-// 0); a miss looks the colour up in the list and takes the slot.
+// through a direct-mapped cache of the colours seen; a miss looks the colour up in the list and
+// takes the slot. A 32-bit RGB pixel's top byte means nothing (it may hold anything), so the
+// colours are kept opaque.
 QImage indexed(const QImage& picture)
 {
     struct Slot {
         QRgb colour = 0;
-        uchar index = 0;
+        int index = -1;
     };
     constexpr quint32 kSlots = 4096;
     std::array<Slot, kSlots> cache{};
@@ -29,9 +30,9 @@ QImage indexed(const QImage& picture)
         const auto* in = reinterpret_cast<const QRgb*>(picture.constScanLine(y));
         uchar* out = result.scanLine(y);
         for (int x = 0; x < picture.width(); ++x) {
-            const QRgb colour = in[x];
+            const QRgb colour = in[x] | 0xff000000u;
             Slot& slot = cache[(colour * 2654435761u) >> 20]; // the top 12 bits
-            if (slot.colour != colour) {
+            if (slot.index < 0 || slot.colour != colour) {
                 qsizetype index = colours.indexOf(colour);
                 if (index < 0) {
                     if (colours.size() == 256)
@@ -39,9 +40,9 @@ QImage indexed(const QImage& picture)
                     index = colours.size();
                     colours.append(colour);
                 }
-                slot = {colour, uchar(index)};
+                slot = {colour, int(index)};
             }
-            out[x] = slot.index;
+            out[x] = uchar(slot.index);
         }
     }
     result.setColorTable(colours);

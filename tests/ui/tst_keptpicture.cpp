@@ -2,6 +2,7 @@
 // 24-bit pixels beyond that, and anything but opaque 32-bit pixels left alone.
 #include "ui/keptpicture.h"
 
+#include <QPainter>
 #include <QTest>
 
 using namespace velantra;
@@ -30,6 +31,7 @@ class KeptPictureTest : public QObject
 private slots:
     void compacted_data();
     void compacted();
+    void topByteIgnored();
 };
 
 void KeptPictureTest::compacted_data()
@@ -42,6 +44,26 @@ void KeptPictureTest::compacted_data()
     QTest::newRow("257 colours") << 257 << QImage::Format_RGB32 << QImage::Format_RGB888;
     QTest::newRow("900 colours") << 900 << QImage::Format_RGB32 << QImage::Format_RGB888;
     QTest::newRow("with alpha") << 12 << QImage::Format_ARGB32 << QImage::Format_ARGB32;
+}
+
+// A 32-bit RGB picture whose unused top byte holds anything (as raw data may) is the same
+// picture: every pixel drawn opaque, in its colour.
+void KeptPictureTest::topByteIgnored()
+{
+    QImage original = picture(40, QImage::Format_RGB32);
+    for (int y = 0; y < original.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(original.scanLine(y));
+        for (int x = 0; x < original.width(); ++x)
+            line[x] = (line[x] & 0x00ffffffu) | (quint32(x * 7 + y) << 24);
+    }
+    const QImage small = ui::compacted(original);
+    QCOMPARE(small.format(), QImage::Format_Indexed8);
+    QCOMPARE(small.colorCount(), 40);
+    QVERIFY(!small.hasAlphaChannel());
+    QImage drawn(original.size(), QImage::Format_RGB32);
+    drawn.fill(Qt::red);
+    QPainter(&drawn).drawImage(0, 0, small);
+    QCOMPARE(drawn, original);
 }
 
 void KeptPictureTest::compacted()
