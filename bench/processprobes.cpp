@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <memory>
 #include <sys/resource.h>
-#include <unistd.h>
 
 namespace velantra::bench
 {
@@ -41,14 +40,18 @@ long peakResidentKilobytes()
     return usage.ru_maxrss;
 }
 
-// What the process holds now, once its windows have settled (Linux).
+// What the process holds now, once its windows have settled: counted page by page (Linux), where
+// the kernel's running totals behind getrusage may lag by a few hundred kB.
 long residentKilobytes()
 {
-    QFile statm(QStringLiteral("/proc/self/statm"));
-    if (!statm.open(QIODevice::ReadOnly))
+    QFile rollup(QStringLiteral("/proc/self/smaps_rollup"));
+    if (!rollup.open(QIODevice::ReadOnly))
         return 0;
-    const QList<QByteArray> fields = statm.readAll().split(' ');
-    return fields.value(1).toLong() * (sysconf(_SC_PAGESIZE) / 1024);
+    for (QByteArray line = rollup.readLine(); !line.isEmpty(); line = rollup.readLine()) {
+        if (line.startsWith("Rss:"))
+            return line.mid(4).simplified().split(' ').value(0).toLong();
+    }
+    return 0;
 }
 
 // Opens the windows through the registry one after another, as the menu does, each painted
@@ -110,7 +113,8 @@ int bareProbe(const QString& mode, const QStringList& arguments)
     runEventsFor(200);
     if (mode.endsWith(u"-idle"))
         return idle();
-    std::printf("%ld %ld\n", peakResidentKilobytes(), residentKilobytes());
+    const long settled = residentKilobytes();
+    std::printf("%ld %ld\n", peakResidentKilobytes(), settled);
     return 0;
 }
 
@@ -136,7 +140,8 @@ int runProbe(const QString& mode, const QStringList& arguments, int argc, char**
         std::fprintf(stderr, "unknown probe %s\n", qPrintable(mode));
         return 2;
     }
-    std::printf("%ld %ld", peakResidentKilobytes(), residentKilobytes());
+    const long settled = residentKilobytes();
+    std::printf("%ld %ld", peakResidentKilobytes(), settled);
     std::printf(" %d %d", main.width(), main.height());
     for (const WindowEntry& entry : kWindows) {
         if (const QWidget* window = registry.window(entry.id))
