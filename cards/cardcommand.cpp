@@ -15,6 +15,17 @@ namespace velantra::cards
 namespace
 {
 
+// The option descriptions cardcommand.h composes from the device table, whole as the help shows
+// them, for the translations (a test checks that every description of every command has one).
+[[maybe_unused]] constexpr const char* kComposedDescriptions[] = {
+    VT_TEXT("CommandLine", "Channel count, 3 or 6 (orvo75; DMX mode)"),
+    VT_TEXT("CommandLine", "The external pushbutton ON (orvo75, orvo36, fluo; master mode)"),
+    VT_TEXT("CommandLine", "Speed 0 to 4 (orvo75, orvo36, fluo, intell; master mode)"),
+    VT_TEXT("CommandLine", "Show 0 to 15 (orvo75, orvo36, fluo, intell; master mode)"),
+    VT_TEXT("CommandLine", "Colour-temperature tune CCT 0 to 9 (dor; master mode)"),
+    VT_TEXT("CommandLine", "1-100 % modulation ON (fluo)"),
+};
+
 enum class Format { Pdf, Png, Text };
 
 std::optional<Format> formatOf(const QString& path)

@@ -1,5 +1,7 @@
 #include "devices/leverscheme.h"
 
+#include "i18n/translatable.h"
+
 #include <bit>
 
 namespace velantra
@@ -23,24 +25,31 @@ int leverValue(const LeverScheme& scheme, int lever)
 std::optional<std::string> leverSchemeProblem(const LeverScheme& scheme)
 {
     if (scheme.levers < kMinSchemeLevers || scheme.levers > kMaxSchemeLevers)
-        return "a bank has 8 to 12 levers";
+        return i18n::translated("Devices", "a bank has 8 to 12 levers");
     if (scheme.lowestLever != 1 && scheme.lowestLever != scheme.addressLevers())
-        return "the lowest bit is on lever 1 or on lever " + std::to_string(scheme.addressLevers());
+        return i18n::arg(i18n::translated("Devices", "the lowest bit is on lever 1 or on lever %1"),
+                         {std::to_string(scheme.addressLevers())});
     std::uint32_t seen = 0;
     for (const NamedLever& named : scheme.named) {
         if (named.lever <= scheme.addressLevers() || named.lever > scheme.levers) {
             return scheme.levers > scheme.addressLevers()
-                       ? "lever " + std::to_string(named.lever) +
-                             " is not a function lever: those are levers " +
-                             std::to_string(scheme.addressLevers() + 1) + " to " +
-                             std::to_string(scheme.levers)
-                       : "lever " + std::to_string(named.lever) +
-                             " is not a function lever: every lever carries the address";
+                       ? i18n::arg(i18n::translated("Devices",
+                                                    "lever %1 is not a function lever: those are "
+                                                    "levers %2 to %3"),
+                                   {std::to_string(named.lever),
+                                    std::to_string(scheme.addressLevers() + 1),
+                                    std::to_string(scheme.levers)})
+                       : i18n::arg(i18n::translated("Devices",
+                                                    "lever %1 is not a function lever: every "
+                                                    "lever carries the address"),
+                                   {std::to_string(named.lever)});
         }
         if (seen & bitOf(named.lever))
-            return "lever " + std::to_string(named.lever) + " is named twice";
+            return i18n::arg(i18n::translated("Devices", "lever %1 is named twice"),
+                             {std::to_string(named.lever)});
         if (named.name.empty())
-            return "lever " + std::to_string(named.lever) + " has no name";
+            return i18n::arg(i18n::translated("Devices", "lever %1 has no name"),
+                             {std::to_string(named.lever)});
         seen |= bitOf(named.lever);
     }
     return std::nullopt;
@@ -73,10 +82,12 @@ SchemeReading readSchemeLevers(const LeverScheme& scheme, std::uint32_t on)
     }
     reading.address = held + (scheme.addressMinusOne ? 1 : 0);
     if (reading.address < kFirstDmxChannel)
-        reading.problems.push_back("no address lever is ON: address 0 is no DMX address");
+        reading.problems.push_back(
+            i18n::translated("Devices", "no address lever is ON: address 0 is no DMX address"));
     else if (reading.address > kLastDmxChannel)
-        reading.problems.push_back("address " + std::to_string(reading.address) +
-                                   " is beyond the last DMX channel, 512");
+        reading.problems.push_back(
+            i18n::arg(i18n::translated("Devices", "address %1 is beyond the last DMX channel, 512"),
+                      {std::to_string(reading.address)}));
     if (reading.address < kFirstDmxChannel || reading.address > kLastDmxChannel)
         reading.address = 0;
     for (const NamedLever& named : scheme.named) {
@@ -86,8 +97,9 @@ SchemeReading readSchemeLevers(const LeverScheme& scheme, std::uint32_t on)
     const std::uint32_t bank = bitOf(scheme.levers + 1) - 1;
     if (on & ~bank) {
         const int beyond = std::countr_zero(on & ~bank) + 1;
-        reading.problems.push_back("the bank has no lever " + std::to_string(beyond) + ": it has " +
-                                   std::to_string(scheme.levers));
+        reading.problems.push_back(
+            i18n::arg(i18n::translated("Devices", "the bank has no lever %1: it has %2"),
+                      {std::to_string(beyond), std::to_string(scheme.levers)}));
     }
     return reading;
 }

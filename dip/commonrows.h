@@ -54,15 +54,18 @@ constexpr ui::Control frameLine(ui::Twips r, int tab)
 
 constexpr ui::Control redDisc(ui::Twips r)
 {
-    return ui::shape(ui::Kind::Circle, "Shape34", r, kDiscRed).named(VT_TEXT("Layout", "Red indicator lamp"));
+    return ui::shape(ui::Kind::Circle, "Shape34", r, kDiscRed)
+        .named(VT_TEXT("Layout", "Red indicator lamp"));
 }
 constexpr ui::Control greenDisc(ui::Twips r)
 {
-    return ui::shape(ui::Kind::Circle, "Shape35", r, kDiscGreen).named(VT_TEXT("Layout", "Green indicator lamp"));
+    return ui::shape(ui::Kind::Circle, "Shape35", r, kDiscGreen)
+        .named(VT_TEXT("Layout", "Green indicator lamp"));
 }
 constexpr ui::Control greyDisc(ui::Twips r)
 {
-    return ui::shape(ui::Kind::Circle, "Shape36", r, kDiscGrey).named(VT_TEXT("Layout", "Rotary knob"));
+    return ui::shape(ui::Kind::Circle, "Shape36", r, kDiscGrey)
+        .named(VT_TEXT("Layout", "Rotary knob"));
 }
 constexpr ui::Control knobBar(ui::Twips r)
 {
@@ -72,7 +75,8 @@ constexpr ui::Control knobBar(ui::Twips r)
 constexpr ui::Control bankBody(std::string_view name, ui::Twips r)
 {
     return ui::shape(ui::Kind::Rectangle, name, r, ui::kActiveBorder)
-        .named(name == "Shape1(0)" ? "12-lever DIP-switch bank" : "4-lever DIP-switch bank");
+        .named(name == "Shape1(0)" ? VT_TEXT("Layout", "12-lever DIP-switch bank")
+                                   : VT_TEXT("Layout", "4-lever DIP-switch bank"));
 }
 
 // The speed and show option buttons stand at the same places in every window that has them;
@@ -82,13 +86,18 @@ struct NumberedOption {
     int tab;
 };
 
-constexpr std::string_view kSpeedCaptions[] = {VT_TEXT("Layout", "Speed 0"), VT_TEXT("Layout", "Speed 1"), VT_TEXT("Layout", "Speed 2"), VT_TEXT("Layout", "Speed 3"),
-                                               VT_TEXT("Layout", "Speed 4")};
+constexpr std::string_view kSpeedCaptions[] = {
+    VT_TEXT("Layout", "Speed 0"), VT_TEXT("Layout", "Speed 1"), VT_TEXT("Layout", "Speed 2"),
+    VT_TEXT("Layout", "Speed 3"), VT_TEXT("Layout", "Speed 4")};
 constexpr int kSpeedWidths[] = {1095, 1215, 1215, 1095, 1215};
 
 constexpr std::string_view kShowCaptions[] = {
-    VT_TEXT("Layout", "Show 0"), VT_TEXT("Layout", "Show 1"), VT_TEXT("Layout", "Show 2"),  VT_TEXT("Layout", "Show 3"),  VT_TEXT("Layout", "Show 4"),  VT_TEXT("Layout", "Show 5"),  VT_TEXT("Layout", "Show 6"),  VT_TEXT("Layout", "Show 7"),
-    VT_TEXT("Layout", "Show 8"), VT_TEXT("Layout", "Show 9"), VT_TEXT("Layout", "Show 10"), VT_TEXT("Layout", "Show 11"), VT_TEXT("Layout", "Show 12"), VT_TEXT("Layout", "Show 13"), VT_TEXT("Layout", "Show 14"), VT_TEXT("Layout", "Show 15"),
+    VT_TEXT("Layout", "Show 0"),  VT_TEXT("Layout", "Show 1"),  VT_TEXT("Layout", "Show 2"),
+    VT_TEXT("Layout", "Show 3"),  VT_TEXT("Layout", "Show 4"),  VT_TEXT("Layout", "Show 5"),
+    VT_TEXT("Layout", "Show 6"),  VT_TEXT("Layout", "Show 7"),  VT_TEXT("Layout", "Show 8"),
+    VT_TEXT("Layout", "Show 9"),  VT_TEXT("Layout", "Show 10"), VT_TEXT("Layout", "Show 11"),
+    VT_TEXT("Layout", "Show 12"), VT_TEXT("Layout", "Show 13"), VT_TEXT("Layout", "Show 14"),
+    VT_TEXT("Layout", "Show 15"),
 };
 constexpr int kShowWidths[] = {975,  1095, 975,  975,  1215, 1215, 1215, 1215,
                                1095, 1095, 1095, 1095, 1095, 1095, 1215, 975};

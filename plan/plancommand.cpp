@@ -16,11 +16,15 @@ namespace
 {
 
 constexpr cli::Argument kArguments[] = {
-    {"file", VT_TEXT("CommandLine", "The rig plan (a .json file).")}};
+    {.name = "file", .description = VT_TEXT("CommandLine", "The rig plan (a .json file).")},
+};
 constexpr cli::Option kOptions[] = {
-    {"check",
-     VT_TEXT("CommandLine", "Print the plan's problems; exit status 1 when there is any.")},
-    {"cards", VT_TEXT("CommandLine", "Write one setting card per row to a PDF file."), "out.pdf"},
+    {.name = "check",
+     .description =
+         VT_TEXT("CommandLine", "Print the plan's problems; exit status 1 when there is any.")},
+    {.name = "cards",
+     .description = VT_TEXT("CommandLine", "Write one setting card per row to a PDF file."),
+     .valueName = "out.pdf"},
 };
 
 int check(const QString& path, const RigPlan& plan)

@@ -104,16 +104,24 @@ QVariant PlanTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation == Qt::Vertical)
         return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
-    static const char* const kTitles[] = {"Label", "Device", "Mode and options", "Channels",
-                                          "Start", "End",    "Problems"};
+    static const char* const kTitles[] = {VT_TEXT("PlanTableModel", "Label"),
+                                          VT_TEXT("PlanTableModel", "Device"),
+                                          VT_TEXT("PlanTableModel", "Mode and options"),
+                                          VT_TEXT("PlanTableModel", "Channels"),
+                                          VT_TEXT("PlanTableModel", "Start"),
+                                          VT_TEXT("PlanTableModel", "End"),
+                                          VT_TEXT("PlanTableModel", "Problems")};
     if (role == Qt::DisplayRole)
-        return QString::fromLatin1(kTitles[section]);
+        return i18n::translate("PlanTableModel", kTitles[section]);
     if (role == Qt::ToolTipRole && section == Channels)
-        return i18n::translate("PlanTableModel", "The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch "
-                  "choice); for the other devices the program does not know the count: type it "
-                  "(1–512), it is required.");
+        return i18n::translate(
+            "PlanTableModel",
+            "The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch "
+            "choice); for the other devices the program does not know the count: type it "
+            "(1–512), it is required.");
     if (role == Qt::ToolTipRole && section == Start)
-        return i18n::translate("PlanTableModel", "The start address, 1–511. A device in master mode takes none.");
+        return i18n::translate("PlanTableModel",
+                               "The start address, 1–511. A device in master mode takes none.");
     if (role == Qt::ToolTipRole && section == End)
         return i18n::translate("PlanTableModel", "Start + channels − 1; at most 512.");
     return {};

@@ -1,8 +1,8 @@
 #include "plan/rigplanwindow.h"
 
-#include "i18n/language.h"
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
+#include "i18n/language.h"
 #include "plan/addressing.h"
 #include "plan/plancards.h"
 #include "plan/plandelegate.h"
@@ -35,7 +35,7 @@ namespace velantra::plan
 namespace
 {
 
-const QString kPlanFilter = QStringLiteral("Rig plans (*.json);;All files (*)");
+const char* const kPlanFilter = VT_TEXT("RigPlanWindow", "Rig plans (*.json);;All files (*)");
 
 } // namespace
 
@@ -93,45 +93,52 @@ void RigPlanWindow::createActions()
 {
     QMenu* file = menuBar()->addMenu(i18n::translate("RigPlanWindow", "&File"));
     file->setObjectName(QStringLiteral("planFileMenu"));
-    addCommand(file, "planNew", i18n::translate("RigPlanWindow", "&New"), QKeySequence::New, &RigPlanWindow::newPlan);
-    addCommand(file, "planOpen", i18n::translate("RigPlanWindow", "&Open…"), QKeySequence::Open, &RigPlanWindow::open);
-    addCommand(file, "planSave", i18n::translate("RigPlanWindow", "&Save"), QKeySequence::Save, &RigPlanWindow::save);
-    addCommand(file, "planSaveAs", i18n::translate("RigPlanWindow", "Save &As…"), QKeySequence::SaveAs,
-               &RigPlanWindow::saveAs);
+    addCommand(file, "planNew", i18n::translate("RigPlanWindow", "&New"), QKeySequence::New,
+               &RigPlanWindow::newPlan);
+    addCommand(file, "planOpen", i18n::translate("RigPlanWindow", "&Open…"), QKeySequence::Open,
+               &RigPlanWindow::open);
+    addCommand(file, "planSave", i18n::translate("RigPlanWindow", "&Save"), QKeySequence::Save,
+               &RigPlanWindow::save);
+    addCommand(file, "planSaveAs", i18n::translate("RigPlanWindow", "Save &As…"),
+               QKeySequence::SaveAs, &RigPlanWindow::saveAs);
     file->addSeparator();
-    auto* close = file->addAction(i18n::translate("RigPlanWindow", "&Close"), this, &QWidget::close);
+    auto* close =
+        file->addAction(i18n::translate("RigPlanWindow", "&Close"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("planClose"));
 
     QMenu* rows = menuBar()->addMenu(i18n::translate("RigPlanWindow", "&Rows"));
     rows->setObjectName(QStringLiteral("planRowsMenu"));
     const QList<QAction*> rowCommands{
-        addCommand(rows, "rowAdd", i18n::translate("RigPlanWindow", "&Add row"), Qt::CTRL | Qt::Key_Insert,
-                   &RigPlanWindow::addRow),
-        addCommand(rows, "rowRemove", i18n::translate("RigPlanWindow", "&Remove rows"), Qt::CTRL | Qt::Key_Delete,
-                   &RigPlanWindow::removeRows),
-        addCommand(rows, "rowDuplicate", i18n::translate("RigPlanWindow", "&Duplicate…"), Qt::CTRL | Qt::Key_D,
-                   &RigPlanWindow::duplicateRow),
-        addCommand(rows, "rowUp", i18n::translate("RigPlanWindow", "Move &up"), Qt::CTRL | Qt::Key_Up, &RigPlanWindow::moveUp),
-        addCommand(rows, "rowDown", i18n::translate("RigPlanWindow", "Move do&wn"), Qt::CTRL | Qt::Key_Down,
-                   &RigPlanWindow::moveDown),
-        addCommand(rows, "rowSort", i18n::translate("RigPlanWindow", "&Sort by address"), {}, &RigPlanWindow::sortRows),
-        addCommand(rows, "addressFrom", i18n::translate("RigPlanWindow", "Address &from…"), Qt::CTRL | Qt::Key_F,
-                   &RigPlanWindow::addressFrom),
-        addCommand(rows, "rowOptions", i18n::translate("RigPlanWindow", "&Mode and options…"), Qt::CTRL | Qt::Key_M,
-                   &RigPlanWindow::editOptions),
+        addCommand(rows, "rowAdd", i18n::translate("RigPlanWindow", "&Add row"),
+                   Qt::CTRL | Qt::Key_Insert, &RigPlanWindow::addRow),
+        addCommand(rows, "rowRemove", i18n::translate("RigPlanWindow", "&Remove rows"),
+                   Qt::CTRL | Qt::Key_Delete, &RigPlanWindow::removeRows),
+        addCommand(rows, "rowDuplicate", i18n::translate("RigPlanWindow", "&Duplicate…"),
+                   Qt::CTRL | Qt::Key_D, &RigPlanWindow::duplicateRow),
+        addCommand(rows, "rowUp", i18n::translate("RigPlanWindow", "Move &up"),
+                   Qt::CTRL | Qt::Key_Up, &RigPlanWindow::moveUp),
+        addCommand(rows, "rowDown", i18n::translate("RigPlanWindow", "Move do&wn"),
+                   Qt::CTRL | Qt::Key_Down, &RigPlanWindow::moveDown),
+        addCommand(rows, "rowSort", i18n::translate("RigPlanWindow", "&Sort by address"), {},
+                   &RigPlanWindow::sortRows),
+        addCommand(rows, "addressFrom", i18n::translate("RigPlanWindow", "Address &from…"),
+                   Qt::CTRL | Qt::Key_F, &RigPlanWindow::addressFrom),
+        addCommand(rows, "rowOptions", i18n::translate("RigPlanWindow", "&Mode and options…"),
+                   Qt::CTRL | Qt::Key_M, &RigPlanWindow::editOptions),
     };
 
     QMenu* cards = menuBar()->addMenu(i18n::translate("RigPlanWindow", "&Cards"));
     cards->setObjectName(QStringLiteral("planCardsMenu"));
     const QList<QAction*> cardCommands{
-        addCommand(cards, "openConfigurator", i18n::translate("RigPlanWindow", "Open &configurator"), Qt::CTRL | Qt::Key_K,
+        addCommand(cards, "openConfigurator",
+                   i18n::translate("RigPlanWindow", "Open &configurator"), Qt::CTRL | Qt::Key_K,
                    &RigPlanWindow::openConfigurator),
-        addCommand(cards, "printCards", i18n::translate("RigPlanWindow", "&Print cards…"), QKeySequence::Print,
-                   &RigPlanWindow::printCards),
+        addCommand(cards, "printCards", i18n::translate("RigPlanWindow", "&Print cards…"),
+                   QKeySequence::Print, &RigPlanWindow::printCards),
         addCommand(cards, "saveCardsPdf", i18n::translate("RigPlanWindow", "Save cards as &PDF…"),
                    Qt::CTRL | Qt::ALT | Qt::Key_S, &RigPlanWindow::saveCardsPdf),
-        addCommand(cards, "copyText", i18n::translate("RigPlanWindow", "Copy as &text"), Qt::CTRL | Qt::SHIFT | Qt::Key_C,
-                   &RigPlanWindow::copyAsText),
+        addCommand(cards, "copyText", i18n::translate("RigPlanWindow", "Copy as &text"),
+                   Qt::CTRL | Qt::SHIFT | Qt::Key_C, &RigPlanWindow::copyAsText),
     };
     view_->addActions(rowCommands);
     view_->addActions(cardCommands);
@@ -143,7 +150,8 @@ bool RigPlanWindow::maybeSave()
         return true;
     QMessageBox box(QMessageBox::Warning, i18n::translate("RigPlanWindow", "Rig plan"),
                     i18n::translate("RigPlanWindow", "The plan %1 has unsaved changes. Save them?")
-                        .arg(path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled") : QFileInfo(path_).fileName()),
+                        .arg(path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled")
+                                             : QFileInfo(path_).fileName()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("unsavedPlan"));
     box.setDefaultButton(QMessageBox::Save);
@@ -162,8 +170,9 @@ bool RigPlanWindow::openFile(const QString& path)
 {
     const ReadResult read = loadPlanFile(path);
     if (!read.plan) {
-        QMessageBox::warning(this, i18n::translate("RigPlanWindow", "Rig plan"),
-                             i18n::translate("RigPlanWindow", "The plan cannot be opened.\n%1").arg(read.error));
+        QMessageBox::warning(
+            this, i18n::translate("RigPlanWindow", "Rig plan"),
+            i18n::translate("RigPlanWindow", "The plan cannot be opened.\n%1").arg(read.error));
         return false;
     }
     model_->setPlan(*read.plan);
@@ -176,7 +185,9 @@ bool RigPlanWindow::saveTo(const QString& path)
 {
     QString error;
     if (!savePlanFile(path, model_->plan(), &error)) {
-        QMessageBox::warning(this, i18n::translate("RigPlanWindow", "Rig plan"), i18n::translate("RigPlanWindow", "The plan was not saved.\n%1").arg(error));
+        QMessageBox::warning(
+            this, i18n::translate("RigPlanWindow", "Rig plan"),
+            i18n::translate("RigPlanWindow", "The plan was not saved.\n%1").arg(error));
         return false;
     }
     path_ = path;
@@ -206,7 +217,8 @@ void RigPlanWindow::open()
     if (!maybeSave())
         return;
     const QString path =
-        QFileDialog::getOpenFileName(this, i18n::translate("RigPlanWindow", "Open rig plan"), path_, kPlanFilter);
+        QFileDialog::getOpenFileName(this, i18n::translate("RigPlanWindow", "Open rig plan"), path_,
+                                     i18n::translate("RigPlanWindow", kPlanFilter));
     if (!path.isEmpty())
         openFile(path);
 }
@@ -221,7 +233,8 @@ void RigPlanWindow::save()
 
 void RigPlanWindow::saveAs()
 {
-    QFileDialog dialog(this, i18n::translate("RigPlanWindow", "Save rig plan"), path_, kPlanFilter);
+    QFileDialog dialog(this, i18n::translate("RigPlanWindow", "Save rig plan"), path_,
+                       i18n::translate("RigPlanWindow", kPlanFilter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("json"));
     if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
@@ -263,8 +276,9 @@ void RigPlanWindow::duplicateRow()
     if (row < 0)
         return;
     bool ok = false;
-    const int copies = QInputDialog::getInt(this, i18n::translate("RigPlanWindow", "Duplicate"), i18n::translate("RigPlanWindow", "Number of copies:"), 1, 1,
-                                            kMaxRows - 1, 1, &ok);
+    const int copies = QInputDialog::getInt(this, i18n::translate("RigPlanWindow", "Duplicate"),
+                                            i18n::translate("RigPlanWindow", "Number of copies:"),
+                                            1, 1, kMaxRows - 1, 1, &ok);
     if (ok)
         model_->change([&](RigPlan& p) { plan::duplicateRow(p, row, copies); });
     selectRow(row);
@@ -299,8 +313,10 @@ void RigPlanWindow::addressFrom()
     bool ok = false;
     const int start = QInputDialog::getInt(
         this, i18n::translate("RigPlanWindow", "Address from"),
-        i18n::translate("RigPlanWindow", "Consecutive addresses for the selected rows (all rows when none is selected), "
-           "starting at:"),
+        i18n::translate(
+            "RigPlanWindow",
+            "Consecutive addresses for the selected rows (all rows when none is selected), "
+            "starting at:"),
         kFirstStart, kFirstStart, kLastStart, 1, &ok);
     if (!ok)
         return;
@@ -326,8 +342,10 @@ void RigPlanWindow::openConfigurator()
         return;
     const QString problem = rowSettingProblem(model_->plan(), row);
     if (!problem.isEmpty()) {
-        QMessageBox::warning(this, i18n::translate("RigPlanWindow", "Rig plan"),
-                             i18n::translate("RigPlanWindow", "The configurator cannot show this row.\n%1").arg(problem));
+        QMessageBox::warning(
+            this, i18n::translate("RigPlanWindow", "Rig plan"),
+            i18n::translate("RigPlanWindow", "The configurator cannot show this row.\n%1")
+                .arg(problem));
         return;
     }
     const DeviceSetting& setting = model_->plan()[std::size_t(row)].setting;
@@ -340,7 +358,9 @@ std::optional<std::vector<cards::SettingCard>> RigPlanWindow::cardsOrWarning()
     QString error;
     std::optional<std::vector<cards::SettingCard>> made = planCards(model_->plan(), &error);
     if (!made)
-        QMessageBox::warning(this, i18n::translate("RigPlanWindow", "Rig plan"), i18n::translate("RigPlanWindow", "No cards were made.\n%1").arg(error));
+        QMessageBox::warning(
+            this, i18n::translate("RigPlanWindow", "Rig plan"),
+            i18n::translate("RigPlanWindow", "No cards were made.\n%1").arg(error));
     return made;
 }
 
@@ -361,14 +381,16 @@ void RigPlanWindow::saveCardsPdf()
     if (!made)
         return;
     QFileDialog dialog(this, i18n::translate("RigPlanWindow", "Save cards as PDF"), QString(),
-                       QStringLiteral("PDF files (*.pdf)"));
+                       i18n::translate("RigPlanWindow", "PDF files (*.pdf)"));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(QStringLiteral("pdf"));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return;
     QString error;
     if (!cards::writeCardsPdf(dialog.selectedFiles().constFirst(), *made, &error))
-        QMessageBox::warning(this, i18n::translate("RigPlanWindow", "Rig plan"), i18n::translate("RigPlanWindow", "The cards were not saved.\n%1").arg(error));
+        QMessageBox::warning(
+            this, i18n::translate("RigPlanWindow", "Rig plan"),
+            i18n::translate("RigPlanWindow", "The cards were not saved.\n%1").arg(error));
 }
 
 void RigPlanWindow::copyAsText()
@@ -406,15 +428,17 @@ void RigPlanWindow::setModified(bool modified)
 
 void RigPlanWindow::updateTitle()
 {
-    const QString name = path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled") : QFileInfo(path_).fileName();
-    setWindowTitle(
-        QStringLiteral("%1%2 - Rig plan").arg(name, modified_ ? QStringLiteral("*") : QString()));
+    const QString name = path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled")
+                                         : QFileInfo(path_).fileName();
+    setWindowTitle(i18n::translate("RigPlanWindow", "%1%2 - Rig plan")
+                       .arg(name, modified_ ? QStringLiteral("*") : QString()));
 }
 
 void RigPlanWindow::updateStatus()
 {
     const int rows = model_->rowCount();
-    status_->setText((rows == 1 ? i18n::translate("RigPlanWindow", "1 row") : i18n::translate("RigPlanWindow", "%1 rows").arg(rows)) +
+    status_->setText((rows == 1 ? i18n::translate("RigPlanWindow", "1 row")
+                                : i18n::translate("RigPlanWindow", "%1 rows").arg(rows)) +
                      QStringLiteral(" \u00b7 ") +
                      QString::fromStdString(problemSummary(model_->problems())));
 }

@@ -20,11 +20,13 @@ SheetWindow::SheetWindow(const ui::WindowSpec& spec, const QString& background,
 
 void SheetWindow::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
+    if (picture_.image().isNull())
         return;
     QPainter painter(this);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.drawImage(0, 0, ratio == 1 && i18n::isSourceLanguage() ? picture_ : sharp_.at(ratio));
+    painter.drawImage(0, 0,
+                      ratio == 1 && i18n::isSourceLanguage() ? picture_.image() : sharp_.at(ratio));
+    picture_.painted(this);
 }
 
 } // namespace velantra::sheets

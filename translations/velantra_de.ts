@@ -301,28 +301,12 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>Stand-alone-Master-Betrieb statt DMX-Slave</translation>
     </message>
     <message>
-        <source>Channel count, 3 or 6 (orvo75, DMX mode)</source>
-        <translation>Kanalzahl, 3 oder 6 (orvo75, DMX-Betrieb)</translation>
-    </message>
-    <message>
         <source>The 120 ohm line terminator ON (DMX mode)</source>
         <translation>Der Abschlusswiderstand 120 Ohm auf ON (DMX-Betrieb)</translation>
     </message>
     <message>
         <source>The external pushbutton ON (orvo75, orvo36, fluo; master mode)</source>
         <translation>Der externe Taster auf ON (orvo75, orvo36, fluo; Master-Betrieb)</translation>
-    </message>
-    <message>
-        <source>Speed 0 to 4 (master mode; not dor)</source>
-        <translation>Tempo 0 bis 4 (Master-Betrieb; nicht dor)</translation>
-    </message>
-    <message>
-        <source>Show 0 to 15 (master mode; not dor)</source>
-        <translation>Show 0 bis 15 (Master-Betrieb; nicht dor)</translation>
-    </message>
-    <message>
-        <source>Colour-temperature tune CCT 0 to 9 (dor, master mode)</source>
-        <translation>Farbtemperatur-Stimmung CCT 0 bis 9 (dor, Master-Betrieb)</translation>
     </message>
     <message>
         <source>1-100 % modulation ON (fluo)</source>
@@ -383,6 +367,26 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
     <message>
         <source>Check a rig plan, or write its setting cards to a PDF file.</source>
         <translation>Einen Rig-Plan prüfen oder seine Einstellkarten in eine PDF-Datei schreiben.</translation>
+    </message>
+    <message>
+        <source>Channel count, 3 or 6 (orvo75; DMX mode)</source>
+        <translation>Kanalzahl, 3 oder 6 (orvo75; DMX-Betrieb)</translation>
+    </message>
+    <message>
+        <source>Speed 0 to 4 (orvo75, orvo36, fluo, intell; master mode)</source>
+        <translation>Tempo 0 bis 4 (orvo75, orvo36, fluo, intell; Master-Betrieb)</translation>
+    </message>
+    <message>
+        <source>Show 0 to 15 (orvo75, orvo36, fluo, intell; master mode)</source>
+        <translation>Show 0 bis 15 (orvo75, orvo36, fluo, intell; Master-Betrieb)</translation>
+    </message>
+    <message>
+        <source>Colour-temperature tune CCT 0 to 9 (dor; master mode)</source>
+        <translation>Farbtemperatur-Stimmung CCT 0 bis 9 (dor; Master-Betrieb)</translation>
+    </message>
+    <message>
+        <source>no power window for %1</source>
+        <translation>kein Leistungsfenster für %1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,42 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
     <message>
         <source>DOR fixture</source>
         <translation>DOR-Leuchte</translation>
+    </message>
+    <message>
+        <source>a bank has 8 to 12 levers</source>
+        <translation>ein Schalterblock hat 8 bis 12 Schalter</translation>
+    </message>
+    <message>
+        <source>the lowest bit is on lever 1 or on lever %1</source>
+        <translation>das niedrigste Bit liegt auf Schalter 1 oder auf Schalter %1</translation>
+    </message>
+    <message>
+        <source>lever %1 is not a function lever: those are levers %2 to %3</source>
+        <translation>Schalter %1 ist kein Funktionsschalter: das sind die Schalter %2 bis %3</translation>
+    </message>
+    <message>
+        <source>lever %1 is not a function lever: every lever carries the address</source>
+        <translation>Schalter %1 ist kein Funktionsschalter: jeder Schalter trägt die Adresse</translation>
+    </message>
+    <message>
+        <source>lever %1 is named twice</source>
+        <translation>Schalter %1 ist zweimal benannt</translation>
+    </message>
+    <message>
+        <source>lever %1 has no name</source>
+        <translation>Schalter %1 hat keinen Namen</translation>
+    </message>
+    <message>
+        <source>no address lever is ON: address 0 is no DMX address</source>
+        <translation>kein Adressschalter steht auf ON: Adresse 0 ist keine DMX-Adresse</translation>
+    </message>
+    <message>
+        <source>address %1 is beyond the last DMX channel, 512</source>
+        <translation>Adresse %1 liegt nach dem letzten DMX-Kanal, 512</translation>
+    </message>
+    <message>
+        <source>the bank has no lever %1: it has %2</source>
+        <translation>der Block hat keinen Schalter %1: er hat %2</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1035,14 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <source>Total average power</source>
         <translation>Gesamte mittl. Leistung</translation>
     </message>
+    <message>
+        <source>12-lever DIP-switch bank</source>
+        <translation>12-fach-DIP-Schalterblock</translation>
+    </message>
+    <message>
+        <source>4-lever DIP-switch bank</source>
+        <translation>4-fach-DIP-Schalterblock</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1127,6 +1175,34 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
         <translation>Die Startadresse, 1–511. Ein Gerät im Master-Betrieb hat keine.</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Gerät</translation>
+    </message>
+    <message>
+        <source>Mode and options</source>
+        <translation>Betriebsart und Optionen</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Probleme</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1498,18 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
     <message>
         <source>%1 rows</source>
         <translation>%1 Zeilen</translation>
+    </message>
+    <message>
+        <source>Rig plans (*.json);;All files (*)</source>
+        <translation>Rig-Pläne (*.json);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1%2 - Rig plan</source>
+        <translation>%1%2 - Rig-Plan</translation>
     </message>
 </context>
 <context>

@@ -301,28 +301,12 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>Modo maestro autónomo en lugar de esclavo DMX</translation>
     </message>
     <message>
-        <source>Channel count, 3 or 6 (orvo75, DMX mode)</source>
-        <translation>Número de canales, 3 o 6 (orvo75, modo DMX)</translation>
-    </message>
-    <message>
         <source>The 120 ohm line terminator ON (DMX mode)</source>
         <translation>El terminador de línea de 120 ohmios en ON (modo DMX)</translation>
     </message>
     <message>
         <source>The external pushbutton ON (orvo75, orvo36, fluo; master mode)</source>
         <translation>El pulsador externo en ON (orvo75, orvo36, fluo; modo maestro)</translation>
-    </message>
-    <message>
-        <source>Speed 0 to 4 (master mode; not dor)</source>
-        <translation>Velocidad de 0 a 4 (modo maestro; no dor)</translation>
-    </message>
-    <message>
-        <source>Show 0 to 15 (master mode; not dor)</source>
-        <translation>Show de 0 a 15 (modo maestro; no dor)</translation>
-    </message>
-    <message>
-        <source>Colour-temperature tune CCT 0 to 9 (dor, master mode)</source>
-        <translation>Ambiente de temperatura de color CCT de 0 a 9 (dor, modo maestro)</translation>
     </message>
     <message>
         <source>1-100 % modulation ON (fluo)</source>
@@ -383,6 +367,26 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
     <message>
         <source>Check a rig plan, or write its setting cards to a PDF file.</source>
         <translation>Comprueba un plano de luces, o escribe sus fichas de ajuste en un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Channel count, 3 or 6 (orvo75; DMX mode)</source>
+        <translation>Número de canales, 3 o 6 (orvo75; modo DMX)</translation>
+    </message>
+    <message>
+        <source>Speed 0 to 4 (orvo75, orvo36, fluo, intell; master mode)</source>
+        <translation>Velocidad de 0 a 4 (orvo75, orvo36, fluo, intell; modo maestro)</translation>
+    </message>
+    <message>
+        <source>Show 0 to 15 (orvo75, orvo36, fluo, intell; master mode)</source>
+        <translation>Show de 0 a 15 (orvo75, orvo36, fluo, intell; modo maestro)</translation>
+    </message>
+    <message>
+        <source>Colour-temperature tune CCT 0 to 9 (dor; master mode)</source>
+        <translation>Ambiente de temperatura de color CCT de 0 a 9 (dor; modo maestro)</translation>
+    </message>
+    <message>
+        <source>no power window for %1</source>
+        <translation>no hay ventana de potencia para %1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,42 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
     <message>
         <source>DOR fixture</source>
         <translation>luminaria DOR</translation>
+    </message>
+    <message>
+        <source>a bank has 8 to 12 levers</source>
+        <translation>un bloque tiene de 8 a 12 palancas</translation>
+    </message>
+    <message>
+        <source>the lowest bit is on lever 1 or on lever %1</source>
+        <translation>el bit más bajo está en la palanca 1 o en la palanca %1</translation>
+    </message>
+    <message>
+        <source>lever %1 is not a function lever: those are levers %2 to %3</source>
+        <translation>la palanca %1 no es una palanca de función: lo son las palancas %2 a %3</translation>
+    </message>
+    <message>
+        <source>lever %1 is not a function lever: every lever carries the address</source>
+        <translation>la palanca %1 no es una palanca de función: todas las palancas llevan la dirección</translation>
+    </message>
+    <message>
+        <source>lever %1 is named twice</source>
+        <translation>la palanca %1 tiene dos nombres</translation>
+    </message>
+    <message>
+        <source>lever %1 has no name</source>
+        <translation>la palanca %1 no tiene nombre</translation>
+    </message>
+    <message>
+        <source>no address lever is ON: address 0 is no DMX address</source>
+        <translation>ninguna palanca de dirección en ON: la dirección 0 no es una dirección DMX</translation>
+    </message>
+    <message>
+        <source>address %1 is beyond the last DMX channel, 512</source>
+        <translation>la dirección %1 está más allá del último canal DMX, 512</translation>
+    </message>
+    <message>
+        <source>the bank has no lever %1: it has %2</source>
+        <translation>el bloque no tiene palanca %1: tiene %2</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1035,14 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <source>Total average power</source>
         <translation>Potencia media total</translation>
     </message>
+    <message>
+        <source>12-lever DIP-switch bank</source>
+        <translation>Bloque dip-switch de 12 palancas</translation>
+    </message>
+    <message>
+        <source>4-lever DIP-switch bank</source>
+        <translation>Bloque dip-switch de 4 palancas</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1127,6 +1175,34 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
         <translation>La dirección inicial, 1–511. Un aparato en modo maestro no lleva ninguna.</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Aparato</translation>
+    </message>
+    <message>
+        <source>Mode and options</source>
+        <translation>Modo y opciones</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problemas</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1498,18 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
     <message>
         <source>%1 rows</source>
         <translation>%1 filas</translation>
+    </message>
+    <message>
+        <source>Rig plans (*.json);;All files (*)</source>
+        <translation>Planos de luces (*.json);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1%2 - Rig plan</source>
+        <translation>%1%2 - Plano de luces</translation>
     </message>
 </context>
 <context>

@@ -301,28 +301,12 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>Mode maître autonome au lieu d&apos;esclave DMX</translation>
     </message>
     <message>
-        <source>Channel count, 3 or 6 (orvo75, DMX mode)</source>
-        <translation>Nombre de canaux, 3 ou 6 (orvo75, mode DMX)</translation>
-    </message>
-    <message>
         <source>The 120 ohm line terminator ON (DMX mode)</source>
         <translation>La terminaison de ligne 120 ohms sur ON (mode DMX)</translation>
     </message>
     <message>
         <source>The external pushbutton ON (orvo75, orvo36, fluo; master mode)</source>
         <translation>Le bouton-poussoir externe sur ON (orvo75, orvo36, fluo ; mode maître)</translation>
-    </message>
-    <message>
-        <source>Speed 0 to 4 (master mode; not dor)</source>
-        <translation>Vitesse 0 à 4 (mode maître ; pas dor)</translation>
-    </message>
-    <message>
-        <source>Show 0 to 15 (master mode; not dor)</source>
-        <translation>Show 0 à 15 (mode maître ; pas dor)</translation>
-    </message>
-    <message>
-        <source>Colour-temperature tune CCT 0 to 9 (dor, master mode)</source>
-        <translation>Ambiance de température de couleur CCT 0 à 9 (dor, mode maître)</translation>
     </message>
     <message>
         <source>1-100 % modulation ON (fluo)</source>
@@ -383,6 +367,26 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
     <message>
         <source>Check a rig plan, or write its setting cards to a PDF file.</source>
         <translation>Vérifier un plan de feux, ou écrire ses fiches de réglage dans un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Channel count, 3 or 6 (orvo75; DMX mode)</source>
+        <translation>Nombre de canaux, 3 ou 6 (orvo75 ; mode DMX)</translation>
+    </message>
+    <message>
+        <source>Speed 0 to 4 (orvo75, orvo36, fluo, intell; master mode)</source>
+        <translation>Vitesse 0 à 4 (orvo75, orvo36, fluo, intell ; mode maître)</translation>
+    </message>
+    <message>
+        <source>Show 0 to 15 (orvo75, orvo36, fluo, intell; master mode)</source>
+        <translation>Show 0 à 15 (orvo75, orvo36, fluo, intell ; mode maître)</translation>
+    </message>
+    <message>
+        <source>Colour-temperature tune CCT 0 to 9 (dor; master mode)</source>
+        <translation>Ambiance de température de couleur CCT 0 à 9 (dor ; mode maître)</translation>
+    </message>
+    <message>
+        <source>no power window for %1</source>
+        <translation>pas de fenêtre de puissance pour %1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,42 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
     <message>
         <source>DOR fixture</source>
         <translation>luminaire DOR</translation>
+    </message>
+    <message>
+        <source>a bank has 8 to 12 levers</source>
+        <translation>un bloc a de 8 à 12 leviers</translation>
+    </message>
+    <message>
+        <source>the lowest bit is on lever 1 or on lever %1</source>
+        <translation>le bit de poids faible est sur le levier 1 ou sur le levier %1</translation>
+    </message>
+    <message>
+        <source>lever %1 is not a function lever: those are levers %2 to %3</source>
+        <translation>le levier %1 n&apos;est pas un levier de fonction : ce sont les leviers %2 à %3</translation>
+    </message>
+    <message>
+        <source>lever %1 is not a function lever: every lever carries the address</source>
+        <translation>le levier %1 n&apos;est pas un levier de fonction : chaque levier porte l&apos;adresse</translation>
+    </message>
+    <message>
+        <source>lever %1 is named twice</source>
+        <translation>le levier %1 est nommé deux fois</translation>
+    </message>
+    <message>
+        <source>lever %1 has no name</source>
+        <translation>le levier %1 n&apos;a pas de nom</translation>
+    </message>
+    <message>
+        <source>no address lever is ON: address 0 is no DMX address</source>
+        <translation>aucun levier d&apos;adresse sur ON : l&apos;adresse 0 n&apos;est pas une adresse DMX</translation>
+    </message>
+    <message>
+        <source>address %1 is beyond the last DMX channel, 512</source>
+        <translation>l&apos;adresse %1 dépasse le dernier canal DMX, 512</translation>
+    </message>
+    <message>
+        <source>the bank has no lever %1: it has %2</source>
+        <translation>le bloc n&apos;a pas de levier %1 : il en a %2</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1035,14 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <source>Total average power</source>
         <translation>Puiss. moyenne totale</translation>
     </message>
+    <message>
+        <source>12-lever DIP-switch bank</source>
+        <translation>Bloc dip-switch de 12 leviers</translation>
+    </message>
+    <message>
+        <source>4-lever DIP-switch bank</source>
+        <translation>Bloc dip-switch de 4 leviers</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1127,6 +1175,34 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
         <translation>L&apos;adresse de départ, 1–511. Un appareil en mode maître n&apos;en prend aucune.</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Repère</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Appareil</translation>
+    </message>
+    <message>
+        <source>Mode and options</source>
+        <translation>Mode et options</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problèmes</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1498,18 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
     <message>
         <source>%1 rows</source>
         <translation>%1 lignes</translation>
+    </message>
+    <message>
+        <source>Rig plans (*.json);;All files (*)</source>
+        <translation>Plans de feux (*.json);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1%2 - Rig plan</source>
+        <translation>%1%2 - Plan de feux</translation>
     </message>
 </context>
 <context>

@@ -301,28 +301,12 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>Modo master stand-alone invece di slave DMX</translation>
     </message>
     <message>
-        <source>Channel count, 3 or 6 (orvo75, DMX mode)</source>
-        <translation>Numero di canali, 3 o 6 (orvo75, modo DMX)</translation>
-    </message>
-    <message>
         <source>The 120 ohm line terminator ON (DMX mode)</source>
         <translation>La terminazione di linea 120 ohm su ON (modo DMX)</translation>
     </message>
     <message>
         <source>The external pushbutton ON (orvo75, orvo36, fluo; master mode)</source>
         <translation>Il pulsante esterno su ON (orvo75, orvo36, fluo; modo master)</translation>
-    </message>
-    <message>
-        <source>Speed 0 to 4 (master mode; not dor)</source>
-        <translation>Velocità da 0 a 4 (modo master; non dor)</translation>
-    </message>
-    <message>
-        <source>Show 0 to 15 (master mode; not dor)</source>
-        <translation>Show da 0 a 15 (modo master; non dor)</translation>
-    </message>
-    <message>
-        <source>Colour-temperature tune CCT 0 to 9 (dor, master mode)</source>
-        <translation>Atmosfera di temperatura di colore CCT da 0 a 9 (dor, modo master)</translation>
     </message>
     <message>
         <source>1-100 % modulation ON (fluo)</source>
@@ -383,6 +367,26 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
     <message>
         <source>Check a rig plan, or write its setting cards to a PDF file.</source>
         <translation>Verifica un piano luci, o ne scrive le schede di impostazione in un file PDF.</translation>
+    </message>
+    <message>
+        <source>Channel count, 3 or 6 (orvo75; DMX mode)</source>
+        <translation>Numero di canali, 3 o 6 (orvo75; modo DMX)</translation>
+    </message>
+    <message>
+        <source>Speed 0 to 4 (orvo75, orvo36, fluo, intell; master mode)</source>
+        <translation>Velocità da 0 a 4 (orvo75, orvo36, fluo, intell; modo master)</translation>
+    </message>
+    <message>
+        <source>Show 0 to 15 (orvo75, orvo36, fluo, intell; master mode)</source>
+        <translation>Show da 0 a 15 (orvo75, orvo36, fluo, intell; modo master)</translation>
+    </message>
+    <message>
+        <source>Colour-temperature tune CCT 0 to 9 (dor; master mode)</source>
+        <translation>Atmosfera di temperatura di colore CCT da 0 a 9 (dor; modo master)</translation>
+    </message>
+    <message>
+        <source>no power window for %1</source>
+        <translation>nessuna finestra di potenza per %1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,42 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
     <message>
         <source>DOR fixture</source>
         <translation>apparecchio DOR</translation>
+    </message>
+    <message>
+        <source>a bank has 8 to 12 levers</source>
+        <translation>un blocco ha da 8 a 12 levette</translation>
+    </message>
+    <message>
+        <source>the lowest bit is on lever 1 or on lever %1</source>
+        <translation>il bit meno significativo è sulla levetta 1 o sulla levetta %1</translation>
+    </message>
+    <message>
+        <source>lever %1 is not a function lever: those are levers %2 to %3</source>
+        <translation>la levetta %1 non è una levetta di funzione: lo sono le levette da %2 a %3</translation>
+    </message>
+    <message>
+        <source>lever %1 is not a function lever: every lever carries the address</source>
+        <translation>la levetta %1 non è una levetta di funzione: ogni levetta porta l&apos;indirizzo</translation>
+    </message>
+    <message>
+        <source>lever %1 is named twice</source>
+        <translation>la levetta %1 ha due nomi</translation>
+    </message>
+    <message>
+        <source>lever %1 has no name</source>
+        <translation>la levetta %1 non ha nome</translation>
+    </message>
+    <message>
+        <source>no address lever is ON: address 0 is no DMX address</source>
+        <translation>nessuna levetta di indirizzo su ON: l&apos;indirizzo 0 non è un indirizzo DMX</translation>
+    </message>
+    <message>
+        <source>address %1 is beyond the last DMX channel, 512</source>
+        <translation>l&apos;indirizzo %1 è oltre l&apos;ultimo canale DMX, 512</translation>
+    </message>
+    <message>
+        <source>the bank has no lever %1: it has %2</source>
+        <translation>il blocco non ha la levetta %1: ne ha %2</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1035,14 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <source>Total average power</source>
         <translation>Potenza media totale</translation>
     </message>
+    <message>
+        <source>12-lever DIP-switch bank</source>
+        <translation>Blocco dip-switch a 12 levette</translation>
+    </message>
+    <message>
+        <source>4-lever DIP-switch bank</source>
+        <translation>Blocco dip-switch a 4 levette</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1127,6 +1175,34 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
         <translation>L&apos;indirizzo iniziale, 1–511. Un apparecchio in modo master non ne ha.</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etichetta</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Apparecchio</translation>
+    </message>
+    <message>
+        <source>Mode and options</source>
+        <translation>Modo e opzioni</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problemi</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1498,18 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
     <message>
         <source>%1 rows</source>
         <translation>%1 righe</translation>
+    </message>
+    <message>
+        <source>Rig plans (*.json);;All files (*)</source>
+        <translation>Piani luci (*.json);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>File PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1%2 - Rig plan</source>
+        <translation>%1%2 - Piano luci</translation>
     </message>
 </context>
 <context>

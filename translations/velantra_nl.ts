@@ -301,28 +301,12 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>Stand-alone mastermodus in plaats van DMX-slave</translation>
     </message>
     <message>
-        <source>Channel count, 3 or 6 (orvo75, DMX mode)</source>
-        <translation>Aantal kanalen, 3 of 6 (orvo75, DMX-modus)</translation>
-    </message>
-    <message>
         <source>The 120 ohm line terminator ON (DMX mode)</source>
         <translation>De afsluitweerstand van 120 ohm op ON (DMX-modus)</translation>
     </message>
     <message>
         <source>The external pushbutton ON (orvo75, orvo36, fluo; master mode)</source>
         <translation>De externe drukknop op ON (orvo75, orvo36, fluo; mastermodus)</translation>
-    </message>
-    <message>
-        <source>Speed 0 to 4 (master mode; not dor)</source>
-        <translation>Snelheid 0 tot 4 (mastermodus; niet dor)</translation>
-    </message>
-    <message>
-        <source>Show 0 to 15 (master mode; not dor)</source>
-        <translation>Show 0 tot 15 (mastermodus; niet dor)</translation>
-    </message>
-    <message>
-        <source>Colour-temperature tune CCT 0 to 9 (dor, master mode)</source>
-        <translation>Kleurtemperatuursfeer CCT 0 tot 9 (dor, mastermodus)</translation>
     </message>
     <message>
         <source>1-100 % modulation ON (fluo)</source>
@@ -383,6 +367,26 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
     <message>
         <source>Check a rig plan, or write its setting cards to a PDF file.</source>
         <translation>Controleert een lichtplan, of schrijft de instelkaarten ervan naar een PDF-bestand.</translation>
+    </message>
+    <message>
+        <source>Channel count, 3 or 6 (orvo75; DMX mode)</source>
+        <translation>Aantal kanalen, 3 of 6 (orvo75; DMX-modus)</translation>
+    </message>
+    <message>
+        <source>Speed 0 to 4 (orvo75, orvo36, fluo, intell; master mode)</source>
+        <translation>Snelheid 0 tot 4 (orvo75, orvo36, fluo, intell; mastermodus)</translation>
+    </message>
+    <message>
+        <source>Show 0 to 15 (orvo75, orvo36, fluo, intell; master mode)</source>
+        <translation>Show 0 tot 15 (orvo75, orvo36, fluo, intell; mastermodus)</translation>
+    </message>
+    <message>
+        <source>Colour-temperature tune CCT 0 to 9 (dor; master mode)</source>
+        <translation>Kleurtemperatuursfeer CCT 0 tot 9 (dor; mastermodus)</translation>
+    </message>
+    <message>
+        <source>no power window for %1</source>
+        <translation>geen vermogensvenster voor %1</translation>
     </message>
 </context>
 <context>
@@ -466,6 +470,42 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
     <message>
         <source>DOR fixture</source>
         <translation>DOR-armatuur</translation>
+    </message>
+    <message>
+        <source>a bank has 8 to 12 levers</source>
+        <translation>een blok heeft 8 tot 12 schakelaars</translation>
+    </message>
+    <message>
+        <source>the lowest bit is on lever 1 or on lever %1</source>
+        <translation>de laagste bit staat op schakelaar 1 of op schakelaar %1</translation>
+    </message>
+    <message>
+        <source>lever %1 is not a function lever: those are levers %2 to %3</source>
+        <translation>schakelaar %1 is geen functieschakelaar: dat zijn de schakelaars %2 tot %3</translation>
+    </message>
+    <message>
+        <source>lever %1 is not a function lever: every lever carries the address</source>
+        <translation>schakelaar %1 is geen functieschakelaar: elke schakelaar draagt het adres</translation>
+    </message>
+    <message>
+        <source>lever %1 is named twice</source>
+        <translation>schakelaar %1 heeft twee namen</translation>
+    </message>
+    <message>
+        <source>lever %1 has no name</source>
+        <translation>schakelaar %1 heeft geen naam</translation>
+    </message>
+    <message>
+        <source>no address lever is ON: address 0 is no DMX address</source>
+        <translation>geen adresschakelaar staat op ON: adres 0 is geen DMX-adres</translation>
+    </message>
+    <message>
+        <source>address %1 is beyond the last DMX channel, 512</source>
+        <translation>adres %1 ligt voorbij het laatste DMX-kanaal, 512</translation>
+    </message>
+    <message>
+        <source>the bank has no lever %1: it has %2</source>
+        <translation>het blok heeft geen schakelaar %1: het heeft er %2</translation>
     </message>
 </context>
 <context>
@@ -995,6 +1035,14 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <source>Total average power</source>
         <translation>Totaal gem. vermogen</translation>
     </message>
+    <message>
+        <source>12-lever DIP-switch bank</source>
+        <translation>Dipswitchblok van 12 schakelaars</translation>
+    </message>
+    <message>
+        <source>4-lever DIP-switch bank</source>
+        <translation>Dipswitchblok van 4 schakelaars</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1127,6 +1175,34 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
         <translation>Het startadres, 1–511. Een apparaat in mastermodus heeft er geen.</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Device</source>
+        <translation>Apparaat</translation>
+    </message>
+    <message>
+        <source>Mode and options</source>
+        <translation>Modus en opties</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanalen</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Problems</source>
+        <translation>Problemen</translation>
     </message>
 </context>
 <context>
@@ -1422,6 +1498,18 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
     <message>
         <source>%1 rows</source>
         <translation>%1 rijen</translation>
+    </message>
+    <message>
+        <source>Rig plans (*.json);;All files (*)</source>
+        <translation>Lichtplannen (*.json);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-bestanden (*.pdf)</translation>
+    </message>
+    <message>
+        <source>%1%2 - Rig plan</source>
+        <translation>%1%2 - Lichtplan</translation>
     </message>
 </context>
 <context>

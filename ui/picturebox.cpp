@@ -44,7 +44,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
     const qreal ratio = painter.device()->devicePixelRatioF();
     painter.drawImage(inset, inset,
-                      ratio == 1 && i18n::isSourceLanguage() ? picture_ : sharp_.at(ratio));
+                      ratio == 1 && i18n::isSourceLanguage() ? picture_.image() : sharp_.at(ratio));
     if (bordered_) {
         painter.setClipping(false);
         painter.setPen(palette().color(QPalette::Dark));
@@ -52,6 +52,7 @@ void PictureBox::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(QPalette::Shadow));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
+    picture_.painted(this);
 }
 
 } // namespace velantra::ui

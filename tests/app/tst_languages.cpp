@@ -1,6 +1,8 @@
 // The program in the installer's language: which language a desktop gets, every fixed window
 // read whole in every language, and the command line's card in another language with the same
 // levers.
+#include "app/commands.h"
+#include "devices/devices.h"
 #include "i18n/language.h"
 #include "tests/support/guitest.h"
 
@@ -88,6 +90,8 @@ private slots:
     void languageOfTheDesktop();
     void everyFixedWindowReadsWhole_data();
     void everyFixedWindowReadsWhole();
+    void everyHelpTextTranslated_data();
+    void everyHelpTextTranslated();
     void cardInAnotherLanguageKeepsItsLevers_data();
     void cardInAnotherLanguageKeepsItsLevers();
 };
@@ -139,6 +143,35 @@ void LanguagesTest::everyFixedWindowReadsWhole()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const QStringList cut = unreadableCaptions(window.get());
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u"; ")));
+}
+
+void LanguagesTest::everyHelpTextTranslated_data()
+{
+    QTest::addColumn<QString>("language");
+    for (const char* language : i18n::kLanguages)
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// The commands' summaries and the descriptions of their arguments and options, some composed
+// from the device table, each in the language (the list of device names stays as it is).
+void LanguagesTest::everyHelpTextTranslated()
+{
+    QFETCH(QString, language);
+    QCOMPARE(i18n::setLanguage(language), language);
+    QStringList untranslated;
+    const auto check = [&](std::string_view english) {
+        if (english != kDeviceChoices &&
+            i18n::text(i18n::context::kCommandLine, english) == QString::fromUtf8(english))
+            untranslated << QString::fromUtf8(english);
+    };
+    for (const cli::Command& command : cli::commands()) {
+        check(command.summary);
+        for (const cli::Argument& argument : command.arguments)
+            check(argument.description);
+        for (const cli::Option& option : command.options)
+            check(option.description);
+    }
+    QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(u"; ")));
 }
 
 void LanguagesTest::cardInAnotherLanguageKeepsItsLevers_data()
