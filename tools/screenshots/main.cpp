@@ -5,6 +5,7 @@
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "cards/reportreader.h"
+#include "i18n/language.h"
 #include "plan/plantablemodel.h"
 #include "plan/rigplanwindow.h"
 #include "ui/qstr.h"
@@ -100,6 +101,8 @@ void showPlanWithProblems(QWidget* window)
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // The windows in the desktop's language: LANGUAGE=de velantra-screenshots docs/screenshots/de
+    i18n::setLanguage(i18n::desktopLanguage());
     setUpApplication(app);
     if (argc != 2) {
         std::fprintf(stderr, "usage: %s <output folder>\n", argv[0]);
