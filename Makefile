@@ -11,7 +11,10 @@ JOBS       ?= $(shell nproc)
 SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
-            fonts-liberation xvfb xauth dbus at-spi2-core python3-pyatspi strace poppler-utils
+            fonts-liberation xvfb xauth dbus at-spi2-core python3-pyatspi strace poppler-utils \
+            $(TRANSLATION_PACKAGES)
+# The translations: lupdate and lrelease, CMake's Qt6LinguistTools, Qt's own translations.
+TRANSLATION_PACKAGES := qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 PACKAGING := desktop-file-utils appstream dpkg-dev file lintian devscripts man-db git
 # The screen-reader check: Orca, speech-dispatcher (python3-speechd comes with Orca), a window
 # manager and a keyboard driver.
@@ -20,7 +23,7 @@ ORCA_PACKAGES := orca speech-dispatcher openbox xdotool libao4
 LOOKS_PACKAGES := qt6-gtk-platformtheme qt6ct xvfb xauth
 
 .PHONY: run test test-asan fuzz bench package package-check build configure deps resources \
-        format-check orca-check looks windows-deps windows windows-test windows-installer \
+        format-check translations translations-check orca-check looks windows-deps windows windows-test windows-installer \
         windows-ci windows-looks web web-test web-bench web-texts
 
 deps:
@@ -93,6 +96,18 @@ looks: configure
 	@$(MAKE) --no-print-directory deps PACKAGES="$(LOOKS_PACKAGES)"
 	cmake --build $(BUILD) -j $(JOBS) --target velantra-screenshots
 	bash tools/screenshots/looks.sh $(BUILD)/tools/velantra-screenshots $(BUILD)/shots
+
+# The translations (translations/velantra_xx.ts) in step with the sources, with lupdate only:
+# `make translations` brings new and changed texts into every language (as unfinished entries to
+# translate); `make translations-check` fails on a text outside tr(), an unfinished entry, a .ts
+# file behind the sources or a desktop file without a language.
+translations:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(TRANSLATION_PACKAGES) python3"
+	bash tools/i18n/translations.sh update
+
+translations-check:
+	@$(MAKE) --no-print-directory deps PACKAGES="$(TRANSLATION_PACKAGES) python3"
+	bash tools/i18n/translations.sh check
 
 format-check:
 	@$(MAKE) --no-print-directory deps PACKAGES="clang-format git"

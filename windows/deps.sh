@@ -17,9 +17,10 @@ SOURCES
 fi
 
 # The POSIX thread model compilers; Wine 64-bit only; Debian's Qt gives the host tools (moc,
-# rcc, uic) of the same version as the source package.
+# rcc, uic, lrelease) of the same version as the source package, and Qt's translations.
 PACKAGES=(mingw-w64 g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix wine wine64 nsis
-          dpkg-dev qt6-base-dev qt6-base-dev-tools fonts-liberation xvfb xauth x11-utils imagemagick)
+          dpkg-dev qt6-base-dev qt6-base-dev-tools fonts-liberation xvfb xauth x11-utils imagemagick
+          qt6-l10n-tools qt6-tools-dev qt6-translations-l10n)
 missing=()
 for p in "${PACKAGES[@]}"; do dpkg -s "$p" >/dev/null 2>&1 || missing+=("$p"); done
 if [ ${#missing[@]} -gt 0 ] || ! apt-cache showsrc qt6-base >/dev/null 2>&1; then

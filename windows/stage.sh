@@ -18,6 +18,13 @@ for plugin in "${PLUGINS[@]}"; do
   cp "$QT/plugins/$plugin" "$STAGE/$plugin"
 done
 
+# Qt's own translations (dialogs, message box buttons) of the program's languages, from Debian's
+# qt6-translations-l10n: the program loads them from translations/ beside it.
+mkdir -p "$STAGE/translations"
+for language in de fr it es nl; do
+  cp "/usr/share/qt6/translations/qtbase_$language.qm" "$STAGE/translations/"
+done
+
 # Every DLL imported by a staged file that is not part of Windows itself, transitively.
 pending=("$STAGE/velantra.exe" "${PLUGINS[@]/#/$STAGE/}")
 while [ ${#pending[@]} -gt 0 ]; do

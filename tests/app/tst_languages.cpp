@@ -190,12 +190,14 @@ void LanguagesTest::cardInAnotherLanguageKeepsItsLevers()
     const QStringList card{"card", "orvo75",       "--address", "300", "--channels",
                            "6",    "--terminator", "--out",     "-"};
     const Run english = program(card);
-    // Once chosen for the run on the command line, once by the desktop.
+    // Once chosen for the run on the command line, once by the desktop (on Linux its LANGUAGE;
+    // Windows takes its display language).
     const Run chosen = program(QStringList{"--language", language} + card);
-    const Run desktop = program(card, language);
     QCOMPARE(english.status, 0);
     QCOMPARE(chosen.status, 0);
-    QCOMPARE(desktop.out, chosen.out);
+#if !defined(Q_OS_WIN)
+    QCOMPARE(program(card, language).out, chosen.out);
+#endif
     const QStringList englishLines = english.out.split(u'\n');
     const QStringList lines = chosen.out.split(u'\n');
     QCOMPARE(lines.size(), englishLines.size());
@@ -209,7 +211,8 @@ void LanguagesTest::cardInAnotherLanguageKeepsItsLevers()
     }
     QCOMPARE(chosen.out != english.out, translated);
     // The help is in the language too.
-    QCOMPARE(program({"--help"}, language).out != program({"--help"}).out, translated);
+    QCOMPARE(program({"--language", language, "--help"}).out != program({"--help"}).out,
+             translated);
 }
 
 VELANTRA_TEST_MAIN(LanguagesTest)

@@ -7,7 +7,7 @@
 #                            when the desktop entry or the AppStream data lacks a language
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-LUPDATE=${LUPDATE:-$(command -v lupdate || echo /usr/lib/qt6/bin/lupdate)}
+LUPDATE=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 LANGUAGES=(de fr it es nl)
 # The folders of the program itself; tests, tools, benchmark and web page are not translated.
 SOURCES=(app cards cli devices dip files i18n plan power resources sheets ui)
