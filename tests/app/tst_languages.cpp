@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
 #include <QProcess>
@@ -90,6 +91,7 @@ private slots:
     void languageOfTheDesktop();
     void everyFixedWindowReadsWhole_data();
     void everyFixedWindowReadsWhole();
+    void qtsOwnButtonsSpeakTheLanguage();
     void everyHelpTextTranslated_data();
     void everyHelpTextTranslated();
     void cardInAnotherLanguageKeepsItsLevers_data();
@@ -143,6 +145,23 @@ void LanguagesTest::everyFixedWindowReadsWhole()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const QStringList cut = unreadableCaptions(window.get());
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u"; ")));
+}
+
+// Qt's own dialogs and buttons come from Debian's translations (on Windows from the installer).
+void LanguagesTest::qtsOwnButtonsSpeakTheLanguage()
+{
+#if defined(Q_OS_WIN)
+    QSKIP("Qt's translations lie beside the installed program, not the tests");
+#endif
+    const auto cancel = [] {
+        QDialogButtonBox box(QDialogButtonBox::Cancel);
+        return box.button(QDialogButtonBox::Cancel)->text();
+    };
+    QCOMPARE(cancel(), "Cancel");
+    QCOMPARE(i18n::setLanguage(QStringLiteral("de")), "de");
+    QCOMPARE(cancel(), "Abbrechen");
+    QCOMPARE(i18n::setLanguage(QStringLiteral("xx")), "en");
+    QCOMPARE(cancel(), "Cancel");
 }
 
 void LanguagesTest::everyHelpTextTranslated_data()
