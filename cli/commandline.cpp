@@ -93,7 +93,16 @@ QString requestedLanguage(const QStringList& programWords)
 // The parser's help with our usage lines in place of its own first line.
 QString helpText(const QCommandLineParser& parser, const QString& usage)
 {
-    const QString text = parser.helpText();
+    // The parser's own headings, in the language of the run (its translation needs an
+    // application, which the help does not start).
+    QStringList lines = parser.helpText().split(u'\n');
+    for (QString& line : lines) {
+        if (line == u"Options:")
+            line = i18n::translate("CommandLine", "Options:");
+        else if (line == u"Arguments:")
+            line = i18n::translate("CommandLine", "Arguments:");
+    }
+    const QString text = lines.join(u'\n');
     return usage + u'\n' + text.mid(text.indexOf(u'\n'));
 }
 

@@ -388,32 +388,40 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <source>no power window for %1</source>
         <translation>kein Leistungsfenster für %1</translation>
     </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumente:</translation>
+    </message>
 </context>
 <context>
     <name>Devices</name>
     <message>
         <source>The %1 has no channel count choice.</source>
-        <translation>Die %1 hat keine Wahl der Kanalzahl.</translation>
+        <translation>%1: keine Wahl der Kanalzahl.</translation>
     </message>
     <message>
         <source>The %1 has no external pushbutton.</source>
-        <translation>Die %1 hat keinen externen Taster.</translation>
+        <translation>%1: kein externer Taster.</translation>
     </message>
     <message>
         <source>The %1 has no speed choice.</source>
-        <translation>Die %1 hat keine Tempowahl.</translation>
+        <translation>%1: keine Tempowahl.</translation>
     </message>
     <message>
         <source>The %1 has no show choice.</source>
-        <translation>Die %1 hat keine Showwahl.</translation>
+        <translation>%1: keine Showwahl.</translation>
     </message>
     <message>
         <source>The %1 has no tune choice.</source>
-        <translation>Die %1 hat keine Stimmungswahl.</translation>
+        <translation>%1: keine Stimmungswahl.</translation>
     </message>
     <message>
         <source>The %1 has no modulation choice.</source>
-        <translation>Die %1 hat keine Modulationswahl.</translation>
+        <translation>%1: keine Modulationswahl.</translation>
     </message>
     <message>
         <source>DMX address %1 is out of range: 1 to 511.</source>
@@ -1107,15 +1115,15 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
     </message>
     <message>
         <source>&quot;channels&quot; does not apply in master mode on the %1</source>
-        <translation>„channels“ gilt nicht im Master-Betrieb der %1</translation>
+        <translation>„channels“ gilt nicht im Master-Betrieb bei %1</translation>
     </message>
     <message>
         <source>&quot;channels&quot; of the %1 must be 3 or 6</source>
-        <translation>„channels“ der %1 muss 3 oder 6 sein</translation>
+        <translation>„channels“ muss bei %1 3 oder 6 sein</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not apply to the %2 in %3 mode</source>
-        <translation>„%1“ gilt nicht für die %2 im Betrieb %3</translation>
+        <translation>„%1“ gilt nicht für %2 im Betrieb %3</translation>
     </message>
     <message>
         <source>the file is larger than any plan (%1 bytes)</source>

@@ -388,32 +388,40 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <source>no power window for %1</source>
         <translation>no hay ventana de potencia para %1</translation>
     </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumentos:</translation>
+    </message>
 </context>
 <context>
     <name>Devices</name>
     <message>
         <source>The %1 has no channel count choice.</source>
-        <translation>El %1 no tiene elección del número de canales.</translation>
+        <translation>%1: sin elección del número de canales.</translation>
     </message>
     <message>
         <source>The %1 has no external pushbutton.</source>
-        <translation>El %1 no tiene pulsador externo.</translation>
+        <translation>%1: sin pulsador externo.</translation>
     </message>
     <message>
         <source>The %1 has no speed choice.</source>
-        <translation>El %1 no tiene elección de velocidad.</translation>
+        <translation>%1: sin elección de velocidad.</translation>
     </message>
     <message>
         <source>The %1 has no show choice.</source>
-        <translation>El %1 no tiene elección de show.</translation>
+        <translation>%1: sin elección de show.</translation>
     </message>
     <message>
         <source>The %1 has no tune choice.</source>
-        <translation>El %1 no tiene elección de ambiente.</translation>
+        <translation>%1: sin elección de ambiente.</translation>
     </message>
     <message>
         <source>The %1 has no modulation choice.</source>
-        <translation>El %1 no tiene elección de modulación.</translation>
+        <translation>%1: sin elección de modulación.</translation>
     </message>
     <message>
         <source>DMX address %1 is out of range: 1 to 511.</source>
@@ -1107,15 +1115,15 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
     </message>
     <message>
         <source>&quot;channels&quot; does not apply in master mode on the %1</source>
-        <translation>«channels» no se aplica en modo maestro en el %1</translation>
+        <translation>«channels» no se aplica en modo maestro para %1</translation>
     </message>
     <message>
         <source>&quot;channels&quot; of the %1 must be 3 or 6</source>
-        <translation>«channels» del %1 debe ser 3 o 6</translation>
+        <translation>«channels» debe ser 3 o 6 para %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not apply to the %2 in %3 mode</source>
-        <translation>«%1» no se aplica al %2 en modo %3</translation>
+        <translation>«%1» no se aplica a %2 en modo %3</translation>
     </message>
     <message>
         <source>the file is larger than any plan (%1 bytes)</source>

@@ -388,32 +388,40 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <source>no power window for %1</source>
         <translation>pas de fenêtre de puissance pour %1</translation>
     </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Arguments :</translation>
+    </message>
 </context>
 <context>
     <name>Devices</name>
     <message>
         <source>The %1 has no channel count choice.</source>
-        <translation>Le %1 n&apos;a pas de choix du nombre de canaux.</translation>
+        <translation>%1 : pas de choix du nombre de canaux.</translation>
     </message>
     <message>
         <source>The %1 has no external pushbutton.</source>
-        <translation>Le %1 n&apos;a pas de bouton-poussoir externe.</translation>
+        <translation>%1 : pas de bouton-poussoir externe.</translation>
     </message>
     <message>
         <source>The %1 has no speed choice.</source>
-        <translation>Le %1 n&apos;a pas de choix de vitesse.</translation>
+        <translation>%1 : pas de choix de vitesse.</translation>
     </message>
     <message>
         <source>The %1 has no show choice.</source>
-        <translation>Le %1 n&apos;a pas de choix de show.</translation>
+        <translation>%1 : pas de choix de show.</translation>
     </message>
     <message>
         <source>The %1 has no tune choice.</source>
-        <translation>Le %1 n&apos;a pas de choix d&apos;ambiance.</translation>
+        <translation>%1 : pas de choix d&apos;ambiance.</translation>
     </message>
     <message>
         <source>The %1 has no modulation choice.</source>
-        <translation>Le %1 n&apos;a pas de choix de modulation.</translation>
+        <translation>%1 : pas de choix de modulation.</translation>
     </message>
     <message>
         <source>DMX address %1 is out of range: 1 to 511.</source>
@@ -1107,15 +1115,15 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
     </message>
     <message>
         <source>&quot;channels&quot; does not apply in master mode on the %1</source>
-        <translation>« channels » ne s&apos;applique pas en mode maître sur le %1</translation>
+        <translation>« channels » ne s&apos;applique pas en mode maître pour %1</translation>
     </message>
     <message>
         <source>&quot;channels&quot; of the %1 must be 3 or 6</source>
-        <translation>« channels » du %1 doit être 3 ou 6</translation>
+        <translation>« channels » doit être 3 ou 6 pour %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not apply to the %2 in %3 mode</source>
-        <translation>« %1 » ne s&apos;applique pas au %2 en mode %3</translation>
+        <translation>« %1 » ne s&apos;applique pas à %2 en mode %3</translation>
     </message>
     <message>
         <source>the file is larger than any plan (%1 bytes)</source>

@@ -388,32 +388,40 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <source>no power window for %1</source>
         <translation>nessuna finestra di potenza per %1</translation>
     </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argomenti:</translation>
+    </message>
 </context>
 <context>
     <name>Devices</name>
     <message>
         <source>The %1 has no channel count choice.</source>
-        <translation>Il %1 non ha la scelta del numero di canali.</translation>
+        <translation>%1: nessuna scelta del numero di canali.</translation>
     </message>
     <message>
         <source>The %1 has no external pushbutton.</source>
-        <translation>Il %1 non ha pulsante esterno.</translation>
+        <translation>%1: nessun pulsante esterno.</translation>
     </message>
     <message>
         <source>The %1 has no speed choice.</source>
-        <translation>Il %1 non ha la scelta della velocità.</translation>
+        <translation>%1: nessuna scelta della velocità.</translation>
     </message>
     <message>
         <source>The %1 has no show choice.</source>
-        <translation>Il %1 non ha la scelta dello show.</translation>
+        <translation>%1: nessuna scelta dello show.</translation>
     </message>
     <message>
         <source>The %1 has no tune choice.</source>
-        <translation>Il %1 non ha la scelta dell&apos;atmosfera.</translation>
+        <translation>%1: nessuna scelta dell&apos;atmosfera.</translation>
     </message>
     <message>
         <source>The %1 has no modulation choice.</source>
-        <translation>Il %1 non ha la scelta della modulazione.</translation>
+        <translation>%1: nessuna scelta della modulazione.</translation>
     </message>
     <message>
         <source>DMX address %1 is out of range: 1 to 511.</source>
@@ -1107,15 +1115,15 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
     </message>
     <message>
         <source>&quot;channels&quot; does not apply in master mode on the %1</source>
-        <translation>«channels» non vale in modo master sul %1</translation>
+        <translation>«channels» non vale in modo master per %1</translation>
     </message>
     <message>
         <source>&quot;channels&quot; of the %1 must be 3 or 6</source>
-        <translation>«channels» del %1 deve essere 3 o 6</translation>
+        <translation>«channels» deve essere 3 o 6 per %1</translation>
     </message>
     <message>
         <source>&quot;%1&quot; does not apply to the %2 in %3 mode</source>
-        <translation>«%1» non vale per il %2 in modo %3</translation>
+        <translation>«%1» non vale per %2 in modo %3</translation>
     </message>
     <message>
         <source>the file is larger than any plan (%1 bytes)</source>

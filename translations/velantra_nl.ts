@@ -388,6 +388,14 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <source>no power window for %1</source>
         <translation>geen vermogensvenster voor %1</translation>
     </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>Arguments:</source>
+        <translation>Argumenten:</translation>
+    </message>
 </context>
 <context>
     <name>Devices</name>
