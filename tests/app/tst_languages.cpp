@@ -87,6 +87,8 @@ class LanguagesTest : public QObject
     Q_OBJECT
 private slots:
     void cleanup() { i18n::setLanguage(QStringLiteral("en")); }
+    void placeholdersOfTheCore_data();
+    void placeholdersOfTheCore();
     void languageOfTheDesktop_data();
     void languageOfTheDesktop();
     void everyFixedWindowReadsWhole_data();
@@ -97,6 +99,35 @@ private slots:
     void cardInAnotherLanguageKeepsItsLevers_data();
     void cardInAnotherLanguageKeepsItsLevers();
 };
+
+// The core fills a translated sentence's %1, %2, … as QString::arg does, whatever order the
+// language puts them in, and leaves a marker that arrives inside a value (a label) alone.
+void LanguagesTest::placeholdersOfTheCore_data()
+{
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("values");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("in order") << "channels %1 overlap %2" << QStringList{"1–6", "row 2"}
+                              << "channels 1–6 overlap row 2";
+    QTest::newRow("the other way round") << "%2 : %1" << QStringList{"a", "b"} << "b : a";
+    QTest::newRow("a label holding a marker")
+        << "Label: %1" << QStringList{"50%2 %1"} << "Label: 50%2 %1";
+    QTest::newRow("a percent sign of the text")
+        << "1-100 % modulation %1" << QStringList{"ON"} << "1-100 % modulation ON";
+    QTest::newRow("no value for a marker") << "%1 of %2" << QStringList{"3"} << "3 of %2";
+}
+
+void LanguagesTest::placeholdersOfTheCore()
+{
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, values);
+    std::vector<std::string> v;
+    for (const QString& value : values)
+        v.push_back(value.toStdString());
+    const std::string filled = v.size() == 1 ? i18n::arg(pattern.toStdString(), {v[0]})
+                                             : i18n::arg(pattern.toStdString(), {v[0], v[1]});
+    QTEST(QString::fromStdString(filled), "expected");
+}
 
 void LanguagesTest::languageOfTheDesktop_data()
 {
