@@ -1,7 +1,7 @@
 #include "app/mainwindow.h"
-#include "i18n/translatable.h"
 
 #include "app/windowregistry.h"
+#include "i18n/translatable.h"
 #include "plan/rigplanwindow.h"
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"

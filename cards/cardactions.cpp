@@ -1,10 +1,10 @@
 #include "cards/cardactions.h"
-#include "i18n/language.h"
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "cards/label.h"
 #include "cards/reportreader.h"
+#include "i18n/language.h"
 #include "ui/accessibility.h"
 
 #include <QAction>
@@ -37,16 +37,22 @@ std::optional<Output> outputOf(QWidget* window)
     const bool report = isPowerWindow(window);
     bool ok = false;
     const QString label = QInputDialog::getText(
-        window, report ? i18n::translate("CardActions", "Budget report") : i18n::translate("CardActions", "Setting card"),
-        report ? i18n::translate("CardActions", "Label for the report (e.g. \"Shop 2, window\"), may be empty:")
-               : i18n::translate("CardActions", "Label for the card (e.g. \"Bar 3, left\"), may be empty:"),
+        window,
+        report ? i18n::translate("CardActions", "Budget report")
+               : i18n::translate("CardActions", "Setting card"),
+        report ? i18n::translate("CardActions",
+                                 "Label for the report (e.g. \"Shop 2, window\"), may be empty:")
+               : i18n::translate("CardActions",
+                                 "Label for the card (e.g. \"Bar 3, left\"), may be empty:"),
         QLineEdit::Normal, QString(), &ok);
     if (!ok)
         return std::nullopt;
     if (const std::optional<std::string> problem = labelProblem(label.trimmed().toStdString())) {
-        QMessageBox::warning(
-            window, report ? i18n::translate("CardActions", "Budget report") : i18n::translate("CardActions", "Setting card"),
-            i18n::translate("CardActions", "Nothing was made: %1.").arg(QString::fromStdString(*problem)));
+        QMessageBox::warning(window,
+                             report ? i18n::translate("CardActions", "Budget report")
+                                    : i18n::translate("CardActions", "Setting card"),
+                             i18n::translate("CardActions", "Nothing was made: %1.")
+                                 .arg(QString::fromStdString(*problem)));
         return std::nullopt;
     }
     if (report) {
@@ -80,9 +86,10 @@ void savePdf(QWidget* window)
     const std::optional<Output> output = outputOf(window);
     if (!output)
         return;
-    QString path = QFileDialog::getSaveFileName(window, i18n::translate("CardActions", "Save as PDF"),
-                                                window->objectName() + QStringLiteral(".pdf"),
-                                                i18n::translate("CardActions", "PDF files (*.pdf)"));
+    QString path =
+        QFileDialog::getSaveFileName(window, i18n::translate("CardActions", "Save as PDF"),
+                                     window->objectName() + QStringLiteral(".pdf"),
+                                     i18n::translate("CardActions", "PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     const PagePainter pages[] = {output->page};
@@ -131,7 +138,8 @@ void addCardActions(QWidget* window)
 {
     if (!isConfigurator(window) && !isPowerWindow(window))
         return;
-    add(window, kPrintAction, i18n::translate("CardActions", "Print…"), QKeySequence(Qt::CTRL | Qt::Key_P), print);
+    add(window, kPrintAction, i18n::translate("CardActions", "Print…"),
+        QKeySequence(Qt::CTRL | Qt::Key_P), print);
     add(window, kSavePdfAction, i18n::translate("CardActions", "Save as PDF…"),
         QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S), savePdf);
     add(window, kCopyTextAction, i18n::translate("CardActions", "Copy as text"),

@@ -1,8 +1,8 @@
 #include "cards/cardwriter.h"
-#include "i18n/language.h"
 
 #include "cards/cardpainter.h"
 #include "files/filewriter.h"
+#include "i18n/language.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -20,7 +20,8 @@ constexpr int kImageResolution = 150;
 
 QString failure(const QString& path, const QString& reason)
 {
-    return i18n::translate("CardWriter", "Could not save %1: %2.").arg(QDir::toNativeSeparators(path), reason);
+    return i18n::translate("CardWriter", "Could not save %1: %2.")
+        .arg(QDir::toNativeSeparators(path), reason);
 }
 
 std::vector<PagePainter> cardPages(std::span<const SettingCard> cards)

@@ -1,10 +1,10 @@
 // ORVO 36: one 12-lever bank for the address, speed and show, pushbutton (lever 10), master mode
 // (lever 11) and terminator (lever 12).
 #include "devices/devices.h"
-#include "i18n/translatable.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
+#include "i18n/translatable.h"
 
 namespace velantra::dip
 {

@@ -1,10 +1,10 @@
 // ORVO 75: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, channel count,
 // speed and show, master mode).
 #include "devices/devices.h"
-#include "i18n/translatable.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
+#include "i18n/translatable.h"
 
 namespace velantra::dip
 {

@@ -1,10 +1,10 @@
 // ORVO FLUO / Nembra: a 4-lever bank (terminator, pushbutton) and a 12-lever bank (address, speed
 // and show, modulation on lever 10, pushbutton on lever 11, master mode on lever 12).
 #include "devices/devices.h"
-#include "i18n/translatable.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
+#include "i18n/translatable.h"
 
 namespace velantra::dip
 {

@@ -1,7 +1,7 @@
 #include "dip/dipconfigurator.h"
-#include "i18n/language.h"
 
 #include "dip/windows.h"
+#include "i18n/language.h"
 #include "ui/accessibility.h"
 #include "ui/qstr.h"
 #include "ui/selection.h"
@@ -116,7 +116,9 @@ void DipConfigurator::showLevers(const Levers& levers)
             bank.set(k, levers.isOn(which, k));
         bank.release();
         if (const QString change = bank.takeChange(); !change.isEmpty())
-            changes << (which == Bank::Four ? i18n::translate("DipConfigurator", "4-lever bank, ") + change : change);
+            changes << (which == Bank::Four
+                            ? i18n::translate("DipConfigurator", "4-lever bank, ") + change
+                            : change);
     }
     if (!changes.isEmpty())
         ui::announce(this, changes.join(u"; "));

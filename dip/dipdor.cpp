@@ -2,10 +2,10 @@
 // temperature tunes, "CCT 0" … "CCT 9", each on at most one of levers 1–9, and lever 11 of the
 // 12-lever bank is ON in every state. ON is the upper row.
 #include "devices/devices.h"
-#include "i18n/translatable.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
+#include "i18n/translatable.h"
 
 namespace velantra::dip
 {
@@ -29,7 +29,8 @@ constexpr BankGeometry kBanks{
 constexpr auto kLayout = join(
     std::array{
         addressBox({3840, 2400, 495, 375}, 12),
-        option("Option1", VT_TEXT("Layout", "DMX (slave)"), {840, 2280, 1575, 255}, 11).set(Checked),
+        option("Option1", VT_TEXT("Layout", "DMX (slave)"), {840, 2280, 1575, 255}, 11)
+            .set(Checked),
         option("Option2", VT_TEXT("Layout", "Master"), {840, 2880, 1575, 255}, 10),
         frame("Frame3", VT_TEXT("Layout", "Atmosphere tune"), {1200, 4920, 2775, 2535}, 0),
         option("Option17", VT_TEXT("Layout", "CCT 9"), {1560, 1680, 1095, 255}, 24).in("Frame3"),
@@ -45,9 +46,13 @@ constexpr auto kLayout = join(
         timer("Timer1"),
         frame("Frame5", VT_TEXT("Layout", "Master mode"), {600, 4440, 5775, 3495}, 17),
         // Opaque, so that the outline Label4, which lies behind them, shows only between them.
-        frame("Frame1", VT_TEXT("Layout", "Mode"), {480, 1920, 2175, 1575}, 13).colours(kButtonFace),
-        frame("Frame4", VT_TEXT("Layout", "DMX mode"), {3240, 1920, 3255, 1575}, 14).colours(kButtonFace),
-        check("Check1", VT_TEXT("Layout", "120 ohm resistor"), {1680, 1080, kResistorBoxWidth, 195}, 15).in("Frame4"),
+        frame("Frame1", VT_TEXT("Layout", "Mode"), {480, 1920, 2175, 1575}, 13)
+            .colours(kButtonFace),
+        frame("Frame4", VT_TEXT("Layout", "DMX mode"), {3240, 1920, 3255, 1575}, 14)
+            .colours(kButtonFace),
+        check("Check1", VT_TEXT("Layout", "120 ohm resistor"), {1680, 1080, kResistorBoxWidth, 195},
+              15)
+            .in("Frame4"),
         label("Label5", VT_TEXT("Layout", "DMX address"), {360, 1080, 1335, 375}, 16).in("Frame4"),
         errorLabel({3000, 3600, 3735, 375}, 23),
         frameLine({840, 1320, 5535, 1095}, 22),

@@ -2,10 +2,10 @@
 // and a 12-lever bank for the address, speed and show, and master mode (lever 12). ON is the
 // upper row.
 #include "devices/devices.h"
-#include "i18n/translatable.h"
 #include "dip/commonprofile.h"
 #include "dip/commonrows.h"
 #include "dip/profiles.h"
+#include "i18n/translatable.h"
 
 namespace velantra::dip
 {
@@ -30,7 +30,8 @@ constexpr auto kLayout = join(
     speedOptions({{0, 26}, {1, 25}, {2, 24}, {3, 23}, {4, 22}}),
     std::array{
         addressBox({3840, 2400, 495, 375}, 19),
-        option("Option1", VT_TEXT("Layout", "DMX (slave)"), {840, 2280, 1575, 255}, 18).set(Checked),
+        option("Option1", VT_TEXT("Layout", "DMX (slave)"), {840, 2280, 1575, 255}, 18)
+            .set(Checked),
         option("Option2", VT_TEXT("Layout", "Master"), {840, 2880, 1575, 255}, 17),
         frame("Frame3", VT_TEXT("Layout", "Shows"), {2880, 4560, 3255, 3135}, 0),
     },
@@ -55,7 +56,9 @@ constexpr auto kLayout = join(
         frame("Frame5", VT_TEXT("Layout", "Master mode"), {240, 4200, 6375, 3855}, 30),
         frame("Frame1", VT_TEXT("Layout", "Mode"), {480, 1920, 2175, 1575}, 20),
         frame("Frame4", VT_TEXT("Layout", "DMX mode"), {3240, 1920, 3255, 1575}, 27),
-        check("Check1", VT_TEXT("Layout", "120 ohm resistor"), {1680, 1080, kResistorBoxWidth, 195}, 28).in("Frame4"),
+        check("Check1", VT_TEXT("Layout", "120 ohm resistor"), {1680, 1080, kResistorBoxWidth, 195},
+              28)
+            .in("Frame4"),
         label("Label5", VT_TEXT("Layout", "DMX address"), {360, 1080, 1335, 375}, 29).in("Frame4"),
         errorLabel({3000, 3600, 3735, 375}, 36),
         frameLine({600, 240, 5775, 1095}, 35),

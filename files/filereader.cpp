@@ -1,4 +1,5 @@
 #include "files/filereader.h"
+
 #include "i18n/language.h"
 
 #include <QFile>

@@ -1,4 +1,5 @@
 #include "files/filewriter.h"
+
 #include "i18n/language.h"
 
 #include <QFile>

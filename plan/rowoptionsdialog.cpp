@@ -46,24 +46,32 @@ RowOptionsDialog::RowOptionsDialog(const PlanRow& row, QWidget* parent) : QDialo
     const DeviceSetting& s = row.setting;
     const DeviceInfo& info = deviceInfo(s.device);
     setObjectName(QStringLiteral("RowOptions"));
-    setWindowTitle(i18n::translate("RowOptionsDialog", "Mode and options: %1").arg(qstr(tableName(info.device))));
+    setWindowTitle(i18n::translate("RowOptionsDialog", "Mode and options: %1")
+                       .arg(qstr(tableName(info.device))));
 
-    dmx_ = named(new QRadioButton(i18n::translate("RowOptionsDialog", "DMX (slave)"), this), "dmxMode");
-    master_ = named(new QRadioButton(i18n::translate("RowOptionsDialog", "Master"), this), "masterMode");
+    dmx_ = named(new QRadioButton(i18n::translate("RowOptionsDialog", "DMX (slave)"), this),
+                 "dmxMode");
+    master_ =
+        named(new QRadioButton(i18n::translate("RowOptionsDialog", "Master"), this), "masterMode");
     (s.master ? master_ : dmx_)->setChecked(true);
     channels_ = named(new QComboBox(this), "channelChoice");
     channels_->addItem(i18n::translate("RowOptionsDialog", "Not chosen"), -1);
     channels_->addItem(QStringLiteral("3 Ch"), 3);
     channels_->addItem(QStringLiteral("6 Ch"), 6);
     channels_->setCurrentIndex(std::max(0, channels_->findData(s.channels.value_or(-1))));
-    terminator_ = named(new QCheckBox(i18n::translate("RowOptionsDialog", "120 ohm terminator"), this), "terminator");
+    terminator_ =
+        named(new QCheckBox(i18n::translate("RowOptionsDialog", "120 ohm terminator"), this),
+              "terminator");
     terminator_->setChecked(s.terminator);
-    pushbutton_ = named(new QCheckBox(i18n::translate("RowOptionsDialog", "Ext. pushbutton"), this), "pushbutton");
+    pushbutton_ = named(new QCheckBox(i18n::translate("RowOptionsDialog", "Ext. pushbutton"), this),
+                        "pushbutton");
     pushbutton_->setChecked(s.pushbutton);
     speed_ = choice(this, "speed", "Speed", kSpeeds, s.speed);
     show_ = choice(this, "show", "Show", kShows, s.show);
     tune_ = choice(this, "tune", "CCT", kTunes, s.tune);
-    modulation_ = named(new QCheckBox(i18n::translate("RowOptionsDialog", "1-100 % Modulation"), this), "modulation");
+    modulation_ =
+        named(new QCheckBox(i18n::translate("RowOptionsDialog", "1-100 % Modulation"), this),
+              "modulation");
     modulation_->setChecked(s.modulation);
 
     auto* form = new QFormLayout(this);

@@ -1,7 +1,7 @@
 // ORVO 75 power configurator: two CC and two CV outputs, at most 6 LEDs per colour on a CC
 // output and 75 W in total.
-#include "power/gridrows.h"
 #include "i18n/translatable.h"
+#include "power/gridrows.h"
 #include "power/powerwindow.h"
 #include "power/windows.h"
 
@@ -12,8 +12,9 @@ namespace
 
 using namespace ui;
 
-constexpr WindowSpec kWindow{
-    .name = "Calc", .caption = VT_TEXT("Layout", "ORVO power configurator"), .client = {3690, 735, 11145, 10320}};
+constexpr WindowSpec kWindow{.name = "Calc",
+                             .caption = VT_TEXT("Layout", "ORVO power configurator"),
+                             .client = {3690, 735, 11145, 10320}};
 
 constexpr std::string_view kColumnNumbers = "#1          #2";
 
@@ -47,13 +48,15 @@ constexpr auto kLayout = join(
         current1000("CC1_1000", "Frame1", 112),
         current700("CC1_700", "Frame1", 111),
         current350("CC1_350", "Frame1", 110),
-        shape(Kind::Bar, "Shape1", {480, 9480, 5895, 735}).named(VT_TEXT("Layout", "Outline of the total")),
+        shape(Kind::Bar, "Shape1", {480, 9480, 5895, 735})
+            .named(VT_TEXT("Layout", "Outline of the total")),
         unitLabel("Label44", {4320, 9720, 495, 255}).withFont(kArial12Bold).colours(kActiveBorder),
         unitLabel("Label43", {9480, 8760, 495, 255}),
         unitLabel("Label42", {9480, 8280, 495, 255}),
         unitLabel("Label41", {4560, 8760, 495, 255}),
         unitLabel("Label40", {2040, 8760, 495, 255}),
-        label("Label39", VT_TEXT("Layout", "Nominal power"), {840, 9720, 2775, 375}, -1).withFont(kArial12Bold),
+        label("Label39", VT_TEXT("Layout", "Nominal power"), {840, 9720, 2775, 375}, -1)
+            .withFont(kArial12Bold),
         label("Label38", VT_TEXT("Layout", "Power Out CV 1"), {6720, 8280, 1815, 375}, -1),
         label("Label37", VT_TEXT("Layout", "Power Out CV 2"), {6720, 8760, 1815, 375}, -1),
         label("Label36", VT_TEXT("Layout", "Power CC 2"), {2880, 8760, 855, 255}, -1),
@@ -62,9 +65,11 @@ constexpr auto kLayout = join(
         label("Label33", VT_TEXT("Layout", "Tot. led CC 1"), {600, 8280, 975, 255}, -1),
         label("Label32", kColumnNumbers, {6720, 1200, 1215, 255}, -1).withFont(kArial12Bold),
         label("Label31", kColumnNumbers, {720, 1200, 1215, 255}, -1).withFont(kArial12Bold),
-        label("Label30", VT_TEXT("Layout", "Constant Voltage Outputs (CV)"), {6720, 600, 3615, 255}, -1)
+        label("Label30", VT_TEXT("Layout", "Constant Voltage Outputs (CV)"), {6720, 600, 3615, 255},
+              -1)
             .withFont(kArial12Bold),
-        label("Label29", VT_TEXT("Layout", "Constant Current Outputs (CC)"), {960, 600, 3735, 255}, -1)
+        label("Label29", VT_TEXT("Layout", "Constant Current Outputs (CC)"), {960, 600, 3735, 255},
+              -1)
             .withFont(kArial12Bold),
     },
     modelLabels(kGrid, kOrvo75Power.table,

@@ -3,8 +3,8 @@
 // Layout rows shared by the two power windows: the fourteen grid rows of input boxes and model
 // labels, the figure boxes, the current choices and the headings, built from per-window data.
 
-#include "power/fixturepowertable.h"
 #include "i18n/translatable.h"
+#include "power/fixturepowertable.h"
 #include "ui/layouttable.h"
 
 #include <algorithm>

@@ -1,7 +1,7 @@
 #include "power/powerbudget.h"
-#include "i18n/translatable.h"
 
 #include "dip/readleadingnumber.h"
+#include "i18n/translatable.h"
 #include "power/numbertext.h"
 
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "power/powerwindow.h"
-#include "i18n/language.h"
 
+#include "i18n/language.h"
 #include "ui/colours.h"
 #include "ui/qstr.h"
 #include "ui/selection.h"
@@ -41,8 +41,9 @@ constexpr Output kReadoutOutputs[] = {Output::CC1, Output::CC2, Output::CC1,
 QString readoutName(std::size_t which)
 {
     const QString& output = kOutputNames[std::size_t(kReadoutOutputs[which])];
-    return Readout(which) <= Readout::LedCC2 ? i18n::translate("PowerWindow", "LEDs per colour, %1").arg(output)
-                                             : i18n::translate("PowerWindow", "Power %1, watts").arg(output);
+    return Readout(which) <= Readout::LedCC2
+               ? i18n::translate("PowerWindow", "LEDs per colour, %1").arg(output)
+               : i18n::translate("PowerWindow", "Power %1, watts").arg(output);
 }
 
 } // namespace
@@ -129,11 +130,12 @@ void PowerWindow::nameBoxes(const Grid& grid)
                 // The empty model label still shows its border.
                 const QString side = column < 2 ? QStringLiteral("CC") : QStringLiteral("CV");
                 controls_.get<QLabel>(qstr(column < 2 ? r.ccLabel : r.cvLabel))
-                    ->setAccessibleName(i18n::translate("PowerWindow", "%1 %2, no fixture").arg(side, model));
+                    ->setAccessibleName(
+                        i18n::translate("PowerWindow", "%1 %2, no fixture").arg(side, model));
             }
             box(Output(column), row)
-                ->setAccessibleName(
-                    i18n::translate("PowerWindow", "%1 count, %2").arg(kOutputNames[column], model));
+                ->setAccessibleName(i18n::translate("PowerWindow", "%1 count, %2")
+                                        .arg(kOutputNames[column], model));
         }
     }
     for (std::size_t which = 0; which < std::size(kReadoutOutputs); ++which)
@@ -162,10 +164,12 @@ void PowerWindow::addOutputShortcuts()
             }
         });
         shortcut->setObjectName(QStringLiteral("goToOutput%1").arg(column + 1));
-        keys << i18n::translate("PowerWindow", "Control %1, %2").arg(column + 1).arg(kOutputNames[column]);
+        keys << i18n::translate("PowerWindow", "Control %1, %2")
+                    .arg(column + 1)
+                    .arg(kOutputNames[column]);
     }
-    setAccessibleDescription(i18n::translate("PowerWindow", "To the first count box of an output: ") +
-                             keys.join(u"; "));
+    setAccessibleDescription(
+        i18n::translate("PowerWindow", "To the first count box of an output: ") + keys.join(u"; "));
 }
 
 void PowerWindow::connectProcedures()
@@ -285,10 +289,12 @@ void PowerWindow::describeLimit(Readout which)
     QString description;
     if ((which == Readout::LedCC1 && budget_.WarnCC(1)) ||
         (which == Readout::LedCC2 && budget_.WarnCC(2)))
-        description = i18n::translate("PowerWindow", "Over the limit of %1 LEDs per colour on one output")
-                          .arg(variant.ledLimit);
+        description =
+            i18n::translate("PowerWindow", "Over the limit of %1 LEDs per colour on one output")
+                .arg(variant.ledLimit);
     else if (which == Readout::Total && budget_.WarnTotal())
-        description = i18n::translate("PowerWindow", "Over the limit of %1 watts").arg(variant.powerLimit);
+        description =
+            i18n::translate("PowerWindow", "Over the limit of %1 watts").arg(variant.powerLimit);
     if (readout(which)->accessibleDescription() != description)
         readout(which)->setAccessibleDescription(description);
 }
