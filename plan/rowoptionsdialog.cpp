@@ -28,7 +28,8 @@ QComboBox* choice(QWidget* parent, const char* name, const char* caption, int co
     auto* list = named(new QComboBox(parent), name);
     list->addItem(i18n::translate("RowOptionsDialog", "Window's preset"), -1);
     for (int i = 0; i < count; ++i)
-        list->addItem(QStringLiteral("%1 %2").arg(QLatin1String(caption)).arg(i), i);
+        list->addItem(
+            QStringLiteral("%1 %2").arg(i18n::translate("RowOptionsDialog", caption)).arg(i), i);
     list->setCurrentIndex(value ? *value + 1 : 0);
     return list;
 }
@@ -66,8 +67,8 @@ RowOptionsDialog::RowOptionsDialog(const PlanRow& row, QWidget* parent) : QDialo
     pushbutton_ = named(new QCheckBox(i18n::translate("RowOptionsDialog", "Ext. pushbutton"), this),
                         "pushbutton");
     pushbutton_->setChecked(s.pushbutton);
-    speed_ = choice(this, "speed", "Speed", kSpeeds, s.speed);
-    show_ = choice(this, "show", "Show", kShows, s.show);
+    speed_ = choice(this, "speed", VT_TEXT("RowOptionsDialog", "Speed"), kSpeeds, s.speed);
+    show_ = choice(this, "show", VT_TEXT("RowOptionsDialog", "Show"), kShows, s.show);
     tune_ = choice(this, "tune", "CCT", kTunes, s.tune);
     modulation_ =
         named(new QCheckBox(i18n::translate("RowOptionsDialog", "1-100 % Modulation"), this),

@@ -1574,6 +1574,14 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <source>Window&apos;s preset</source>
         <translation>Vorgabe des Fensters</translation>
     </message>
+    <message>
+        <source>Speed</source>
+        <translation>Tempo</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
 </context>
 <context>
     <name>Sheets</name>

@@ -1574,6 +1574,14 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <source>Window&apos;s preset</source>
         <translation>Preajuste de la ventana</translation>
     </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocidad</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
 </context>
 <context>
     <name>Sheets</name>

@@ -1574,6 +1574,14 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <source>Window&apos;s preset</source>
         <translation>Préréglage de la fenêtre</translation>
     </message>
+    <message>
+        <source>Speed</source>
+        <translation>Vitesse</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
 </context>
 <context>
     <name>Sheets</name>

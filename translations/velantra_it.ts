@@ -1574,6 +1574,14 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <source>Window&apos;s preset</source>
         <translation>Preimpostazione della finestra</translation>
     </message>
+    <message>
+        <source>Speed</source>
+        <translation>Velocità</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
 </context>
 <context>
     <name>Sheets</name>

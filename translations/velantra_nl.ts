@@ -1574,6 +1574,14 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <source>Window&apos;s preset</source>
         <translation>Voorinstelling van het venster</translation>
     </message>
+    <message>
+        <source>Speed</source>
+        <translation>Snelheid</translation>
+    </message>
+    <message>
+        <source>Show</source>
+        <translation>Show</translation>
+    </message>
 </context>
 <context>
     <name>Sheets</name>
