@@ -1,7 +1,7 @@
 #!/usr/bin/env python3
 """Finds texts a user may read that are outside tr(): string literals of prose (two words or
 more) in the program's folders that no marker wraps (VT_TEXT, i18n::translate, translated,
-QT_TRANSLATE_NOOP). Literals that are not for people (JSON keys, file formats, messages for
+QT_TRANSLATE_NOOP; tr() does not count, see MARKER_CALL). Literals that are not for people (JSON keys, file formats, messages for
 developers) are listed in tools/i18n/not-translated.txt as "path: text", one a line.
 
     untranslated.py <folder>...      exit status 1 when one is found
@@ -10,7 +10,9 @@ import pathlib
 import re
 import sys
 
-MARKER_CALL = re.compile(r'\b(?:VT_TEXT|translate|translated|QT_TRANSLATE_NOOP|tr)\s*\(')
+# Not tr(): lupdate cannot place our classes in their nested namespaces, so a tr() text would be
+# collected under another context than the one it is looked up in, and stay English.
+MARKER_CALL = re.compile(r'\b(?:VT_TEXT|translate|translated|QT_TRANSLATE_NOOP)\s*\(')
 PROSE = re.compile(r'[A-Za-z]{2,}[^"]*\s[^"]*[A-Za-z]{2,}')
 # Lines whose texts are for developers or machines, never shown.
 SKIP_LINE = re.compile(r'\b(?:qFatal|qWarning|qDebug|qCritical|static_assert|Q_ASSERT|'
@@ -80,8 +82,9 @@ def main(folders):
                 if f'{relative}: {literal}' not in allowed:
                     failures.append(f'{relative}:{number}: "{literal}"')
     for failure in failures:
-        print(f'{failure}: a text outside tr() (mark it, or list it in '
-              f'tools/i18n/not-translated.txt when no user reads it)')
+        print(f'{failure}: a text outside tr() (mark it: VT_TEXT, '
+              f'i18n::translate, not tr(); or list it in tools/i18n/not-translated.txt when no '
+              f'user reads it)')
     return 1 if failures else 0
 
 
