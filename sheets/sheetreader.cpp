@@ -1,5 +1,6 @@
 #include "sheets/sheetreader.h"
 
+#include "i18n/language.h"
 #include "ui/accessibleleaf.h"
 #include "ui/qstr.h"
 
@@ -250,9 +251,15 @@ SheetReader::SheetReader(QWidget* host, const SheetTable& table)
     host->installEventFilter(this);
 }
 
+// Read as drawn: in the language of the run. A cell of the show list holds its colours joined by
+// ", ", each a text of its own.
 QString SheetReader::cell(int row, int column) const
 {
-    return qstr(table_.rows[std::size_t(row)][std::size_t(column)]);
+    QStringList parts =
+        qstr(table_.rows[std::size_t(row)][std::size_t(column)]).split(QStringLiteral(", "));
+    for (QString& part : parts)
+        part = i18n::text(i18n::context::kSheets, part.toStdString());
+    return parts.join(QStringLiteral(", "));
 }
 
 QString SheetReader::header(int column) const
@@ -263,7 +270,7 @@ QString SheetReader::header(int column) const
         for (const Heading& h : table_.headings) {
             if (h.row == headingRow && h.column <= c.first && c.first < h.column + h.columnSpan &&
                 h.columnSpan >= c.span)
-                words << qstr(h.text);
+                words << i18n::text(i18n::context::kSheets, h.text);
         }
     }
     return words.join(u' ');
@@ -271,7 +278,7 @@ QString SheetReader::header(int column) const
 
 QString SheetReader::title() const
 {
-    return qstr(table_.title);
+    return i18n::text(i18n::context::kSheets, table_.title);
 }
 
 QRect SheetReader::cellRect(int row, int column) const
