@@ -2,22 +2,25 @@
 
 #include "cards/cardwriter.h"
 #include "plan/plancards.h"
-#include "plan/planfile.h"
+#include "plan/plancsv.h"
 #include "plan/plantext.h"
 
 #include <QFileInfo>
 #include <cctype>
 #include <cstdio>
+#include <set>
 
 namespace velantra::plan
 {
 namespace
 {
 
-constexpr cli::Argument kArguments[] = {{"file", "The rig plan (a .json file)."}};
+constexpr cli::Argument kArguments[] = {
+    {"file", "The rig plan (a .json file) or a patch list (a .csv file)."}};
 constexpr cli::Option kOptions[] = {
     {"check", "Print the plan's problems; exit status 1 when there is any."},
     {"cards", "Write one setting card per row to a PDF file.", "out.pdf"},
+    {"csv", "Write the plan as a patch list (CSV) for a lighting console.", "out.csv"},
 };
 
 int check(const QString& path, const RigPlan& plan)
@@ -27,32 +30,53 @@ int check(const QString& path, const RigPlan& plan)
     const std::string report = problemReport(plan, problems);
     std::string summary = problemSummary(problems);
     summary[0] = char(std::tolower(summary[0]));
-    std::printf("%s: %zu rows, %s\n", qPrintable(file), plan.size(), summary.c_str());
+    std::set<int> universes;
+    for (const PlanRow& row : plan.rows)
+        if (takesAddress(row))
+            universes.insert(row.universe);
+    // One universe is what every plan of one DMX line has: said only when there are more.
+    const std::string onUniverses =
+        universes.size() > 1 ? " on " + std::to_string(universes.size()) + " universes" : "";
+    std::printf("%s: %zu rows%s, %s\n", qPrintable(file), plan.rows.size(), onUniverses.c_str(),
+                summary.c_str());
     std::fputs(report.c_str(), stdout);
     std::fflush(stdout);
     return problems.empty() ? cli::kExitOk : cli::kExitFailure;
+}
+
+// The output's name ends in the format written.
+bool namedAs(const QString& out, const char* suffix)
+{
+    const QFileInfo info(out);
+    return info.suffix().toLower() == QLatin1String(suffix) &&
+           info.fileName() != QLatin1Char('.') + QLatin1String(suffix);
 }
 
 int run(const cli::Invocation& invocation)
 {
     const bool checking = invocation.isSet("check");
     const bool cards = invocation.isSet("cards");
-    if (checking == cards)
-        return invocation.usageError(QStringLiteral("give one of --check and --cards"));
-    const QString out = invocation.value("cards");
-    if (cards &&
-        (QFileInfo(out).suffix().toLower() != u"pdf" || QFileInfo(out).fileName() == u".pdf"))
+    const bool csv = invocation.isSet("csv");
+    if (int(checking) + int(cards) + int(csv) != 1)
+        return invocation.usageError(QStringLiteral("give one of --check, --cards and --csv"));
+    const QString out = invocation.value(cards ? "cards" : "csv");
+    if (cards && !namedAs(out, "pdf"))
         return invocation.usageError(
             QStringLiteral("--cards %1: the file name must end in .pdf").arg(out));
+    if (csv && !namedAs(out, "csv"))
+        return invocation.usageError(
+            QStringLiteral("--csv %1: the file name must end in .csv").arg(out));
     const QString path = invocation.arguments().value(0);
     if (path.isEmpty())
         return invocation.usageError(QStringLiteral("the plan file name is empty"));
-    const ReadResult read = loadPlanFile(path);
+    const ReadResult read = loadAnyPlanFile(path);
     if (!read.plan)
         return invocation.failure(read.error);
     if (checking)
         return check(path, *read.plan);
     QString error;
+    if (csv)
+        return saveCsvFile(out, *read.plan, &error) ? cli::kExitOk : invocation.failure(error);
     const std::optional<std::vector<cards::SettingCard>> made = planCards(*read.plan, &error);
     if (!made || !cards::writeCardsPdf(out, *made, &error))
         return invocation.failure(error);
@@ -63,7 +87,8 @@ int run(const cli::Invocation& invocation)
 
 const cli::Command kPlanCommand{
     .name = "plan",
-    .summary = "Check a rig plan, or write its setting cards to a PDF file.",
+    .summary = "Check a rig plan or patch list, write its setting cards to a PDF file, or write "
+               "it as a patch list.",
     .arguments = kArguments,
     .options = kOptions,
     .needs = cli::Needs::Drawing,
