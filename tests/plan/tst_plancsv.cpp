@@ -84,7 +84,7 @@ void PlanCsvTest::exportedLines()
     QCOMPARE(lines[3], "0,497,512,\"Back \"\"wall\"\"\",\"Lumo Bar, \"\"10\"\"\",DMX,16,"
                        "\"5, 6, 7, 8, 9\",\"10 levers; lowest 1; ON up; address - 1; 10: "
                        "stand-alone\"");
-    QCOMPARE(lines[4], "2,,,,DOR,\"Master, CCT 3\",,\"2, 3\",");
+    QCOMPARE(lines[4], "2,,,,DOR,\"Master, CCT 3\",,\"3, 11, 12; 4-lever bank: 1, 2\",");
     QCOMPARE(lines.size(), 8); // six rows and the empty text after the last line end
 }
 
