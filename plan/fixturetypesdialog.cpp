@@ -255,10 +255,10 @@ void FixtureTypesDialog::remove()
         if (rows.size() > kNamed)
             names << tr("%1 more").arg(rows.size() - kNamed);
         QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        tr("The fixture type \u201c%1\u201d is not deleted: %2 use it.\n%3")
-                            .arg(text(plan.types[std::size_t(current)].name))
-                            .arg(rows.size() == 1 ? tr("1 row") : tr("%1 rows").arg(rows.size()))
-                            .arg(names.join(QStringLiteral(", "))),
+                        tr("The fixture type \u201c%1\u201d is in use and is not deleted.\n"
+                           "Used by: %2.")
+                            .arg(text(plan.types[std::size_t(current)].name),
+                                 names.join(QStringLiteral(", "))),
                         QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("typeInUse"));
         box.exec();
