@@ -482,8 +482,14 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
             why = "channels \u201c" + std::string(channels) + "\u201d is not from 1 to 512";
             return std::nullopt;
         }
-        if (!count && !end.empty() && wholeNumber(end) && takesAddress(row))
+        if (!count && !end.empty() && wholeNumber(end) && takesAddress(row)) {
             count = *wholeNumber(end) - row.setting.address + 1;
+            if (*count < kMinChannels || *count > kMaxChannels) {
+                why = "end \u201c" + std::string(end) + "\u201d is not 1 to 512 channels after " +
+                      "the start";
+                return std::nullopt;
+            }
+        }
         if (deviceInfo(*device).channels) {
             const std::optional<int> chosen = row.setting.channels;
             if (count && ((*count != 3 && *count != 6) || row.setting.master ||

@@ -178,6 +178,9 @@ void PlanCsvTest::hostileBytes_data()
     QTest::newRow("no fixture column")
         << QByteArray("universe,start\n1,1\n")
         << "patch.csv: no column holds the fixture (a header such as Fixture or Type)";
+    QTest::newRow("an end before the start") // found by the fuzz target
+        << header + "1,300,30,,DOR,,\n"
+        << "patch.csv: line 2: end \u201c30\u201d is not 1 to 512 channels after the start";
     QTest::newRow("a bad line refuses the whole file")
         << header + "1,1,,ok,Par,,7\n1,1,,ok,Par,,x\n"
         << "patch.csv: line 3: channels \u201cx\u201d is no number";
