@@ -76,6 +76,10 @@ CsvImportDialog::CsvImportDialog(CsvTable table, const QString& fileName, QWidge
     preview_->verticalHeader()->hide();
     preview_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     preview_->horizontalHeader()->setStretchLastSection(true);
+    const int widths[] = {40, 60, 50, 50, 150, 150, 150};
+    for (int c = 0; c < int(std::size(widths)); ++c)
+        preview_->setColumnWidth(c, widths[c]);
+    preview_->verticalHeader()->setDefaultSectionSize(preview_->fontMetrics().height() + 6);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Cancel, Qt::Horizontal, this);
     import_ = buttons->addButton(tr("&Import"), QDialogButtonBox::AcceptRole);
@@ -129,10 +133,11 @@ void CsvImportDialog::readAgain()
     for (const std::string& problem : result_.problems)
         problems_->addItem(text(problem));
     const int rows = int(plan.rows.size());
-    summary_->setText(tr("%1 rows, %2 fixture types; %3 lines left out.")
+    const std::size_t leftOut = table_.records.size() - plan.rows.size();
+    summary_->setText(tr("Rows: %1. Fixture types: %2. Lines left out: %3.")
                           .arg(rows)
                           .arg(plan.types.size())
-                          .arg(table_.records.size() - plan.rows.size()));
+                          .arg(leftOut));
     import_->setEnabled(rows > 0);
 }
 

@@ -117,6 +117,7 @@ RigPlanWindow::RigPlanWindow(QWidget* parent)
     filterRow->addStretch(1);
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 4, 0, 0);
+    filterRow->setContentsMargins(6, 0, 6, 0);
     layout->addLayout(filterRow);
     layout->addWidget(view_);
     setCentralWidget(central);

@@ -229,10 +229,10 @@ const std::vector<NamedWriter>& writers()
              if (!window->openFile(path))
                  return Told{true, QStringLiteral("yesterday's plan did not open")};
              window->model().replacePlan(largePlan());
-             const QString title = window->windowTitle();
+             const QString title = window->windowHandle()->title();
              Told told = inWindow(window, "planSave", limit);
-             if (told.failed && window->windowTitle() != title)
-                 told.text += QStringLiteral("\nthe title changed to ") + window->windowTitle();
+             if (told.failed && window->windowHandle()->title() != title)
+                 told.text += QStringLiteral("\nthe title changed to ") + window->windowHandle()->title();
              return told;
          }},
         {"card Save as PDF", "pdf", 16'000,
