@@ -59,8 +59,8 @@ void checkAccepted(const RigPlan& plan)
     const ReadResult listed = readCsvPlan(writeCsv(plan), QStringLiteral("again.csv"));
     if (!listed.plan || !samePlan(*listed.plan, used)) {
         if (std::getenv("FUZZ_SHOW"))
-            std::fprintf(stderr, "%s\n%s\n%s\n", planAsText(plan).c_str(),
-                         qPrintable(listed.error), writeCsv(plan).constData());
+            std::fprintf(stderr, "%s\n%s\n%s\n", planAsText(plan).c_str(), qPrintable(listed.error),
+                         writeCsv(plan).constData());
         fail("exported as a patch list and imported, it differs");
     }
     const std::vector<Problem> problems = findProblems(plan);

@@ -69,8 +69,8 @@ CsvImportDialog::CsvImportDialog(CsvTable table, const QString& fileName, QWidge
     scroll->setWidgetResizable(true);
     scroll->setMaximumHeight(220);
 
-    const QStringList headers{tr("Line"),     tr("Universe"), tr("Start"), tr("End"),
-                              tr("Label"),    tr("Fixture"),  tr("Mode"),  tr("Channels")};
+    const QStringList headers{tr("Line"),  tr("Universe"), tr("Start"), tr("End"),
+                              tr("Label"), tr("Fixture"),  tr("Mode"),  tr("Channels")};
     preview_->setColumnCount(int(headers.size()));
     preview_->setHorizontalHeaderLabels(headers);
     preview_->verticalHeader()->hide();

@@ -66,8 +66,7 @@ std::optional<std::vector<NamedLever>> readFunctionLevers(const QString& text, Q
 }
 
 FixtureTypeEditor::FixtureTypeEditor(const RigPlan& plan, int index, QWidget* parent)
-    : QDialog(parent), plan_(plan), index_(index),
-      name_(named(new QLineEdit(this), "typeName")),
+    : QDialog(parent), plan_(plan), index_(index), name_(named(new QLineEdit(this), "typeName")),
       channels_(named(new QSpinBox(this), "typeChannels")),
       levers_(named(new QGroupBox(tr("&Address levers"), this), "typeLevers")),
       leverCount_(named(new QSpinBox(levers_), "leverCount")),
@@ -146,8 +145,8 @@ FixtureType FixtureTypeEditor::type() const
             .lowestLever = lowest_->currentData().toInt(),
             .onUp = onSide_->currentData().toBool(),
             .addressMinusOne = holds_->currentData().toBool(),
-            .named = readFunctionLevers(functions_->text(), &ignored).value_or(
-                std::vector<NamedLever>{}),
+            .named = readFunctionLevers(functions_->text(), &ignored)
+                         .value_or(std::vector<NamedLever>{}),
         };
     }
     return type;
@@ -254,12 +253,12 @@ void FixtureTypesDialog::remove()
             names << text(rowName(plan, rows[i]));
         if (rows.size() > kNamed)
             names << tr("%1 more").arg(rows.size() - kNamed);
-        QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        tr("The fixture type \u201c%1\u201d is in use and is not deleted.\n"
-                           "Used by: %2.")
-                            .arg(text(plan.types[std::size_t(current)].name),
-                                 names.join(QStringLiteral(", "))),
-                        QMessageBox::Ok, this);
+        QMessageBox box(
+            QMessageBox::Warning, windowTitle(),
+            tr("The fixture type \u201c%1\u201d is in use and is not deleted.\n"
+               "Used by: %2.")
+                .arg(text(plan.types[std::size_t(current)].name), names.join(QStringLiteral(", "))),
+            QMessageBox::Ok, this);
         box.setObjectName(QStringLiteral("typeInUse"));
         box.exec();
         return;

@@ -19,8 +19,8 @@ namespace
 {
 
 constexpr std::array<const char*, kCsvFieldCount> kFieldNames{
-    "", "universe", "start", "end", "label", "fixture", "mode", "channels", "levers ON",
-    "lever scheme"};
+    "",        "universe", "start",    "end",       "label",
+    "fixture", "mode",     "channels", "levers ON", "lever scheme"};
 
 // Header names other programs use, lowercase, for each field.
 struct HeaderName {
@@ -28,24 +28,42 @@ struct HeaderName {
     CsvField field;
 };
 constexpr HeaderName kHeaderNames[] = {
-    {"universe", CsvField::Universe},     {"univ", CsvField::Universe},
-    {"uni", CsvField::Universe},          {"u", CsvField::Universe},
-    {"start", CsvField::Start},           {"address", CsvField::Start},
-    {"addr", CsvField::Start},            {"dmx", CsvField::Start},
-    {"dmx address", CsvField::Start},     {"start address", CsvField::Start},
-    {"dmx start", CsvField::Start},       {"patch", CsvField::Start},
-    {"end", CsvField::End},               {"end address", CsvField::End},
-    {"last channel", CsvField::End},      {"label", CsvField::Label},
-    {"name", CsvField::Label},            {"description", CsvField::Label},
-    {"fixture", CsvField::Fixture},       {"type", CsvField::Fixture},
-    {"fixture type", CsvField::Fixture},  {"device", CsvField::Fixture},
-    {"model", CsvField::Fixture},         {"mode", CsvField::Mode},
-    {"mode and options", CsvField::Mode}, {"dmx mode", CsvField::Mode},
-    {"personality", CsvField::Mode},      {"channels", CsvField::Channels},
-    {"channel count", CsvField::Channels}, {"footprint", CsvField::Channels},
-    {"ch", CsvField::Channels},           {"#ch", CsvField::Channels},
-    {"width", CsvField::Channels},        {"levers on", CsvField::LeversOn},
-    {"dip", CsvField::LeversOn},          {"lever scheme", CsvField::Scheme},
+    {"universe", CsvField::Universe},
+    {"univ", CsvField::Universe},
+    {"uni", CsvField::Universe},
+    {"u", CsvField::Universe},
+    {"start", CsvField::Start},
+    {"address", CsvField::Start},
+    {"addr", CsvField::Start},
+    {"dmx", CsvField::Start},
+    {"dmx address", CsvField::Start},
+    {"start address", CsvField::Start},
+    {"dmx start", CsvField::Start},
+    {"patch", CsvField::Start},
+    {"end", CsvField::End},
+    {"end address", CsvField::End},
+    {"last channel", CsvField::End},
+    {"label", CsvField::Label},
+    {"name", CsvField::Label},
+    {"description", CsvField::Label},
+    {"fixture", CsvField::Fixture},
+    {"type", CsvField::Fixture},
+    {"fixture type", CsvField::Fixture},
+    {"device", CsvField::Fixture},
+    {"model", CsvField::Fixture},
+    {"mode", CsvField::Mode},
+    {"mode and options", CsvField::Mode},
+    {"dmx mode", CsvField::Mode},
+    {"personality", CsvField::Mode},
+    {"channels", CsvField::Channels},
+    {"channel count", CsvField::Channels},
+    {"footprint", CsvField::Channels},
+    {"ch", CsvField::Channels},
+    {"#ch", CsvField::Channels},
+    {"width", CsvField::Channels},
+    {"levers on", CsvField::LeversOn},
+    {"dip", CsvField::LeversOn},
+    {"lever scheme", CsvField::Scheme},
 };
 
 std::string lower(std::string_view text)
@@ -225,16 +243,16 @@ CsvTable parseCsv(const QByteArray& bytes)
 {
     CsvTable table;
     if (bytes.size() > kMaxFileSize) {
-        table.error = QStringLiteral("the file is larger than any patch list (%1 bytes)")
-                          .arg(bytes.size());
+        table.error =
+            QStringLiteral("the file is larger than any patch list (%1 bytes)").arg(bytes.size());
         return table;
     }
     std::string_view text(bytes.constData(), std::size_t(bytes.size()));
     if (text.starts_with("\xEF\xBB\xBF"))
         text.remove_prefix(3);
     if (const std::size_t bad = firstInvalidUtf8(text); bad != std::string_view::npos) {
-        table.error = atLine(lineOf(text, bad), QStringLiteral("the text is not UTF-8 (byte %1)")
-                                                    .arg(bad + 1));
+        table.error = atLine(lineOf(text, bad),
+                             QStringLiteral("the text is not UTF-8 (byte %1)").arg(bad + 1));
         return table;
     }
     table.delimiter = guessDelimiter(text);
@@ -290,8 +308,8 @@ CsvTable parseCsv(const QByteArray& bytes)
             }
             fields.push_back(std::move(field));
             if (int(fields.size()) > kMaxCsvColumns) {
-                table.error = atLine(recordLine, QStringLiteral("more than %1 columns")
-                                                     .arg(kMaxCsvColumns));
+                table.error =
+                    atLine(recordLine, QStringLiteral("more than %1 columns").arg(kMaxCsvColumns));
                 return table;
             }
             if (atEnd() || endOfLine())
@@ -301,9 +319,8 @@ CsvTable parseCsv(const QByteArray& bytes)
         if (!atEnd())
             skipLineEnd();
         // A line of empty fields is a spreadsheet's empty row.
-        if (std::all_of(fields.begin(), fields.end(), [](const std::string& f) {
-                return trimmed(f).empty();
-            }))
+        if (std::all_of(fields.begin(), fields.end(),
+                        [](const std::string& f) { return trimmed(f).empty(); }))
             continue;
         table.columns = std::max(table.columns, int(fields.size()));
         if (first) {
@@ -315,8 +332,8 @@ CsvTable parseCsv(const QByteArray& bytes)
             }
         }
         if (int(table.records.size()) == kMaxRows) {
-            table.error = atLine(recordLine, QStringLiteral("a plan holds at most %1 rows")
-                                                 .arg(kMaxRows));
+            table.error =
+                atLine(recordLine, QStringLiteral("a plan holds at most %1 rows").arg(kMaxRows));
             return table;
         }
         table.records.push_back(std::move(fields));

@@ -24,7 +24,18 @@
 namespace velantra::plan
 {
 
-enum class CsvField { Ignore, Universe, Start, End, Label, Fixture, Mode, Channels, LeversOn, Scheme };
+enum class CsvField {
+    Ignore,
+    Universe,
+    Start,
+    End,
+    Label,
+    Fixture,
+    Mode,
+    Channels,
+    LeversOn,
+    Scheme
+};
 inline constexpr int kCsvFieldCount = int(CsvField::Scheme) + 1;
 // The header of an exported patch, one name per field (none for Ignore).
 const char* csvFieldName(CsvField field);

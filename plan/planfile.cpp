@@ -70,9 +70,8 @@ QJsonObject typeObject(const FixtureType& type)
         levers[QStringLiteral("count")] = scheme->levers;
         levers[QStringLiteral("lowest")] = scheme->lowestLever;
         levers[QStringLiteral("on")] = scheme->onUp ? QStringLiteral("up") : QStringLiteral("down");
-        levers[QStringLiteral("holds")] = scheme->addressMinusOne
-                                              ? QStringLiteral("address-1")
-                                              : QStringLiteral("address");
+        levers[QStringLiteral("holds")] =
+            scheme->addressMinusOne ? QStringLiteral("address-1") : QStringLiteral("address");
         QJsonArray functions;
         for (const NamedLever& named : scheme->named)
             functions.append(QJsonObject{{QStringLiteral("lever"), named.lever},
@@ -212,8 +211,8 @@ std::optional<PlanRow> readRow(const QHash<QString, int>& types, const QJsonObje
                 return fail(QStringLiteral("a row of a fixture type needs an \"address\""));
             s.address = *address;
             if (const QString unknown = r.unknownKey(); !unknown.isEmpty())
-                return fail(QStringLiteral("\"%1\" does not apply to a fixture type's row")
-                                .arg(unknown));
+                return fail(
+                    QStringLiteral("\"%1\" does not apply to a fixture type's row").arg(unknown));
             return row;
         }
     } else {
@@ -322,8 +321,7 @@ std::optional<LeverScheme> readLevers(const QJsonValue& value, QString& error)
     return scheme;
 }
 
-std::optional<FixtureType> readType(const RigPlan& plan, const QJsonObject& object,
-                                    QString& error)
+std::optional<FixtureType> readType(const RigPlan& plan, const QJsonObject& object, QString& error)
 {
     ObjectReader r(object);
     FixtureType type;
@@ -423,10 +421,10 @@ std::optional<RepeatedKey> repeatedKey(const QByteArray& json)
 
 int formatVersionOf(const RigPlan& plan)
 {
-    const bool usesNew =
-        !plan.types.empty() || std::any_of(plan.rows.begin(), plan.rows.end(), [](const PlanRow& r) {
-            return r.universe != kDefaultUniverse || r.fixtureType;
-        });
+    const bool usesNew = !plan.types.empty() ||
+                         std::any_of(plan.rows.begin(), plan.rows.end(), [](const PlanRow& r) {
+                             return r.universe != kDefaultUniverse || r.fixtureType;
+                         });
     return usesNew ? kFormatVersion : kFirstFormatVersion;
 }
 
@@ -465,8 +463,7 @@ ReadResult readPlan(const QByteArray& bytes, const QString& fileName)
                           .arg(parseError.offset)
                           .arg(parseError.errorString()));
     if (const std::optional<RepeatedKey> repeated = repeatedKey(bytes))
-        return refuse(repeated->where +
-                      QStringLiteral("\"%1\" is given twice").arg(repeated->key));
+        return refuse(repeated->where + QStringLiteral("\"%1\" is given twice").arg(repeated->key));
     const QJsonObject top = document.object();
     if (!document.isObject() || top.value(QLatin1String("format")) != QLatin1String(kFormatName))
         return refuse(QStringLiteral("not a rig plan: \"format\" must be \"%1\"")
@@ -478,8 +475,9 @@ ReadResult readPlan(const QByteArray& bytes, const QString& fileName)
     if (version == 0)
         return refuse(QStringLiteral("plan format version %1 cannot be read; this program reads "
                                      "versions %2 and %3")
-                          .arg(versionValue.isDouble() ? QString::number(versionValue.toDouble())
-                                                       : QStringLiteral("(missing or not a number)"))
+                          .arg(versionValue.isDouble()
+                                   ? QString::number(versionValue.toDouble())
+                                   : QStringLiteral("(missing or not a number)"))
                           .arg(kFirstFormatVersion)
                           .arg(kFormatVersion));
     for (auto it = top.begin(); it != top.end(); ++it)
@@ -522,7 +520,8 @@ ReadResult readPlan(const QByteArray& bytes, const QString& fileName)
         if (!list.at(i).isObject())
             return refuse(where + QStringLiteral("must be an object"));
         QString error;
-        const std::optional<PlanRow> row = readRow(typeIndex, list.at(i).toObject(), version, error);
+        const std::optional<PlanRow> row =
+            readRow(typeIndex, list.at(i).toObject(), version, error);
         if (!row)
             return refuse(where + error);
         plan.rows.push_back(*row);

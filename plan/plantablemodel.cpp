@@ -217,9 +217,8 @@ QVariant PlanTableModel::headerData(int section, Qt::Orientation orientation, in
 {
     if (orientation == Qt::Vertical)
         return role == Qt::DisplayRole ? QVariant(section + 1) : QVariant();
-    static const char* const kTitles[] = {"Label",    "Device", "Mode and options",
-                                          "Channels", "Universe", "Start",
-                                          "End",      "Problems"};
+    static const char* const kTitles[] = {
+        "Label", "Device", "Mode and options", "Channels", "Universe", "Start", "End", "Problems"};
     if (role == Qt::DisplayRole)
         return QString::fromLatin1(kTitles[section]);
     if (role == Qt::ToolTipRole && section == Channels)

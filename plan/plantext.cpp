@@ -150,8 +150,8 @@ std::string planAsText(const RigPlan& plan)
     std::string text = "Label\tDevice\tMode and options\tChannels\tUniverse\tStart\tEnd\n";
     for (const PlanRow& row : plan.rows) {
         const bool addressed = takesAddress(row);
-        text += cell(row.label) + '\t' + cell(fixtureName(plan, row)) + '\t' +
-                modeAndOptions(row) + '\t' + number(channelCount(plan, row)) + '\t' +
+        text += cell(row.label) + '\t' + cell(fixtureName(plan, row)) + '\t' + modeAndOptions(row) +
+                '\t' + number(channelCount(plan, row)) + '\t' +
                 (addressed ? std::to_string(row.universe) : std::string()) + '\t' +
                 (addressed ? std::to_string(row.setting.address) : std::string()) + '\t' +
                 number(endAddress(plan, row)) + '\n';

@@ -91,8 +91,7 @@ namespace
 
 std::string block(const RigPlan& plan, const PlanRow& row)
 {
-    return std::to_string(row.setting.address) + "\u2013" +
-           std::to_string(*endAddress(plan, row));
+    return std::to_string(row.setting.address) + "\u2013" + std::to_string(*endAddress(plan, row));
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
+#include "files/filereader.h"
 #include "plan/addressing.h"
 #include "plan/csvimportdialog.h"
 #include "plan/fixturetypesdialog.h"
@@ -13,7 +14,6 @@
 #include "plan/plantext.h"
 #include "plan/rowoptionsdialog.h"
 #include "plan/windows.h"
-#include "files/filereader.h"
 #include "ui/accessibility.h"
 #include "ui/standardlook.h"
 
@@ -127,8 +127,7 @@ RigPlanWindow::RigPlanWindow(QWidget* parent)
     connect(model_, &PlanTableModel::edited, this, [this] { setModified(true); });
     connect(model_, &PlanTableModel::refreshed, this, &RigPlanWindow::updateStatus);
     connect(model_, &PlanTableModel::refreshed, this, &RigPlanWindow::updateUniverseFilter);
-    connect(universeFilter_, &QComboBox::currentIndexChanged, this,
-            &RigPlanWindow::filterUniverse);
+    connect(universeFilter_, &QComboBox::currentIndexChanged, this, &RigPlanWindow::filterUniverse);
     // The mode and options are chosen in a dialog, not typed into the cell.
     connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.column() == Options)
@@ -275,8 +274,7 @@ bool RigPlanWindow::exportCsvTo(const QString& path)
 bool RigPlanWindow::importCsvFrom(const QString& path)
 {
     QString reason;
-    const std::optional<QByteArray> bytes =
-        files::readRegularFile(path, kMaxFileSize + 1, &reason);
+    const std::optional<QByteArray> bytes = files::readRegularFile(path, kMaxFileSize + 1, &reason);
     const CsvTable table = bytes ? parseCsv(*bytes) : CsvTable{};
     const QString error = bytes ? table.error : reason;
     if (!error.isEmpty()) {
@@ -407,9 +405,9 @@ void RigPlanWindow::duplicateRow()
                                             kMaxRows - 1, 1, &ok);
     if (ok) {
         const int room = kMaxRows - model_->rowCount();
-        model_->insertPlanRows(
-            row + 1, std::vector<PlanRow>(std::size_t(std::clamp(copies, 0, room)),
-                                          model_->plan().rows[std::size_t(row)]));
+        model_->insertPlanRows(row + 1,
+                               std::vector<PlanRow>(std::size_t(std::clamp(copies, 0, room)),
+                                                    model_->plan().rows[std::size_t(row)]));
     }
     selectRow(row);
 }
@@ -468,9 +466,8 @@ void RigPlanWindow::addressFrom()
     start->selectAll();
     if (dialog.exec() != QDialog::Accepted)
         return;
-    const std::vector<UniverseBreak> breaks = model_->changeValues([&](RigPlan& p) {
-        return plan::addressFrom(p, rows, universe->value(), start->value());
-    });
+    const std::vector<UniverseBreak> breaks = model_->changeValues(
+        [&](RigPlan& p) { return plan::addressFrom(p, rows, universe->value(), start->value()); });
     if (breaks.empty())
         return;
     QStringList where;
@@ -478,10 +475,10 @@ void RigPlanWindow::addressFrom()
         where << tr("%1 starts universe %2")
                      .arg(QString::fromStdString(rowName(model_->plan(), at.row)))
                      .arg(at.universe);
-    QMessageBox box(QMessageBox::Information, tr("Address from"),
-                    tr("Blocks that did not fit went on to the next universe:\n%1.")
-                        .arg(listed(where, 10)),
-                    QMessageBox::Ok, this);
+    QMessageBox box(
+        QMessageBox::Information, tr("Address from"),
+        tr("Blocks that did not fit went on to the next universe:\n%1.").arg(listed(where, 10)),
+        QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("universeBreaks"));
     box.exec();
 }
@@ -607,11 +604,10 @@ void RigPlanWindow::updateStatus()
 {
     const int rows = model_->rowCount();
     const int universes = int(model_->universes().size());
-    status_->setText((rows == 1 ? tr("1 row") : tr("%1 rows").arg(rows)) +
-                     QStringLiteral(" \u00b7 ") +
-                     (universes == 1 ? tr("1 universe") : tr("%1 universes").arg(universes)) +
-                     QStringLiteral(" \u00b7 ") +
-                     QString::fromStdString(problemSummary(model_->problems())));
+    status_->setText(
+        (rows == 1 ? tr("1 row") : tr("%1 rows").arg(rows)) + QStringLiteral(" \u00b7 ") +
+        (universes == 1 ? tr("1 universe") : tr("%1 universes").arg(universes)) +
+        QStringLiteral(" \u00b7 ") + QString::fromStdString(problemSummary(model_->problems())));
 }
 
 // "All" and each universe the plan uses; the one shown stays chosen while it is used.

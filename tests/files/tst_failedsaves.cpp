@@ -232,7 +232,8 @@ const std::vector<NamedWriter>& writers()
              const QString title = window->windowHandle()->title();
              Told told = inWindow(window, "planSave", limit);
              if (told.failed && window->windowHandle()->title() != title)
-                 told.text += QStringLiteral("\nthe title changed to ") + window->windowHandle()->title();
+                 told.text +=
+                     QStringLiteral("\nthe title changed to ") + window->windowHandle()->title();
              return told;
          }},
         {"card Save as PDF", "pdf", 16'000,

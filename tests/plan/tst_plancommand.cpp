@@ -128,7 +128,8 @@ void PlanCommandTest::patchListOutAndIn()
     QTemporaryDir dir;
     QFile plan(dir.filePath(QStringLiteral("rig.json")));
     QVERIFY(plan.open(QIODevice::WriteOnly));
-    plan.write(R"({"format": "velantra-rig", "version": 2, "types": [{"name": "Par", "channels": 7}],
+    plan.write(
+        R"({"format": "velantra-rig", "version": 2, "types": [{"name": "Par", "channels": 7}],
         "rows": [
         {"label": "Bar", "device": "orvo75", "mode": "dmx", "address": 300, "channels": 6},
         {"label": "Stage", "fixture": "Par", "address": 300, "universe": 2}]})");

@@ -74,7 +74,8 @@ void PlanCsvTest::exportThenImportGivesTheSamePlan()
 
 void PlanCsvTest::exportedLines()
 {
-    const QStringList lines = QString::fromUtf8(writeCsv(mixedPlan())).split(QStringLiteral("\r\n"));
+    const QStringList lines =
+        QString::fromUtf8(writeCsv(mixedPlan())).split(QStringLiteral("\r\n"));
     QCOMPARE(lines[0], "universe,start,end,label,fixture,mode,channels,levers ON,lever scheme");
     // The ORVO 75 at 300 with 6 Ch and its terminator: its levers as its card shows them.
     QCOMPARE(lines[1], "1,300,305,\"Bar 3, left \u00e9\",ORVO 75,\"DMX (slave), 6 Ch, 120 ohm "
@@ -154,23 +155,21 @@ void PlanCsvTest::hostileBytes_data()
     QTest::newRow("empty file") << QByteArray() << "patch.csv: the file holds no patch";
     QTest::newRow("only a BOM and blank lines")
         << QByteArray("\xEF\xBB\xBF\r\n\r\n") << "patch.csv: the file holds no patch";
-    QTest::newRow("wrong delimiter")
-        << QByteArray("universe|start|fixture\n1|1|Par\n")
-        << "patch.csv: line 1: no header; name the columns";
-    QTest::newRow("quote left open")
-        << header + "1,1,,\"Bar 3,Par,,7\n1,9,,x,Par,,7\n"
-        << "patch.csv: line 2: a quote opened here is never closed";
-    QTest::newRow("text after a closing quote")
-        << header + "1,1,,\"Bar\"3,Par,,7\n" << "patch.csv: line 2: text after a closing quote";
-    QTest::newRow("invalid UTF-8 on line 3")
-        << header + "1,1,,ok,Par,,7\n1,8,,\xC3\x28,Par,,7\n"
-        << "patch.csv: line 3: the text is not UTF-8";
-    QTest::newRow("surrogate in UTF-8")
-        << header + "1,1,,\xED\xA0\x80,Par,,7\n" << "patch.csv: line 2: the text is not UTF-8";
+    QTest::newRow("wrong delimiter") << QByteArray("universe|start|fixture\n1|1|Par\n")
+                                     << "patch.csv: line 1: no header; name the columns";
+    QTest::newRow("quote left open") << header + "1,1,,\"Bar 3,Par,,7\n1,9,,x,Par,,7\n"
+                                     << "patch.csv: line 2: a quote opened here is never closed";
+    QTest::newRow("text after a closing quote") << header + "1,1,,\"Bar\"3,Par,,7\n"
+                                                << "patch.csv: line 2: text after a closing quote";
+    QTest::newRow("invalid UTF-8 on line 3") << header + "1,1,,ok,Par,,7\n1,8,,\xC3\x28,Par,,7\n"
+                                             << "patch.csv: line 3: the text is not UTF-8";
+    QTest::newRow("surrogate in UTF-8") << header + "1,1,,\xED\xA0\x80,Par,,7\n"
+                                        << "patch.csv: line 2: the text is not UTF-8";
     QByteArray many = header;
     for (int i = 0; i < 100000; ++i)
         many += "1,1,,x,Par,,7\n";
-    QTest::newRow("100,000 lines") << many << "patch.csv: line 10002: a plan holds at most 10000 rows";
+    QTest::newRow("100,000 lines")
+        << many << "patch.csv: line 10002: a plan holds at most 10000 rows";
     QTest::newRow("65 columns") << header + QByteArray(65, ',') + "\n"
                                 << "patch.csv: line 2: more than 64 columns";
     QTest::newRow("too large") << QByteArray(kMaxFileSize + 1, ',')

@@ -48,7 +48,8 @@ RigPlan everyField()
 RigPlan everyFieldOfVersion2()
 {
     RigPlan plan = everyField();
-    plan.types.push_back({"Acme Par 9 \u00e9", 7, velantra::LeverScheme{.levers = 9, .onUp = false}});
+    plan.types.push_back(
+        {"Acme Par 9 \u00e9", 7, velantra::LeverScheme{.levers = 9, .onUp = false}});
     plan.types.push_back({"Lumo Bar", 16,
                           velantra::LeverScheme{.levers = 12,
                                                 .lowestLever = 9,
@@ -225,7 +226,9 @@ void PlanFileTest::badFilesAreRefused_data()
     };
     const char* par = R"({"name": "Par", "channels": 7})";
     QTest::newRow("universe 64000")
-        << typed("", R"({"label": "", "device": "dor", "mode": "dmx", "address": 1, "universe": 64000})")
+        << typed(
+               "",
+               R"({"label": "", "device": "dor", "mode": "dmx", "address": 1, "universe": 64000})")
         << "plan.json: row 1: \"universe\" must be a whole number from 0 to 63999";
     QTest::newRow("fixture of no type")
         << typed(par, R"({"label": "", "fixture": "Spot", "address": 1})")
@@ -239,8 +242,8 @@ void PlanFileTest::badFilesAreRefused_data()
     QTest::newRow("two types of one name")
         << typed(R"({"name": "Par", "channels": 7}, {"name": "PAR", "channels": 3})", "")
         << "plan.json: type 2: there is already a fixture type \u201cPar\u201d";
-    QTest::newRow("type without channels") << typed(R"({"name": "Par"})", "")
-                                           << "plan.json: type 1: \"channels\" must be";
+    QTest::newRow("type without channels")
+        << typed(R"({"name": "Par"})", "") << "plan.json: type 1: \"channels\" must be";
     QTest::newRow("key twice in a type")
         << typed(R"({"name": "Par", "channels": 7, "name": "Spot"})", "")
         << "plan.json: type 1: \"name\" is given twice";

@@ -302,15 +302,18 @@ void RigPlanTest::modeTextReadsBack_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("problem");
     QTest::newRow("ORVO 75, 6 Ch, terminator")
-        << int(Device::Orvo75) << "DMX (slave), 6 Ch, 120 ohm terminator" << "";
+        << int(Device::Orvo75) << "DMX (slave), 6 Ch, 120 ohm terminator"
+        << "";
     QTest::newRow("FLUO master") << int(Device::Fluo)
                                  << "Master, speed 2, show preset, ext. pushbutton, 1-100 % "
                                     "modulation"
                                  << "";
-    QTest::newRow("DOR master, CCT 4") << int(Device::Dor) << "Master, CCT 4" << "";
-    QTest::newRow("short and in any case") << int(Device::Intell) << "dmx" << "";
-    QTest::newRow("speed on the DOR")
-        << int(Device::Dor) << "Master, speed 2" << "The DOR fixture has no speed choice.";
+    QTest::newRow("DOR master, CCT 4") << int(Device::Dor) << "Master, CCT 4"
+                                       << "";
+    QTest::newRow("short and in any case") << int(Device::Intell) << "dmx"
+                                           << "";
+    QTest::newRow("speed on the DOR") << int(Device::Dor) << "Master, speed 2"
+                                      << "The DOR fixture has no speed choice.";
     QTest::newRow("unknown option") << int(Device::Orvo36) << "DMX (slave), strobe"
                                     << "\u201cstrobe\u201d is no option";
     QTest::newRow("other mode") << int(Device::Orvo36) << "Stand-alone"
@@ -336,16 +339,22 @@ void RigPlanTest::typesAreChecked_data()
     QTest::addColumn<int>("lowest");
     QTest::addColumn<QString>("lever10");
     QTest::addColumn<QString>("problem");
-    QTest::newRow("fits") << "Spot 250" << 16 << 1 << "stand-alone" << "";
-    QTest::newRow("lowest bit on the last address lever") << "Spot" << 1 << 9 << "" << "";
-    QTest::newRow("no name") << " " << 16 << 1 << "" << "a fixture type needs a name";
+    QTest::newRow("fits") << "Spot 250" << 16 << 1 << "stand-alone"
+                          << "";
+    QTest::newRow("lowest bit on the last address lever") << "Spot" << 1 << 9 << ""
+                                                          << "";
+    QTest::newRow("no name") << " " << 16 << 1 << ""
+                             << "a fixture type needs a name";
     QTest::newRow("another type's name, other case")
-        << "acme par 9" << 16 << 1 << "" << "there is already a fixture type \u201cAcme Par 9\u201d";
+        << "acme par 9" << 16 << 1 << ""
+        << "there is already a fixture type \u201cAcme Par 9\u201d";
     QTest::newRow("one of our devices") << "orvo 75" << 6 << 1 << ""
                                         << "\u201corvo 75\u201d is one of our devices";
-    QTest::newRow("513 channels") << "Big" << 513 << 1 << "" << "a fixture type takes 1 to 512 channels";
+    QTest::newRow("513 channels") << "Big" << 513 << 1 << ""
+                                  << "a fixture type takes 1 to 512 channels";
     QTest::newRow("lowest bit mid-bank")
-        << "Mid" << 4 << 5 << "" << "the levers: the lowest bit is on lever 1 or on lever 9";
+        << "Mid" << 4 << 5 << ""
+        << "the levers: the lowest bit is on lever 1 or on lever 9";
     QTest::newRow("a lever name with a semicolon")
         << "Semi" << 4 << 1 << "a; b"
         << "lever 10: a name holds no \u201c;\u201d and no blank at either end";
@@ -359,7 +368,8 @@ void RigPlanTest::typesAreChecked()
     QFETCH(QString, lever10);
     QFETCH(QString, problem);
     const RigPlan plan = twoTypes();
-    FixtureType type{name.toStdString(), channels, LeverScheme{.levers = 10, .lowestLever = lowest}};
+    FixtureType type{name.toStdString(), channels,
+                     LeverScheme{.levers = 10, .lowestLever = lowest}};
     if (!lever10.isEmpty())
         type.levers->named.push_back({10, lever10.toStdString()});
     QCOMPARE(QString::fromStdString(typeProblem(plan, type, -1).value_or("")), problem);

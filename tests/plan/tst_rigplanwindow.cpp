@@ -13,10 +13,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QHeaderView>
-#include <QSignalSpy>
 #include <QInputDialog>
 #include <QLabel>
 #include <QRandomGenerator>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -300,7 +300,8 @@ void PlanWindowTest::addressFromSelectedRows()
         command("rowDuplicate");
     }
     QCOMPARE(table()->model()->rowCount(), 6);
-    QCOMPARE(status(), "6 rows \u00b7 1 universe \u00b7 3 problems in 3 rows"); // rows 1-3 share 1-6
+    QCOMPARE(status(),
+             "6 rows \u00b7 1 universe \u00b7 3 problems in 3 rows"); // rows 1-3 share 1-6
 
     // From 507 on universe 4: the first block fits, the second goes on to universe 5, and the
     // window says where.

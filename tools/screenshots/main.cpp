@@ -231,7 +231,8 @@ int main(int argc, char** argv)
             prepare(window, step);
         QWidget* shown = shot.prepare ? shot.prepare(window) : nullptr;
         QApplication::processEvents();
-        ok &= (shown ? shown : window)->grab().save(out.filePath(QString::fromStdString(shot.file)));
+        ok &=
+            (shown ? shown : window)->grab().save(out.filePath(QString::fromStdString(shot.file)));
         if (shown)
             shown->close();
         if (!shot.card.empty()) {
