@@ -16,11 +16,16 @@ namespace
 {
 
 constexpr cli::Argument kArguments[] = {
-    {"file", "The rig plan (a .json file) or a patch list (a .csv file)."}};
+    {.name = "file", .description = "The rig plan (a .json file) or a patch list (a .csv file)."},
+};
 constexpr cli::Option kOptions[] = {
-    {"check", "Print the plan's problems; exit status 1 when there is any."},
-    {"cards", "Write one setting card per row to a PDF file.", "out.pdf"},
-    {"csv", "Write the plan as a patch list (CSV) for a lighting console.", "out.csv"},
+    {.name = "check", .description = "Print the plan's problems; exit status 1 when there is any."},
+    {.name = "cards",
+     .description = "Write one setting card per row to a PDF file.",
+     .valueName = "out.pdf"},
+    {.name = "csv",
+     .description = "Write the plan as a patch list (CSV) for a lighting console.",
+     .valueName = "out.csv"},
 };
 
 int check(const QString& path, const RigPlan& plan)
