@@ -20,7 +20,6 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -28,7 +27,9 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QIntValidator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -88,7 +89,7 @@ QWidget* createRigPlan()
 
 RigPlanWindow::RigPlanWindow(QWidget* parent)
     : QMainWindow(parent), model_(new PlanTableModel(this)), shown_(new UniverseFilter(this)),
-      view_(new QTableView(this)), universeFilter_(new QComboBox(this)), status_(new QLabel(this))
+      view_(new QTableView(this)), universeFilter_(new QLineEdit(this)), status_(new QLabel(this))
 {
     setObjectName(QStringLiteral("RigPlan"));
     ui::keepStandardLook(this);
@@ -107,7 +108,12 @@ RigPlanWindow::RigPlanWindow(QWidget* parent)
     view_->setContextMenuPolicy(Qt::ActionsContextMenu);
     view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     universeFilter_->setObjectName(QStringLiteral("universeFilter"));
-    universeFilter_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    // A box, not a list of the universes: a list draws its arrow from the style's pixmap cache,
+    // which keys it by the palette of each new window and so grows with every window opened.
+    universeFilter_->setValidator(new QIntValidator(kFirstUniverse, kLastUniverse, this));
+    universeFilter_->setPlaceholderText(tr("all"));
+    universeFilter_->setToolTip(tr("Shows the rows of one universe; empty shows all."));
+    universeFilter_->setFixedWidth(70);
     auto* filterCaption = new QLabel(tr("Show &universe:"), this);
     filterCaption->setBuddy(universeFilter_);
     auto* central = new QWidget(this);
@@ -126,8 +132,7 @@ RigPlanWindow::RigPlanWindow(QWidget* parent)
     createActions();
     connect(model_, &PlanTableModel::edited, this, [this] { setModified(true); });
     connect(model_, &PlanTableModel::refreshed, this, &RigPlanWindow::updateStatus);
-    connect(model_, &PlanTableModel::refreshed, this, &RigPlanWindow::updateUniverseFilter);
-    connect(universeFilter_, &QComboBox::currentIndexChanged, this, &RigPlanWindow::filterUniverse);
+    connect(universeFilter_, &QLineEdit::textChanged, this, &RigPlanWindow::filterUniverse);
     // The mode and options are chosen in a dialog, not typed into the cell.
     connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.column() == Options)
@@ -139,7 +144,6 @@ RigPlanWindow::RigPlanWindow(QWidget* parent)
     resize(1100, 520);
     setPath({});
     updateStatus();
-    updateUniverseFilter();
 }
 
 QAction* RigPlanWindow::addCommand(QMenu* menu, const char* name, const QString& caption,
@@ -610,32 +614,12 @@ void RigPlanWindow::updateStatus()
         QStringLiteral(" \u00b7 ") + QString::fromStdString(problemSummary(model_->problems())));
 }
 
-// "All" and each universe the plan uses; the one shown stays chosen while it is used.
-void RigPlanWindow::updateUniverseFilter()
-{
-    const QVariant chosen = universeFilter_->currentData();
-    QList<QVariant> items{QVariant()};
-    for (const int universe : model_->universes())
-        items << universe;
-    bool same = items.size() == universeFilter_->count();
-    for (int i = 0; same && i < items.size(); ++i)
-        same = universeFilter_->itemData(i) == items[i];
-    if (same)
-        return;
-    const QSignalBlocker quiet(universeFilter_);
-    universeFilter_->clear();
-    universeFilter_->addItem(tr("All"));
-    for (const int universe : model_->universes())
-        universeFilter_->addItem(QString::number(universe), universe);
-    universeFilter_->setCurrentIndex(std::max(0, universeFilter_->findData(chosen)));
-    filterUniverse();
-}
-
 void RigPlanWindow::filterUniverse()
 {
-    const QVariant universe = universeFilter_->currentData();
-    static_cast<UniverseFilter*>(shown_)->setUniverse(
-        universe.isValid() ? std::optional<int>(universe.toInt()) : std::nullopt);
+    bool ok = false;
+    const int universe = universeFilter_->text().toInt(&ok);
+    static_cast<UniverseFilter*>(shown_)->setUniverse(ok ? std::optional<int>(universe)
+                                                         : std::nullopt);
 }
 
 } // namespace velantra::plan

@@ -10,8 +10,8 @@
 #include <QMainWindow>
 #include <functional>
 
-class QComboBox;
 class QLabel;
+class QLineEdit;
 class QSortFilterProxyModel;
 class QTableView;
 
@@ -81,14 +81,13 @@ private:
     void setModified(bool modified);
     void setPath(const QString& path);
     void updateStatus();
-    void updateUniverseFilter();
     void filterUniverse();
 
     ConfiguratorOpener openConfigurator_;
     PlanTableModel* model_;
     QSortFilterProxyModel* shown_;
     QTableView* view_;
-    QComboBox* universeFilter_;
+    QLineEdit* universeFilter_;
     QLabel* status_;
     QString path_;
 };
