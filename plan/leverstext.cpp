@@ -66,10 +66,11 @@ std::string rowLeversOn(const RigPlan& plan, const PlanRow& row)
     engine.Form_Load();
     engine.apply(row.setting);
     const dip::Levers& levers = engine.levers();
-    std::string text = leverList(levers.twelve);
+    // Two banks are named, left to right as on the device and its card.
     if (levers.hasFour)
-        text += "; 4-lever bank: " + leverList(levers.four);
-    return text;
+        return "4-lever bank: " + leverList(levers.four) +
+               "; 12-lever bank: " + leverList(levers.twelve);
+    return leverList(levers.twelve);
 }
 
 std::string schemeText(const LeverScheme& scheme)

@@ -12,7 +12,8 @@
 namespace velantra::plan
 {
 
-// "3, 4, 6, 9" (the first bank), "3, 4; 4-lever bank: 1, 2" (two banks), "none", or empty when
+// "3, 4, 6, 9" (one bank), "4-lever bank: 1, 2; 12-lever bank: 3, 4" (two, left to right as on
+// the device), "none", or empty when
 // the row has no levers or its setting cannot be set on them (a start outside 1–511).
 std::string rowLeversOn(const RigPlan& plan, const PlanRow& row);
 

@@ -79,13 +79,14 @@ void PlanCsvTest::exportedLines()
     QCOMPARE(lines[0], "universe,start,end,label,fixture,mode,channels,levers ON,lever scheme");
     // The ORVO 75 at 300 with 6 Ch and its terminator: its levers as its card shows them.
     QCOMPARE(lines[1], "1,300,305,\"Bar 3, left \u00e9\",ORVO 75,\"DMX (slave), 6 Ch, 120 ohm "
-                       "terminator\",6,\"3, 4, 6, 9, 11; 4-lever bank: 1\",");
+                       "terminator\",6,\"4-lever bank: 1; 12-lever bank: 3, 4, 6, 9, 11\",");
     QCOMPARE(lines[2], "2,505,511,,Acme Par 9,DMX,7,\"1, 4, 5, 6, 7, 8, 9\",\"9 levers; lowest 1; "
                        "ON down; address\"");
     QCOMPARE(lines[3], "0,497,512,\"Back \"\"wall\"\"\",\"Lumo Bar, \"\"10\"\"\",DMX,16,"
                        "\"5, 6, 7, 8, 9\",\"10 levers; lowest 1; ON up; address - 1; 10: "
                        "stand-alone\"");
-    QCOMPARE(lines[4], "2,,,,DOR,\"Master, CCT 3\",,\"3, 11, 12; 4-lever bank: 1, 2\",");
+    QCOMPARE(lines[4],
+             "2,,,,DOR,\"Master, CCT 3\",,\"4-lever bank: 1, 2; 12-lever bank: 3, 11, 12\",");
     QCOMPARE(lines.size(), 8); // six rows and the empty text after the last line end
 }
 

@@ -3,6 +3,7 @@
 #include "app/windowcatalogue.h"
 #include "cards/cardreader.h"
 #include "plan/devices.h"
+#include "plan/leverstext.h"
 #include "plan/planfile.h"
 #include "plan/plantablemodel.h"
 #include "plan/plantext.h"
@@ -26,6 +27,7 @@
 using namespace velantra;
 using namespace velantra::plan;
 using velantra::LeverScheme;
+using namespace Qt::StringLiterals;
 using namespace velantra::test;
 
 namespace
@@ -157,6 +159,8 @@ private slots:
     void universesFilteredAndSorted();
     void openConfiguratorShowsWhatTypingShows_data();
     void openConfiguratorShowsWhatTypingShows();
+    void patchListLeversAreTheCardsLevers_data();
+    void patchListLeversAreTheCardsLevers();
 
 private:
     RigPlanWindow* window() { return static_cast<RigPlanWindow*>(planWindow_.data()); }
@@ -735,6 +739,34 @@ void PlanWindowTest::openConfiguratorShowsWhatTypingShows()
         tick(byHand); // master mode draws its choices at the timer's tick
 
     QCOMPARE(shown, levers(byHand));
+}
+
+void PlanWindowTest::patchListLeversAreTheCardsLevers_data()
+{
+    openConfiguratorShowsWhatTypingShows_data();
+}
+
+// The patch list's "levers ON" of a row is what its setting card says, bank by bank.
+void PlanWindowTest::patchListLeversAreTheCardsLevers()
+{
+    QFETCH(int, device);
+    QFETCH(QString, options);
+    PlanRow row = newRow(Device(device));
+    const QStringList words = options.split(u' ');
+    row.setting.master = words[0] == u"master";
+    if (row.setting.master)
+        row.setting.tune = words[1].toInt();
+    else
+        row.setting.address = words[0].toInt();
+    row.setting.channels = words.contains(u"6") ? std::optional<int>(6) : std::nullopt;
+    row.setting.terminator = words.contains(u"T");
+    row.setting.modulation = words.contains(u"M");
+    const cards::SettingCard card = cards::cardFor(row.setting, {});
+    QStringList banks;
+    for (const cards::BankDrawing& bank : card.banks)
+        banks << QString::fromStdString(card.banks.size() > 1 ? bank.name + ": " : "") +
+                     QString::fromStdString(cards::leversOnText(bank)).remove(u"Levers ON: "_s);
+    QCOMPARE(QString::fromStdString(rowLeversOn({.rows = {row}}, row)), banks.join(u"; "_s));
 }
 
 } // namespace
