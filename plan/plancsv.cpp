@@ -325,8 +325,12 @@ CsvTable parseCsv(const QByteArray& bytes)
         table.columns = std::max(table.columns, int(fields.size()));
         if (first) {
             first = false;
-            if (std::any_of(fields.begin(), fields.end(),
-                            [](const std::string& f) { return headerField(f).has_value(); })) {
+            // Two names a header has (one in a list of one column): a first line of data may
+            // hold one ("DMX" as a mode).
+            const auto named =
+                std::count_if(fields.begin(), fields.end(),
+                              [](const std::string& f) { return headerField(f).has_value(); });
+            if (named >= std::min<std::ptrdiff_t>(2, std::ptrdiff_t(fields.size()))) {
                 table.header = std::move(fields);
                 continue;
             }

@@ -175,6 +175,9 @@ void PlanCsvTest::hostileBytes_data()
                                 << "patch.csv: line 2: more than 64 columns";
     QTest::newRow("too large") << QByteArray(kMaxFileSize + 1, ',')
                                << "patch.csv: the file is larger than any patch list";
+    QTest::newRow("data from the first line, one cell a header's name")
+        << QByteArray("1,1,Par,DMX\n1,8,Par,DMX\n")
+        << "patch.csv: line 1: no header; name the columns";
     QTest::newRow("no fixture column")
         << QByteArray("universe,start\n1,1\n")
         << "patch.csv: no column holds the fixture (a header such as Fixture or Type)";
