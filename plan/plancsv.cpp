@@ -4,6 +4,7 @@
 #include "files/filewriter.h"
 #include "plan/devices.h"
 #include "plan/leverstext.h"
+#include "plan/patchlines.h"
 #include "plan/plantext.h"
 
 #include <QFileInfo>
@@ -201,11 +202,6 @@ std::string quoted(const std::string& field)
     return out + '"';
 }
 
-std::string number(const std::optional<int>& n)
-{
-    return n ? std::to_string(*n) : std::string();
-}
-
 } // namespace
 
 const char* csvFieldName(CsvField field)
@@ -219,21 +215,12 @@ QByteArray writeCsv(const RigPlan& plan)
     for (int f = int(CsvField::Universe); f < kCsvFieldCount; ++f)
         out += std::string(f == int(CsvField::Universe) ? "" : ",") + kFieldNames[std::size_t(f)];
     out += "\r\n";
-    for (const PlanRow& row : plan.rows) {
-        const FixtureType* type = typeOf(plan, row);
-        const std::string fields[] = {
-            std::to_string(row.universe),
-            takesAddress(row) ? std::to_string(row.setting.address) : std::string(),
-            number(endAddress(plan, row)),
-            row.label,
-            fixtureName(plan, row),
-            modeAndOptions(row),
-            number(channelCount(plan, row)),
-            rowLeversOn(plan, row),
-            type && type->levers ? schemeText(*type->levers) : std::string(),
-        };
+    for (const PatchLine& line : patchLines(plan, true)) {
+        const std::string* fields[] = {&line.universe, &line.start,    &line.end,
+                                       &line.label,    &line.fixture,  &line.mode,
+                                       &line.channels, &line.leversOn, &line.scheme};
         for (std::size_t i = 0; i < std::size(fields); ++i)
-            out += (i ? "," : "") + quoted(fields[i]);
+            out += (i ? "," : "") + quoted(*fields[i]);
         out += "\r\n";
     }
     return QByteArray::fromStdString(out);

@@ -1,5 +1,6 @@
 // The planner's arithmetic and problem finder, checked against addresses worked out by hand.
 #include "plan/addressing.h"
+#include "plan/patchlines.h"
 #include "plan/plantext.h"
 #include "plan/problems.h"
 
@@ -65,6 +66,7 @@ private slots:
     void modeTextReadsBack();
     void typesAreChecked_data();
     void typesAreChecked();
+    void patchSheetGoesUniverseByUniverse();
 };
 
 void RigPlanTest::fiftyRowsAddressedFromOne_data()
@@ -375,6 +377,29 @@ void RigPlanTest::typesAreChecked()
     QCOMPARE(QString::fromStdString(typeProblem(plan, type, -1).value_or("")), problem);
     // A type keeps its own name when edited.
     QVERIFY(!typeProblem(plan, plan.types[0], 0));
+}
+
+// The lines a patch sheet prints: universe by universe in address order, masters left out.
+void RigPlanTest::patchSheetGoesUniverseByUniverse()
+{
+    RigPlan plan = twoTypes();
+    plan.rows = {newTypeRow(1), row(Device::Dor, 2, "master"), newTypeRow(0),
+                 row(Device::Intell, 3)};
+    plan.rows[0].universe = 5;
+    plan.rows[1].setting.master = true;
+    plan.rows[2].universe = 5;
+    plan.rows[2].setting.address = 100;
+    plan.rows[3].universe = 0;
+    plan.rows[3].setting.address = 40;
+    QStringList lines;
+    for (const PatchLine& line : patchSheetLines(plan))
+        lines << QString::fromStdString(line.universe + "." + line.start + "-" + line.end + " " +
+                                        line.fixture + " [" + line.leversOn + "]");
+    QCOMPARE(lines.join(u'\n'),
+             "0.40-42 Intelligent RGB [4-lever bank: 1, 3; 12-lever bank: 4, 6]\n"
+             "5.1-16 Lumo Bar 10 [none]\n"
+             "5.100-106 Acme Par 9 [3, 6, 7]");
+    QCOMPARE(patchLines(plan)[1].universe, ""); // a master has no universe in the table
 }
 
 QTEST_APPLESS_MAIN(RigPlanTest)
