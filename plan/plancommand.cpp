@@ -3,12 +3,13 @@
 #include "cards/cardwriter.h"
 #include "i18n/language.h"
 #include "plan/plancards.h"
-#include "plan/planfile.h"
+#include "plan/plancsv.h"
 #include "plan/plantext.h"
 
 #include <QFileInfo>
 #include <cctype>
 #include <cstdio>
+#include <set>
 
 namespace velantra::plan
 {
@@ -16,7 +17,9 @@ namespace
 {
 
 constexpr cli::Argument kArguments[] = {
-    {.name = "file", .description = VT_TEXT("CommandLine", "The rig plan (a .json file).")},
+    {.name = "file",
+     .description =
+         VT_TEXT("CommandLine", "The rig plan (a .json file) or a patch list (a .csv file).")},
 };
 constexpr cli::Option kOptions[] = {
     {.name = "check",
@@ -25,6 +28,10 @@ constexpr cli::Option kOptions[] = {
     {.name = "cards",
      .description = VT_TEXT("CommandLine", "Write one setting card per row to a PDF file."),
      .valueName = "out.pdf"},
+    {.name = "csv",
+     .description =
+         VT_TEXT("CommandLine", "Write the plan as a patch list (CSV) for a lighting console."),
+     .valueName = "out.csv"},
 };
 
 int check(const QString& path, const RigPlan& plan)
@@ -35,35 +42,57 @@ int check(const QString& path, const RigPlan& plan)
     QString summary = QString::fromStdString(problemSummary(problems));
     if (!summary.isEmpty())
         summary[0] = summary[0].toLower(); // within the line, after the count of rows
-    const QString line = i18n::translate("CommandLine", "%1: %2 rows, %3")
-                             .arg(file, QString::number(plan.size()), summary);
+    std::set<int> universes;
+    for (const PlanRow& row : plan.rows)
+        if (takesAddress(row))
+            universes.insert(row.universe);
+    // One universe is what every plan of one DMX line has: said only when there are more.
+    const QString rows = QString::number(plan.rows.size());
+    const QString line =
+        universes.size() > 1
+            ? i18n::translate("CommandLine", "%1: %2 rows on %3 universes, %4")
+                  .arg(file, rows, QString::number(universes.size()), summary)
+            : i18n::translate("CommandLine", "%1: %2 rows, %3").arg(file, rows, summary);
     std::printf("%s\n", line.toLocal8Bit().constData());
     std::fputs(report.c_str(), stdout);
     std::fflush(stdout);
     return problems.empty() ? cli::kExitOk : cli::kExitFailure;
 }
 
+// The output's name ends in the format written.
+bool namedAs(const QString& out, const char* suffix)
+{
+    const QFileInfo info(out);
+    return info.suffix().toLower() == QLatin1String(suffix) &&
+           info.fileName() != QLatin1Char('.') + QLatin1String(suffix);
+}
+
 int run(const cli::Invocation& invocation)
 {
     const bool checking = invocation.isSet("check");
     const bool cards = invocation.isSet("cards");
-    if (checking == cards)
+    const bool csv = invocation.isSet("csv");
+    if (int(checking) + int(cards) + int(csv) != 1)
         return invocation.usageError(
-            i18n::translate("CommandLine", "give one of --check and --cards"));
-    const QString out = invocation.value("cards");
-    if (cards &&
-        (QFileInfo(out).suffix().toLower() != u"pdf" || QFileInfo(out).fileName() == u".pdf"))
+            i18n::translate("CommandLine", "give one of --check, --cards and --csv"));
+    const QString out = invocation.value(cards ? "cards" : "csv");
+    if (cards && !namedAs(out, "pdf"))
         return invocation.usageError(
             i18n::translate("CommandLine", "--cards %1: the file name must end in .pdf").arg(out));
+    if (csv && !namedAs(out, "csv"))
+        return invocation.usageError(
+            i18n::translate("CommandLine", "--csv %1: the file name must end in .csv").arg(out));
     const QString path = invocation.arguments().value(0);
     if (path.isEmpty())
         return invocation.usageError(i18n::translate("CommandLine", "the plan file name is empty"));
-    const ReadResult read = loadPlanFile(path);
+    const ReadResult read = loadAnyPlanFile(path);
     if (!read.plan)
         return invocation.failure(read.error);
     if (checking)
         return check(path, *read.plan);
     QString error;
+    if (csv)
+        return saveCsvFile(out, *read.plan, &error) ? cli::kExitOk : invocation.failure(error);
     const std::optional<std::vector<cards::SettingCard>> made = planCards(*read.plan, &error);
     if (!made || !cards::writeCardsPdf(out, *made, &error))
         return invocation.failure(error);
@@ -75,7 +104,9 @@ int run(const cli::Invocation& invocation)
 const cli::Command kPlanCommand{
     .name = "plan",
     .summary =
-        VT_TEXT("CommandLine", "Check a rig plan, or write its setting cards to a PDF file."),
+        VT_TEXT("CommandLine",
+                "Check a rig plan or patch list, write its setting cards to a PDF file, or write "
+                "it as a patch list."),
     .arguments = kArguments,
     .options = kOptions,
     .needs = cli::Needs::Drawing,

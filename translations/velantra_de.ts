@@ -169,6 +169,10 @@
         <source>Options: %1</source>
         <translation>Optionen: %1</translation>
     </message>
+    <message>
+        <source>%1-lever bank</source>
+        <translation>%1-fach-Schalterblock</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -277,10 +281,6 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <source>give one of --check and --cards</source>
-        <translation>eines von --check und --cards angeben</translation>
-    </message>
-    <message>
         <source>--cards %1: the file name must end in .pdf</source>
         <translation>--cards %1: der Dateiname muss auf .pdf enden</translation>
     </message>
@@ -349,10 +349,6 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>velantra: kein Bildschirm verfügbar; in einer Desktop-Sitzung oder unter xvfb-run starten</translation>
     </message>
     <message>
-        <source>The rig plan (a .json file).</source>
-        <translation>Der Rig-Plan (eine .json-Datei).</translation>
-    </message>
-    <message>
         <source>Print the plan&apos;s problems; exit status 1 when there is any.</source>
         <translation>Die Probleme des Plans ausgeben; Exit-Status 1, wenn es welche gibt.</translation>
     </message>
@@ -363,10 +359,6 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
     <message>
         <source>%1: %2 rows, %3</source>
         <translation>%1: %2 Zeilen, %3</translation>
-    </message>
-    <message>
-        <source>Check a rig plan, or write its setting cards to a PDF file.</source>
-        <translation>Einen Rig-Plan prüfen oder seine Einstellkarten in eine PDF-Datei schreiben.</translation>
     </message>
     <message>
         <source>Channel count, 3 or 6 (orvo75; DMX mode)</source>
@@ -395,6 +387,101 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
     <message>
         <source>Arguments:</source>
         <translation>Argumente:</translation>
+    </message>
+    <message>
+        <source>The rig plan (a .json file) or a patch list (a .csv file).</source>
+        <translation>Der Rig-Plan (eine .json-Datei) oder eine Patchliste (eine .csv-Datei).</translation>
+    </message>
+    <message>
+        <source>Write the plan as a patch list (CSV) for a lighting console.</source>
+        <translation>Den Plan als Patchliste (CSV) für ein Lichtpult schreiben.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows on %3 universes, %4</source>
+        <translation>%1: %2 Zeilen in %3 Universen, %4</translation>
+    </message>
+    <message>
+        <source>give one of --check, --cards and --csv</source>
+        <translation>eines von --check, --cards und --csv angeben</translation>
+    </message>
+    <message>
+        <source>--csv %1: the file name must end in .csv</source>
+        <translation>--csv %1: der Dateiname muss auf .csv enden</translation>
+    </message>
+    <message>
+        <source>Check a rig plan or patch list, write its setting cards to a PDF file, or write it as a patch list.</source>
+        <translation>Einen Rig-Plan oder eine Patchliste prüfen, seine Einstellkarten in eine PDF-Datei schreiben oder ihn als Patchliste schreiben.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Import patch list %1</source>
+        <translation>Patchliste %1 importieren</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(nicht gelesen)</translation>
+    </message>
+    <message>
+        <source>Column %1 “%2”:</source>
+        <translation>Spalte %1 „%2“:</translation>
+    </message>
+    <message>
+        <source>Column %1:</source>
+        <translation>Spalte %1:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Zeile</translation>
+    </message>
+    <message>
+        <source>Universe</source>
+        <translation>Universum</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Leuchte</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanäle</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importieren</translation>
+    </message>
+    <message>
+        <source>What each column holds:</source>
+        <translation>Was jede Spalte enthält:</translation>
+    </message>
+    <message>
+        <source>&amp;Preview (the first %1 rows):</source>
+        <translation>&amp;Vorschau (die ersten %1 Zeilen):</translation>
+    </message>
+    <message>
+        <source>Lines &amp;left out:</source>
+        <translation>&amp;Ausgelassene Zeilen:</translation>
+    </message>
+    <message>
+        <source>Rows: %1. Fixture types: %2. Lines left out: %3.</source>
+        <translation>Zeilen: %1. Leuchtentypen: %2. Ausgelassene Zeilen: %3.</translation>
     </message>
 </context>
 <context>
@@ -579,6 +666,119 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
     <message>
         <source>it is a folder</source>
         <translation>es ist ein Ordner</translation>
+    </message>
+</context>
+<context>
+    <name>FixtureTypesDialog</name>
+    <message>
+        <source>“%1” is not a lever and its name, such as “10: stand-alone”.</source>
+        <translation>„%1“ ist kein Schalter mit Namen wie „10: stand-alone“.</translation>
+    </message>
+    <message>
+        <source>&amp;Address levers</source>
+        <translation>&amp;Adressschalter</translation>
+    </message>
+    <message>
+        <source>New fixture type</source>
+        <translation>Neuer Leuchtentyp</translation>
+    </message>
+    <message>
+        <source>Edit fixture type</source>
+        <translation>Leuchtentyp bearbeiten</translation>
+    </message>
+    <message>
+        <source>Maker and model</source>
+        <translation>Hersteller und Modell</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Oben</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Unten</translation>
+    </message>
+    <message>
+        <source>The address</source>
+        <translation>Die Adresse</translation>
+    </message>
+    <message>
+        <source>The address − 1</source>
+        <translation>Die Adresse − 1</translation>
+    </message>
+    <message>
+        <source>10: stand-alone; 11: test</source>
+        <translation>10: Stand-alone; 11: Test</translation>
+    </message>
+    <message>
+        <source>&amp;Levers in the bank:</source>
+        <translation>&amp;Schalter im Block:</translation>
+    </message>
+    <message>
+        <source>Lowest &amp;bit on:</source>
+        <translation>Niedrigstes &amp;Bit auf:</translation>
+    </message>
+    <message>
+        <source>&amp;ON is:</source>
+        <translation>&amp;ON ist:</translation>
+    </message>
+    <message>
+        <source>The levers &amp;hold:</source>
+        <translation>Die Schalter &amp;tragen:</translation>
+    </message>
+    <message>
+        <source>&amp;Function levers:</source>
+        <translation>&amp;Funktionsschalter:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Name:</translation>
+    </message>
+    <message>
+        <source>&amp;Channels:</source>
+        <translation>&amp;Kanäle:</translation>
+    </message>
+    <message>
+        <source>Lever 1</source>
+        <translation>Schalter 1</translation>
+    </message>
+    <message>
+        <source>Lever %1</source>
+        <translation>Schalter %1</translation>
+    </message>
+    <message>
+        <source>Fixture types</source>
+        <translation>Leuchtentypen</translation>
+    </message>
+    <message>
+        <source>Fixture &amp;types of this plan:</source>
+        <translation>Leuchten&amp;typen dieses Plans:</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Hinzufügen…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bearbeiten…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 weitere</translation>
+    </message>
+    <message>
+        <source>The fixture type “%1” is in use and is not deleted.
+Used by: %2.</source>
+        <translation>Der Leuchtentyp „%1“ wird verwendet und nicht gelöscht.
+Verwendet von: %2.</translation>
     </message>
 </context>
 <context>
@@ -1146,10 +1346,6 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>kein Rig-Plan: „format“ muss „%1“ sein</translation>
     </message>
     <message>
-        <source>plan format version %1 cannot be read; this program reads version %2</source>
-        <translation>Planformat Version %1 kann nicht gelesen werden; dieses Programm liest Version %2</translation>
-    </message>
-    <message>
         <source>(missing or not a number)</source>
         <translation>(fehlt oder keine Zahl)</translation>
     </message>
@@ -1169,16 +1365,124 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <source>must be an object</source>
         <translation>muss ein Objekt sein</translation>
     </message>
+    <message>
+        <source>DMX address %1 is out of range: 1 to %2.</source>
+        <translation>DMX-Adresse %1 liegt außerhalb des Bereichs: 1 bis %2.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than any patch list (%1 bytes)</source>
+        <translation>die Datei ist größer als jede Patchliste (%1 Bytes)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8 (byte %1)</source>
+        <translation>der Text ist kein UTF-8 (Byte %1)</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>ein hier geöffnetes Anführungszeichen wird nie geschlossen</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>Text nach einem schließenden Anführungszeichen</translation>
+    </message>
+    <message>
+        <source>more than %1 columns</source>
+        <translation>mehr als %1 Spalten</translation>
+    </message>
+    <message>
+        <source>a plan holds at most %1 rows</source>
+        <translation>ein Plan fasst höchstens %1 Zeilen</translation>
+    </message>
+    <message>
+        <source>the file holds no patch: it is empty</source>
+        <translation>die Datei enthält keinen Patch: sie ist leer</translation>
+    </message>
+    <message>
+        <source>line 1: no header; name the columns (universe, start, label, fixture, channels, …)</source>
+        <translation>Zeile 1: keine Überschrift; die Spalten benennen (universe, start, label, fixture, channels, …)</translation>
+    </message>
+    <message>
+        <source>and %1 more lines with problems</source>
+        <translation>und %1 weitere Zeilen mit Problemen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be %2</source>
+        <translation>„%1“ muss %2 sein</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> oder </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>„%1“ muss ein Text sein</translation>
+    </message>
+    <message>
+        <source>&quot;fixture&quot; must name one of the plan&apos;s types</source>
+        <translation>„fixture“ muss einen der Leuchtentypen des Plans nennen</translation>
+    </message>
+    <message>
+        <source>a row of a fixture type needs an &quot;address&quot;</source>
+        <translation>eine Zeile eines Leuchtentyps braucht eine „address“</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not apply to a fixture type&apos;s row</source>
+        <translation>„%1“ gilt nicht für die Zeile eines Leuchtentyps</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs plan format version %2</source>
+        <translation>„%1“ braucht Planformat Version %2</translation>
+    </message>
+    <message>
+        <source>levers: </source>
+        <translation>Schalter: </translation>
+    </message>
+    <message>
+        <source>&quot;count&quot; and &quot;lowest&quot; are required</source>
+        <translation>„count“ und „lowest“ sind erforderlich</translation>
+    </message>
+    <message>
+        <source>&quot;functions&quot; must be a list</source>
+        <translation>„functions“ muss eine Liste sein</translation>
+    </message>
+    <message>
+        <source>a function lever must be an object</source>
+        <translation>ein Funktionsschalter muss ein Objekt sein</translation>
+    </message>
+    <message>
+        <source>a function lever needs its &quot;lever&quot;</source>
+        <translation>ein Funktionsschalter braucht seinen „lever“</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; must be a whole number from %1 to %2</source>
+        <translation>„channels“ muss eine ganze Zahl von %1 bis %2 sein</translation>
+    </message>
+    <message>
+        <source>plan format version %1 cannot be read; this program reads versions %2 and %3</source>
+        <translation>Planformat Version %1 kann nicht gelesen werden; dieses Programm liest die Versionen %2 und %3</translation>
+    </message>
+    <message>
+        <source>&quot;types&quot; must be a list</source>
+        <translation>„types“ muss eine Liste sein</translation>
+    </message>
+    <message>
+        <source>%1 fixture types; a plan holds at most %2</source>
+        <translation>%1 Leuchtentypen; ein Plan fasst höchstens %2</translation>
+    </message>
+    <message>
+        <source>type %1: </source>
+        <translation>Typ %1: </translation>
+    </message>
 </context>
 <context>
     <name>PlanTableModel</name>
     <message>
         <source>Start + channels − 1; at most 512.</source>
         <translation>Start + Kanäle − 1; höchstens 512.</translation>
-    </message>
-    <message>
-        <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); for the other devices the program does not know the count: type it (1–512), it is required.</source>
-        <translation>Die DMX-Kanäle, die das Gerät belegt. Das ORVO 75 belegt 3 oder 6 (seine Wahl 3 Ch / 6 Ch); bei den anderen Geräten kennt das Programm die Zahl nicht: eintippen (1–512), sie ist erforderlich.</translation>
     </message>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
@@ -1212,49 +1516,21 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <source>Problems</source>
         <translation>Probleme</translation>
     </message>
+    <message>
+        <source>Universe</source>
+        <translation>Universum</translation>
+    </message>
+    <message>
+        <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); a fixture type takes its own count; for the other devices the program does not know the count: type it (1–512), it is required.</source>
+        <translation>Die DMX-Kanäle, die das Gerät belegt. Das ORVO 75 belegt 3 oder 6 (seine Wahl 3 Ch / 6 Ch); ein Leuchtentyp seine eigene Zahl; bei den anderen Geräten kennt das Programm die Zahl nicht: eintippen (1–512), sie ist erforderlich.</translation>
+    </message>
+    <message>
+        <source>The DMX universe, as the lighting console numbers them (0–63999).</source>
+        <translation>Das DMX-Universum, wie das Lichtpult sie zählt (0–63999).</translation>
+    </message>
 </context>
 <context>
     <name>Plans</name>
-    <message>
-        <source>Master</source>
-        <translation>Master</translation>
-    </message>
-    <message>
-        <source>DMX (slave)</source>
-        <translation>DMX (Slave)</translation>
-    </message>
-    <message>
-        <source>%1 Ch</source>
-        <translation>%1 Kan.</translation>
-    </message>
-    <message>
-        <source>120 ohm terminator</source>
-        <translation>Abschlusswiderstand 120 Ohm</translation>
-    </message>
-    <message>
-        <source>preset</source>
-        <translation>Vorgabe</translation>
-    </message>
-    <message>
-        <source>speed %1, show %2</source>
-        <translation>Tempo %1, Show %2</translation>
-    </message>
-    <message>
-        <source>CCT %1</source>
-        <translation>CCT %1</translation>
-    </message>
-    <message>
-        <source>ext. pushbutton</source>
-        <translation>ext. Taster</translation>
-    </message>
-    <message>
-        <source>1-100 % modulation</source>
-        <translation>Modulation 1-100 %</translation>
-    </message>
-    <message>
-        <source>Label	Device	Mode and options	Channels	Start	End</source>
-        <translation>Bezeichnung	Gerät	Betriebsart und Optionen	Kanäle	Start	Ende</translation>
-    </message>
     <message>
         <source>row %1 “%2”</source>
         <translation>Zeile %1 „%2“</translation>
@@ -1298,6 +1574,10 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
     <message>
         <source>%1 problems in %2 rows</source>
         <translation>%1 Probleme in %2 Zeilen</translation>
+    </message>
+    <message>
+        <source>start %1 is beyond the levers of the %2 (at most %3)</source>
+        <translation>Start %1 liegt jenseits der Schalter von %2 (höchstens %3)</translation>
     </message>
 </context>
 <context>
@@ -1394,10 +1674,6 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>Nach &amp;unten</translation>
     </message>
     <message>
-        <source>&amp;Sort by address</source>
-        <translation>Nach &amp;Adresse sortieren</translation>
-    </message>
-    <message>
         <source>Address &amp;from…</source>
         <translation>Adressen &amp;ab…</translation>
     </message>
@@ -1470,10 +1746,6 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>Adressen ab</translation>
     </message>
     <message>
-        <source>Consecutive addresses for the selected rows (all rows when none is selected), starting at:</source>
-        <translation>Fortlaufende Adressen für die ausgewählten Zeilen (alle Zeilen, wenn keine ausgewählt ist), beginnend bei:</translation>
-    </message>
-    <message>
         <source>The configurator cannot show this row.
 %1</source>
         <translation>Der Konfigurator kann diese Zeile nicht zeigen.
@@ -1516,8 +1788,106 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
-        <source>%1%2 - Rig plan</source>
-        <translation>%1%2 - Rig-Plan</translation>
+        <source>Patch lists (*.csv);;All files (*)</source>
+        <translation>Patchlisten (*.csv);;Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 weitere</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>Shows the rows of one universe; empty shows all.</source>
+        <translation>Zeigt die Zeilen eines Universums; leer zeigt alle.</translation>
+    </message>
+    <message>
+        <source>Show &amp;universe:</source>
+        <translation>&amp;Universum zeigen:</translation>
+    </message>
+    <message>
+        <source>&amp;Import patch list (CSV)…</source>
+        <translation>Patchliste &amp;importieren (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export patch list (CSV)…</source>
+        <translation>Patchliste &amp;exportieren (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Plan</source>
+        <translation>&amp;Plan</translation>
+    </message>
+    <message>
+        <source>Fixture &amp;types…</source>
+        <translation>Leuchten&amp;typen…</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by universe and address</source>
+        <translation>Nach &amp;Universum und Adresse sortieren</translation>
+    </message>
+    <message>
+        <source>The patch list was not saved.
+%1</source>
+        <translation>Die Patchliste wurde nicht gespeichert.
+%1</translation>
+    </message>
+    <message>
+        <source>Patch list saved</source>
+        <translation>Patchliste gespeichert</translation>
+    </message>
+    <message>
+        <source>The patch list cannot be imported.
+%1: %2</source>
+        <translation>Die Patchliste kann nicht importiert werden.
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Import patch list</source>
+        <translation>Patchliste importieren</translation>
+    </message>
+    <message>
+        <source>Export patch list</source>
+        <translation>Patchliste exportieren</translation>
+    </message>
+    <message>
+        <source>Consecutive addresses for the selected rows (all rows when none is selected); a block that does not fit continues at 1 of the next universe.</source>
+        <translation>Fortlaufende Adressen für die ausgewählten Zeilen (alle, wenn keine ausgewählt ist); ein Block, der nicht passt, beginnt bei 1 des nächsten Universums.</translation>
+    </message>
+    <message>
+        <source>&amp;Universe:</source>
+        <translation>&amp;Universum:</translation>
+    </message>
+    <message>
+        <source>&amp;Starting at:</source>
+        <translation>&amp;Beginnend bei:</translation>
+    </message>
+    <message>
+        <source>%1 starts universe %2</source>
+        <translation>%1 beginnt Universum %2</translation>
+    </message>
+    <message>
+        <source>Blocks that did not fit went on to the next universe:
+%1.</source>
+        <translation>Blöcke, die nicht passten, gingen ins nächste Universum:
+%1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no configurator window: its card shows its levers.</source>
+        <translation>%1: kein Konfiguratorfenster; seine Karte zeigt seine Schalter.</translation>
+    </message>
+    <message>
+        <source>%1[*] - Rig plan</source>
+        <translation>%1[*] - Rig-Plan</translation>
+    </message>
+    <message>
+        <source>1 universe</source>
+        <translation>1 Universum</translation>
+    </message>
+    <message>
+        <source>%1 universes</source>
+        <translation>%1 Universen</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,10 @@
         <source>Options: %1</source>
         <translation>Opciones: %1</translation>
     </message>
+    <message>
+        <source>%1-lever bank</source>
+        <translation>Bloque de %1 palancas</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -277,10 +281,6 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>orden desconocida «%1»</translation>
     </message>
     <message>
-        <source>give one of --check and --cards</source>
-        <translation>indique --check o --cards</translation>
-    </message>
-    <message>
         <source>--cards %1: the file name must end in .pdf</source>
         <translation>--cards %1: el nombre del archivo debe terminar en .pdf</translation>
     </message>
@@ -349,10 +349,6 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>velantra: no hay pantalla disponible; ejecútelo en una sesión de escritorio o con xvfb-run</translation>
     </message>
     <message>
-        <source>The rig plan (a .json file).</source>
-        <translation>El plano de luces (un archivo .json).</translation>
-    </message>
-    <message>
         <source>Print the plan&apos;s problems; exit status 1 when there is any.</source>
         <translation>Muestra los problemas del plano; estado de salida 1 si hay alguno.</translation>
     </message>
@@ -363,10 +359,6 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
     <message>
         <source>%1: %2 rows, %3</source>
         <translation>%1: %2 filas, %3</translation>
-    </message>
-    <message>
-        <source>Check a rig plan, or write its setting cards to a PDF file.</source>
-        <translation>Comprueba un plano de luces, o escribe sus fichas de ajuste en un archivo PDF.</translation>
     </message>
     <message>
         <source>Channel count, 3 or 6 (orvo75; DMX mode)</source>
@@ -395,6 +387,101 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
     <message>
         <source>Arguments:</source>
         <translation>Argumentos:</translation>
+    </message>
+    <message>
+        <source>The rig plan (a .json file) or a patch list (a .csv file).</source>
+        <translation>El plano de luces (un archivo .json) o una lista de patch (un archivo .csv).</translation>
+    </message>
+    <message>
+        <source>Write the plan as a patch list (CSV) for a lighting console.</source>
+        <translation>Escribe el plano como lista de patch (CSV) para una mesa de luces.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows on %3 universes, %4</source>
+        <translation>%1: %2 filas en %3 universos, %4</translation>
+    </message>
+    <message>
+        <source>give one of --check, --cards and --csv</source>
+        <translation>indique --check, --cards o --csv</translation>
+    </message>
+    <message>
+        <source>--csv %1: the file name must end in .csv</source>
+        <translation>--csv %1: el nombre del archivo debe terminar en .csv</translation>
+    </message>
+    <message>
+        <source>Check a rig plan or patch list, write its setting cards to a PDF file, or write it as a patch list.</source>
+        <translation>Comprueba un plano de luces o una lista de patch, escribe sus fichas de ajuste en un archivo PDF, o lo escribe como lista de patch.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Import patch list %1</source>
+        <translation>Importar la lista de patch %1</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(sin leer)</translation>
+    </message>
+    <message>
+        <source>Column %1 “%2”:</source>
+        <translation>Columna %1 «%2»:</translation>
+    </message>
+    <message>
+        <source>Column %1:</source>
+        <translation>Columna %1:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Línea</translation>
+    </message>
+    <message>
+        <source>Universe</source>
+        <translation>Universo</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Luminaria</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canales</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importar</translation>
+    </message>
+    <message>
+        <source>What each column holds:</source>
+        <translation>Qué contiene cada columna:</translation>
+    </message>
+    <message>
+        <source>&amp;Preview (the first %1 rows):</source>
+        <translation>&amp;Vista previa (las primeras %1 filas):</translation>
+    </message>
+    <message>
+        <source>Lines &amp;left out:</source>
+        <translation>Líneas &amp;omitidas:</translation>
+    </message>
+    <message>
+        <source>Rows: %1. Fixture types: %2. Lines left out: %3.</source>
+        <translation>Filas: %1. Tipos de luminaria: %2. Líneas omitidas: %3.</translation>
     </message>
 </context>
 <context>
@@ -579,6 +666,119 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
     <message>
         <source>it is a folder</source>
         <translation>es una carpeta</translation>
+    </message>
+</context>
+<context>
+    <name>FixtureTypesDialog</name>
+    <message>
+        <source>“%1” is not a lever and its name, such as “10: stand-alone”.</source>
+        <translation>«%1» no es una palanca y su nombre, como «10: stand-alone».</translation>
+    </message>
+    <message>
+        <source>&amp;Address levers</source>
+        <translation>Palancas de &amp;dirección</translation>
+    </message>
+    <message>
+        <source>New fixture type</source>
+        <translation>Nuevo tipo de luminaria</translation>
+    </message>
+    <message>
+        <source>Edit fixture type</source>
+        <translation>Editar tipo de luminaria</translation>
+    </message>
+    <message>
+        <source>Maker and model</source>
+        <translation>Fabricante y modelo</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Arriba</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Abajo</translation>
+    </message>
+    <message>
+        <source>The address</source>
+        <translation>La dirección</translation>
+    </message>
+    <message>
+        <source>The address − 1</source>
+        <translation>La dirección − 1</translation>
+    </message>
+    <message>
+        <source>10: stand-alone; 11: test</source>
+        <translation>10: autónomo; 11: prueba</translation>
+    </message>
+    <message>
+        <source>&amp;Levers in the bank:</source>
+        <translation>&amp;Palancas del bloque:</translation>
+    </message>
+    <message>
+        <source>Lowest &amp;bit on:</source>
+        <translation>&amp;Bit más bajo en:</translation>
+    </message>
+    <message>
+        <source>&amp;ON is:</source>
+        <translation>&amp;ON es:</translation>
+    </message>
+    <message>
+        <source>The levers &amp;hold:</source>
+        <translation>Las palancas &amp;llevan:</translation>
+    </message>
+    <message>
+        <source>&amp;Function levers:</source>
+        <translation>Palancas de &amp;función:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nombre:</translation>
+    </message>
+    <message>
+        <source>&amp;Channels:</source>
+        <translation>&amp;Canales:</translation>
+    </message>
+    <message>
+        <source>Lever 1</source>
+        <translation>Palanca 1</translation>
+    </message>
+    <message>
+        <source>Lever %1</source>
+        <translation>Palanca %1</translation>
+    </message>
+    <message>
+        <source>Fixture types</source>
+        <translation>Tipos de luminaria</translation>
+    </message>
+    <message>
+        <source>Fixture &amp;types of this plan:</source>
+        <translation>&amp;Tipos de luminaria de este plano:</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Añadir…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Editar…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Eliminar</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 más</translation>
+    </message>
+    <message>
+        <source>The fixture type “%1” is in use and is not deleted.
+Used by: %2.</source>
+        <translation>El tipo de luminaria «%1» está en uso y no se elimina.
+Usado por: %2.</translation>
     </message>
 </context>
 <context>
@@ -1146,10 +1346,6 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>no es un plano de luces: «format» debe ser «%1»</translation>
     </message>
     <message>
-        <source>plan format version %1 cannot be read; this program reads version %2</source>
-        <translation>no se puede leer la versión %1 del formato de plano; este programa lee la versión %2</translation>
-    </message>
-    <message>
         <source>(missing or not a number)</source>
         <translation>(falta o no es un número)</translation>
     </message>
@@ -1169,16 +1365,124 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <source>must be an object</source>
         <translation>debe ser un objeto</translation>
     </message>
+    <message>
+        <source>DMX address %1 is out of range: 1 to %2.</source>
+        <translation>La dirección DMX %1 está fuera de rango: de 1 a %2.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>línea %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than any patch list (%1 bytes)</source>
+        <translation>el archivo es mayor que cualquier lista de patch (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8 (byte %1)</source>
+        <translation>el texto no es UTF-8 (byte %1)</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>unas comillas abiertas aquí nunca se cierran</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>texto tras unas comillas de cierre</translation>
+    </message>
+    <message>
+        <source>more than %1 columns</source>
+        <translation>más de %1 columnas</translation>
+    </message>
+    <message>
+        <source>a plan holds at most %1 rows</source>
+        <translation>un plano admite como máximo %1 filas</translation>
+    </message>
+    <message>
+        <source>the file holds no patch: it is empty</source>
+        <translation>el archivo no contiene patch: está vacío</translation>
+    </message>
+    <message>
+        <source>line 1: no header; name the columns (universe, start, label, fixture, channels, …)</source>
+        <translation>línea 1: sin encabezado; nombre las columnas (universe, start, label, fixture, channels, …)</translation>
+    </message>
+    <message>
+        <source>and %1 more lines with problems</source>
+        <translation>y %1 líneas más con problemas</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be %2</source>
+        <translation>«%1» debe ser %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>«%1» debe ser un texto</translation>
+    </message>
+    <message>
+        <source>&quot;fixture&quot; must name one of the plan&apos;s types</source>
+        <translation>«fixture» debe nombrar uno de los tipos del plano</translation>
+    </message>
+    <message>
+        <source>a row of a fixture type needs an &quot;address&quot;</source>
+        <translation>una fila de un tipo de luminaria necesita un «address»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not apply to a fixture type&apos;s row</source>
+        <translation>«%1» no se aplica a la fila de un tipo de luminaria</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs plan format version %2</source>
+        <translation>«%1» necesita la versión %2 del formato de plano</translation>
+    </message>
+    <message>
+        <source>levers: </source>
+        <translation>palancas: </translation>
+    </message>
+    <message>
+        <source>&quot;count&quot; and &quot;lowest&quot; are required</source>
+        <translation>«count» y «lowest» son obligatorios</translation>
+    </message>
+    <message>
+        <source>&quot;functions&quot; must be a list</source>
+        <translation>«functions» debe ser una lista</translation>
+    </message>
+    <message>
+        <source>a function lever must be an object</source>
+        <translation>una palanca de función debe ser un objeto</translation>
+    </message>
+    <message>
+        <source>a function lever needs its &quot;lever&quot;</source>
+        <translation>una palanca de función necesita su «lever»</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; must be a whole number from %1 to %2</source>
+        <translation>«channels» debe ser un número entero de %1 a %2</translation>
+    </message>
+    <message>
+        <source>plan format version %1 cannot be read; this program reads versions %2 and %3</source>
+        <translation>no se puede leer la versión %1 del formato de plano; este programa lee las versiones %2 y %3</translation>
+    </message>
+    <message>
+        <source>&quot;types&quot; must be a list</source>
+        <translation>«types» debe ser una lista</translation>
+    </message>
+    <message>
+        <source>%1 fixture types; a plan holds at most %2</source>
+        <translation>%1 tipos de luminaria; un plano admite como máximo %2</translation>
+    </message>
+    <message>
+        <source>type %1: </source>
+        <translation>tipo %1: </translation>
+    </message>
 </context>
 <context>
     <name>PlanTableModel</name>
     <message>
         <source>Start + channels − 1; at most 512.</source>
         <translation>Inicio + canales − 1; como máximo 512.</translation>
-    </message>
-    <message>
-        <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); for the other devices the program does not know the count: type it (1–512), it is required.</source>
-        <translation>Los canales DMX que ocupa el aparato. El ORVO 75 ocupa 3 o 6 (su elección 3 Ch / 6 Ch); para los demás aparatos el programa no conoce el número: escríbalo (1–512), es obligatorio.</translation>
     </message>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
@@ -1212,49 +1516,21 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <source>Problems</source>
         <translation>Problemas</translation>
     </message>
+    <message>
+        <source>Universe</source>
+        <translation>Universo</translation>
+    </message>
+    <message>
+        <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); a fixture type takes its own count; for the other devices the program does not know the count: type it (1–512), it is required.</source>
+        <translation>Los canales DMX que ocupa el aparato. El ORVO 75 ocupa 3 o 6 (su elección 3 Ch / 6 Ch); un tipo de luminaria, su propio número; para los demás aparatos el programa no conoce el número: escríbalo (1–512), es obligatorio.</translation>
+    </message>
+    <message>
+        <source>The DMX universe, as the lighting console numbers them (0–63999).</source>
+        <translation>El universo DMX, tal como los numera la mesa de luces (0–63999).</translation>
+    </message>
 </context>
 <context>
     <name>Plans</name>
-    <message>
-        <source>Master</source>
-        <translation>Maestro</translation>
-    </message>
-    <message>
-        <source>DMX (slave)</source>
-        <translation>DMX (esclavo)</translation>
-    </message>
-    <message>
-        <source>%1 Ch</source>
-        <translation>%1 can.</translation>
-    </message>
-    <message>
-        <source>120 ohm terminator</source>
-        <translation>terminador de 120 ohmios</translation>
-    </message>
-    <message>
-        <source>preset</source>
-        <translation>preajuste</translation>
-    </message>
-    <message>
-        <source>speed %1, show %2</source>
-        <translation>velocidad %1, show %2</translation>
-    </message>
-    <message>
-        <source>CCT %1</source>
-        <translation>CCT %1</translation>
-    </message>
-    <message>
-        <source>ext. pushbutton</source>
-        <translation>pulsador ext.</translation>
-    </message>
-    <message>
-        <source>1-100 % modulation</source>
-        <translation>modulación 1-100 %</translation>
-    </message>
-    <message>
-        <source>Label	Device	Mode and options	Channels	Start	End</source>
-        <translation>Etiqueta	Aparato	Modo y opciones	Canales	Inicio	Fin</translation>
-    </message>
     <message>
         <source>row %1 “%2”</source>
         <translation>fila %1 «%2»</translation>
@@ -1298,6 +1574,10 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
     <message>
         <source>%1 problems in %2 rows</source>
         <translation>%1 problemas en %2 filas</translation>
+    </message>
+    <message>
+        <source>start %1 is beyond the levers of the %2 (at most %3)</source>
+        <translation>inicio %1 más allá de las palancas de %2 (como máximo %3)</translation>
     </message>
 </context>
 <context>
@@ -1394,10 +1674,6 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>&amp;Bajar</translation>
     </message>
     <message>
-        <source>&amp;Sort by address</source>
-        <translation>&amp;Ordenar por dirección</translation>
-    </message>
-    <message>
         <source>Address &amp;from…</source>
         <translation>Direcciones &amp;desde…</translation>
     </message>
@@ -1470,10 +1746,6 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>Direcciones desde</translation>
     </message>
     <message>
-        <source>Consecutive addresses for the selected rows (all rows when none is selected), starting at:</source>
-        <translation>Direcciones consecutivas para las filas seleccionadas (todas si no hay ninguna seleccionada), empezando en:</translation>
-    </message>
-    <message>
         <source>The configurator cannot show this row.
 %1</source>
         <translation>El configurador no puede mostrar esta fila.
@@ -1516,8 +1788,106 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>%1%2 - Rig plan</source>
-        <translation>%1%2 - Plano de luces</translation>
+        <source>Patch lists (*.csv);;All files (*)</source>
+        <translation>Listas de patch (*.csv);;Todos los archivos (*)</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 más</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>todos</translation>
+    </message>
+    <message>
+        <source>Shows the rows of one universe; empty shows all.</source>
+        <translation>Muestra las filas de un universo; vacío las muestra todas.</translation>
+    </message>
+    <message>
+        <source>Show &amp;universe:</source>
+        <translation>Mostrar &amp;universo:</translation>
+    </message>
+    <message>
+        <source>&amp;Import patch list (CSV)…</source>
+        <translation>&amp;Importar lista de patch (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export patch list (CSV)…</source>
+        <translation>&amp;Exportar lista de patch (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Plan</source>
+        <translation>&amp;Plano</translation>
+    </message>
+    <message>
+        <source>Fixture &amp;types…</source>
+        <translation>&amp;Tipos de luminaria…</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by universe and address</source>
+        <translation>&amp;Ordenar por universo y dirección</translation>
+    </message>
+    <message>
+        <source>The patch list was not saved.
+%1</source>
+        <translation>La lista de patch no se ha guardado.
+%1</translation>
+    </message>
+    <message>
+        <source>Patch list saved</source>
+        <translation>Lista de patch guardada</translation>
+    </message>
+    <message>
+        <source>The patch list cannot be imported.
+%1: %2</source>
+        <translation>No se puede importar la lista de patch.
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Import patch list</source>
+        <translation>Importar lista de patch</translation>
+    </message>
+    <message>
+        <source>Export patch list</source>
+        <translation>Exportar lista de patch</translation>
+    </message>
+    <message>
+        <source>Consecutive addresses for the selected rows (all rows when none is selected); a block that does not fit continues at 1 of the next universe.</source>
+        <translation>Direcciones consecutivas para las filas seleccionadas (todas si no hay ninguna seleccionada); un bloque que no cabe sigue en 1 del universo siguiente.</translation>
+    </message>
+    <message>
+        <source>&amp;Universe:</source>
+        <translation>&amp;Universo:</translation>
+    </message>
+    <message>
+        <source>&amp;Starting at:</source>
+        <translation>&amp;Empezando en:</translation>
+    </message>
+    <message>
+        <source>%1 starts universe %2</source>
+        <translation>%1 empieza el universo %2</translation>
+    </message>
+    <message>
+        <source>Blocks that did not fit went on to the next universe:
+%1.</source>
+        <translation>Los bloques que no cabían pasaron al universo siguiente:
+%1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no configurator window: its card shows its levers.</source>
+        <translation>%1: sin ventana de configurador; su ficha muestra sus palancas.</translation>
+    </message>
+    <message>
+        <source>%1[*] - Rig plan</source>
+        <translation>%1[*] - Plano de luces</translation>
+    </message>
+    <message>
+        <source>1 universe</source>
+        <translation>1 universo</translation>
+    </message>
+    <message>
+        <source>%1 universes</source>
+        <translation>%1 universos</translation>
     </message>
 </context>
 <context>

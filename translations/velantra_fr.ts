@@ -169,6 +169,10 @@
         <source>Options: %1</source>
         <translation>Options : %1</translation>
     </message>
+    <message>
+        <source>%1-lever bank</source>
+        <translation>Bloc de %1 leviers</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -277,10 +281,6 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>commande inconnue « %1 »</translation>
     </message>
     <message>
-        <source>give one of --check and --cards</source>
-        <translation>indiquer --check ou --cards</translation>
-    </message>
-    <message>
         <source>--cards %1: the file name must end in .pdf</source>
         <translation>--cards %1 : le nom du fichier doit finir par .pdf</translation>
     </message>
@@ -349,10 +349,6 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>velantra : aucun écran disponible ; lancer dans une session de bureau ou sous xvfb-run</translation>
     </message>
     <message>
-        <source>The rig plan (a .json file).</source>
-        <translation>Le plan de feux (un fichier .json).</translation>
-    </message>
-    <message>
         <source>Print the plan&apos;s problems; exit status 1 when there is any.</source>
         <translation>Afficher les problèmes du plan ; code de sortie 1 s&apos;il y en a.</translation>
     </message>
@@ -363,10 +359,6 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
     <message>
         <source>%1: %2 rows, %3</source>
         <translation>%1 : %2 lignes, %3</translation>
-    </message>
-    <message>
-        <source>Check a rig plan, or write its setting cards to a PDF file.</source>
-        <translation>Vérifier un plan de feux, ou écrire ses fiches de réglage dans un fichier PDF.</translation>
     </message>
     <message>
         <source>Channel count, 3 or 6 (orvo75; DMX mode)</source>
@@ -395,6 +387,101 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
     <message>
         <source>Arguments:</source>
         <translation>Arguments :</translation>
+    </message>
+    <message>
+        <source>The rig plan (a .json file) or a patch list (a .csv file).</source>
+        <translation>Le plan de feux (un fichier .json) ou une liste de patch (un fichier .csv).</translation>
+    </message>
+    <message>
+        <source>Write the plan as a patch list (CSV) for a lighting console.</source>
+        <translation>Écrire le plan comme liste de patch (CSV) pour une console lumière.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows on %3 universes, %4</source>
+        <translation>%1 : %2 lignes sur %3 univers, %4</translation>
+    </message>
+    <message>
+        <source>give one of --check, --cards and --csv</source>
+        <translation>indiquer --check, --cards ou --csv</translation>
+    </message>
+    <message>
+        <source>--csv %1: the file name must end in .csv</source>
+        <translation>--csv %1 : le nom du fichier doit finir par .csv</translation>
+    </message>
+    <message>
+        <source>Check a rig plan or patch list, write its setting cards to a PDF file, or write it as a patch list.</source>
+        <translation>Vérifier un plan de feux ou une liste de patch, écrire ses fiches de réglage dans un fichier PDF, ou l&apos;écrire comme liste de patch.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Import patch list %1</source>
+        <translation>Importer la liste de patch %1</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(non lu)</translation>
+    </message>
+    <message>
+        <source>Column %1 “%2”:</source>
+        <translation>Colonne %1 « %2 » :</translation>
+    </message>
+    <message>
+        <source>Column %1:</source>
+        <translation>Colonne %1 :</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Ligne</translation>
+    </message>
+    <message>
+        <source>Universe</source>
+        <translation>Univers</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Repère</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Luminaire</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canaux</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importer</translation>
+    </message>
+    <message>
+        <source>What each column holds:</source>
+        <translation>Ce que contient chaque colonne :</translation>
+    </message>
+    <message>
+        <source>&amp;Preview (the first %1 rows):</source>
+        <translation>&amp;Aperçu (les %1 premières lignes) :</translation>
+    </message>
+    <message>
+        <source>Lines &amp;left out:</source>
+        <translation>Lignes &amp;omises :</translation>
+    </message>
+    <message>
+        <source>Rows: %1. Fixture types: %2. Lines left out: %3.</source>
+        <translation>Lignes : %1. Types de luminaire : %2. Lignes omises : %3.</translation>
     </message>
 </context>
 <context>
@@ -579,6 +666,119 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
     <message>
         <source>it is a folder</source>
         <translation>c&apos;est un dossier</translation>
+    </message>
+</context>
+<context>
+    <name>FixtureTypesDialog</name>
+    <message>
+        <source>“%1” is not a lever and its name, such as “10: stand-alone”.</source>
+        <translation>« %1 » n&apos;est pas un levier et son nom, comme « 10: stand-alone ».</translation>
+    </message>
+    <message>
+        <source>&amp;Address levers</source>
+        <translation>Leviers d&apos;&amp;adresse</translation>
+    </message>
+    <message>
+        <source>New fixture type</source>
+        <translation>Nouveau type de luminaire</translation>
+    </message>
+    <message>
+        <source>Edit fixture type</source>
+        <translation>Modifier le type de luminaire</translation>
+    </message>
+    <message>
+        <source>Maker and model</source>
+        <translation>Fabricant et modèle</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Haut</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Bas</translation>
+    </message>
+    <message>
+        <source>The address</source>
+        <translation>L&apos;adresse</translation>
+    </message>
+    <message>
+        <source>The address − 1</source>
+        <translation>L&apos;adresse − 1</translation>
+    </message>
+    <message>
+        <source>10: stand-alone; 11: test</source>
+        <translation>10 : autonome ; 11 : test</translation>
+    </message>
+    <message>
+        <source>&amp;Levers in the bank:</source>
+        <translation>&amp;Leviers du bloc :</translation>
+    </message>
+    <message>
+        <source>Lowest &amp;bit on:</source>
+        <translation>&amp;Bit de poids faible sur :</translation>
+    </message>
+    <message>
+        <source>&amp;ON is:</source>
+        <translation>&amp;ON est :</translation>
+    </message>
+    <message>
+        <source>The levers &amp;hold:</source>
+        <translation>Les leviers &amp;portent :</translation>
+    </message>
+    <message>
+        <source>&amp;Function levers:</source>
+        <translation>Leviers de &amp;fonction :</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nom :</translation>
+    </message>
+    <message>
+        <source>&amp;Channels:</source>
+        <translation>&amp;Canaux :</translation>
+    </message>
+    <message>
+        <source>Lever 1</source>
+        <translation>Levier 1</translation>
+    </message>
+    <message>
+        <source>Lever %1</source>
+        <translation>Levier %1</translation>
+    </message>
+    <message>
+        <source>Fixture types</source>
+        <translation>Types de luminaire</translation>
+    </message>
+    <message>
+        <source>Fixture &amp;types of this plan:</source>
+        <translation>&amp;Types de luminaire de ce plan :</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Ajouter…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Modifier…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Supprimer</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fermer</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>The fixture type “%1” is in use and is not deleted.
+Used by: %2.</source>
+        <translation>Le type de luminaire « %1 » est utilisé et n&apos;est pas supprimé.
+Utilisé par : %2.</translation>
     </message>
 </context>
 <context>
@@ -1146,10 +1346,6 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>pas un plan de feux : « format » doit être « %1 »</translation>
     </message>
     <message>
-        <source>plan format version %1 cannot be read; this program reads version %2</source>
-        <translation>la version %1 du format de plan ne peut être lue ; ce programme lit la version %2</translation>
-    </message>
-    <message>
         <source>(missing or not a number)</source>
         <translation>(absente ou pas un nombre)</translation>
     </message>
@@ -1169,16 +1365,124 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <source>must be an object</source>
         <translation>doit être un objet</translation>
     </message>
+    <message>
+        <source>DMX address %1 is out of range: 1 to %2.</source>
+        <translation>L&apos;adresse DMX %1 est hors plage : 1 à %2.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>ligne %1 : %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than any patch list (%1 bytes)</source>
+        <translation>le fichier est plus grand que toute liste de patch (%1 octets)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8 (byte %1)</source>
+        <translation>le texte n&apos;est pas en UTF-8 (octet %1)</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>un guillemet ouvert ici n&apos;est jamais fermé</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>du texte après un guillemet fermant</translation>
+    </message>
+    <message>
+        <source>more than %1 columns</source>
+        <translation>plus de %1 colonnes</translation>
+    </message>
+    <message>
+        <source>a plan holds at most %1 rows</source>
+        <translation>un plan contient au plus %1 lignes</translation>
+    </message>
+    <message>
+        <source>the file holds no patch: it is empty</source>
+        <translation>le fichier ne contient aucun patch : il est vide</translation>
+    </message>
+    <message>
+        <source>line 1: no header; name the columns (universe, start, label, fixture, channels, …)</source>
+        <translation>ligne 1 : pas d&apos;en-tête ; nommer les colonnes (universe, start, label, fixture, channels, …)</translation>
+    </message>
+    <message>
+        <source>and %1 more lines with problems</source>
+        <translation>et %1 autres lignes avec des problèmes</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be %2</source>
+        <translation>« %1 » doit être %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> ou </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>« %1 » doit être un texte</translation>
+    </message>
+    <message>
+        <source>&quot;fixture&quot; must name one of the plan&apos;s types</source>
+        <translation>« fixture » doit nommer l&apos;un des types du plan</translation>
+    </message>
+    <message>
+        <source>a row of a fixture type needs an &quot;address&quot;</source>
+        <translation>une ligne d&apos;un type de luminaire demande une « address »</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not apply to a fixture type&apos;s row</source>
+        <translation>« %1 » ne s&apos;applique pas à la ligne d&apos;un type de luminaire</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs plan format version %2</source>
+        <translation>« %1 » demande la version %2 du format de plan</translation>
+    </message>
+    <message>
+        <source>levers: </source>
+        <translation>leviers : </translation>
+    </message>
+    <message>
+        <source>&quot;count&quot; and &quot;lowest&quot; are required</source>
+        <translation>« count » et « lowest » sont obligatoires</translation>
+    </message>
+    <message>
+        <source>&quot;functions&quot; must be a list</source>
+        <translation>« functions » doit être une liste</translation>
+    </message>
+    <message>
+        <source>a function lever must be an object</source>
+        <translation>un levier de fonction doit être un objet</translation>
+    </message>
+    <message>
+        <source>a function lever needs its &quot;lever&quot;</source>
+        <translation>un levier de fonction demande son « lever »</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; must be a whole number from %1 to %2</source>
+        <translation>« channels » doit être un nombre entier de %1 à %2</translation>
+    </message>
+    <message>
+        <source>plan format version %1 cannot be read; this program reads versions %2 and %3</source>
+        <translation>la version %1 du format de plan ne peut être lue ; ce programme lit les versions %2 et %3</translation>
+    </message>
+    <message>
+        <source>&quot;types&quot; must be a list</source>
+        <translation>« types » doit être une liste</translation>
+    </message>
+    <message>
+        <source>%1 fixture types; a plan holds at most %2</source>
+        <translation>%1 types de luminaire ; un plan en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>type %1: </source>
+        <translation>type %1 : </translation>
+    </message>
 </context>
 <context>
     <name>PlanTableModel</name>
     <message>
         <source>Start + channels − 1; at most 512.</source>
         <translation>Départ + canaux − 1 ; au plus 512.</translation>
-    </message>
-    <message>
-        <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); for the other devices the program does not know the count: type it (1–512), it is required.</source>
-        <translation>Les canaux DMX que prend l&apos;appareil. L&apos;ORVO 75 en prend 3 ou 6 (son choix 3 Ch / 6 Ch) ; pour les autres appareils, le programme ne connaît pas le nombre : saisissez-le (1–512), il est obligatoire.</translation>
     </message>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
@@ -1212,49 +1516,21 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <source>Problems</source>
         <translation>Problèmes</translation>
     </message>
+    <message>
+        <source>Universe</source>
+        <translation>Univers</translation>
+    </message>
+    <message>
+        <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); a fixture type takes its own count; for the other devices the program does not know the count: type it (1–512), it is required.</source>
+        <translation>Les canaux DMX que prend l&apos;appareil. L&apos;ORVO 75 en prend 3 ou 6 (son choix 3 Ch / 6 Ch) ; un type de luminaire prend son propre nombre ; pour les autres appareils, le programme ne connaît pas le nombre : saisissez-le (1–512), il est obligatoire.</translation>
+    </message>
+    <message>
+        <source>The DMX universe, as the lighting console numbers them (0–63999).</source>
+        <translation>L&apos;univers DMX, tel que la console lumière les numérote (0–63999).</translation>
+    </message>
 </context>
 <context>
     <name>Plans</name>
-    <message>
-        <source>Master</source>
-        <translation>Maître</translation>
-    </message>
-    <message>
-        <source>DMX (slave)</source>
-        <translation>DMX (esclave)</translation>
-    </message>
-    <message>
-        <source>%1 Ch</source>
-        <translation>%1 can.</translation>
-    </message>
-    <message>
-        <source>120 ohm terminator</source>
-        <translation>terminaison 120 ohms</translation>
-    </message>
-    <message>
-        <source>preset</source>
-        <translation>préréglage</translation>
-    </message>
-    <message>
-        <source>speed %1, show %2</source>
-        <translation>vitesse %1, show %2</translation>
-    </message>
-    <message>
-        <source>CCT %1</source>
-        <translation>CCT %1</translation>
-    </message>
-    <message>
-        <source>ext. pushbutton</source>
-        <translation>poussoir ext.</translation>
-    </message>
-    <message>
-        <source>1-100 % modulation</source>
-        <translation>modulation 1-100 %</translation>
-    </message>
-    <message>
-        <source>Label	Device	Mode and options	Channels	Start	End</source>
-        <translation>Repère	Appareil	Mode et options	Canaux	Départ	Fin</translation>
-    </message>
     <message>
         <source>row %1 “%2”</source>
         <translation>ligne %1 « %2 »</translation>
@@ -1298,6 +1574,10 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
     <message>
         <source>%1 problems in %2 rows</source>
         <translation>%1 problèmes sur %2 lignes</translation>
+    </message>
+    <message>
+        <source>start %1 is beyond the levers of the %2 (at most %3)</source>
+        <translation>départ %1 au-delà des leviers de %2 (au plus %3)</translation>
     </message>
 </context>
 <context>
@@ -1394,10 +1674,6 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>Des&amp;cendre</translation>
     </message>
     <message>
-        <source>&amp;Sort by address</source>
-        <translation>&amp;Trier par adresse</translation>
-    </message>
-    <message>
         <source>Address &amp;from…</source>
         <translation>Adresses à &amp;partir de…</translation>
     </message>
@@ -1470,10 +1746,6 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>Adresses à partir de</translation>
     </message>
     <message>
-        <source>Consecutive addresses for the selected rows (all rows when none is selected), starting at:</source>
-        <translation>Adresses consécutives pour les lignes sélectionnées (toutes si aucune n&apos;est sélectionnée), à partir de :</translation>
-    </message>
-    <message>
         <source>The configurator cannot show this row.
 %1</source>
         <translation>Le configurateur ne peut pas afficher cette ligne.
@@ -1516,8 +1788,106 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>%1%2 - Rig plan</source>
-        <translation>%1%2 - Plan de feux</translation>
+        <source>Patch lists (*.csv);;All files (*)</source>
+        <translation>Listes de patch (*.csv);;Tous les fichiers (*)</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>%1 de plus</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>tous</translation>
+    </message>
+    <message>
+        <source>Shows the rows of one universe; empty shows all.</source>
+        <translation>Affiche les lignes d&apos;un univers ; vide les affiche toutes.</translation>
+    </message>
+    <message>
+        <source>Show &amp;universe:</source>
+        <translation>Afficher l&apos;&amp;univers :</translation>
+    </message>
+    <message>
+        <source>&amp;Import patch list (CSV)…</source>
+        <translation>&amp;Importer une liste de patch (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export patch list (CSV)…</source>
+        <translation>&amp;Exporter la liste de patch (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Plan</source>
+        <translation>&amp;Plan</translation>
+    </message>
+    <message>
+        <source>Fixture &amp;types…</source>
+        <translation>&amp;Types de luminaire…</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by universe and address</source>
+        <translation>&amp;Trier par univers et adresse</translation>
+    </message>
+    <message>
+        <source>The patch list was not saved.
+%1</source>
+        <translation>La liste de patch n&apos;a pas été enregistrée.
+%1</translation>
+    </message>
+    <message>
+        <source>Patch list saved</source>
+        <translation>Liste de patch enregistrée</translation>
+    </message>
+    <message>
+        <source>The patch list cannot be imported.
+%1: %2</source>
+        <translation>La liste de patch ne peut pas être importée.
+%1 : %2</translation>
+    </message>
+    <message>
+        <source>Import patch list</source>
+        <translation>Importer une liste de patch</translation>
+    </message>
+    <message>
+        <source>Export patch list</source>
+        <translation>Exporter la liste de patch</translation>
+    </message>
+    <message>
+        <source>Consecutive addresses for the selected rows (all rows when none is selected); a block that does not fit continues at 1 of the next universe.</source>
+        <translation>Adresses consécutives pour les lignes sélectionnées (toutes si aucune ne l&apos;est) ; un bloc qui ne tient pas reprend à 1 dans l&apos;univers suivant.</translation>
+    </message>
+    <message>
+        <source>&amp;Universe:</source>
+        <translation>&amp;Univers :</translation>
+    </message>
+    <message>
+        <source>&amp;Starting at:</source>
+        <translation>&amp;À partir de :</translation>
+    </message>
+    <message>
+        <source>%1 starts universe %2</source>
+        <translation>%1 commence l&apos;univers %2</translation>
+    </message>
+    <message>
+        <source>Blocks that did not fit went on to the next universe:
+%1.</source>
+        <translation>Les blocs qui ne tenaient pas sont passés à l&apos;univers suivant :
+%1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no configurator window: its card shows its levers.</source>
+        <translation>%1 : pas de fenêtre de configurateur ; sa fiche montre ses leviers.</translation>
+    </message>
+    <message>
+        <source>%1[*] - Rig plan</source>
+        <translation>%1[*] - Plan de feux</translation>
+    </message>
+    <message>
+        <source>1 universe</source>
+        <translation>1 univers</translation>
+    </message>
+    <message>
+        <source>%1 universes</source>
+        <translation>%1 univers</translation>
     </message>
 </context>
 <context>

@@ -169,6 +169,10 @@
         <source>Options: %1</source>
         <translation>Opzioni: %1</translation>
     </message>
+    <message>
+        <source>%1-lever bank</source>
+        <translation>Blocco a %1 levette</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -277,10 +281,6 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>comando sconosciuto «%1»</translation>
     </message>
     <message>
-        <source>give one of --check and --cards</source>
-        <translation>indicare --check o --cards</translation>
-    </message>
-    <message>
         <source>--cards %1: the file name must end in .pdf</source>
         <translation>--cards %1: il nome del file deve finire in .pdf</translation>
     </message>
@@ -349,10 +349,6 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>velantra: nessuno schermo disponibile; avviarlo in una sessione desktop o con xvfb-run</translation>
     </message>
     <message>
-        <source>The rig plan (a .json file).</source>
-        <translation>Il piano luci (un file .json).</translation>
-    </message>
-    <message>
         <source>Print the plan&apos;s problems; exit status 1 when there is any.</source>
         <translation>Stampa i problemi del piano; stato di uscita 1 se ce ne sono.</translation>
     </message>
@@ -363,10 +359,6 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
     <message>
         <source>%1: %2 rows, %3</source>
         <translation>%1: %2 righe, %3</translation>
-    </message>
-    <message>
-        <source>Check a rig plan, or write its setting cards to a PDF file.</source>
-        <translation>Verifica un piano luci, o ne scrive le schede di impostazione in un file PDF.</translation>
     </message>
     <message>
         <source>Channel count, 3 or 6 (orvo75; DMX mode)</source>
@@ -395,6 +387,101 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
     <message>
         <source>Arguments:</source>
         <translation>Argomenti:</translation>
+    </message>
+    <message>
+        <source>The rig plan (a .json file) or a patch list (a .csv file).</source>
+        <translation>Il piano luci (un file .json) o una lista di patch (un file .csv).</translation>
+    </message>
+    <message>
+        <source>Write the plan as a patch list (CSV) for a lighting console.</source>
+        <translation>Scrive il piano come lista di patch (CSV) per una console luci.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows on %3 universes, %4</source>
+        <translation>%1: %2 righe su %3 universi, %4</translation>
+    </message>
+    <message>
+        <source>give one of --check, --cards and --csv</source>
+        <translation>indicare --check, --cards o --csv</translation>
+    </message>
+    <message>
+        <source>--csv %1: the file name must end in .csv</source>
+        <translation>--csv %1: il nome del file deve finire in .csv</translation>
+    </message>
+    <message>
+        <source>Check a rig plan or patch list, write its setting cards to a PDF file, or write it as a patch list.</source>
+        <translation>Verifica un piano luci o una lista di patch, ne scrive le schede di impostazione in un file PDF, o lo scrive come lista di patch.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Import patch list %1</source>
+        <translation>Importa la lista di patch %1</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(non letto)</translation>
+    </message>
+    <message>
+        <source>Column %1 “%2”:</source>
+        <translation>Colonna %1 «%2»:</translation>
+    </message>
+    <message>
+        <source>Column %1:</source>
+        <translation>Colonna %1:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Riga</translation>
+    </message>
+    <message>
+        <source>Universe</source>
+        <translation>Universo</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etichetta</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Apparecchio</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Canali</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importa</translation>
+    </message>
+    <message>
+        <source>What each column holds:</source>
+        <translation>Cosa contiene ogni colonna:</translation>
+    </message>
+    <message>
+        <source>&amp;Preview (the first %1 rows):</source>
+        <translation>&amp;Anteprima (le prime %1 righe):</translation>
+    </message>
+    <message>
+        <source>Lines &amp;left out:</source>
+        <translation>Righe &amp;tralasciate:</translation>
+    </message>
+    <message>
+        <source>Rows: %1. Fixture types: %2. Lines left out: %3.</source>
+        <translation>Righe: %1. Tipi di apparecchio: %2. Righe tralasciate: %3.</translation>
     </message>
 </context>
 <context>
@@ -579,6 +666,119 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
     <message>
         <source>it is a folder</source>
         <translation>è una cartella</translation>
+    </message>
+</context>
+<context>
+    <name>FixtureTypesDialog</name>
+    <message>
+        <source>“%1” is not a lever and its name, such as “10: stand-alone”.</source>
+        <translation>«%1» non è una levetta con il suo nome, come «10: stand-alone».</translation>
+    </message>
+    <message>
+        <source>&amp;Address levers</source>
+        <translation>Levette di &amp;indirizzo</translation>
+    </message>
+    <message>
+        <source>New fixture type</source>
+        <translation>Nuovo tipo di apparecchio</translation>
+    </message>
+    <message>
+        <source>Edit fixture type</source>
+        <translation>Modifica tipo di apparecchio</translation>
+    </message>
+    <message>
+        <source>Maker and model</source>
+        <translation>Produttore e modello</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Su</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Giù</translation>
+    </message>
+    <message>
+        <source>The address</source>
+        <translation>L&apos;indirizzo</translation>
+    </message>
+    <message>
+        <source>The address − 1</source>
+        <translation>L&apos;indirizzo − 1</translation>
+    </message>
+    <message>
+        <source>10: stand-alone; 11: test</source>
+        <translation>10: stand-alone; 11: test</translation>
+    </message>
+    <message>
+        <source>&amp;Levers in the bank:</source>
+        <translation>&amp;Levette nel blocco:</translation>
+    </message>
+    <message>
+        <source>Lowest &amp;bit on:</source>
+        <translation>&amp;Bit meno significativo su:</translation>
+    </message>
+    <message>
+        <source>&amp;ON is:</source>
+        <translation>&amp;ON è:</translation>
+    </message>
+    <message>
+        <source>The levers &amp;hold:</source>
+        <translation>Le levette &amp;portano:</translation>
+    </message>
+    <message>
+        <source>&amp;Function levers:</source>
+        <translation>Levette di &amp;funzione:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Nome:</translation>
+    </message>
+    <message>
+        <source>&amp;Channels:</source>
+        <translation>&amp;Canali:</translation>
+    </message>
+    <message>
+        <source>Lever 1</source>
+        <translation>Levetta 1</translation>
+    </message>
+    <message>
+        <source>Lever %1</source>
+        <translation>Levetta %1</translation>
+    </message>
+    <message>
+        <source>Fixture types</source>
+        <translation>Tipi di apparecchio</translation>
+    </message>
+    <message>
+        <source>Fixture &amp;types of this plan:</source>
+        <translation>&amp;Tipi di apparecchio di questo piano:</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>A&amp;ggiungi…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Modifica…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Elimina</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Chiudi</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>altri %1</translation>
+    </message>
+    <message>
+        <source>The fixture type “%1” is in use and is not deleted.
+Used by: %2.</source>
+        <translation>Il tipo di apparecchio «%1» è in uso e non viene eliminato.
+Usato da: %2.</translation>
     </message>
 </context>
 <context>
@@ -1146,10 +1346,6 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>non è un piano luci: «format» deve essere «%1»</translation>
     </message>
     <message>
-        <source>plan format version %1 cannot be read; this program reads version %2</source>
-        <translation>la versione %1 del formato del piano non è leggibile; questo programma legge la versione %2</translation>
-    </message>
-    <message>
         <source>(missing or not a number)</source>
         <translation>(mancante o non un numero)</translation>
     </message>
@@ -1169,16 +1365,124 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <source>must be an object</source>
         <translation>deve essere un oggetto</translation>
     </message>
+    <message>
+        <source>DMX address %1 is out of range: 1 to %2.</source>
+        <translation>L&apos;indirizzo DMX %1 è fuori intervallo: da 1 a %2.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>riga %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than any patch list (%1 bytes)</source>
+        <translation>il file è più grande di qualsiasi lista di patch (%1 byte)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8 (byte %1)</source>
+        <translation>il testo non è UTF-8 (byte %1)</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>una virgoletta aperta qui non viene mai chiusa</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>testo dopo una virgoletta di chiusura</translation>
+    </message>
+    <message>
+        <source>more than %1 columns</source>
+        <translation>più di %1 colonne</translation>
+    </message>
+    <message>
+        <source>a plan holds at most %1 rows</source>
+        <translation>un piano contiene al massimo %1 righe</translation>
+    </message>
+    <message>
+        <source>the file holds no patch: it is empty</source>
+        <translation>il file non contiene patch: è vuoto</translation>
+    </message>
+    <message>
+        <source>line 1: no header; name the columns (universe, start, label, fixture, channels, …)</source>
+        <translation>riga 1: nessuna intestazione; nominare le colonne (universe, start, label, fixture, channels, …)</translation>
+    </message>
+    <message>
+        <source>and %1 more lines with problems</source>
+        <translation>e altre %1 righe con problemi</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be %2</source>
+        <translation>«%1» deve essere %2</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> o </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>«%1» deve essere un testo</translation>
+    </message>
+    <message>
+        <source>&quot;fixture&quot; must name one of the plan&apos;s types</source>
+        <translation>«fixture» deve nominare uno dei tipi del piano</translation>
+    </message>
+    <message>
+        <source>a row of a fixture type needs an &quot;address&quot;</source>
+        <translation>una riga di un tipo di apparecchio richiede un «address»</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not apply to a fixture type&apos;s row</source>
+        <translation>«%1» non vale per la riga di un tipo di apparecchio</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs plan format version %2</source>
+        <translation>«%1» richiede la versione %2 del formato del piano</translation>
+    </message>
+    <message>
+        <source>levers: </source>
+        <translation>levette: </translation>
+    </message>
+    <message>
+        <source>&quot;count&quot; and &quot;lowest&quot; are required</source>
+        <translation>«count» e «lowest» sono obbligatori</translation>
+    </message>
+    <message>
+        <source>&quot;functions&quot; must be a list</source>
+        <translation>«functions» deve essere una lista</translation>
+    </message>
+    <message>
+        <source>a function lever must be an object</source>
+        <translation>una levetta di funzione deve essere un oggetto</translation>
+    </message>
+    <message>
+        <source>a function lever needs its &quot;lever&quot;</source>
+        <translation>una levetta di funzione richiede il suo «lever»</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; must be a whole number from %1 to %2</source>
+        <translation>«channels» deve essere un numero intero da %1 a %2</translation>
+    </message>
+    <message>
+        <source>plan format version %1 cannot be read; this program reads versions %2 and %3</source>
+        <translation>la versione %1 del formato del piano non è leggibile; questo programma legge le versioni %2 e %3</translation>
+    </message>
+    <message>
+        <source>&quot;types&quot; must be a list</source>
+        <translation>«types» deve essere una lista</translation>
+    </message>
+    <message>
+        <source>%1 fixture types; a plan holds at most %2</source>
+        <translation>%1 tipi di apparecchio; un piano ne contiene al massimo %2</translation>
+    </message>
+    <message>
+        <source>type %1: </source>
+        <translation>tipo %1: </translation>
+    </message>
 </context>
 <context>
     <name>PlanTableModel</name>
     <message>
         <source>Start + channels − 1; at most 512.</source>
         <translation>Inizio + canali − 1; al massimo 512.</translation>
-    </message>
-    <message>
-        <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); for the other devices the program does not know the count: type it (1–512), it is required.</source>
-        <translation>I canali DMX che l&apos;apparecchio occupa. L&apos;ORVO 75 ne occupa 3 o 6 (la sua scelta 3 Ch / 6 Ch); per gli altri apparecchi il programma non conosce il numero: digitarlo (1–512), è obbligatorio.</translation>
     </message>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
@@ -1212,49 +1516,21 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <source>Problems</source>
         <translation>Problemi</translation>
     </message>
+    <message>
+        <source>Universe</source>
+        <translation>Universo</translation>
+    </message>
+    <message>
+        <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); a fixture type takes its own count; for the other devices the program does not know the count: type it (1–512), it is required.</source>
+        <translation>I canali DMX che l&apos;apparecchio occupa. L&apos;ORVO 75 ne occupa 3 o 6 (la sua scelta 3 Ch / 6 Ch); un tipo di apparecchio il proprio numero; per gli altri apparecchi il programma non conosce il numero: digitarlo (1–512), è obbligatorio.</translation>
+    </message>
+    <message>
+        <source>The DMX universe, as the lighting console numbers them (0–63999).</source>
+        <translation>L&apos;universo DMX, come lo numera la console luci (0–63999).</translation>
+    </message>
 </context>
 <context>
     <name>Plans</name>
-    <message>
-        <source>Master</source>
-        <translation>Master</translation>
-    </message>
-    <message>
-        <source>DMX (slave)</source>
-        <translation>DMX (slave)</translation>
-    </message>
-    <message>
-        <source>%1 Ch</source>
-        <translation>%1 can.</translation>
-    </message>
-    <message>
-        <source>120 ohm terminator</source>
-        <translation>terminazione 120 ohm</translation>
-    </message>
-    <message>
-        <source>preset</source>
-        <translation>preimpostato</translation>
-    </message>
-    <message>
-        <source>speed %1, show %2</source>
-        <translation>velocità %1, show %2</translation>
-    </message>
-    <message>
-        <source>CCT %1</source>
-        <translation>CCT %1</translation>
-    </message>
-    <message>
-        <source>ext. pushbutton</source>
-        <translation>pulsante est.</translation>
-    </message>
-    <message>
-        <source>1-100 % modulation</source>
-        <translation>modulazione 1-100 %</translation>
-    </message>
-    <message>
-        <source>Label	Device	Mode and options	Channels	Start	End</source>
-        <translation>Etichetta	Apparecchio	Modo e opzioni	Canali	Inizio	Fine</translation>
-    </message>
     <message>
         <source>row %1 “%2”</source>
         <translation>riga %1 «%2»</translation>
@@ -1298,6 +1574,10 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
     <message>
         <source>%1 problems in %2 rows</source>
         <translation>%1 problemi in %2 righe</translation>
+    </message>
+    <message>
+        <source>start %1 is beyond the levers of the %2 (at most %3)</source>
+        <translation>inizio %1 oltre le levette di %2 (al massimo %3)</translation>
     </message>
 </context>
 <context>
@@ -1394,10 +1674,6 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>Sposta in &amp;basso</translation>
     </message>
     <message>
-        <source>&amp;Sort by address</source>
-        <translation>&amp;Ordina per indirizzo</translation>
-    </message>
-    <message>
         <source>Address &amp;from…</source>
         <translation>Indirizzi &amp;da…</translation>
     </message>
@@ -1470,10 +1746,6 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>Indirizzi da</translation>
     </message>
     <message>
-        <source>Consecutive addresses for the selected rows (all rows when none is selected), starting at:</source>
-        <translation>Indirizzi consecutivi per le righe selezionate (tutte se nessuna è selezionata), a partire da:</translation>
-    </message>
-    <message>
         <source>The configurator cannot show this row.
 %1</source>
         <translation>Il configuratore non può mostrare questa riga.
@@ -1516,8 +1788,106 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>File PDF (*.pdf)</translation>
     </message>
     <message>
-        <source>%1%2 - Rig plan</source>
-        <translation>%1%2 - Piano luci</translation>
+        <source>Patch lists (*.csv);;All files (*)</source>
+        <translation>Liste di patch (*.csv);;Tutti i file (*)</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>altri %1</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>tutti</translation>
+    </message>
+    <message>
+        <source>Shows the rows of one universe; empty shows all.</source>
+        <translation>Mostra le righe di un universo; vuoto le mostra tutte.</translation>
+    </message>
+    <message>
+        <source>Show &amp;universe:</source>
+        <translation>Mostra &amp;universo:</translation>
+    </message>
+    <message>
+        <source>&amp;Import patch list (CSV)…</source>
+        <translation>&amp;Importa lista di patch (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export patch list (CSV)…</source>
+        <translation>&amp;Esporta lista di patch (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Plan</source>
+        <translation>&amp;Piano</translation>
+    </message>
+    <message>
+        <source>Fixture &amp;types…</source>
+        <translation>&amp;Tipi di apparecchio…</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by universe and address</source>
+        <translation>&amp;Ordina per universo e indirizzo</translation>
+    </message>
+    <message>
+        <source>The patch list was not saved.
+%1</source>
+        <translation>La lista di patch non è stata salvata.
+%1</translation>
+    </message>
+    <message>
+        <source>Patch list saved</source>
+        <translation>Lista di patch salvata</translation>
+    </message>
+    <message>
+        <source>The patch list cannot be imported.
+%1: %2</source>
+        <translation>La lista di patch non può essere importata.
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Import patch list</source>
+        <translation>Importa lista di patch</translation>
+    </message>
+    <message>
+        <source>Export patch list</source>
+        <translation>Esporta lista di patch</translation>
+    </message>
+    <message>
+        <source>Consecutive addresses for the selected rows (all rows when none is selected); a block that does not fit continues at 1 of the next universe.</source>
+        <translation>Indirizzi consecutivi per le righe selezionate (tutte se nessuna è selezionata); un blocco che non entra riprende da 1 nell&apos;universo successivo.</translation>
+    </message>
+    <message>
+        <source>&amp;Universe:</source>
+        <translation>&amp;Universo:</translation>
+    </message>
+    <message>
+        <source>&amp;Starting at:</source>
+        <translation>&amp;A partire da:</translation>
+    </message>
+    <message>
+        <source>%1 starts universe %2</source>
+        <translation>%1 inizia l&apos;universo %2</translation>
+    </message>
+    <message>
+        <source>Blocks that did not fit went on to the next universe:
+%1.</source>
+        <translation>I blocchi che non entravano sono passati all&apos;universo successivo:
+%1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no configurator window: its card shows its levers.</source>
+        <translation>%1: nessuna finestra di configurazione; la sua scheda ne mostra le levette.</translation>
+    </message>
+    <message>
+        <source>%1[*] - Rig plan</source>
+        <translation>%1[*] - Piano luci</translation>
+    </message>
+    <message>
+        <source>1 universe</source>
+        <translation>1 universo</translation>
+    </message>
+    <message>
+        <source>%1 universes</source>
+        <translation>%1 universi</translation>
     </message>
 </context>
 <context>

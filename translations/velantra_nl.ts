@@ -169,6 +169,10 @@
         <source>Options: %1</source>
         <translation>Opties: %1</translation>
     </message>
+    <message>
+        <source>%1-lever bank</source>
+        <translation>Blok van %1 schakelaars</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -277,10 +281,6 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>onbekende opdracht &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>give one of --check and --cards</source>
-        <translation>geef --check of --cards</translation>
-    </message>
-    <message>
         <source>--cards %1: the file name must end in .pdf</source>
         <translation>--cards %1: de bestandsnaam moet op .pdf eindigen</translation>
     </message>
@@ -349,10 +349,6 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>velantra: geen scherm beschikbaar; start het in een bureaubladsessie of onder xvfb-run</translation>
     </message>
     <message>
-        <source>The rig plan (a .json file).</source>
-        <translation>Het lichtplan (een .json-bestand).</translation>
-    </message>
-    <message>
         <source>Print the plan&apos;s problems; exit status 1 when there is any.</source>
         <translation>Toont de problemen van het plan; afsluitstatus 1 als er een is.</translation>
     </message>
@@ -363,10 +359,6 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
     <message>
         <source>%1: %2 rows, %3</source>
         <translation>%1: %2 rijen, %3</translation>
-    </message>
-    <message>
-        <source>Check a rig plan, or write its setting cards to a PDF file.</source>
-        <translation>Controleert een lichtplan, of schrijft de instelkaarten ervan naar een PDF-bestand.</translation>
     </message>
     <message>
         <source>Channel count, 3 or 6 (orvo75; DMX mode)</source>
@@ -395,6 +387,101 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
     <message>
         <source>Arguments:</source>
         <translation>Argumenten:</translation>
+    </message>
+    <message>
+        <source>The rig plan (a .json file) or a patch list (a .csv file).</source>
+        <translation>Het lichtplan (een .json-bestand) of een patchlijst (een .csv-bestand).</translation>
+    </message>
+    <message>
+        <source>Write the plan as a patch list (CSV) for a lighting console.</source>
+        <translation>Schrijft het plan als patchlijst (CSV) voor een lichttafel.</translation>
+    </message>
+    <message>
+        <source>%1: %2 rows on %3 universes, %4</source>
+        <translation>%1: %2 rijen in %3 universums, %4</translation>
+    </message>
+    <message>
+        <source>give one of --check, --cards and --csv</source>
+        <translation>geef --check, --cards of --csv</translation>
+    </message>
+    <message>
+        <source>--csv %1: the file name must end in .csv</source>
+        <translation>--csv %1: de bestandsnaam moet op .csv eindigen</translation>
+    </message>
+    <message>
+        <source>Check a rig plan or patch list, write its setting cards to a PDF file, or write it as a patch list.</source>
+        <translation>Controleert een lichtplan of patchlijst, schrijft de instelkaarten ervan naar een PDF-bestand, of schrijft het als patchlijst.</translation>
+    </message>
+</context>
+<context>
+    <name>CsvImportDialog</name>
+    <message>
+        <source>Import patch list %1</source>
+        <translation>Patchlijst %1 importeren</translation>
+    </message>
+    <message>
+        <source>(not read)</source>
+        <translation>(niet gelezen)</translation>
+    </message>
+    <message>
+        <source>Column %1 “%2”:</source>
+        <translation>Kolom %1 “%2”:</translation>
+    </message>
+    <message>
+        <source>Column %1:</source>
+        <translation>Kolom %1:</translation>
+    </message>
+    <message>
+        <source>Line</source>
+        <translation>Regel</translation>
+    </message>
+    <message>
+        <source>Universe</source>
+        <translation>Universum</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Armatuur</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Channels</source>
+        <translation>Kanalen</translation>
+    </message>
+    <message>
+        <source>&amp;Import</source>
+        <translation>&amp;Importeren</translation>
+    </message>
+    <message>
+        <source>What each column holds:</source>
+        <translation>Wat elke kolom bevat:</translation>
+    </message>
+    <message>
+        <source>&amp;Preview (the first %1 rows):</source>
+        <translation>&amp;Voorbeeld (de eerste %1 rijen):</translation>
+    </message>
+    <message>
+        <source>Lines &amp;left out:</source>
+        <translation>&amp;Weggelaten regels:</translation>
+    </message>
+    <message>
+        <source>Rows: %1. Fixture types: %2. Lines left out: %3.</source>
+        <translation>Rijen: %1. Armatuurtypen: %2. Weggelaten regels: %3.</translation>
     </message>
 </context>
 <context>
@@ -579,6 +666,119 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
     <message>
         <source>it is a folder</source>
         <translation>het is een map</translation>
+    </message>
+</context>
+<context>
+    <name>FixtureTypesDialog</name>
+    <message>
+        <source>“%1” is not a lever and its name, such as “10: stand-alone”.</source>
+        <translation>“%1” is geen schakelaar met naam, zoals “10: stand-alone”.</translation>
+    </message>
+    <message>
+        <source>&amp;Address levers</source>
+        <translation>&amp;Adresschakelaars</translation>
+    </message>
+    <message>
+        <source>New fixture type</source>
+        <translation>Nieuw armatuurtype</translation>
+    </message>
+    <message>
+        <source>Edit fixture type</source>
+        <translation>Armatuurtype bewerken</translation>
+    </message>
+    <message>
+        <source>Maker and model</source>
+        <translation>Fabrikant en model</translation>
+    </message>
+    <message>
+        <source>Up</source>
+        <translation>Omhoog</translation>
+    </message>
+    <message>
+        <source>Down</source>
+        <translation>Omlaag</translation>
+    </message>
+    <message>
+        <source>The address</source>
+        <translation>Het adres</translation>
+    </message>
+    <message>
+        <source>The address − 1</source>
+        <translation>Het adres − 1</translation>
+    </message>
+    <message>
+        <source>10: stand-alone; 11: test</source>
+        <translation>10: stand-alone; 11: test</translation>
+    </message>
+    <message>
+        <source>&amp;Levers in the bank:</source>
+        <translation>&amp;Schakelaars in het blok:</translation>
+    </message>
+    <message>
+        <source>Lowest &amp;bit on:</source>
+        <translation>Laagste &amp;bit op:</translation>
+    </message>
+    <message>
+        <source>&amp;ON is:</source>
+        <translation>&amp;ON is:</translation>
+    </message>
+    <message>
+        <source>The levers &amp;hold:</source>
+        <translation>De schakelaars &amp;dragen:</translation>
+    </message>
+    <message>
+        <source>&amp;Function levers:</source>
+        <translation>&amp;Functieschakelaars:</translation>
+    </message>
+    <message>
+        <source>&amp;Name:</source>
+        <translation>&amp;Naam:</translation>
+    </message>
+    <message>
+        <source>&amp;Channels:</source>
+        <translation>&amp;Kanalen:</translation>
+    </message>
+    <message>
+        <source>Lever 1</source>
+        <translation>Schakelaar 1</translation>
+    </message>
+    <message>
+        <source>Lever %1</source>
+        <translation>Schakelaar %1</translation>
+    </message>
+    <message>
+        <source>Fixture types</source>
+        <translation>Armatuurtypen</translation>
+    </message>
+    <message>
+        <source>Fixture &amp;types of this plan:</source>
+        <translation>Armatuur&amp;typen van dit plan:</translation>
+    </message>
+    <message>
+        <source>&amp;Add…</source>
+        <translation>&amp;Toevoegen…</translation>
+    </message>
+    <message>
+        <source>&amp;Edit…</source>
+        <translation>&amp;Bewerken…</translation>
+    </message>
+    <message>
+        <source>&amp;Delete</source>
+        <translation>&amp;Verwijderen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Sluiten</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>nog %1</translation>
+    </message>
+    <message>
+        <source>The fixture type “%1” is in use and is not deleted.
+Used by: %2.</source>
+        <translation>Het armatuurtype “%1” is in gebruik en wordt niet verwijderd.
+Gebruikt door: %2.</translation>
     </message>
 </context>
 <context>
@@ -1146,10 +1346,6 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>geen lichtplan: &quot;format&quot; moet &quot;%1&quot; zijn</translation>
     </message>
     <message>
-        <source>plan format version %1 cannot be read; this program reads version %2</source>
-        <translation>planformaat versie %1 kan niet worden gelezen; dit programma leest versie %2</translation>
-    </message>
-    <message>
         <source>(missing or not a number)</source>
         <translation>(ontbreekt of geen getal)</translation>
     </message>
@@ -1169,16 +1365,124 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <source>must be an object</source>
         <translation>moet een object zijn</translation>
     </message>
+    <message>
+        <source>DMX address %1 is out of range: 1 to %2.</source>
+        <translation>DMX-adres %1 valt buiten het bereik: 1 tot %2.</translation>
+    </message>
+    <message>
+        <source>line %1: %2</source>
+        <translation>regel %1: %2</translation>
+    </message>
+    <message>
+        <source>the file is larger than any patch list (%1 bytes)</source>
+        <translation>het bestand is groter dan elke patchlijst (%1 bytes)</translation>
+    </message>
+    <message>
+        <source>the text is not UTF-8 (byte %1)</source>
+        <translation>de tekst is geen UTF-8 (byte %1)</translation>
+    </message>
+    <message>
+        <source>a quote opened here is never closed</source>
+        <translation>een hier geopend aanhalingsteken wordt nooit gesloten</translation>
+    </message>
+    <message>
+        <source>text after a closing quote</source>
+        <translation>tekst na een sluitend aanhalingsteken</translation>
+    </message>
+    <message>
+        <source>more than %1 columns</source>
+        <translation>meer dan %1 kolommen</translation>
+    </message>
+    <message>
+        <source>a plan holds at most %1 rows</source>
+        <translation>een plan bevat hoogstens %1 rijen</translation>
+    </message>
+    <message>
+        <source>the file holds no patch: it is empty</source>
+        <translation>het bestand bevat geen patch: het is leeg</translation>
+    </message>
+    <message>
+        <source>line 1: no header; name the columns (universe, start, label, fixture, channels, …)</source>
+        <translation>regel 1: geen kop; benoem de kolommen (universe, start, label, fixture, channels, …)</translation>
+    </message>
+    <message>
+        <source>and %1 more lines with problems</source>
+        <translation>en nog %1 regels met problemen</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be %2</source>
+        <translation>&quot;%1&quot; moet %2 zijn</translation>
+    </message>
+    <message>
+        <source> or </source>
+        <translation> of </translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; must be a text</source>
+        <translation>&quot;%1&quot; moet een tekst zijn</translation>
+    </message>
+    <message>
+        <source>&quot;fixture&quot; must name one of the plan&apos;s types</source>
+        <translation>&quot;fixture&quot; moet een van de typen van het plan noemen</translation>
+    </message>
+    <message>
+        <source>a row of a fixture type needs an &quot;address&quot;</source>
+        <translation>een rij van een armatuurtype heeft een &quot;address&quot; nodig</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; does not apply to a fixture type&apos;s row</source>
+        <translation>&quot;%1&quot; geldt niet voor de rij van een armatuurtype</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; needs plan format version %2</source>
+        <translation>&quot;%1&quot; vraagt planformaat versie %2</translation>
+    </message>
+    <message>
+        <source>levers: </source>
+        <translation>schakelaars: </translation>
+    </message>
+    <message>
+        <source>&quot;count&quot; and &quot;lowest&quot; are required</source>
+        <translation>&quot;count&quot; en &quot;lowest&quot; zijn verplicht</translation>
+    </message>
+    <message>
+        <source>&quot;functions&quot; must be a list</source>
+        <translation>&quot;functions&quot; moet een lijst zijn</translation>
+    </message>
+    <message>
+        <source>a function lever must be an object</source>
+        <translation>een functieschakelaar moet een object zijn</translation>
+    </message>
+    <message>
+        <source>a function lever needs its &quot;lever&quot;</source>
+        <translation>een functieschakelaar heeft zijn &quot;lever&quot; nodig</translation>
+    </message>
+    <message>
+        <source>&quot;channels&quot; must be a whole number from %1 to %2</source>
+        <translation>&quot;channels&quot; moet een geheel getal van %1 tot %2 zijn</translation>
+    </message>
+    <message>
+        <source>plan format version %1 cannot be read; this program reads versions %2 and %3</source>
+        <translation>planformaat versie %1 kan niet worden gelezen; dit programma leest versies %2 en %3</translation>
+    </message>
+    <message>
+        <source>&quot;types&quot; must be a list</source>
+        <translation>&quot;types&quot; moet een lijst zijn</translation>
+    </message>
+    <message>
+        <source>%1 fixture types; a plan holds at most %2</source>
+        <translation>%1 armatuurtypen; een plan bevat hoogstens %2</translation>
+    </message>
+    <message>
+        <source>type %1: </source>
+        <translation>type %1: </translation>
+    </message>
 </context>
 <context>
     <name>PlanTableModel</name>
     <message>
         <source>Start + channels − 1; at most 512.</source>
         <translation>Start + kanalen − 1; hoogstens 512.</translation>
-    </message>
-    <message>
-        <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); for the other devices the program does not know the count: type it (1–512), it is required.</source>
-        <translation>De DMX-kanalen die het apparaat inneemt. De ORVO 75 neemt er 3 of 6 (zijn keuze 3 Ch / 6 Ch); voor de andere apparaten kent het programma het aantal niet: typ het (1–512), het is verplicht.</translation>
     </message>
     <message>
         <source>The start address, 1–511. A device in master mode takes none.</source>
@@ -1212,49 +1516,21 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <source>Problems</source>
         <translation>Problemen</translation>
     </message>
+    <message>
+        <source>Universe</source>
+        <translation>Universum</translation>
+    </message>
+    <message>
+        <source>The DMX channels the device takes. The ORVO 75 takes 3 or 6 (its 3 Ch / 6 Ch choice); a fixture type takes its own count; for the other devices the program does not know the count: type it (1–512), it is required.</source>
+        <translation>De DMX-kanalen die het apparaat inneemt. De ORVO 75 neemt er 3 of 6 (zijn keuze 3 Ch / 6 Ch); een armatuurtype zijn eigen aantal; voor de andere apparaten kent het programma het aantal niet: typ het (1–512), het is verplicht.</translation>
+    </message>
+    <message>
+        <source>The DMX universe, as the lighting console numbers them (0–63999).</source>
+        <translation>Het DMX-universum, zoals de lichttafel ze nummert (0–63999).</translation>
+    </message>
 </context>
 <context>
     <name>Plans</name>
-    <message>
-        <source>Master</source>
-        <translation>Master</translation>
-    </message>
-    <message>
-        <source>DMX (slave)</source>
-        <translation>DMX (slave)</translation>
-    </message>
-    <message>
-        <source>%1 Ch</source>
-        <translation>%1 kan.</translation>
-    </message>
-    <message>
-        <source>120 ohm terminator</source>
-        <translation>afsluitweerstand 120 ohm</translation>
-    </message>
-    <message>
-        <source>preset</source>
-        <translation>voorinstelling</translation>
-    </message>
-    <message>
-        <source>speed %1, show %2</source>
-        <translation>snelheid %1, show %2</translation>
-    </message>
-    <message>
-        <source>CCT %1</source>
-        <translation>CCT %1</translation>
-    </message>
-    <message>
-        <source>ext. pushbutton</source>
-        <translation>ext. drukknop</translation>
-    </message>
-    <message>
-        <source>1-100 % modulation</source>
-        <translation>1-100 % modulatie</translation>
-    </message>
-    <message>
-        <source>Label	Device	Mode and options	Channels	Start	End</source>
-        <translation>Label	Apparaat	Modus en opties	Kanalen	Start	Einde</translation>
-    </message>
     <message>
         <source>row %1 “%2”</source>
         <translation>rij %1 “%2”</translation>
@@ -1298,6 +1574,10 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
     <message>
         <source>%1 problems in %2 rows</source>
         <translation>%1 problemen in %2 rijen</translation>
+    </message>
+    <message>
+        <source>start %1 is beyond the levers of the %2 (at most %3)</source>
+        <translation>start %1 ligt voorbij de schakelaars van de %2 (hoogstens %3)</translation>
     </message>
 </context>
 <context>
@@ -1394,10 +1674,6 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>Omla&amp;ag</translation>
     </message>
     <message>
-        <source>&amp;Sort by address</source>
-        <translation>Sorteren op &amp;adres</translation>
-    </message>
-    <message>
         <source>Address &amp;from…</source>
         <translation>Adressen &amp;vanaf…</translation>
     </message>
@@ -1470,10 +1746,6 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>Adressen vanaf</translation>
     </message>
     <message>
-        <source>Consecutive addresses for the selected rows (all rows when none is selected), starting at:</source>
-        <translation>Opeenvolgende adressen voor de geselecteerde rijen (alle rijen als er geen geselecteerd is), beginnend bij:</translation>
-    </message>
-    <message>
         <source>The configurator cannot show this row.
 %1</source>
         <translation>De configurator kan deze rij niet tonen.
@@ -1516,8 +1788,106 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>PDF-bestanden (*.pdf)</translation>
     </message>
     <message>
-        <source>%1%2 - Rig plan</source>
-        <translation>%1%2 - Lichtplan</translation>
+        <source>Patch lists (*.csv);;All files (*)</source>
+        <translation>Patchlijsten (*.csv);;Alle bestanden (*)</translation>
+    </message>
+    <message>
+        <source>%1 more</source>
+        <translation>nog %1</translation>
+    </message>
+    <message>
+        <source>all</source>
+        <translation>alle</translation>
+    </message>
+    <message>
+        <source>Shows the rows of one universe; empty shows all.</source>
+        <translation>Toont de rijen van één universum; leeg toont alle.</translation>
+    </message>
+    <message>
+        <source>Show &amp;universe:</source>
+        <translation>&amp;Universum tonen:</translation>
+    </message>
+    <message>
+        <source>&amp;Import patch list (CSV)…</source>
+        <translation>Patchlijst &amp;importeren (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Export patch list (CSV)…</source>
+        <translation>Patchlijst &amp;exporteren (CSV)…</translation>
+    </message>
+    <message>
+        <source>&amp;Plan</source>
+        <translation>&amp;Plan</translation>
+    </message>
+    <message>
+        <source>Fixture &amp;types…</source>
+        <translation>Armatuur&amp;typen…</translation>
+    </message>
+    <message>
+        <source>&amp;Sort by universe and address</source>
+        <translation>Sorteren op &amp;universum en adres</translation>
+    </message>
+    <message>
+        <source>The patch list was not saved.
+%1</source>
+        <translation>De patchlijst is niet opgeslagen.
+%1</translation>
+    </message>
+    <message>
+        <source>Patch list saved</source>
+        <translation>Patchlijst opgeslagen</translation>
+    </message>
+    <message>
+        <source>The patch list cannot be imported.
+%1: %2</source>
+        <translation>De patchlijst kan niet worden geïmporteerd.
+%1: %2</translation>
+    </message>
+    <message>
+        <source>Import patch list</source>
+        <translation>Patchlijst importeren</translation>
+    </message>
+    <message>
+        <source>Export patch list</source>
+        <translation>Patchlijst exporteren</translation>
+    </message>
+    <message>
+        <source>Consecutive addresses for the selected rows (all rows when none is selected); a block that does not fit continues at 1 of the next universe.</source>
+        <translation>Opeenvolgende adressen voor de geselecteerde rijen (alle als er geen geselecteerd is); een blok dat niet past, gaat verder bij 1 van het volgende universum.</translation>
+    </message>
+    <message>
+        <source>&amp;Universe:</source>
+        <translation>&amp;Universum:</translation>
+    </message>
+    <message>
+        <source>&amp;Starting at:</source>
+        <translation>&amp;Beginnend bij:</translation>
+    </message>
+    <message>
+        <source>%1 starts universe %2</source>
+        <translation>%1 begint universum %2</translation>
+    </message>
+    <message>
+        <source>Blocks that did not fit went on to the next universe:
+%1.</source>
+        <translation>Blokken die niet pasten, gingen naar het volgende universum:
+%1.</translation>
+    </message>
+    <message>
+        <source>The %1 has no configurator window: its card shows its levers.</source>
+        <translation>De %1 heeft geen configuratorvenster: zijn kaart toont zijn schakelaars.</translation>
+    </message>
+    <message>
+        <source>%1[*] - Rig plan</source>
+        <translation>%1[*] - Lichtplan</translation>
+    </message>
+    <message>
+        <source>1 universe</source>
+        <translation>1 universum</translation>
+    </message>
+    <message>
+        <source>%1 universes</source>
+        <translation>%1 universums</translation>
     </message>
 </context>
 <context>
