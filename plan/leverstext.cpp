@@ -2,6 +2,7 @@
 
 #include "devices/devices.h"
 #include "dip/dipengine.h"
+#include "i18n/translatable.h"
 
 #include <cctype>
 #include <charconv>
@@ -93,11 +94,13 @@ std::optional<LeverScheme> readSchemeText(std::string_view text, std::string* pr
         at = semicolon + 1;
     }
     const auto fail = [&](std::string why) {
-        *problem = "the lever scheme \u201c" + std::string(text) + "\u201d: " + std::move(why);
+        *problem = i18n::arg(i18n::translated("Plans", "the lever scheme “%1”: %2"),
+                             {std::string(text), why});
         return std::nullopt;
     };
     if (parts.size() < 4)
-        return fail("it reads like \u201c10 levers; lowest 1; ON up; address\u201d");
+        return fail(
+            i18n::translated("Plans", "it reads like “10 levers; lowest 1; ON up; address”"));
     LeverScheme scheme;
     const std::string_view count = parts[0], lowest = parts[1], on = parts[2], holds = parts[3];
     const std::optional<int> levers =
@@ -105,13 +108,17 @@ std::optional<LeverScheme> readSchemeText(std::string_view text, std::string* pr
     const std::optional<int> lowestLever =
         lowest.starts_with("lowest ") ? number(lowest.substr(7)) : std::nullopt;
     if (!levers)
-        return fail("\u201c" + std::string(count) + "\u201d is no count of levers");
+        return fail(i18n::arg(i18n::translated("Plans", "“%1” is no count of levers"),
+                              {std::string(count)}));
     if (!lowestLever)
-        return fail("\u201c" + std::string(lowest) + "\u201d names no lowest lever");
+        return fail(i18n::arg(i18n::translated("Plans", "“%1” names no lowest lever"),
+                              {std::string(lowest)}));
     if (!equalNoCase(on, "ON up") && !equalNoCase(on, "ON down"))
-        return fail("\u201c" + std::string(on) + "\u201d is not ON up or ON down");
+        return fail(i18n::arg(i18n::translated("Plans", "“%1” is not ON up or ON down"),
+                              {std::string(on)}));
     if (!equalNoCase(holds, "address") && !equalNoCase(holds, "address - 1"))
-        return fail("\u201c" + std::string(holds) + "\u201d is not address or address - 1");
+        return fail(i18n::arg(i18n::translated("Plans", "“%1” is not address or address - 1"),
+                              {std::string(holds)}));
     scheme.levers = *levers;
     scheme.lowestLever = *lowestLever;
     scheme.onUp = equalNoCase(on, "ON up");
@@ -121,7 +128,8 @@ std::optional<LeverScheme> readSchemeText(std::string_view text, std::string* pr
         const std::optional<int> lever =
             colon == std::string_view::npos ? std::nullopt : number(parts[i].substr(0, colon));
         if (!lever)
-            return fail("\u201c" + std::string(parts[i]) + "\u201d is no \u201clever: name\u201d");
+            return fail(i18n::arg(i18n::translated("Plans", "“%1” is no “lever: name”"),
+                                  {std::string(parts[i])}));
         scheme.named.push_back({*lever, std::string(trimmed(parts[i].substr(colon + 1)))});
     }
     if (const std::optional<std::string> why = leverSchemeProblem(scheme))

@@ -3,6 +3,7 @@
 #include "files/filereader.h"
 #include "files/filewriter.h"
 #include "i18n/language.h"
+#include "i18n/translatable.h"
 #include "plan/devices.h"
 #include "plan/leverstext.h"
 #include "plan/patchlines.h"
@@ -406,8 +407,11 @@ std::optional<int> CsvRowReader::typeFor(const std::vector<std::string>& record,
             count = *end - *start + 1;
     }
     if (!count) {
-        why = channels.empty() ? "the channels of \u201c" + type.name + "\u201d are not given"
-                               : "channels \u201c" + std::string(channels) + "\u201d is no number";
+        why = channels.empty()
+                  ? i18n::arg(i18n::translated("Plans", "the channels of “%1” are not given"),
+                              {type.name})
+                  : i18n::arg(i18n::translated("Plans", "channels “%1” is no number"),
+                              {std::string(channels)});
         return std::nullopt;
     }
     type.channels = *count;
@@ -420,9 +424,13 @@ std::optional<int> CsvRowReader::typeFor(const std::vector<std::string>& record,
     if (const auto known = typeIndex_.find(key); known != typeIndex_.end()) {
         const FixtureType& earlier = plan_.types[std::size_t(known->second)];
         if (earlier.channels != type.channels || (type.levers && earlier.levers != type.levers)) {
-            why = "\u201c" + earlier.name + "\u201d is given another " +
-                  (earlier.channels != type.channels ? "channel count" : "lever scheme") +
-                  " on an earlier line";
+            why = i18n::arg(
+                earlier.channels != type.channels
+                    ? i18n::translated("Plans",
+                                       "“%1” is given another channel count on an earlier line")
+                    : i18n::translated("Plans",
+                                       "“%1” is given another lever scheme on an earlier line"),
+                {earlier.name});
             return std::nullopt;
         }
         return known->second;
@@ -449,14 +457,15 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
         !universe.empty()) {
         const std::optional<int> n = wholeNumber(universe);
         if (!n || *n < kFirstUniverse || *n > kLastUniverse) {
-            why = "universe \u201c" + std::string(universe) + "\u201d is not from 0 to 63999";
+            why = i18n::arg(i18n::translated("Plans", "universe “%1” is not from 0 to 63999"),
+                            {std::string(universe)});
             return std::nullopt;
         }
         row.universe = *n;
     }
     const std::string_view fixture = trimmed(cell(record, CsvField::Fixture));
     if (fixture.empty()) {
-        why = "no fixture";
+        why = i18n::translated("Plans", "no fixture");
         return std::nullopt;
     }
     std::optional<Device> device = deviceNamed(lower(fixture));
@@ -479,14 +488,15 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
     if (takesAddress(row)) {
         const std::optional<int> n = wholeNumber(start);
         if (!n || *n < kFirstStart || *n > kMaxStart) {
-            why = start.empty() ? std::string("no start address")
-                                : "start \u201c" + std::string(start) + "\u201d is not from 1 to " +
-                                      std::to_string(kMaxStart);
+            why = start.empty()
+                      ? i18n::translated("Plans", "no start address")
+                      : i18n::arg(i18n::translated("Plans", "start “%1” is not from 1 to %2"),
+                                  {std::string(start), std::to_string(kMaxStart)});
             return std::nullopt;
         }
         row.setting.address = *n;
     } else if (!start.empty()) {
-        why = "a device in master mode takes no start address";
+        why = i18n::translated("Plans", "a device in master mode takes no start address");
         return std::nullopt;
     }
     const std::string_view channels = trimmed(cell(record, CsvField::Channels));
@@ -494,14 +504,16 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
     if (device) {
         std::optional<int> count = wholeNumber(channels);
         if (!channels.empty() && (!count || *count < kMinChannels || *count > kMaxChannels)) {
-            why = "channels \u201c" + std::string(channels) + "\u201d is not from 1 to 512";
+            why = i18n::arg(i18n::translated("Plans", "channels “%1” is not from 1 to 512"),
+                            {std::string(channels)});
             return std::nullopt;
         }
         if (!count && !end.empty() && wholeNumber(end) && takesAddress(row)) {
             count = *wholeNumber(end) - row.setting.address + 1;
             if (*count < kMinChannels || *count > kMaxChannels) {
-                why = "end \u201c" + std::string(end) + "\u201d is not 1 to 512 channels after " +
-                      "the start";
+                why = i18n::arg(
+                    i18n::translated("Plans", "end “%1” is not 1 to 512 channels after the start"),
+                    {std::string(end)});
                 return std::nullopt;
             }
         }
@@ -509,7 +521,8 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
             const std::optional<int> chosen = row.setting.channels;
             if (count && ((*count != 3 && *count != 6) || row.setting.master ||
                           (chosen && chosen != count))) {
-                why = "the ORVO 75 takes 3 or 6 channels, as its mode says, in DMX mode";
+                why = i18n::translated(
+                    "Plans", "the ORVO 75 takes 3 or 6 channels, as its mode says, in DMX mode");
                 return std::nullopt;
             }
             row.setting.channels = chosen ? chosen : count;
@@ -520,8 +533,10 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
     if (!end.empty()) {
         const std::optional<int> last = endAddress(plan_, row);
         if (!last || wholeNumber(end) != last) {
-            why = "end \u201c" + std::string(end) + "\u201d does not follow from the start and " +
-                  "the channels";
+            why =
+                i18n::arg(i18n::translated(
+                              "Plans", "end “%1” does not follow from the start and the channels"),
+                          {std::string(end)});
             return std::nullopt;
         }
     }
@@ -532,10 +547,11 @@ CsvImport CsvRowReader::read()
 {
     CsvImport result;
     if (!has(CsvField::Fixture))
-        result.problems.push_back("no column holds the fixture (a header such as Fixture or Type)");
+        result.problems.push_back(i18n::translated(
+            "Plans", "no column holds the fixture (a header such as Fixture or Type)"));
     if (!has(CsvField::Start))
-        result.problems.push_back(
-            "no column holds the start address (a header such as Start, Address or DMX)");
+        result.problems.push_back(i18n::translated(
+            "Plans", "no column holds the start address (a header such as Start, Address or DMX)"));
     if (!result.problems.empty())
         return result;
     for (std::size_t r = 0; r < table_.records.size(); ++r) {

@@ -1,5 +1,6 @@
 #include "plan/plantext.h"
 
+#include "i18n/translatable.h"
 #include "plan/devices.h"
 
 #include <cctype>
@@ -94,7 +95,8 @@ std::optional<std::string> readModeAndOptions(std::string_view text, DeviceSetti
             if (part == "master")
                 s.master = true;
             else if (part != "dmx (slave)" && part != "dmx" && part != "dmx slave" && !part.empty())
-                return "the mode \u201c" + std::string(part) + "\u201d is not DMX or Master";
+                return i18n::arg(i18n::translated("Plans", "the mode “%1” is not DMX or Master"),
+                                 {std::string(part)});
             continue;
         }
         if (part.empty())
@@ -114,9 +116,9 @@ std::optional<std::string> readModeAndOptions(std::string_view text, DeviceSetti
         else if (part == "1-100 % modulation")
             s.modulation = true;
         else
-            return "\u201c" + std::string(part) + "\u201d is no option";
+            return i18n::arg(i18n::translated("Plans", "“%1” is no option"), {std::string(part)});
         if (!ok)
-            return "\u201c" + std::string(part) + "\u201d has no number";
+            return i18n::arg(i18n::translated("Plans", "“%1” has no number"), {std::string(part)});
     }
     DeviceSetting check = s;
     check.address = 1;

@@ -1,5 +1,6 @@
 #include "plan/rigplan.h"
 
+#include "i18n/translatable.h"
 #include "plan/devices.h"
 
 #include <algorithm>
@@ -131,30 +132,33 @@ std::optional<std::string> typeProblem(const RigPlan& plan, const FixtureType& t
 {
     const std::string key = nameKey(type.name);
     if (key.empty())
-        return "a fixture type needs a name";
+        return i18n::translated("Plans", "a fixture type needs a name");
     if (std::optional<std::string> problem = cards::labelProblem(type.name))
-        return "the name: " + *problem;
+        return i18n::arg(i18n::translated("Plans", "the name: %1"), {*problem});
     for (const DeviceInfo& info : kDevices)
         if (key == nameKey(info.tableName) || key == nameKey(info.commandName))
-            return "\u201c" + type.name + "\u201d is one of our devices";
+            return i18n::arg(i18n::translated("Plans", "“%1” is one of our devices"), {type.name});
     for (int i = 0; i < int(plan.types.size()); ++i)
         if (i != index && nameKey(plan.types[std::size_t(i)].name) == key)
-            return "there is already a fixture type \u201c" + plan.types[std::size_t(i)].name +
-                   "\u201d";
+            return i18n::arg(i18n::translated("Plans", "there is already a fixture type “%1”"),
+                             {plan.types[std::size_t(i)].name});
     if (type.channels < kMinChannels || type.channels > kMaxChannels)
-        return "a fixture type takes 1 to 512 channels";
+        return i18n::translated("Plans", "a fixture type takes 1 to 512 channels");
     if (!type.levers)
         return std::nullopt;
     if (std::optional<std::string> problem = leverSchemeProblem(*type.levers))
-        return "the levers: " + *problem;
+        return i18n::arg(i18n::translated("Plans", "the levers: %1"), {*problem});
     // A patch list carries the names on one line, separated by ";".
     for (const NamedLever& named : type.levers->named) {
         if (std::optional<std::string> problem = cards::labelProblem(named.name))
-            return "lever " + std::to_string(named.lever) + ": " + *problem;
+            return i18n::arg(i18n::translated("Plans", "lever %1: %2"),
+                             {std::to_string(named.lever), *problem});
         if (named.name.find(';') != std::string::npos || named.name.front() == ' ' ||
             named.name.back() == ' ')
-            return "lever " + std::to_string(named.lever) +
-                   ": a name holds no \u201c;\u201d and no blank at either end";
+            return i18n::arg(
+                i18n::translated("Plans",
+                                 "lever %1: a name holds no “;” and no blank at either end"),
+                {std::to_string(named.lever)});
     }
     return std::nullopt;
 }

@@ -1579,6 +1579,138 @@ Verwendet von: %2.</translation>
         <source>start %1 is beyond the levers of the %2 (at most %3)</source>
         <translation>Start %1 liegt jenseits der Schalter von %2 (höchstens %3)</translation>
     </message>
+    <message>
+        <source>the lever scheme “%1”: %2</source>
+        <translation>das Schalterschema „%1“: %2</translation>
+    </message>
+    <message>
+        <source>it reads like “10 levers; lowest 1; ON up; address”</source>
+        <translation>es lautet etwa „10 levers; lowest 1; ON up; address“</translation>
+    </message>
+    <message>
+        <source>“%1” is no count of levers</source>
+        <translation>„%1“ ist keine Schalterzahl</translation>
+    </message>
+    <message>
+        <source>“%1” names no lowest lever</source>
+        <translation>„%1“ nennt keinen niedrigsten Schalter</translation>
+    </message>
+    <message>
+        <source>“%1” is not ON up or ON down</source>
+        <translation>„%1“ ist weder ON up noch ON down</translation>
+    </message>
+    <message>
+        <source>“%1” is not address or address - 1</source>
+        <translation>„%1“ ist weder address noch address - 1</translation>
+    </message>
+    <message>
+        <source>“%1” is no “lever: name”</source>
+        <translation>„%1“ ist kein „Schalter: Name“</translation>
+    </message>
+    <message>
+        <source>the channels of “%1” are not given</source>
+        <translation>die Kanäle von „%1“ sind nicht angegeben</translation>
+    </message>
+    <message>
+        <source>channels “%1” is no number</source>
+        <translation>Kanäle „%1“ ist keine Zahl</translation>
+    </message>
+    <message>
+        <source>“%1” is given another channel count on an earlier line</source>
+        <translation>„%1“ hat in einer früheren Zeile eine andere Kanalzahl</translation>
+    </message>
+    <message>
+        <source>“%1” is given another lever scheme on an earlier line</source>
+        <translation>„%1“ hat in einer früheren Zeile ein anderes Schalterschema</translation>
+    </message>
+    <message>
+        <source>universe “%1” is not from 0 to 63999</source>
+        <translation>Universum „%1“ liegt nicht zwischen 0 und 63999</translation>
+    </message>
+    <message>
+        <source>no fixture</source>
+        <translation>keine Leuchte</translation>
+    </message>
+    <message>
+        <source>no start address</source>
+        <translation>keine Startadresse</translation>
+    </message>
+    <message>
+        <source>start “%1” is not from 1 to %2</source>
+        <translation>Start „%1“ liegt nicht zwischen 1 und %2</translation>
+    </message>
+    <message>
+        <source>a device in master mode takes no start address</source>
+        <translation>ein Gerät im Master-Betrieb hat keine Startadresse</translation>
+    </message>
+    <message>
+        <source>channels “%1” is not from 1 to 512</source>
+        <translation>Kanäle „%1“ liegt nicht zwischen 1 und 512</translation>
+    </message>
+    <message>
+        <source>end “%1” is not 1 to 512 channels after the start</source>
+        <translation>Ende „%1“ liegt nicht 1 bis 512 Kanäle nach dem Start</translation>
+    </message>
+    <message>
+        <source>the ORVO 75 takes 3 or 6 channels, as its mode says, in DMX mode</source>
+        <translation>das ORVO 75 belegt im DMX-Betrieb 3 oder 6 Kanäle, wie seine Betriebsart sagt</translation>
+    </message>
+    <message>
+        <source>end “%1” does not follow from the start and the channels</source>
+        <translation>Ende „%1“ ergibt sich nicht aus Start und Kanälen</translation>
+    </message>
+    <message>
+        <source>no column holds the fixture (a header such as Fixture or Type)</source>
+        <translation>keine Spalte enthält die Leuchte (eine Überschrift wie Fixture oder Type)</translation>
+    </message>
+    <message>
+        <source>no column holds the start address (a header such as Start, Address or DMX)</source>
+        <translation>keine Spalte enthält die Startadresse (eine Überschrift wie Start, Address oder DMX)</translation>
+    </message>
+    <message>
+        <source>the mode “%1” is not DMX or Master</source>
+        <translation>die Betriebsart „%1“ ist weder DMX noch Master</translation>
+    </message>
+    <message>
+        <source>“%1” is no option</source>
+        <translation>„%1“ ist keine Option</translation>
+    </message>
+    <message>
+        <source>“%1” has no number</source>
+        <translation>„%1“ hat keine Zahl</translation>
+    </message>
+    <message>
+        <source>a fixture type needs a name</source>
+        <translation>ein Leuchtentyp braucht einen Namen</translation>
+    </message>
+    <message>
+        <source>the name: %1</source>
+        <translation>der Name: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is one of our devices</source>
+        <translation>„%1“ ist eines unserer Geräte</translation>
+    </message>
+    <message>
+        <source>there is already a fixture type “%1”</source>
+        <translation>es gibt schon einen Leuchtentyp „%1“</translation>
+    </message>
+    <message>
+        <source>a fixture type takes 1 to 512 channels</source>
+        <translation>ein Leuchtentyp belegt 1 bis 512 Kanäle</translation>
+    </message>
+    <message>
+        <source>the levers: %1</source>
+        <translation>die Schalter: %1</translation>
+    </message>
+    <message>
+        <source>lever %1: %2</source>
+        <translation>Schalter %1: %2</translation>
+    </message>
+    <message>
+        <source>lever %1: a name holds no “;” and no blank at either end</source>
+        <translation>Schalter %1: ein Name enthält kein „;“ und kein Leerzeichen an den Enden</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>

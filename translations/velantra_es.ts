@@ -1579,6 +1579,138 @@ Usado por: %2.</translation>
         <source>start %1 is beyond the levers of the %2 (at most %3)</source>
         <translation>inicio %1 más allá de las palancas de %2 (como máximo %3)</translation>
     </message>
+    <message>
+        <source>the lever scheme “%1”: %2</source>
+        <translation>el esquema de palancas «%1»: %2</translation>
+    </message>
+    <message>
+        <source>it reads like “10 levers; lowest 1; ON up; address”</source>
+        <translation>se escribe como «10 levers; lowest 1; ON up; address»</translation>
+    </message>
+    <message>
+        <source>“%1” is no count of levers</source>
+        <translation>«%1» no es un número de palancas</translation>
+    </message>
+    <message>
+        <source>“%1” names no lowest lever</source>
+        <translation>«%1» no indica la palanca más baja</translation>
+    </message>
+    <message>
+        <source>“%1” is not ON up or ON down</source>
+        <translation>«%1» no es ON up ni ON down</translation>
+    </message>
+    <message>
+        <source>“%1” is not address or address - 1</source>
+        <translation>«%1» no es address ni address - 1</translation>
+    </message>
+    <message>
+        <source>“%1” is no “lever: name”</source>
+        <translation>«%1» no es «palanca: nombre»</translation>
+    </message>
+    <message>
+        <source>the channels of “%1” are not given</source>
+        <translation>los canales de «%1» no se indican</translation>
+    </message>
+    <message>
+        <source>channels “%1” is no number</source>
+        <translation>canales «%1» no es un número</translation>
+    </message>
+    <message>
+        <source>“%1” is given another channel count on an earlier line</source>
+        <translation>«%1» tiene otro número de canales en una línea anterior</translation>
+    </message>
+    <message>
+        <source>“%1” is given another lever scheme on an earlier line</source>
+        <translation>«%1» tiene otro esquema de palancas en una línea anterior</translation>
+    </message>
+    <message>
+        <source>universe “%1” is not from 0 to 63999</source>
+        <translation>el universo «%1» no está entre 0 y 63999</translation>
+    </message>
+    <message>
+        <source>no fixture</source>
+        <translation>ninguna luminaria</translation>
+    </message>
+    <message>
+        <source>no start address</source>
+        <translation>sin dirección inicial</translation>
+    </message>
+    <message>
+        <source>start “%1” is not from 1 to %2</source>
+        <translation>inicio «%1» no está entre 1 y %2</translation>
+    </message>
+    <message>
+        <source>a device in master mode takes no start address</source>
+        <translation>un aparato en modo maestro no lleva dirección inicial</translation>
+    </message>
+    <message>
+        <source>channels “%1” is not from 1 to 512</source>
+        <translation>canales «%1» no está entre 1 y 512</translation>
+    </message>
+    <message>
+        <source>end “%1” is not 1 to 512 channels after the start</source>
+        <translation>fin «%1» no está de 1 a 512 canales tras el inicio</translation>
+    </message>
+    <message>
+        <source>the ORVO 75 takes 3 or 6 channels, as its mode says, in DMX mode</source>
+        <translation>el ORVO 75 ocupa 3 o 6 canales, como dice su modo, en modo DMX</translation>
+    </message>
+    <message>
+        <source>end “%1” does not follow from the start and the channels</source>
+        <translation>fin «%1» no se deduce del inicio y los canales</translation>
+    </message>
+    <message>
+        <source>no column holds the fixture (a header such as Fixture or Type)</source>
+        <translation>ninguna columna contiene la luminaria (un encabezado como Fixture o Type)</translation>
+    </message>
+    <message>
+        <source>no column holds the start address (a header such as Start, Address or DMX)</source>
+        <translation>ninguna columna contiene la dirección inicial (un encabezado como Start, Address o DMX)</translation>
+    </message>
+    <message>
+        <source>the mode “%1” is not DMX or Master</source>
+        <translation>el modo «%1» no es DMX ni Master</translation>
+    </message>
+    <message>
+        <source>“%1” is no option</source>
+        <translation>«%1» no es una opción</translation>
+    </message>
+    <message>
+        <source>“%1” has no number</source>
+        <translation>«%1» no tiene número</translation>
+    </message>
+    <message>
+        <source>a fixture type needs a name</source>
+        <translation>un tipo de luminaria necesita un nombre</translation>
+    </message>
+    <message>
+        <source>the name: %1</source>
+        <translation>el nombre: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is one of our devices</source>
+        <translation>«%1» es uno de nuestros aparatos</translation>
+    </message>
+    <message>
+        <source>there is already a fixture type “%1”</source>
+        <translation>ya hay un tipo de luminaria «%1»</translation>
+    </message>
+    <message>
+        <source>a fixture type takes 1 to 512 channels</source>
+        <translation>un tipo de luminaria ocupa de 1 a 512 canales</translation>
+    </message>
+    <message>
+        <source>the levers: %1</source>
+        <translation>las palancas: %1</translation>
+    </message>
+    <message>
+        <source>lever %1: %2</source>
+        <translation>palanca %1: %2</translation>
+    </message>
+    <message>
+        <source>lever %1: a name holds no “;” and no blank at either end</source>
+        <translation>palanca %1: un nombre no lleva «;» ni espacios en los extremos</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>

@@ -1579,6 +1579,138 @@ Utilisé par : %2.</translation>
         <source>start %1 is beyond the levers of the %2 (at most %3)</source>
         <translation>départ %1 au-delà des leviers de %2 (au plus %3)</translation>
     </message>
+    <message>
+        <source>the lever scheme “%1”: %2</source>
+        <translation>le schéma de leviers « %1 » : %2</translation>
+    </message>
+    <message>
+        <source>it reads like “10 levers; lowest 1; ON up; address”</source>
+        <translation>il s&apos;écrit comme « 10 levers; lowest 1; ON up; address »</translation>
+    </message>
+    <message>
+        <source>“%1” is no count of levers</source>
+        <translation>« %1 » n&apos;est pas un nombre de leviers</translation>
+    </message>
+    <message>
+        <source>“%1” names no lowest lever</source>
+        <translation>« %1 » ne nomme pas de levier de poids faible</translation>
+    </message>
+    <message>
+        <source>“%1” is not ON up or ON down</source>
+        <translation>« %1 » n&apos;est ni ON up ni ON down</translation>
+    </message>
+    <message>
+        <source>“%1” is not address or address - 1</source>
+        <translation>« %1 » n&apos;est ni address ni address - 1</translation>
+    </message>
+    <message>
+        <source>“%1” is no “lever: name”</source>
+        <translation>« %1 » n&apos;est pas « levier: nom »</translation>
+    </message>
+    <message>
+        <source>the channels of “%1” are not given</source>
+        <translation>les canaux de « %1 » ne sont pas donnés</translation>
+    </message>
+    <message>
+        <source>channels “%1” is no number</source>
+        <translation>canaux « %1 » n&apos;est pas un nombre</translation>
+    </message>
+    <message>
+        <source>“%1” is given another channel count on an earlier line</source>
+        <translation>« %1 » a un autre nombre de canaux sur une ligne précédente</translation>
+    </message>
+    <message>
+        <source>“%1” is given another lever scheme on an earlier line</source>
+        <translation>« %1 » a un autre schéma de leviers sur une ligne précédente</translation>
+    </message>
+    <message>
+        <source>universe “%1” is not from 0 to 63999</source>
+        <translation>l&apos;univers « %1 » n&apos;est pas entre 0 et 63999</translation>
+    </message>
+    <message>
+        <source>no fixture</source>
+        <translation>aucun luminaire</translation>
+    </message>
+    <message>
+        <source>no start address</source>
+        <translation>pas d&apos;adresse de départ</translation>
+    </message>
+    <message>
+        <source>start “%1” is not from 1 to %2</source>
+        <translation>départ « %1 » n&apos;est pas entre 1 et %2</translation>
+    </message>
+    <message>
+        <source>a device in master mode takes no start address</source>
+        <translation>un appareil en mode maître n&apos;a pas d&apos;adresse de départ</translation>
+    </message>
+    <message>
+        <source>channels “%1” is not from 1 to 512</source>
+        <translation>canaux « %1 » n&apos;est pas entre 1 et 512</translation>
+    </message>
+    <message>
+        <source>end “%1” is not 1 to 512 channels after the start</source>
+        <translation>fin « %1 » n&apos;est pas 1 à 512 canaux après le départ</translation>
+    </message>
+    <message>
+        <source>the ORVO 75 takes 3 or 6 channels, as its mode says, in DMX mode</source>
+        <translation>l&apos;ORVO 75 prend 3 ou 6 canaux, comme le dit son mode, en mode DMX</translation>
+    </message>
+    <message>
+        <source>end “%1” does not follow from the start and the channels</source>
+        <translation>fin « %1 » ne découle pas du départ et des canaux</translation>
+    </message>
+    <message>
+        <source>no column holds the fixture (a header such as Fixture or Type)</source>
+        <translation>aucune colonne ne contient le luminaire (un en-tête comme Fixture ou Type)</translation>
+    </message>
+    <message>
+        <source>no column holds the start address (a header such as Start, Address or DMX)</source>
+        <translation>aucune colonne ne contient l&apos;adresse de départ (un en-tête comme Start, Address ou DMX)</translation>
+    </message>
+    <message>
+        <source>the mode “%1” is not DMX or Master</source>
+        <translation>le mode « %1 » n&apos;est ni DMX ni Master</translation>
+    </message>
+    <message>
+        <source>“%1” is no option</source>
+        <translation>« %1 » n&apos;est pas une option</translation>
+    </message>
+    <message>
+        <source>“%1” has no number</source>
+        <translation>« %1 » n&apos;a pas de nombre</translation>
+    </message>
+    <message>
+        <source>a fixture type needs a name</source>
+        <translation>un type de luminaire demande un nom</translation>
+    </message>
+    <message>
+        <source>the name: %1</source>
+        <translation>le nom : %1</translation>
+    </message>
+    <message>
+        <source>“%1” is one of our devices</source>
+        <translation>« %1 » est l&apos;un de nos appareils</translation>
+    </message>
+    <message>
+        <source>there is already a fixture type “%1”</source>
+        <translation>il existe déjà un type de luminaire « %1 »</translation>
+    </message>
+    <message>
+        <source>a fixture type takes 1 to 512 channels</source>
+        <translation>un type de luminaire prend 1 à 512 canaux</translation>
+    </message>
+    <message>
+        <source>the levers: %1</source>
+        <translation>les leviers : %1</translation>
+    </message>
+    <message>
+        <source>lever %1: %2</source>
+        <translation>levier %1 : %2</translation>
+    </message>
+    <message>
+        <source>lever %1: a name holds no “;” and no blank at either end</source>
+        <translation>levier %1 : un nom ne contient pas de « ; » ni d&apos;espace à ses extrémités</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>

@@ -1579,6 +1579,138 @@ Usato da: %2.</translation>
         <source>start %1 is beyond the levers of the %2 (at most %3)</source>
         <translation>inizio %1 oltre le levette di %2 (al massimo %3)</translation>
     </message>
+    <message>
+        <source>the lever scheme “%1”: %2</source>
+        <translation>lo schema di levette «%1»: %2</translation>
+    </message>
+    <message>
+        <source>it reads like “10 levers; lowest 1; ON up; address”</source>
+        <translation>si scrive come «10 levers; lowest 1; ON up; address»</translation>
+    </message>
+    <message>
+        <source>“%1” is no count of levers</source>
+        <translation>«%1» non è un numero di levette</translation>
+    </message>
+    <message>
+        <source>“%1” names no lowest lever</source>
+        <translation>«%1» non indica la levetta più bassa</translation>
+    </message>
+    <message>
+        <source>“%1” is not ON up or ON down</source>
+        <translation>«%1» non è ON up né ON down</translation>
+    </message>
+    <message>
+        <source>“%1” is not address or address - 1</source>
+        <translation>«%1» non è address né address - 1</translation>
+    </message>
+    <message>
+        <source>“%1” is no “lever: name”</source>
+        <translation>«%1» non è «levetta: nome»</translation>
+    </message>
+    <message>
+        <source>the channels of “%1” are not given</source>
+        <translation>i canali di «%1» non sono indicati</translation>
+    </message>
+    <message>
+        <source>channels “%1” is no number</source>
+        <translation>canali «%1» non è un numero</translation>
+    </message>
+    <message>
+        <source>“%1” is given another channel count on an earlier line</source>
+        <translation>«%1» ha un altro numero di canali in una riga precedente</translation>
+    </message>
+    <message>
+        <source>“%1” is given another lever scheme on an earlier line</source>
+        <translation>«%1» ha un altro schema di levette in una riga precedente</translation>
+    </message>
+    <message>
+        <source>universe “%1” is not from 0 to 63999</source>
+        <translation>l&apos;universo «%1» non è tra 0 e 63999</translation>
+    </message>
+    <message>
+        <source>no fixture</source>
+        <translation>nessun apparecchio</translation>
+    </message>
+    <message>
+        <source>no start address</source>
+        <translation>nessun indirizzo iniziale</translation>
+    </message>
+    <message>
+        <source>start “%1” is not from 1 to %2</source>
+        <translation>inizio «%1» non è tra 1 e %2</translation>
+    </message>
+    <message>
+        <source>a device in master mode takes no start address</source>
+        <translation>un apparecchio in modo master non ha indirizzo iniziale</translation>
+    </message>
+    <message>
+        <source>channels “%1” is not from 1 to 512</source>
+        <translation>canali «%1» non è tra 1 e 512</translation>
+    </message>
+    <message>
+        <source>end “%1” is not 1 to 512 channels after the start</source>
+        <translation>fine «%1» non è da 1 a 512 canali dopo l&apos;inizio</translation>
+    </message>
+    <message>
+        <source>the ORVO 75 takes 3 or 6 channels, as its mode says, in DMX mode</source>
+        <translation>l&apos;ORVO 75 occupa 3 o 6 canali, come dice il suo modo, in modo DMX</translation>
+    </message>
+    <message>
+        <source>end “%1” does not follow from the start and the channels</source>
+        <translation>fine «%1» non deriva dall&apos;inizio e dai canali</translation>
+    </message>
+    <message>
+        <source>no column holds the fixture (a header such as Fixture or Type)</source>
+        <translation>nessuna colonna contiene l&apos;apparecchio (un&apos;intestazione come Fixture o Type)</translation>
+    </message>
+    <message>
+        <source>no column holds the start address (a header such as Start, Address or DMX)</source>
+        <translation>nessuna colonna contiene l&apos;indirizzo iniziale (un&apos;intestazione come Start, Address o DMX)</translation>
+    </message>
+    <message>
+        <source>the mode “%1” is not DMX or Master</source>
+        <translation>il modo «%1» non è DMX né Master</translation>
+    </message>
+    <message>
+        <source>“%1” is no option</source>
+        <translation>«%1» non è un&apos;opzione</translation>
+    </message>
+    <message>
+        <source>“%1” has no number</source>
+        <translation>«%1» non ha un numero</translation>
+    </message>
+    <message>
+        <source>a fixture type needs a name</source>
+        <translation>un tipo di apparecchio richiede un nome</translation>
+    </message>
+    <message>
+        <source>the name: %1</source>
+        <translation>il nome: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is one of our devices</source>
+        <translation>«%1» è uno dei nostri apparecchi</translation>
+    </message>
+    <message>
+        <source>there is already a fixture type “%1”</source>
+        <translation>esiste già un tipo di apparecchio «%1»</translation>
+    </message>
+    <message>
+        <source>a fixture type takes 1 to 512 channels</source>
+        <translation>un tipo di apparecchio occupa da 1 a 512 canali</translation>
+    </message>
+    <message>
+        <source>the levers: %1</source>
+        <translation>le levette: %1</translation>
+    </message>
+    <message>
+        <source>lever %1: %2</source>
+        <translation>levetta %1: %2</translation>
+    </message>
+    <message>
+        <source>lever %1: a name holds no “;” and no blank at either end</source>
+        <translation>levetta %1: un nome non contiene «;» né spazi alle estremità</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>

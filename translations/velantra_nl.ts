@@ -1579,6 +1579,138 @@ Gebruikt door: %2.</translation>
         <source>start %1 is beyond the levers of the %2 (at most %3)</source>
         <translation>start %1 ligt voorbij de schakelaars van de %2 (hoogstens %3)</translation>
     </message>
+    <message>
+        <source>the lever scheme “%1”: %2</source>
+        <translation>het schakelaarschema “%1”: %2</translation>
+    </message>
+    <message>
+        <source>it reads like “10 levers; lowest 1; ON up; address”</source>
+        <translation>het luidt zoals “10 levers; lowest 1; ON up; address”</translation>
+    </message>
+    <message>
+        <source>“%1” is no count of levers</source>
+        <translation>“%1” is geen aantal schakelaars</translation>
+    </message>
+    <message>
+        <source>“%1” names no lowest lever</source>
+        <translation>“%1” noemt geen laagste schakelaar</translation>
+    </message>
+    <message>
+        <source>“%1” is not ON up or ON down</source>
+        <translation>“%1” is geen ON up of ON down</translation>
+    </message>
+    <message>
+        <source>“%1” is not address or address - 1</source>
+        <translation>“%1” is geen address of address - 1</translation>
+    </message>
+    <message>
+        <source>“%1” is no “lever: name”</source>
+        <translation>“%1” is geen “schakelaar: naam”</translation>
+    </message>
+    <message>
+        <source>the channels of “%1” are not given</source>
+        <translation>de kanalen van “%1” zijn niet opgegeven</translation>
+    </message>
+    <message>
+        <source>channels “%1” is no number</source>
+        <translation>kanalen “%1” is geen getal</translation>
+    </message>
+    <message>
+        <source>“%1” is given another channel count on an earlier line</source>
+        <translation>“%1” heeft op een eerdere regel een ander aantal kanalen</translation>
+    </message>
+    <message>
+        <source>“%1” is given another lever scheme on an earlier line</source>
+        <translation>“%1” heeft op een eerdere regel een ander schakelaarschema</translation>
+    </message>
+    <message>
+        <source>universe “%1” is not from 0 to 63999</source>
+        <translation>universum “%1” ligt niet tussen 0 en 63999</translation>
+    </message>
+    <message>
+        <source>no fixture</source>
+        <translation>geen armatuur</translation>
+    </message>
+    <message>
+        <source>no start address</source>
+        <translation>geen startadres</translation>
+    </message>
+    <message>
+        <source>start “%1” is not from 1 to %2</source>
+        <translation>start “%1” ligt niet tussen 1 en %2</translation>
+    </message>
+    <message>
+        <source>a device in master mode takes no start address</source>
+        <translation>een apparaat in mastermodus heeft geen startadres</translation>
+    </message>
+    <message>
+        <source>channels “%1” is not from 1 to 512</source>
+        <translation>kanalen “%1” ligt niet tussen 1 en 512</translation>
+    </message>
+    <message>
+        <source>end “%1” is not 1 to 512 channels after the start</source>
+        <translation>einde “%1” ligt niet 1 tot 512 kanalen na de start</translation>
+    </message>
+    <message>
+        <source>the ORVO 75 takes 3 or 6 channels, as its mode says, in DMX mode</source>
+        <translation>de ORVO 75 neemt 3 of 6 kanalen, zoals zijn modus zegt, in DMX-modus</translation>
+    </message>
+    <message>
+        <source>end “%1” does not follow from the start and the channels</source>
+        <translation>einde “%1” volgt niet uit de start en de kanalen</translation>
+    </message>
+    <message>
+        <source>no column holds the fixture (a header such as Fixture or Type)</source>
+        <translation>geen kolom bevat het armatuur (een kop zoals Fixture of Type)</translation>
+    </message>
+    <message>
+        <source>no column holds the start address (a header such as Start, Address or DMX)</source>
+        <translation>geen kolom bevat het startadres (een kop zoals Start, Address of DMX)</translation>
+    </message>
+    <message>
+        <source>the mode “%1” is not DMX or Master</source>
+        <translation>de modus “%1” is geen DMX of Master</translation>
+    </message>
+    <message>
+        <source>“%1” is no option</source>
+        <translation>“%1” is geen optie</translation>
+    </message>
+    <message>
+        <source>“%1” has no number</source>
+        <translation>“%1” heeft geen getal</translation>
+    </message>
+    <message>
+        <source>a fixture type needs a name</source>
+        <translation>een armatuurtype heeft een naam nodig</translation>
+    </message>
+    <message>
+        <source>the name: %1</source>
+        <translation>de naam: %1</translation>
+    </message>
+    <message>
+        <source>“%1” is one of our devices</source>
+        <translation>“%1” is een van onze apparaten</translation>
+    </message>
+    <message>
+        <source>there is already a fixture type “%1”</source>
+        <translation>er is al een armatuurtype “%1”</translation>
+    </message>
+    <message>
+        <source>a fixture type takes 1 to 512 channels</source>
+        <translation>een armatuurtype neemt 1 tot 512 kanalen</translation>
+    </message>
+    <message>
+        <source>the levers: %1</source>
+        <translation>de schakelaars: %1</translation>
+    </message>
+    <message>
+        <source>lever %1: %2</source>
+        <translation>schakelaar %1: %2</translation>
+    </message>
+    <message>
+        <source>lever %1: a name holds no “;” and no blank at either end</source>
+        <translation>schakelaar %1: een naam bevat geen “;” en geen spatie aan een van beide einden</translation>
+    </message>
 </context>
 <context>
     <name>PowerWindow</name>
