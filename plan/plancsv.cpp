@@ -558,7 +558,10 @@ CsvImport CsvRowReader::read()
         std::string why;
         std::optional<PlanRow> row = readRecord(table_.records[r], why);
         if (!row) {
-            result.problems.push_back("line " + std::to_string(table_.lines[r]) + ": " + why);
+            result.problems.push_back(i18n::translate("PlanFile", "line %1: %2")
+                                          .arg(table_.lines[r])
+                                          .arg(QString::fromStdString(why))
+                                          .toStdString());
             continue;
         }
         plan_.rows.push_back(std::move(*row));
