@@ -268,6 +268,11 @@ LeverReading readLevers(Device device, const Levers& levers)
     return reading;
 }
 
+bool hasFourBank(Device device)
+{
+    return configuratorSpec(device).banks.hasFourBank();
+}
+
 std::string readingText(const LeverReading& reading)
 {
     std::string text =
