@@ -65,6 +65,7 @@ constexpr MenuItem kMenu[] = {
     {1, "AT", "Atm. Tunes (DOR)"},
     {0, "tools", "Tools"},
     {1, "rigplan", "Rig plan"},
+    {1, "readlevers", "Read levers"},
     {0, "about", "?"},
     {1, "tit", "MORANDEL BRANVIK VELANTRA configurator"},
     {1, "ver", "Aut. T.Zelvaro"},
