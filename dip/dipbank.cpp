@@ -22,11 +22,6 @@ DipBank::DipBank(const ui::Controls& controls, Bank bank, Row onRow) : onRow_(on
         levers_.push_back(pair);
         const bool on = !(onRow == Row::Upper ? pair.upper : pair.lower)->isHidden();
         on_.push_back(on);
-        const QString name = QStringLiteral("Lever %1 ").arg(k);
-        (onRow == Row::Upper ? pair.upper : pair.lower)
-            ->setAccessibleName(name + QStringLiteral("ON"));
-        (onRow == Row::Upper ? pair.lower : pair.upper)
-            ->setAccessibleName(name + QStringLiteral("OFF"));
     }
     body_ = controls.widget(bank == Bank::Twelve ? u"Shape1(0)" : u"Shape1(1)");
     if (body_)

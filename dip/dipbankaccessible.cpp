@@ -63,8 +63,7 @@ QString LeverInterface::text(QAccessible::Text t) const
 
 QRect LeverInterface::rect() const
 {
-    const QWidget* rectangle = bank()->levers()->shown(index_);
-    return QRect(rectangle->mapToGlobal(QPoint(0, 0)), rectangle->size());
+    return bank()->levers()->slot(index_);
 }
 
 QAccessible::State LeverInterface::state() const
@@ -74,10 +73,39 @@ QAccessible::State LeverInterface::state() const
     return state;
 }
 
+// A lever's rectangle: a picture of the lever's object, which is what a screen reader reads.
+class DrawnLeverInterface : public QAccessibleWidget
+{
+public:
+    explicit DrawnLeverInterface(QWidget* rectangle)
+        : QAccessibleWidget(rectangle, QAccessible::Graphic)
+    {
+    }
+    QString text(QAccessible::Text) const override { return {}; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.invisible = true;
+        return state;
+    }
+};
+
+constexpr char kDrawnLeverProperty[] = "velantraDrawnLever";
+
 QAccessibleInterface* bankFactory(const QString&, QObject* object)
 {
+    if (object->property(kDrawnLeverProperty).toBool())
+        return new DrawnLeverInterface(static_cast<QWidget*>(object));
     auto* levers = object->findChild<BankLevers*>(QString(), Qt::FindDirectChildrenOnly);
     return levers ? new BankInterface(static_cast<QWidget*>(object), levers) : nullptr;
+}
+
+// Makes `object`'s next interface come from the factory, dropping one Qt may have made already.
+void remakeInterface(QObject* object)
+{
+    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(object);
+    if (made && !dynamic_cast<BankInterface*>(made) && !dynamic_cast<DrawnLeverInterface*>(made))
+        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
 }
 
 } // namespace
@@ -88,10 +116,14 @@ BankLevers::BankLevers(QWidget* body, std::vector<LeverPair> levers, Row onRow)
     static const bool installed = (QAccessible::installFactory(bankFactory), true);
     Q_UNUSED(installed);
     // Naming the body may already have made it a plain interface, which Qt keeps: drop it for
-    // ours.
-    QAccessibleInterface* made = QAccessible::queryAccessibleInterface(body);
-    if (made && !dynamic_cast<BankInterface*>(made))
-        QAccessible::deleteAccessibleInterface(QAccessible::uniqueId(made));
+    // ours; the same for the rectangles.
+    remakeInterface(body);
+    for (const LeverPair& pair : levers_) {
+        for (QWidget* rectangle : {pair.upper, pair.lower}) {
+            rectangle->setProperty(kDrawnLeverProperty, true);
+            remakeInterface(rectangle);
+        }
+    }
 }
 
 bool BankLevers::isOn(int index) const
@@ -100,16 +132,21 @@ bool BankLevers::isOn(int index) const
     return !(onRow_ == Row::Upper ? pair.upper : pair.lower)->isHidden();
 }
 
-QWidget* BankLevers::shown(int index) const
+QRect BankLevers::slot(int index) const
 {
     const LeverPair& pair = levers_[std::size_t(index)];
-    return pair.upper->isHidden() ? pair.lower : pair.upper;
+    const auto onScreen = [](const QWidget* w) {
+        return QRect(w->mapToGlobal(QPoint()), w->size());
+    };
+    return onScreen(pair.upper).united(onScreen(pair.lower));
 }
 
 QString BankLevers::name(int index) const
 {
-    return QStringLiteral("Lever %1: %2")
+    // The bank in the name: both banks stand side by side, on one line of a screen review.
+    return QStringLiteral("Lever %1 of %2: %3")
         .arg(index + 1)
+        .arg(count())
         .arg(isOn(index) ? QStringLiteral("ON") : QStringLiteral("OFF"));
 }
 
@@ -124,8 +161,6 @@ void BankLevers::drawn(int index)
         return;
     QAccessibleEvent renamed(lever, QAccessible::NameChanged);
     QAccessible::updateAccessibility(&renamed);
-    QAccessibleEvent moved(lever, QAccessible::LocationChanged);
-    QAccessible::updateAccessibility(&moved);
 }
 
 } // namespace velantra::dip

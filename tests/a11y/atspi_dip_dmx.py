@@ -4,7 +4,8 @@ ORVO 75 configurator from the menu, types an address into the "DMX address" box,
 levers that are ON from the bank's description. Exits the program through its menu."""
 import pyatspi
 
-from atspi_support import Listener, application, check, find, menu_item, press, wait_for
+from atspi_support import (Listener, application, check, descendants, find, menu_item, press,
+                           wait_for)
 
 
 app = wait_for(application, "the program on the accessibility bus")
@@ -20,8 +21,16 @@ box.queryEditableText().setTextContents("300")
 wait_for(lambda: bank if bank.description == "Levers ON: 3, 4, 6, 9" else None,
          "the levers of address 300", 5)
 check("address 300, 12-lever bank", bank.description, "Levers ON: 3, 4, 6, 9")
-check("lever 3", find(window, None, "Lever 3 ON") is not None, True)
-check("lever 9", find(window, None, "Lever 9 ON") is not None, True)
+check("lever 3", find(bank, None, "Lever 3 of 12: ON") is not None, True)
+check("lever 9", find(bank, None, "Lever 9 of 12: ON") is not None, True)
+# Each lever is read once: what a screen review meets of the window names every lever of both
+# banks exactly once, with its bank; the rectangles that draw them are not shown to it.
+showing = [node.name for node in descendants(window)
+           if node.getState().contains(pyatspi.STATE_SHOWING) and node.name.startswith("Lever ")]
+check("levers in a screen review",
+      sorted(showing), sorted([f"Lever {k} of 12: {'ON' if k in (3, 4, 6, 9) else 'OFF'}"
+                                 for k in range(1, 13)] +
+                                [f"Lever {k} of 4: OFF" for k in range(1, 5)]))
 
 # A refused address shows the error label, an alert: a screen reader hears it appear.
 ERROR = "! ERROR !  DMX address: 1 - 511"

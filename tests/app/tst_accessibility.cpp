@@ -35,12 +35,14 @@ bool isControl(const QWidget* w)
            qobject_cast<const ui::PictureBox*>(w) || qobject_cast<const ui::Shape*>(w);
 }
 
-// The visible controls of a window that a screen reader would call by no name.
+// The visible controls of a window that a screen reader would call by no name. A drawing kept
+// from assistive technology (a lever's rectangle, read through its bank) is not met there.
 QStringList nameless(QWidget* window)
 {
     QStringList missing;
     for (QWidget* w : window->findChildren<QWidget*>()) {
-        if (!isControl(w) || !w->isVisible())
+        QAccessibleInterface* face = QAccessible::queryAccessibleInterface(w);
+        if (!isControl(w) || !w->isVisible() || (face && face->state().invisible))
             continue;
         if (accessibleText(w, QAccessible::Name).trimmed().isEmpty())
             missing << w->objectName();

@@ -4,8 +4,9 @@ true: after every Tab and arrow key, the object that really has the focus (read 
 accessibility bus) is the one Orca names, with its state and its whole value. It goes round the
 tab order of the five dip-switch configurators (in DMX and in master mode) and of both power
 windows, through every button of every option group, and checks an address read back whole on
-returning to its box, a refused address, a figure over its limit, the keyboard route to the card
-menu and a data-sheet cell.
+returning to its box (also after a card's label question), the banks in flat review, a refused
+address, a figure over its limit, the keyboard route to the card menu, a data-sheet cell and the
+show list read as a table.
 
 Nothing waits a fixed time: every key is followed by a wait for what it must bring about (a new
 focus, a box's text, Orca's words), with a generous limit, and then for Orca to fall silent."""
@@ -356,8 +357,42 @@ configurator("ORVO FLUO / Nembra dip-switch configurator", ["ORVO", "ORVO FLUO",
 configurator("Intelligent fixture configurator", ["Intelligent Fixt.", "RGB", "Dip-switch"], "7")
 configurator("DOR fixture configurator", ["Intelligent Fixt.", "DOR", "Dip-Switch"], "42")
 
-# A refused address, and the card menu from the address box.
+
+
+def review_levers(step):
+    """Orca's flat review from the focus up to the banks' line (keypad 7, previous line): each
+    lever is read once, with its bank."""
+    for n in range(1, 16):
+        mark = len(spoken())
+        keys("KP_Home")
+        wait_until(lambda: said_since(mark), f"{step}: flat review said nothing")
+        wait_quiet()
+        line = said_since(mark)
+        if "Lever" in line:
+            TRANSCRIPT.append(f"{step}, {n} lines up: {line}")
+            return line
+    fail(f"{step}: flat review met no lever")
+
+
+# Flat review of the banks, a refused address, and the card menu from the address box.
 box = open_window("ORVO 75 dip-switch configurator", *ORVO75, "Dip-switch")
+expect("type 300", lambda: (keys("ctrl+a"), [keys(c) for c in "300"]), "Levers ON: 3, 4, 6, 9")
+# A card's label question and back: the address is read whole again, and the copy confirmed.
+expect("Control+Shift+C: the label question", lambda: keys("ctrl+shift+c"), "Label for the card")
+expect("Return: no label, back in the window", lambda: keys("Return"), "Copied as text")
+if not says(TRANSCRIPT[-1], "DMX address text. 300"):
+    fail(f"back from the label question, the address was not read whole: {TRANSCRIPT[-1]!r}")
+# The banks' line: the 4-lever bank, then the 12-lever one (left to right), each lever once in
+# order with its bank and state.
+line = review_levers("flat review")
+# (The capture may break Orca's words between lines: "Lever 11 of 12" / ": OFF".)
+levers = [re.sub(r"\s+:", ":", lever)
+          for lever in re.findall(r"Lever \d+(?: of \d+)?\s*:?\s*(?:ON|OFF)", line)]
+wanted = [f"Lever {k} of 4: OFF" for k in range(1, 5)] + [
+    f"Lever {k} of 12: {'ON' if k in (3, 4, 6, 9) else 'OFF'}" for k in range(1, 13)]
+if levers != wanted:
+    fail(f"flat review: the banks' line reads {levers!r}, not {wanted!r}")
+expect("flat review ends", lambda: keys("KP_Subtract"), "")
 expect("type 600", lambda: (keys("ctrl+a"), [keys(c) for c in "600"]), "DMX address: 1 - 511")
 card_menu("Shift+F10 in the address box", "shift+F10")
 close_window()
@@ -392,6 +427,16 @@ if "RGB Passive Fixtures, table of 27 rows" not in TRANSCRIPT[-1]:
 expect("Down: from the first row's first cell to the second row's", lambda: keys("Down"),
        "Corvale small")
 expect("Right: the next cell of that row, its LED count", lambda: keys("Right"), "3")
+close_window()
+
+# The show list, a picture, is read as a table: a show and its colours.
+open_window("Easy run menu", "Master funct.", "Easy run (RGB)")
+if "Built-in shows and their colours" not in TRANSCRIPT[-1]:
+    fail(f"the show list does not have the focus: {TRANSCRIPT[-1]!r}")
+expect("Down: show 1 and its colours", lambda: keys("Down"), "red, green, blue, white")
+if not says(TRANSCRIPT[-1], "01"):
+    fail(f"the show's number was not read: {TRANSCRIPT[-1]!r}")
+close_window()
 
 print("\n".join(TRANSCRIPT))
 print("PASS")
