@@ -3,18 +3,16 @@
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "cards/label.h"
+#include "cards/paperoutput.h"
 #include "cards/reportreader.h"
 #include "ui/accessibility.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QShortcut>
 #include <optional>
 
@@ -64,14 +62,9 @@ void print(QWidget* window)
     const std::optional<Output> output = outputOf(window);
     if (!output)
         return;
-    QPrinter printer;
-    printer.setDocName(output->title);
-    QPrintDialog dialog(&printer, window);
-    dialog.setObjectName(QStringLiteral("printDialog"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
     const PagePainter pages[] = {output->page};
-    printPages(printer, pages);
+    printWithDialog(window, output->title,
+                    [&pages](QPagedPaintDevice& device) { paintPages(device, pages); });
 }
 
 void savePdf(QWidget* window)
@@ -79,15 +72,15 @@ void savePdf(QWidget* window)
     const std::optional<Output> output = outputOf(window);
     if (!output)
         return;
-    QString path = QFileDialog::getSaveFileName(window, QStringLiteral("Save as PDF"),
-                                                window->objectName() + QStringLiteral(".pdf"),
-                                                QStringLiteral("PDF files (*.pdf)"));
-    if (path.isEmpty())
-        return;
     const PagePainter pages[] = {output->page};
-    QString error;
-    if (!saveFile(path, pdfDocument(pages, output->title), &error))
-        QMessageBox::warning(window, QStringLiteral("Save as PDF"), error);
+    const QString caption = QStringLiteral("Save as PDF");
+    savePdfWithDialog(window,
+                      {.caption = caption,
+                       .suggestedName = window->objectName() + QStringLiteral(".pdf"),
+                       .title = output->title,
+                       .failureTitle = caption,
+                       .failureIntro = {}},
+                      [&pages](QPagedPaintDevice& device) { paintPages(device, pages); });
 }
 
 void copyText(QWidget* window)

@@ -17,8 +17,22 @@ namespace
 constexpr cli::Argument kArguments[] = {{"file", "The rig plan (a .json file)."}};
 constexpr cli::Option kOptions[] = {
     {"check", "Print the plan's problems; exit status 1 when there is any."},
-    {"cards", "Write one setting card per row to a PDF file.", "out.pdf"},
+    {"cards", "Write the setting cards of the rows, six to a page with cut marks, to a PDF file.",
+     "out.pdf"},
+    {"patch-sheet", "Write the patch sheet (the rows' blocks and levers) to a PDF file.",
+     "out.pdf"},
+    {"paper", "The paper of --cards and --patch-sheet: a4 (the default) or letter.", "size"},
 };
+
+// A PDF file name, or the usage error's text.
+QString pdfNameProblem(const cli::Invocation& invocation, std::string_view option)
+{
+    const QString out = invocation.value(option);
+    if (QFileInfo(out).suffix().toLower() != u"pdf" || QFileInfo(out).fileName() == u".pdf")
+        return QStringLiteral("--%1 %2: the file name must end in .pdf")
+            .arg(QString::fromLatin1(option.data(), qsizetype(option.size())), out);
+    return {};
+}
 
 int check(const QString& path, const RigPlan& plan)
 {
@@ -37,13 +51,23 @@ int run(const cli::Invocation& invocation)
 {
     const bool checking = invocation.isSet("check");
     const bool cards = invocation.isSet("cards");
-    if (checking == cards)
-        return invocation.usageError(QStringLiteral("give one of --check and --cards"));
-    const QString out = invocation.value("cards");
-    if (cards &&
-        (QFileInfo(out).suffix().toLower() != u"pdf" || QFileInfo(out).fileName() == u".pdf"))
+    const bool sheet = invocation.isSet("patch-sheet");
+    if (checking == (cards || sheet))
         return invocation.usageError(
-            QStringLiteral("--cards %1: the file name must end in .pdf").arg(out));
+            QStringLiteral("give --check, or --cards and/or --patch-sheet"));
+    for (std::string_view option : {"cards", "patch-sheet"}) {
+        if (!invocation.isSet(option))
+            continue;
+        if (const QString problem = pdfNameProblem(invocation, option); !problem.isEmpty())
+            return invocation.usageError(problem);
+    }
+    const QString paperName = invocation.value("paper").toLower();
+    if (invocation.isSet("paper") && paperName != u"a4" && paperName != u"letter")
+        return invocation.usageError(
+            QStringLiteral("--paper %1: a4 or letter").arg(invocation.value("paper")));
+    if (checking && invocation.isSet("paper"))
+        return invocation.usageError(QStringLiteral("--paper goes with --cards or --patch-sheet"));
+    const QPageSize::PageSizeId paper = paperName == u"letter" ? QPageSize::Letter : QPageSize::A4;
     const QString path = invocation.arguments().value(0);
     if (path.isEmpty())
         return invocation.usageError(QStringLiteral("the plan file name is empty"));
@@ -53,8 +77,15 @@ int run(const cli::Invocation& invocation)
     if (checking)
         return check(path, *read.plan);
     QString error;
-    const std::optional<std::vector<cards::SettingCard>> made = planCards(*read.plan, &error);
-    if (!made || !cards::writeCardsPdf(out, *made, &error))
+    const QString planName = QFileInfo(path).fileName();
+    const std::optional<std::vector<cards::SettingCard>> made =
+        planCards(*read.plan, planName, &error);
+    if (!made)
+        return invocation.failure(error);
+    if (cards && !cards::writeCardSheetsPdf(invocation.value("cards"), *made, paper, &error))
+        return invocation.failure(error);
+    if (sheet && !cards::writePatchSheetPdf(invocation.value("patch-sheet"),
+                                            patchSheet(*read.plan, planName, *made), paper, &error))
         return invocation.failure(error);
     return cli::kExitOk;
 }
@@ -63,7 +94,7 @@ int run(const cli::Invocation& invocation)
 
 const cli::Command kPlanCommand{
     .name = "plan",
-    .summary = "Check a rig plan, or write its setting cards to a PDF file.",
+    .summary = "Check a rig plan, or write its setting cards or patch sheet to PDF files.",
     .arguments = kArguments,
     .options = kOptions,
     .needs = cli::Needs::Drawing,

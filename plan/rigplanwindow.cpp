@@ -2,6 +2,8 @@
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
+#include "cards/paper.h"
+#include "cards/paperoutput.h"
 #include "plan/addressing.h"
 #include "plan/plancards.h"
 #include "plan/plandelegate.h"
@@ -23,8 +25,6 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QStatusBar>
 #include <QTableView>
 #include <algorithm>
@@ -129,6 +129,8 @@ void RigPlanWindow::createActions()
                    &RigPlanWindow::printCards),
         addCommand(cards, "saveCardsPdf", tr("Save cards as &PDF\u2026"),
                    Qt::CTRL | Qt::ALT | Qt::Key_S, &RigPlanWindow::saveCardsPdf),
+        addCommand(cards, "savePatchSheetPdf", tr("Save patch &sheet as PDF\u2026"), {},
+                   &RigPlanWindow::savePatchSheetPdf),
         addCommand(cards, "copyText", tr("Copy as &text"), Qt::CTRL | Qt::SHIFT | Qt::Key_C,
                    &RigPlanWindow::copyAsText),
     };
@@ -334,10 +336,16 @@ void RigPlanWindow::openConfigurator()
     cards::applySetting(openConfigurator_(setting.device), setting);
 }
 
+QString RigPlanWindow::planName() const
+{
+    return path_.isEmpty() ? tr("Untitled") : QFileInfo(path_).fileName();
+}
+
 std::optional<std::vector<cards::SettingCard>> RigPlanWindow::cardsOrWarning()
 {
     QString error;
-    std::optional<std::vector<cards::SettingCard>> made = planCards(model_->plan(), &error);
+    std::optional<std::vector<cards::SettingCard>> made =
+        planCards(model_->plan(), planName(), &error);
     if (!made)
         QMessageBox::warning(this, tr("Rig plan"), tr("No cards were made.\n%1").arg(error));
     return made;
@@ -348,10 +356,9 @@ void RigPlanWindow::printCards()
     const std::optional<std::vector<cards::SettingCard>> made = cardsOrWarning();
     if (!made)
         return;
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        cards::printCards(printer, *made);
+    cards::printWithDialog(this, tr("Setting cards"), [&made](QPagedPaintDevice& device) {
+        cards::paintCardSheets(device, *made);
+    });
 }
 
 void RigPlanWindow::saveCardsPdf()
@@ -359,15 +366,30 @@ void RigPlanWindow::saveCardsPdf()
     const std::optional<std::vector<cards::SettingCard>> made = cardsOrWarning();
     if (!made)
         return;
-    QFileDialog dialog(this, tr("Save cards as PDF"), QString(),
-                       QStringLiteral("PDF files (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+    cards::savePdfWithDialog(
+        this,
+        {.caption = tr("Save cards as PDF"),
+         .suggestedName = {},
+         .title = tr("Setting cards"),
+         .failureTitle = tr("Rig plan"),
+         .failureIntro = tr("The cards were not saved.")},
+        [&made](QPagedPaintDevice& device) { cards::paintCardSheets(device, *made); });
+}
+
+void RigPlanWindow::savePatchSheetPdf()
+{
+    const std::optional<std::vector<cards::SettingCard>> made = cardsOrWarning();
+    if (!made)
         return;
-    QString error;
-    if (!cards::writeCardsPdf(dialog.selectedFiles().constFirst(), *made, &error))
-        QMessageBox::warning(this, tr("Rig plan"), tr("The cards were not saved.\n%1").arg(error));
+    const cards::PatchSheet sheet = patchSheet(model_->plan(), planName(), *made);
+    cards::savePdfWithDialog(
+        this,
+        {.caption = tr("Save patch sheet as PDF"),
+         .suggestedName = {},
+         .title = QString::fromStdString(sheet.title),
+         .failureTitle = tr("Rig plan"),
+         .failureIntro = tr("The patch sheet was not saved.")},
+        [&sheet](QPagedPaintDevice& device) { cards::paintPatchSheet(device, sheet); });
 }
 
 void RigPlanWindow::copyAsText()

@@ -62,6 +62,8 @@ private:
     std::optional<std::vector<cards::SettingCard>> cardsOrWarning();
     void printCards();
     void saveCardsPdf();
+    void savePatchSheetPdf();
+    QString planName() const;
     void copyAsText();
 
     std::vector<int> selectedRows() const;

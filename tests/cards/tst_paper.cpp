@@ -1,0 +1,264 @@
+// Paper for the job: the card of another maker's fixture drawn from its lever scheme, the block
+// every card states, the levers of a plan's cards read back from the cards' own text, and the
+// card sheets and patch sheet on A4 and Letter.
+#include "cards/cardwriter.h"
+#include "cards/schemecard.h"
+#include "dip/leverreading.h"
+#include "levers/leverlist.h"
+#include "plan/plancards.h"
+#include "tests/support/guitest.h"
+
+#include <QTemporaryDir>
+#include <QTest>
+
+using namespace velantra;
+using cards::SchemeCardData;
+using cards::SettingCard;
+
+Q_DECLARE_METATYPE(velantra::cards::SchemeCardData)
+
+namespace
+{
+
+QStringList linesOf(const SettingCard& card)
+{
+    QStringList lines;
+    for (const std::string& line : cards::cardLines(card))
+        lines << QString::fromStdString(line);
+    return lines;
+}
+
+// The levers ON a card's text gives for a bank: "12-lever bank, Levers ON: 3, 4, 6".
+std::uint32_t leversOnLine(const QStringList& lines, const QString& bank, int size)
+{
+    const QString start = bank + QStringLiteral(", Levers ON: ");
+    for (const QString& line : lines) {
+        if (line.startsWith(start))
+            return levers::parseLeverList(line.mid(start.size()), size).on;
+    }
+    return 0;
+}
+
+const LeverScheme kTenDown{.levers = 10,
+                           .lowestLever = 9,
+                           .onUp = false,
+                           .addressMinusOne = true,
+                           .named = {{10, "stand-alone"}}};
+const LeverScheme kNine{.levers = 9, .onUp = false};
+const LeverScheme kTwelve{.levers = 12, .named = {{10, "blackout"}, {12, "sound"}}};
+
+QByteArray fileBytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int pages(const QByteArray& pdf)
+{
+    return int(pdf.count("/Type /Page\n") + pdf.count("/Type /Page\r"));
+}
+
+} // namespace
+
+class PaperTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void schemeCardReadsBack_data();
+    void schemeCardReadsBack();
+    void schemeCardRefused_data();
+    void schemeCardRefused();
+    void planCardsReadBackFromTheirText();
+    void sheetsOnA4AndLetter_data();
+    void sheetsOnA4AndLetter();
+};
+
+void PaperTest::schemeCardReadsBack_data()
+{
+    QTest::addColumn<SchemeCardData>("data");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("ten levers, ON down, address - 1, stand-alone")
+        << SchemeCardData{.fixture = "Lumetta Wash 7",
+                          .scheme = kTenDown,
+                          .address = 259,
+                          .channels = 7,
+                          .functionLeversOn = {10},
+                          .label = "Truss 2",
+                          .date = "2026-12-10",
+                          .origin = "Plan: rig.json, row 4"}
+        << QStringList{"Lumetta Wash 7",
+                       "Label: Truss 2",
+                       "Plan: rig.json, row 4",
+                       "Date: 2026-12-10",
+                       "Mode: DMX",
+                       "DMX address: 259",
+                       "Channels: 7, block 259\u2013265",
+                       "Options: stand-alone",
+                       "10-lever bank, Levers ON: 1, 8, 10"};
+    QTest::newRow("nine levers, 511, past 512")
+        << SchemeCardData{.fixture = "Kordel Dim 4",
+                          .scheme = kNine,
+                          .address = 511,
+                          .channels = 4,
+                          .date = "2026-12-10"}
+        << QStringList{"Kordel Dim 4",
+                       "Label:",
+                       "Date: 2026-12-10",
+                       "Mode: DMX",
+                       "DMX address: 511",
+                       "Channels: 4, block 511\u2013514",
+                       "Warning: the block runs past 512, to 514",
+                       "Options: none",
+                       "9-lever bank, Levers ON: 1, 2, 3, 4, 5, 6, 7, 8, 9"};
+    QTest::newRow("twelve levers, two functions, no count")
+        << SchemeCardData{.fixture = "Pixbar 12",
+                          .scheme = kTwelve,
+                          .address = 6,
+                          .functionLeversOn = {12, 10},
+                          .date = "2026-12-10"}
+        << QStringList{"Pixbar 12",
+                       "Label:",
+                       "Date: 2026-12-10",
+                       "Mode: DMX",
+                       "DMX address: 6",
+                       "Options: blackout, sound",
+                       "12-lever bank, Levers ON: 2, 3, 10, 12"};
+}
+
+// The card's text says the levers; read back, they give the card's address and options.
+void PaperTest::schemeCardReadsBack()
+{
+    QFETCH(SchemeCardData, data);
+    QVERIFY(!cards::schemeCardProblem(data));
+    const SettingCard card = cards::schemeCard(data);
+    const QStringList lines = linesOf(card);
+    QTEST(lines, "lines");
+    const QString bank = QStringLiteral("%1-lever bank").arg(data.scheme.levers);
+    const SchemeReading reading =
+        readSchemeLevers(data.scheme, leversOnLine(lines, bank, data.scheme.levers));
+    QVERIFY(reading.problems.empty());
+    QCOMPARE(reading.address, data.address);
+    QCOMPARE(reading.options, card.options);
+    QCOMPARE(card.banks.front().onIsUpper, data.scheme.onUp);
+    // Drawn, the card is as tall as its lines and its bank.
+    QVERIFY(cards::cardImage(card).height() > 300);
+}
+
+void PaperTest::schemeCardRefused_data()
+{
+    QTest::addColumn<SchemeCardData>("data");
+    QTest::addColumn<QString>("problem");
+    QTest::newRow("eight levers cannot hold 256")
+        << SchemeCardData{.fixture = "Old", .scheme = {.levers = 8}, .address = 256}
+        << "DMX address 256 is beyond what the levers hold: 1 to 255";
+    QTest::newRow("address 0") << SchemeCardData{.fixture = "X", .scheme = kNine, .address = 0}
+                               << "DMX address 0 is beyond what the levers hold: 1 to 511";
+    QTest::newRow("an unnamed lever ON")
+        << SchemeCardData{.fixture = "X", .scheme = kTwelve, .functionLeversOn = {11}}
+        << "lever 11 is no named function lever";
+    QTest::newRow("a scheme that cannot be")
+        << SchemeCardData{.fixture = "X", .scheme = {.levers = 7}} << "a bank has 8 to 12 levers";
+}
+
+void PaperTest::schemeCardRefused()
+{
+    QFETCH(SchemeCardData, data);
+    QTEST(QString::fromStdString(cards::schemeCardProblem(data).value_or("")), "problem");
+}
+
+// Every card of a plan, its levers read from its text lines, reads back as its row's address
+// and options.
+void PaperTest::planCardsReadBackFromTheirText()
+{
+    plan::RigPlan rig;
+    const auto add = [&](DeviceSetting setting, std::optional<int> count) {
+        plan::PlanRow row = plan::newRow(setting.device);
+        row.setting = setting;
+        row.typedChannels = count;
+        rig.push_back(row);
+    };
+    add({.device = Device::Orvo75, .address = 300, .channels = 6, .terminator = true}, {});
+    add({.device = Device::Orvo36, .address = 37, .terminator = true}, 8);
+    add({.device = Device::Fluo, .address = 509, .modulation = true}, 4);
+    add({.device = Device::Intell, .address = 256}, 9);
+    add({.device = Device::Dor, .master = true, .tune = 7}, {});
+    add({.device = Device::Orvo75, .master = true, .pushbutton = true, .speed = 2, .show = 9}, {});
+    QString error;
+    const auto made = plan::planCards(rig, QStringLiteral("rig.json"), &error);
+    QVERIFY2(made, qPrintable(error));
+    for (std::size_t i = 0; i < rig.size(); ++i) {
+        const QStringList lines = linesOf((*made)[i]);
+        const dip::Levers levers{
+            .twelve = std::uint16_t(leversOnLine(lines, QStringLiteral("12-lever bank"), 12)),
+            .four = std::uint8_t(leversOnLine(lines, QStringLiteral("4-lever bank"), 4))};
+        const dip::LeverReading reading = dip::readLevers(rig[i].setting.device, levers);
+        QVERIFY2(reading.problems.empty(), qPrintable(lines.join(u'|')));
+        QCOMPARE(reading.setting.master, rig[i].setting.master);
+        if (!rig[i].setting.master)
+            QCOMPARE(reading.address, rig[i].setting.address);
+        QCOMPARE(lines.value(2), QStringLiteral("Plan: rig.json, row %1").arg(i + 1));
+        // The options the card lists, trimmed as the reading names them.
+        QStringList options;
+        for (const std::string& option : (*made)[i].options)
+            options << QString::fromStdString(option);
+        QStringList read;
+        for (const std::string& option : reading.options)
+            read << QString::fromStdString(option);
+        options.sort();
+        read.sort();
+        QCOMPARE(read, options);
+    }
+    // The FLUO at 509 with 4 channels ends on 512 exactly: no warning.
+    QVERIFY(!linesOf((*made)[2]).join(u'|').contains(u"Warning"_qs));
+    QVERIFY(linesOf((*made)[2]).contains(u"Channels: 4, block 509\u2013512"_qs));
+}
+
+void PaperTest::sheetsOnA4AndLetter_data()
+{
+    QTest::addColumn<int>("cardCount");
+    QTest::addColumn<bool>("letter");
+    QTest::addColumn<int>("sheets");
+    QTest::newRow("one card, A4") << 1 << false << 1;
+    QTest::newRow("six cards, Letter") << 6 << true << 1;
+    QTest::newRow("thirteen cards, A4") << 13 << false << 3;
+}
+
+void PaperTest::sheetsOnA4AndLetter()
+{
+    QFETCH(int, cardCount);
+    QFETCH(bool, letter);
+    QTemporaryDir dir;
+    std::vector<SettingCard> made;
+    cards::PatchSection section{.heading = "Universe 1", .rows = {}};
+    for (int i = 0; i < cardCount; ++i) {
+        made.push_back(cards::schemeCard(
+            {.fixture = "Kordel Dim 4", .scheme = kNine, .address = 1 + 4 * i, .channels = 4}));
+        section.rows.push_back({.start = 1 + 4 * i,
+                                .end = 4 + 4 * i,
+                                .label = "Dimmer " + std::to_string(i + 1),
+                                .fixture = "Kordel Dim 4",
+                                .mode = "DMX",
+                                .channels = 4,
+                                .leversOn = cards::leversOnOfCard(made.back())});
+    }
+    const QPageSize::PageSizeId paper = letter ? QPageSize::Letter : QPageSize::A4;
+    const QByteArray media =
+        letter ? "/MediaBox [0 0 612.000000 792.000000]" : "/MediaBox [0 0 595.000000 842.000000]";
+    QString error;
+    const QString sheetsPath = dir.filePath(QStringLiteral("cards.pdf"));
+    QVERIFY2(cards::writeCardSheetsPdf(sheetsPath, made, paper, &error), qPrintable(error));
+    const QByteArray sheets = fileBytes(sheetsPath);
+    QTEST(pages(sheets), "sheets");
+    QVERIFY(sheets.contains(media));
+    const QString patchPath = dir.filePath(QStringLiteral("patch.pdf"));
+    const cards::PatchSheet patch{
+        .title = "Patch sheet", .date = "2026-12-10", .sections = {section}};
+    QVERIFY2(cards::writePatchSheetPdf(patchPath, patch, paper, &error), qPrintable(error));
+    const QByteArray sheet = fileBytes(patchPath);
+    QCOMPARE(pages(sheet), 1);
+    QVERIFY(sheet.contains(media));
+}
+
+VELANTRA_TEST_MAIN(PaperTest)
+#include "tst_paper.moc"
