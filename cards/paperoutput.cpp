@@ -63,20 +63,27 @@ bool printWithDialog(QWidget* parent, const QString& title, const PaintPages& pa
 bool savePdfWithDialog(QWidget* parent, const PdfRequest& request, const PaintPages& paint)
 {
     keepNoDialogState();
-    QFileDialog dialog(parent, request.caption, request.suggestedName);
-    dialog.setObjectName(QStringLiteral("pdfFileDialog"));
-    QStringList filters;
-    for (const Paper& paper : kPapers)
-        filters << QString::fromLatin1(paper.filter);
-    dialog.setNameFilters(filters);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return false;
-    const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
-    const QPageSize::PageSizeId paper = kPapers[chosen > 0 ? chosen : 0].id;
+    QString path;
+    QPageSize::PageSizeId paper = kPapers[0].id;
+    {
+        // Gone before the file is written: its file system model goes on reading the folder
+        // shown, which must not run inside a warning box's event loop.
+        QFileDialog dialog(parent, request.caption, request.suggestedName);
+        dialog.setObjectName(QStringLiteral("pdfFileDialog"));
+        QStringList filters;
+        for (const Paper& choice : kPapers)
+            filters << QString::fromLatin1(choice.filter);
+        dialog.setNameFilters(filters);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return false;
+        path = dialog.selectedFiles().constFirst();
+        const qsizetype chosen = filters.indexOf(dialog.selectedNameFilter());
+        paper = kPapers[chosen > 0 ? chosen : 0].id;
+    }
     QString error;
-    if (saveFile(dialog.selectedFiles().constFirst(), pdfOf(request.title, paper, paint), &error))
+    if (saveFile(path, pdfOf(request.title, paper, paint), &error))
         return true;
     QMessageBox::warning(parent, request.failureTitle,
                          request.failureIntro.isEmpty() ? error

@@ -2,14 +2,17 @@
 // every card states, the levers of a plan's cards read back from the cards' own text, and the
 // card sheets and patch sheet on A4 and Letter.
 #include "cards/cardwriter.h"
+#include "cards/paperoutput.h"
 #include "cards/schemecard.h"
 #include "dip/leverreading.h"
 #include "levers/leverlist.h"
 #include "plan/plancards.h"
 #include "tests/support/guitest.h"
 
+#include <QFileDialog>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 using namespace velantra;
 using cards::SchemeCardData;
@@ -72,6 +75,8 @@ private slots:
     void planCardsReadBackFromTheirText();
     void sheetsOnA4AndLetter_data();
     void sheetsOnA4AndLetter();
+    void paperChosenInTheFileDialog_data();
+    void paperChosenInTheFileDialog();
 };
 
 void PaperTest::schemeCardReadsBack_data()
@@ -258,6 +263,47 @@ void PaperTest::sheetsOnA4AndLetter()
     const QByteArray sheet = fileBytes(patchPath);
     QCOMPARE(pages(sheet), 1);
     QVERIFY(sheet.contains(media));
+}
+
+void PaperTest::paperChosenInTheFileDialog_data()
+{
+    QTest::addColumn<QString>("filter"); // empty: the dialog is cancelled
+    QTest::addColumn<QByteArray>("media");
+    QTest::newRow("A4, as offered")
+        << "PDF, A4 (*.pdf)" << QByteArray("[0 0 595.000000 842.000000]");
+    QTest::newRow("Letter") << "PDF, Letter (*.pdf)" << QByteArray("[0 0 612.000000 792.000000]");
+    QTest::newRow("cancelled") << "" << QByteArray();
+}
+
+// Save as PDF… as the user answers its dialog: the paper of the file type chosen, or nothing.
+void PaperTest::paperChosenInTheFileDialog()
+{
+    QFETCH(QString, filter);
+    QFETCH(QByteArray, media);
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sheet.pdf"));
+    QWidget parent;
+    QTimer::singleShot(0, &parent, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), "Save cards as PDF");
+        QCOMPARE(dialog->nameFilters(), (QStringList{"PDF, A4 (*.pdf)", "PDF, Letter (*.pdf)"}));
+        if (filter.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectNameFilter(filter);
+        dialog->selectFile(path);
+        QMetaObject::invokeMethod(dialog, "accept");
+    });
+    const std::vector<SettingCard> made{cards::schemeCard({.fixture = "X", .scheme = kNine})};
+    const bool saved = cards::savePdfWithDialog(
+        &parent, {.caption = "Save cards as PDF", .title = "Cards", .failureTitle = "Rig plan"},
+        [&made](QPagedPaintDevice& device) { cards::paintCardSheets(device, made); });
+    QCOMPARE(saved, !filter.isEmpty());
+    QCOMPARE(QFile::exists(path), saved);
+    if (saved)
+        QVERIFY(fileBytes(path).contains("/MediaBox " + media));
 }
 
 VELANTRA_TEST_MAIN(PaperTest)
