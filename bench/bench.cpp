@@ -2,7 +2,6 @@
 //   velantra-bench [repetitions]      prints a Markdown table
 // Run it under xvfb-run for real painting (make bench), or with QT_QPA_PLATFORM=offscreen.
 #include "app/application.h"
-#include "app/windowcatalogue.h"
 #include "bench/probes.h"
 
 #include <QApplication>
@@ -44,14 +43,6 @@ void row(const QString& what, double ours, double floor, const QString& unit,
     std::fflush(stdout);
 }
 
-double medianOf(int runs, const auto& measure)
-{
-    std::vector<double> values;
-    for (int i = 0; i < runs; ++i)
-        values.push_back(measure());
-    return median(values);
-}
-
 } // namespace
 
 int main(int argc, char** argv)
@@ -83,27 +74,41 @@ int main(int argc, char** argv)
         QStringLiteral("bare Qt program, one window with a line of text"));
 
     // Memory: beside the bare program, and beside windows of our windows' sizes showing a line
-    // of text each: what the window system's buffers and the fonts alone cost.
+    // of text each: what the window system's buffers and the fonts alone cost. Ours and the
+    // floors are taken in turn. First Main and every window of the catalogue, then only the
+    // specified ones; the probe prints the peak and what it holds once settled, then one size
+    // per window it opened.
     constexpr int kMemoryRuns = 5;
-    QStringList sizes;
-    const double memory = medianOf(kMemoryRuns, [&] {
-        ProbeResult result = probe(self, QStringLiteral("memory"));
-        sizes = result.printed.mid(1);
-        return result.printed.value(0).toDouble() / 1024.0;
-    });
-    const auto bareMemory = [&](const char* mode, const QStringList& arguments) {
-        return medianOf(kMemoryRuns, [&] {
-            return probe(self, QLatin1String(mode), arguments).printed.value(0).toDouble() / 1024.0;
-        });
+    const auto megabytes = [](const ProbeResult& result, int field) {
+        return result.printed.value(field).toDouble() / 1024.0;
     };
-    // Main and every window of the catalogue; the probe printed one size per window.
-    const QString windows = QString::number(1 + velantra::kWindowCount);
-    const QString what = QStringLiteral("peak resident memory, all %1 windows open").arg(windows);
-    row(what, memory, bareMemory("bare-memory", {}), QStringLiteral("MB"),
-        QStringLiteral("bare Qt program, one empty window"));
-    row(what, memory, bareMemory("text-windows-memory", sizes), QStringLiteral("MB"),
-        QStringLiteral("bare Qt program, %1 windows of the same sizes with a line of text")
-            .arg(windows));
+    for (const char* mode : {"memory", "memory-specified"}) {
+        std::vector<double> peak, settled, bare, textPeak, textSettled;
+        QStringList sizes;
+        for (int i = 0; i < kMemoryRuns; ++i) {
+            const ProbeResult ours = probe(self, QLatin1String(mode));
+            sizes = ours.printed.mid(2);
+            peak.push_back(megabytes(ours, 0));
+            settled.push_back(megabytes(ours, 1));
+            bare.push_back(megabytes(probe(self, QStringLiteral("bare-memory")), 0));
+            const ProbeResult text = probe(self, QStringLiteral("text-windows-memory"), sizes);
+            textPeak.push_back(megabytes(text, 0));
+            textSettled.push_back(megabytes(text, 1));
+        }
+        const QString windows = QString::number(sizes.size() / 2);
+        const QString which = QLatin1String(mode) == u"memory"
+                                  ? QStringLiteral("all %1 windows open").arg(windows)
+                                  : QStringLiteral("the %1 specified windows open").arg(windows);
+        const QString textFloor =
+            QStringLiteral("bare Qt program, %1 windows of the same sizes with a line of text")
+                .arg(windows);
+        row(QStringLiteral("peak resident memory, ") + which, median(peak), median(bare),
+            QStringLiteral("MB"), QStringLiteral("bare Qt program, one empty window"));
+        row(QStringLiteral("peak resident memory, ") + which, median(peak), median(textPeak),
+            QStringLiteral("MB"), textFloor);
+        row(QStringLiteral("resident memory once settled, ") + which, median(settled),
+            median(textSettled), QStringLiteral("MB"), textFloor);
+    }
 
     const ProbeResult idle = probe(self, QStringLiteral("idle"));
     const ProbeResult bareIdle = probe(self, QStringLiteral("bare-idle"));

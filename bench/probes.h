@@ -14,10 +14,12 @@ namespace velantra::bench
 
 // Process-level probes: the child process runs one of these and prints one line of numbers.
 //   start, bare-start, text-start    show the first window, exit once it has painted
-//   memory                 open every window; peak resident kB, then each window's size
-//   bare-memory            one empty window; peak resident kB
+//   memory                 open every window; peak and settled resident kB, then each
+//                          window's size
+//   memory-specified       the same without the windows of our own (the rig plan)
+//   bare-memory            one empty window; peak and settled resident kB
 //   text-windows-memory    windows of the sizes given as arguments, each with a line of text;
-//                          peak resident kB
+//                          peak and settled resident kB
 //   idle, bare-idle        idle for a while; CPU % and the number of paint events
 int runProbe(const QString& mode, const QStringList& arguments, int argc, char** argv);
 

@@ -14,21 +14,57 @@ namespace velantra::cards
 int runCardCommand(const cli::Invocation& invocation);
 
 inline constexpr cli::Argument kCardArguments[] = {
-    {"device", kDeviceChoices},
+    {.name = "device", .description = kDeviceChoices},
 };
 
+// The devices that offer each choice, in its description, read from the device table.
+namespace hint
+{
+inline constexpr std::string_view kChannels = "Channel count, 3 or 6 (";
+inline constexpr std::string_view kPushbutton = "The external pushbutton ON (";
+inline constexpr std::string_view kSpeed = "Speed 0 to 4 (";
+inline constexpr std::string_view kShow = "Show 0 to 15 (";
+inline constexpr std::string_view kTune = "Colour-temperature tune CCT 0 to 9 (";
+inline constexpr std::string_view kModulation = "1-100 % modulation ON (";
+inline constexpr std::string_view kDmxMode = "; DMX mode)";
+inline constexpr std::string_view kMasterMode = "; master mode)";
+inline constexpr std::string_view kEnd = ")";
+} // namespace hint
+
 inline constexpr cli::Option kCardOptions[] = {
-    {"address", "DMX start address, 1 to 511 (DMX mode; default 1)", "N"},
-    {"master", "Stand-alone master mode instead of DMX slave"},
-    {"channels", "Channel count, 3 or 6 (orvo75, DMX mode)", "N"},
-    {"terminator", "The 120 ohm line terminator ON (DMX mode)"},
-    {"pushbutton", "The external pushbutton ON (orvo75, orvo36, fluo; master mode)"},
-    {"speed", "Speed 0 to 4 (master mode; not dor)", "N"},
-    {"show", "Show 0 to 15 (master mode; not dor)", "N"},
-    {"tune", "Colour-temperature tune CCT 0 to 9 (dor, master mode)", "N"},
-    {"modulation", "1-100 % modulation ON (fluo)"},
-    {"label", "Free text on the card's Label line, e.g. \"Bar 3, left\"", "TEXT"},
-    {"out", "The file to write: .pdf, .png or .txt; - writes the text to standard output", "FILE"},
+    {.name = "address",
+     .description = "DMX start address, 1 to 511 (DMX mode; default 1)",
+     .valueName = "N"},
+    {.name = "master", .description = "Stand-alone master mode instead of DMX slave"},
+    {.name = "channels",
+     .description =
+         cli::kJoined<hint::kChannels, kDevicesOffering<&DeviceInfo::channels>, hint::kDmxMode>,
+     .valueName = "N"},
+    {.name = "terminator", .description = "The 120 ohm line terminator ON (DMX mode)"},
+    {.name = "pushbutton",
+     .description = cli::kJoined<hint::kPushbutton, kDevicesOffering<&DeviceInfo::pushbutton>,
+                                 hint::kMasterMode>},
+    {.name = "speed",
+     .description =
+         cli::kJoined<hint::kSpeed, kDevicesOffering<&DeviceInfo::speedAndShow>, hint::kMasterMode>,
+     .valueName = "N"},
+    {.name = "show",
+     .description =
+         cli::kJoined<hint::kShow, kDevicesOffering<&DeviceInfo::speedAndShow>, hint::kMasterMode>,
+     .valueName = "N"},
+    {.name = "tune",
+     .description =
+         cli::kJoined<hint::kTune, kDevicesOffering<&DeviceInfo::tune>, hint::kMasterMode>,
+     .valueName = "N"},
+    {.name = "modulation",
+     .description =
+         cli::kJoined<hint::kModulation, kDevicesOffering<&DeviceInfo::modulation>, hint::kEnd>},
+    {.name = "label",
+     .description = "Free text on the card's Label line, e.g. \"Bar 3, left\"",
+     .valueName = "TEXT"},
+    {.name = "out",
+     .description = "The file to write: .pdf, .png or .txt; - writes the text to standard output",
+     .valueName = "FILE"},
 };
 
 inline constexpr cli::Command kCardCommand{

@@ -4,14 +4,12 @@
 #include "cards/label.h"
 #include "cards/reportreader.h"
 #include "power/fixturepowertable.h"
-#include "power/gridrows.h"
+#include "power/powerwindow.h"
 #include "power/windows.h"
 
 #include <QBuffer>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QMessageBox>
-#include <QRadioButton>
 #include <QTimer>
 #include <cstdio>
 #include <memory>
@@ -53,7 +51,8 @@ int fixtureRow(const power::PowerVariant& variant, bool cc, const QString& fixtu
 }
 
 // Types one --count into its box, or says what is wrong with it.
-QString typeCount(QWidget* window, const power::PowerVariant& variant, const QString& count)
+QString typeCount(power::PowerWindow& window, const power::PowerVariant& variant,
+                  const QString& count)
 {
     const qsizetype equals = count.lastIndexOf(u'=');
     const qsizetype colon = count.indexOf(u':');
@@ -70,13 +69,9 @@ QString typeCount(QWidget* window, const power::PowerVariant& variant, const QSt
         return QStringLiteral("--count %1: the output is CC1, CC2, CV1 or CV2").arg(count);
     if (row == 0)
         return QStringLiteral("--count %1: no such fixture on %2").arg(count, output.toUpper());
-    const std::string_view name = power::kBoxNames[column][row];
-    auto* box =
-        window->findChild<QLineEdit*>(QString::fromLatin1(name.data(), qsizetype(name.size())));
-    if (!box || !window->rect().intersects(box->geometry()))
+    if (!window.typeEntry(power::Output(column), row, count.mid(equals + 1).trimmed()))
         return QStringLiteral("--count %1: this controller has no %2 output")
             .arg(count, output.toUpper());
-    box->setText(count.mid(equals + 1).trimmed());
     return {};
 }
 
@@ -107,10 +102,13 @@ int runReportCommand(const cli::Invocation& invocation)
     qApp->installEventFilter(&closer);
     const std::unique_ptr<QWidget> window(small ? power::createCalc2() : power::createCalc());
     const power::PowerVariant& variant = small ? power::kOrvo36Power : power::kOrvo75Power;
-    if (invocation.isSet("average"))
-        window->findChild<QRadioButton*>(QStringLiteral("Option2"))->setChecked(true);
+    auto* powerWindow = qobject_cast<power::PowerWindow*>(window.get());
+    if (!powerWindow)
+        return invocation.failure(QStringLiteral("no power window for %1").arg(controller));
+    // The window opens in average power; the command's default is nominal power.
+    powerWindow->choosePower(invocation.isSet("average"));
     for (const QString& count : invocation.values("count")) {
-        const QString problem = typeCount(window.get(), variant, count);
+        const QString problem = typeCount(*powerWindow, variant, count);
         if (!problem.isEmpty())
             return invocation.usageError(problem);
     }

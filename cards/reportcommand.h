@@ -12,18 +12,23 @@ namespace velantra::cards
 int runReportCommand(const cli::Invocation& invocation);
 
 inline constexpr cli::Argument kReportArguments[] = {
-    {"controller", "orvo75 (75 W) or orvo36 (36 W)"},
+    {.name = "controller", .description = "orvo75 (75 W) or orvo36 (36 W)"},
 };
 
 inline constexpr cli::Option kReportOptions[] = {
-    {"count",
-     "A count as typed into the grid: OUTPUT:FIXTURE=N, the output CC1, CC2, CV1 or CV2 (CC only "
-     "on the orvo36), the fixture by its name or grid row 1 to 14, e.g. \"CC1:Pomra RGB=2\"; "
-     "repeat for more",
-     "COUNT"},
-    {"average", "Average power instead of nominal power"},
-    {"label", "Free text on the report's Label line, e.g. \"Shop 2, window\"", "TEXT"},
-    {"out", "The file to write: .pdf, .png or .txt; - writes the text to standard output", "FILE"},
+    {.name = "count",
+     .description =
+         "A count as typed into the grid: OUTPUT:FIXTURE=N, the output CC1, CC2, CV1 or CV2 (CC "
+         "only on the orvo36), the fixture by its name or grid row 1 to 14, e.g. \"CC1:Pomra "
+         "RGB=2\"; repeat for more",
+     .valueName = "COUNT"},
+    {.name = "average", .description = "Average power instead of nominal power"},
+    {.name = "label",
+     .description = "Free text on the report's Label line, e.g. \"Shop 2, window\"",
+     .valueName = "TEXT"},
+    {.name = "out",
+     .description = "The file to write: .pdf, .png or .txt; - writes the text to standard output",
+     .valueName = "FILE"},
 };
 
 inline constexpr cli::Command kReportCommand{

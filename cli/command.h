@@ -8,6 +8,7 @@
 #include <QCommandLineParser>
 #include <QString>
 #include <QStringList>
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -18,6 +19,23 @@ namespace velantra::cli
 constexpr int kExitOk = 0;
 constexpr int kExitFailure = 1; // the work could not be done (no display, a file not written)
 constexpr int kExitUsage = 2;   // the command line was wrong
+
+// Texts joined at compile time, for a row whose description is partly read from a table:
+// `kJoined<kHead, kDevicesOffering<...>, kTail>` (each part a constant with static storage).
+template <const std::string_view&... Parts> struct Joined {
+    static constexpr std::size_t size = (Parts.size() + ... + 0);
+    static constexpr auto chars = [] {
+        std::array<char, size> text{};
+        std::size_t at = 0;
+        for (std::string_view part : {Parts...}) {
+            for (char c : part)
+                text[at++] = c;
+        }
+        return text;
+    }();
+};
+template <const std::string_view&... Parts>
+inline constexpr std::string_view kJoined{Joined<Parts...>::chars.data(), Joined<Parts...>::size};
 
 // An option: `--name`, `-s` when `shortName` is set; it takes a value when `valueName` is set
 // (`--address N`, `--address=N`), else it is a switch.

@@ -113,6 +113,32 @@ template <std::size_t N> consteval std::array<char, N> commandList(std::string_v
     return text;
 }
 inline constexpr auto kOrList = commandList<commandListLength(" or ")>(" or ");
+
+// "orvo75, orvo36, fluo": the command names of the devices that offer a choice.
+template <bool DeviceInfo::*Choice> consteval std::size_t offeringListLength()
+{
+    std::size_t length = 0;
+    for (const DeviceInfo& device : kDevices)
+        length += device.*Choice ? device.commandName.size() + (length > 0 ? 2 : 0) : 0;
+    return length;
+}
+template <bool DeviceInfo::*Choice> consteval auto offeringList()
+{
+    std::array<char, offeringListLength<Choice>()> text{};
+    std::size_t at = 0;
+    for (const DeviceInfo& device : kDevices) {
+        if (!(device.*Choice))
+            continue;
+        if (at > 0) {
+            text[at++] = ',';
+            text[at++] = ' ';
+        }
+        for (char c : device.commandName)
+            text[at++] = c;
+    }
+    return text;
+}
+template <bool DeviceInfo::*Choice> inline constexpr auto kOffering = offeringList<Choice>();
 inline constexpr auto kCommaList = commandList<commandListLength(", ")>(", ");
 } // namespace detail
 static_assert(detail::rowsInDeviceOrder(), "one row per device, at the index of its Device");
@@ -121,6 +147,12 @@ static_assert(detail::rowsInDeviceOrder(), "one row per device, at the index of 
 inline constexpr std::string_view kDeviceChoices{detail::kOrList.data(), detail::kOrList.size()};
 // "orvo75, orvo36, fluo, intell, dor"
 inline constexpr std::string_view kDeviceList{detail::kCommaList.data(), detail::kCommaList.size()};
+
+// The command names of the devices that offer a choice, "orvo75, orvo36, fluo" for
+// kDevicesOffering<&DeviceInfo::pushbutton>.
+template <bool DeviceInfo::*Choice>
+inline constexpr std::string_view kDevicesOffering{detail::kOffering<Choice>.data(),
+                                                   detail::kOffering<Choice>.size()};
 
 inline constexpr int kMaxSpeed = 4;
 inline constexpr int kMaxShow = 15;

@@ -14,21 +14,31 @@ namespace
 {
 
 constexpr cli::Argument kArguments[] = {
-    {"device", kDeviceChoices},
-    {"levers",
-     "The levers ON, e.g. 3,4,6,9,11 (our device's 12-lever bank), or none; with --levers the "
-     "only argument",
-     true},
+    {.name = "device", .description = kDeviceChoices},
+    {.name = "levers",
+     .description = "The levers ON, e.g. 3,4,6,9,11 (our device's 12-lever bank), or none; with "
+                    "--levers the only argument",
+     .optional = true},
 };
 
 constexpr cli::Option kOptions[] = {
-    {"four-bank", "The levers ON of the device's 4-lever bank, e.g. 1", "LEVERS"},
-    {"levers", "Another maker's fixture: the levers of its bank, 8 to 12", "N"},
-    {"lowest", "The lever of the lowest address bit: 1 or the last address lever", "K"},
-    {"minus-one", "The levers hold the address - 1"},
-    {"on-down", "ON is the lower side of the bank (the levers given are those at ON either way)"},
-    {"function", "A function lever after the address levers and its name, e.g. 10:stand-alone",
-     "K:NAME"},
+    {.name = "four-bank",
+     .description = "The levers ON of the device's 4-lever bank, e.g. 1",
+     .valueName = "LEVERS"},
+    {.name = "levers",
+     .description = "Another maker's fixture: the levers of its bank, 8 to 12",
+     .valueName = "N"},
+    {.name = "lowest",
+     .description = "The lever of the lowest address bit: 1 or the last address lever",
+     .valueName = "K"},
+    {.name = "minus-one", .description = "The levers hold the address - 1"},
+    {.name = "on-down",
+     .description = "ON is the lower side of the bank (the levers given are those at ON either "
+                    "way)"},
+    {.name = "function",
+     .description = "A function lever after the address levers and its name, e.g. "
+                    "10:stand-alone",
+     .valueName = "K:NAME"},
 };
 
 int report(const std::string& reading, const std::vector<std::string>& problems)

@@ -14,14 +14,21 @@ namespace velantra::plan
 namespace
 {
 
-constexpr cli::Argument kArguments[] = {{"file", "The rig plan (a .json file)."}};
+constexpr cli::Argument kArguments[] = {
+    {.name = "file", .description = "The rig plan (a .json file)."},
+};
 constexpr cli::Option kOptions[] = {
-    {"check", "Print the plan's problems; exit status 1 when there is any."},
-    {"cards", "Write the setting cards of the rows, six to a page with cut marks, to a PDF file.",
-     "out.pdf"},
-    {"patch-sheet", "Write the patch sheet (the rows' blocks and levers) to a PDF file.",
-     "out.pdf"},
-    {"paper", "The paper of --cards and --patch-sheet: a4 (the default) or letter.", "size"},
+    {.name = "check", .description = "Print the plan's problems; exit status 1 when there is any."},
+    {.name = "cards",
+     .description = "Write the setting cards of the rows, six to a page with cut marks, to a PDF "
+                    "file.",
+     .valueName = "out.pdf"},
+    {.name = "patch-sheet",
+     .description = "Write the patch sheet (the rows' blocks and levers) to a PDF file.",
+     .valueName = "out.pdf"},
+    {.name = "paper",
+     .description = "The paper of --cards and --patch-sheet: a4 (the default) or letter.",
+     .valueName = "size"},
 };
 
 // A PDF file name, or the usage error's text.

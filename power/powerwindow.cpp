@@ -363,4 +363,20 @@ bool PowerWindow::showsOutput(Output column) const
     return rect().intersects(box(column, 1)->geometry());
 }
 
+bool PowerWindow::typeEntry(Output column, int row, const QString& text)
+{
+    if (row < 1 || row > kRows)
+        return false;
+    QLineEdit* entry = box(column, row);
+    if (!entry || !rect().intersects(entry->geometry()))
+        return false;
+    entry->setText(text);
+    return true;
+}
+
+void PowerWindow::choosePower(bool average)
+{
+    (average ? option2_ : option1_)->setChecked(true); // runs its click procedure
+}
+
 } // namespace velantra::power

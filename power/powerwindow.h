@@ -82,6 +82,12 @@ public:
     // Whether the output's column of boxes lies inside the window.
     bool showsOutput(Output column) const;
 
+    // What the report command does as the user would: types into input box `row` (1 … 14) of
+    // an output, whose change procedure runs at once (false, typing nothing, where the window
+    // shows no such box), and chooses nominal or average power.
+    bool typeEntry(Output column, int row, const QString& text);
+    void choosePower(bool average);
+
     void Form_Load();
     void Text1_Change(int index);
     void Text2_Change(int index);

@@ -19,11 +19,12 @@ SheetWindow::SheetWindow(const ui::WindowSpec& spec, const QString& background,
 
 void SheetWindow::paintEvent(QPaintEvent*)
 {
-    if (picture_.isNull())
+    if (picture_.image().isNull())
         return;
     QPainter painter(this);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.drawImage(0, 0, ratio == 1 ? picture_ : sharp_.at(ratio));
+    painter.drawImage(0, 0, ratio == 1 ? picture_.image() : sharp_.at(ratio));
+    picture_.painted(this);
 }
 
 } // namespace velantra::sheets

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/keptpicture.h"
 #include "ui/layouttable.h"
 #include "ui/sharppicture.h"
 
@@ -20,13 +21,13 @@ class SheetWindow : public QWidget
 public:
     SheetWindow(const ui::WindowSpec& spec, const QString& background,
                 std::span<const ui::Control> layout = {});
-    const QImage& picture() const { return picture_; }
+    const QImage& picture() const { return picture_.image(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage picture_;
+    ui::KeptPicture picture_;
     ui::SharpPicture sharp_;
 };
 

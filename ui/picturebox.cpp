@@ -41,7 +41,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     const int inset = bordered_ ? 2 : 0;
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
     const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.drawImage(inset, inset, ratio == 1 ? picture_ : sharp_.at(ratio));
+    painter.drawImage(inset, inset, ratio == 1 ? picture_.image() : sharp_.at(ratio));
     if (bordered_) {
         painter.setClipping(false);
         painter.setPen(palette().color(QPalette::Dark));
@@ -49,6 +49,7 @@ void PictureBox::paintEvent(QPaintEvent*)
         painter.setPen(palette().color(QPalette::Shadow));
         painter.drawRect(rect().adjusted(1, 1, -2, -2));
     }
+    picture_.painted(this);
 }
 
 } // namespace velantra::ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/keptpicture.h"
 #include "ui/sharppicture.h"
 
 #include <QImage>
@@ -17,14 +18,14 @@ class PictureBox : public QWidget
 public:
     PictureBox(const QString& path, QSize area, QWidget* parent);
     // What the box keeps and draws: the top-left part of the picture, at most the box's size.
-    const QImage& picture() const { return picture_; }
+    const QImage& picture() const { return picture_.image(); }
     void setBordered(bool bordered);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    QImage picture_;
+    KeptPicture picture_;
     SharpPicture sharp_;
     bool bordered_ = false;
 };

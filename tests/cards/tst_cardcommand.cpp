@@ -16,6 +16,8 @@ class CardCommandTest : public QObject
 private slots:
     void refusedSettingWritesNothing_data();
     void refusedSettingWritesNothing();
+    void helpNamesTheDevicesOfEachChoice_data();
+    void helpNamesTheDevicesOfEachChoice();
     void cardInEachFormat();
     void failedWriteIsReported();
     void reportWithoutAWindow_data();
@@ -96,6 +98,50 @@ void CardCommandTest::refusedSettingWritesNothing()
     QCOMPARE(filesIn(dir.path()), QStringList());
 }
 
+void CardCommandTest::helpNamesTheDevicesOfEachChoice_data()
+{
+    QTest::addColumn<QString>("option");
+    QTest::addColumn<QString>("arguments"); // the choice made, in the mode it belongs to
+    QTest::newRow("channels") << "channels"
+                              << "--channels 6";
+    QTest::newRow("pushbutton") << "pushbutton"
+                                << "--master --pushbutton";
+    QTest::newRow("speed") << "speed"
+                           << "--master --speed 2";
+    QTest::newRow("show") << "show"
+                          << "--master --show 3";
+    QTest::newRow("tune") << "tune"
+                          << "--master --tune 4";
+    QTest::newRow("modulation") << "modulation"
+                                << "--modulation";
+}
+
+// `velantra card --help` names, for each choice, exactly the devices whose cards take it.
+void CardCommandTest::helpNamesTheDevicesOfEachChoice()
+{
+    QFETCH(QString, option);
+    QFETCH(QString, arguments);
+    const Run help = program({u"card"_qs, u"--help"_qs});
+    QCOMPARE(help.status, 0);
+    // The option's description, its wrapped lines joined, up to the next option.
+    const QString text = help.out.simplified();
+    const qsizetype from = text.indexOf(u"--"_qs + option + u' ');
+    QVERIFY2(from >= 0, qPrintable(help.out));
+    const QString description = text.mid(from).section(u" --"_qs, 0, 0);
+    const QString hint = description.section(u'(', -1).section(u';', 0, 0).remove(u')');
+    const QStringList named = hint.split(u", "_qs);
+
+    QStringList taking;
+    for (const char* device : {"orvo75", "orvo36", "fluo", "intell", "dor"}) {
+        const Run card = program(QStringList{u"card"_qs, QString::fromLatin1(device)} +
+                                 arguments.split(u' ') + QStringList{u"--out"_qs, u"-"_qs});
+        QVERIFY2(card.status == 0 || card.status == 2, qPrintable(card.err));
+        if (card.status == 0)
+            taking << QString::fromLatin1(device);
+    }
+    QCOMPARE(named, taking);
+}
+
 void CardCommandTest::cardInEachFormat()
 {
     QTemporaryDir dir;
@@ -159,6 +205,12 @@ void CardCommandTest::reportWithoutAWindow_data()
     QTest::newRow("no CV output on the 36 W controller")
         << "orvo36|--count|CV1:1=4|--out|-" << 2
         << QStringList{"--count CV1:1=4: this controller has no CV1 output"};
+    QTest::newRow("nominal power unless told")
+        << "orvo75|--count|CC1:1=3|--out|-" << 0
+        << QStringList{"Mode: Nominal power", "Total nominal power: 10.5 W"};
+    QTest::newRow("average power")
+        << "orvo75|--count|CC1:1=3|--average|--out|-" << 0
+        << QStringList{"Mode: Average power", "Total average power: 7 W"};
     QTest::newRow("no such fixture") << "orvo75|--count|CC2:Lamp=1|--out|-" << 2
                                      << QStringList{"--count CC2:Lamp=1: no such fixture on CC2"};
     QTest::newRow("another file type")

@@ -58,8 +58,10 @@ Outcome runInProcess(QStringList words, std::span<const cli::Command> commands)
 // A subcommand shaped like the program's: a device, an optional second word, a valued option
 // and a switch; it writes down what it was given.
 QString probeSaw;
-constexpr cli::Argument kProbeArguments[] = {{"device", "The device."},
-                                             {"extra", "Anything.", true}};
+constexpr cli::Argument kProbeArguments[] = {
+    {.name = "device", .description = "The device."},
+    {.name = "extra", .description = "Anything.", .optional = true},
+};
 constexpr cli::Option kProbeOptions[] = {
     {.name = "address", .description = "DMX start address.", .valueName = "N"},
     {.name = "master", .description = "Master mode."},

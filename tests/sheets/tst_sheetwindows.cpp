@@ -60,6 +60,8 @@ private slots:
     void resizedSheets_data();
     void resizedSheets();
     void easyrun();
+    void picturesKeptCompact_data();
+    void picturesKeptCompact();
     void tablesAreReadable_data();
     void tablesAreReadable();
 
@@ -193,6 +195,51 @@ void SheetWindowsTest::easyrun()
     w->resize(900, 600);
     QCOMPARE(speeds->geometry(), QRect(384, 168, 257, 145));
     QCOMPARE(shown(w).pixel(384 + 5, 168 + 5), pictureOf(speeds->picture()).pixel(5, 5));
+}
+
+void SheetWindowsTest::picturesKeptCompact_data()
+{
+    QTest::addColumn<QString>("menuItem");
+    QTest::addColumn<WindowId>("id");
+    QTest::addColumn<QString>("box"); // empty: the window's background
+    QTest::addColumn<QString>("resource");
+    QTest::addColumn<QImage::Format>("kept");
+    // The drawn tables have some 220 colours; the show list, a JPEG, has thousands.
+    QTest::newRow("Dat") << "dati" << WindowId::Dat << ""
+                         << ":/sheets/dat.png" << QImage::Format_Indexed8;
+    QTest::newRow("Dat2") << "dati2" << WindowId::Dat2 << ""
+                          << ":/sheets/dat2.png" << QImage::Format_Indexed8;
+    QTest::newRow("Dat3") << "dati3" << WindowId::Dat3 << ""
+                          << ":/sheets/dat3.png" << QImage::Format_Indexed8;
+    QTest::newRow("Dat4") << "AT" << WindowId::Dat4 << ""
+                          << ":/sheets/dat4.png" << QImage::Format_Indexed8;
+    QTest::newRow("speeds") << "Easy" << WindowId::Easyrun << "Picture2"
+                            << ":/sheets/speeds.png" << QImage::Format_Indexed8;
+    QTest::newRow("show list") << "Easy" << WindowId::Easyrun << "Picture1"
+                               << ":/sheets/showlist.jpg" << QImage::Format_RGB888;
+}
+
+// Once shown, a picture is kept in fewer bytes, and the window repaints it pixel for pixel.
+void SheetWindowsTest::picturesKeptCompact()
+{
+    QFETCH(QString, menuItem);
+    QFETCH(WindowId, id);
+    QFETCH(QString, box);
+    QFETCH(QString, resource);
+    QFETCH(QImage::Format, kept);
+    QWidget* w = program_->open(menuItem, id);
+    QWidget* painter = box.isEmpty() ? w : child<ui::PictureBox>(w, box);
+    const auto picture = [&]() -> const QImage& {
+        if (box.isEmpty())
+            return qobject_cast<sheets::SheetWindow*>(w)->picture();
+        return child<ui::PictureBox>(w, box)->picture();
+    };
+    QTRY_COMPARE(picture().format(), kept);
+    const QImage file = pictureOf(QImage(resource)).copy(QRect(QPoint(), picture().size()));
+    QVERIFY(picture().sizeInBytes() < file.sizeInBytes() * 4 / 5);
+    QCOMPARE(pictureOf(picture()), file);
+    painter->repaint();
+    checkNaturalSize(painter, file);
 }
 
 VELANTRA_TEST_MAIN(SheetWindowsTest)

@@ -1,5 +1,5 @@
 // The documents that list the devices by hand name every row of the device table: the manual
-// page's `card` arguments and the plan format's device names.
+// page's `card` arguments, the plan format's and the README's device names.
 #include "devices/devices.h"
 
 #include <QFile>
@@ -23,6 +23,8 @@ void DeviceDocsTest::everyDeviceIsDocumented_data()
                                  << " %1 ";
     QTest::newRow("plan format") << "docs/rig-plan-format.md"
                                  << "`%1` (%2)";
+    QTest::newRow("README") << "README.md"
+                            << "`%1` (%2)";
 }
 
 void DeviceDocsTest::everyDeviceIsDocumented()

@@ -7,17 +7,7 @@
 # that runs up or sideways, and fails when there is one. PLANT adds one include to a folder, for
 # the test that proves a back-arrow is refused.
 
-# From the bottom floor up.
-set(floors
-    # the device table; files in and out; the sheets' tables and the artwork
-    "devices files resources"
-    "ui"             # the layout table and its builder, shapes, pictures, the look
-    "cli dip sheets" # the command line's parser; the configurators; the data sheets
-    "power"          # the power windows (they read numbers as the configurators do)
-    "cards levers"   # setting cards and budget reports of the windows below; levers read back
-    "plan"           # rig plans, whose rows make cards
-    "app"            # the catalogue, the main window, the table of subcommands, main()
-    "bench fuzz tests tools web")
+include(${CMAKE_CURRENT_LIST_DIR}/floors.cmake)
 
 if(NOT SOURCE_DIR)
     message(FATAL_ERROR "checklayers: SOURCE_DIR not given")
@@ -25,7 +15,7 @@ endif()
 
 set(floor 0)
 set(folders "")
-foreach(line IN LISTS floors)
+foreach(line IN LISTS VELANTRA_FLOORS)
     string(REPLACE " " ";" names "${line}")
     foreach(name IN LISTS names)
         if(IS_DIRECTORY "${SOURCE_DIR}/${name}")

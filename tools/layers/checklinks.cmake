@@ -1,0 +1,82 @@
+# The libraries' links run in one direction too: a library of a folder links only libraries of
+# its own folder or of folders on floors below (tools/layers/floors.cmake).
+#
+# In the build, velantra_check_links() reads every library and executable of the folders and
+# fails the configuration on a link that runs up or sideways. As a script,
+#   cmake -DLINKS="<folder>><folder>;..." -P checklinks.cmake
+# checks the folder pairs given, for the test that proves a back-link is refused.
+
+include(${CMAKE_CURRENT_LIST_DIR}/floors.cmake)
+
+# Fails on every pair "from>to" whose `to` is not on a floor below `from`.
+function(velantra_refuse_back_links pairs)
+    set(floor 0)
+    foreach(line IN LISTS VELANTRA_FLOORS)
+        string(REPLACE " " ";" names "${line}")
+        foreach(name IN LISTS names)
+            set(floor_of_${name} ${floor})
+        endforeach()
+        math(EXPR floor "${floor} + 1")
+    endforeach()
+    set(faults "")
+    foreach(pair IN LISTS pairs)
+        string(REPLACE ">" ";" ends "${pair}")
+        list(GET ends 0 from)
+        list(GET ends 1 to)
+        if(from STREQUAL to OR NOT DEFINED floor_of_${from} OR NOT DEFINED floor_of_${to})
+            continue()
+        endif()
+        if(NOT floor_of_${to} LESS floor_of_${from})
+            list(APPEND faults "${from}/ links ${to}/, which is not below it")
+        endif()
+    endforeach()
+    if(faults)
+        list(REMOVE_DUPLICATES faults)
+        list(JOIN faults "\n  " text)
+        message(FATAL_ERROR "A library link runs up or sideways between folders:\n  ${text}\n"
+                            "Floors, bottom up, are in tools/layers/floors.cmake.")
+    endif()
+endfunction()
+
+# The folder of one of our targets: the first part of its source folder's path.
+function(velantra_folder_of target out)
+    get_target_property(imported ${target} IMPORTED)
+    get_target_property(dir ${target} SOURCE_DIR)
+    set(folder "")
+    if(NOT imported AND dir)
+        file(RELATIVE_PATH relative ${PROJECT_SOURCE_DIR} ${dir})
+        string(REGEX REPLACE "/.*" "" folder "${relative}")
+    endif()
+    set(${out} "${folder}" PARENT_SCOPE)
+endfunction()
+
+function(velantra_check_links)
+    get_property(folders DIRECTORY ${PROJECT_SOURCE_DIR} PROPERTY SUBDIRECTORIES)
+    set(pairs "")
+    foreach(dir IN LISTS folders)
+        get_property(targets DIRECTORY ${dir} PROPERTY BUILDSYSTEM_TARGETS)
+        foreach(target IN LISTS targets)
+            velantra_folder_of(${target} from)
+            get_target_property(type ${target} TYPE)
+            set(links "")
+            if(NOT type STREQUAL "INTERFACE_LIBRARY" AND NOT type STREQUAL "UTILITY")
+                get_target_property(links ${target} LINK_LIBRARIES)
+            endif()
+            get_target_property(interface ${target} INTERFACE_LINK_LIBRARIES)
+            foreach(link IN LISTS links interface)
+                string(REGEX REPLACE "^\\$<LINK_ONLY:(.*)>$" "\\1" link "${link}")
+                if(link AND TARGET ${link})
+                    velantra_folder_of(${link} to)
+                    if(to)
+                        list(APPEND pairs "${from}>${to}")
+                    endif()
+                endif()
+            endforeach()
+        endforeach()
+    endforeach()
+    velantra_refuse_back_links("${pairs}")
+endfunction()
+
+if(CMAKE_SCRIPT_MODE_FILE AND DEFINED LINKS)
+    velantra_refuse_back_links("${LINKS}")
+endif()
