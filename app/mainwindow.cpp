@@ -1,6 +1,8 @@
 #include "app/mainwindow.h"
 
 #include "app/windowregistry.h"
+#include "levers/readleverswindow.h"
+#include "plan/plantablemodel.h"
 #include "plan/rigplanwindow.h"
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"
@@ -163,6 +165,19 @@ QWidget* Main::showWindow(WindowId id)
     if (auto* planner = qobject_cast<plan::RigPlanWindow*>(window))
         planner->setConfiguratorOpener(
             [this](Device device) { return registry_.Show(configuratorOf(device)); });
+    // Read levers offers the fixture types of the open plan that have levers, as they are when
+    // it is shown.
+    if (auto* reader = qobject_cast<levers::ReadLeversWindow*>(window)) {
+        std::vector<levers::FixtureTypeLevers> types;
+        if (auto* planner =
+                qobject_cast<plan::RigPlanWindow*>(registry_.window(WindowId::RigPlan))) {
+            for (const plan::FixtureType& type : planner->model().plan().types) {
+                if (type.levers)
+                    types.push_back({type.name, *type.levers});
+            }
+        }
+        reader->setFixtureTypes(std::move(types));
+    }
     return window;
 }
 

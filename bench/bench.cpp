@@ -1,5 +1,6 @@
 // The benchmark: medians over repeated runs, each beside its floor measured in the same run.
 //   velantra-bench [repetitions]      prints a Markdown table
+//   velantra-bench --plan [repetitions]   the rig plan's timings alone
 // Run it under xvfb-run for real painting (make bench), or with QT_QPA_PLATFORM=offscreen.
 #include "app/application.h"
 #include "bench/probes.h"
@@ -54,6 +55,16 @@ int main(int argc, char** argv)
         return runProbe(QString::fromLatin1(argv[2]), arguments, argc, argv);
     }
 
+    // --plan [repetitions]: the rig plan's timings alone.
+    if (argc >= 2 && QByteArray(argv[1]) == "--plan") {
+        QApplication app(argc, argv);
+        velantra::setUpApplication(app);
+        std::printf("| measurement | ours | floor | ratio |\n|---|---|---|---|\n");
+        for (const Timing& t : planTimings(argc >= 3 ? std::max(1, std::atoi(argv[2])) : 5))
+            row(t.what, median(t.ours) / 1000.0, median(t.floor) / 1000.0, QStringLiteral("ms"),
+                t.floorWhat);
+        return 0;
+    }
     const int repetitions = argc >= 2 ? std::max(3, std::atoi(argv[1])) : 30;
     const QString self = QString::fromLocal8Bit(argv[0]);
     std::printf("| measurement | ours (median of %d) | floor | ratio |\n|---|---|---|---|\n",

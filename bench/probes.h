@@ -31,6 +31,8 @@ struct Timing {
     QString floorWhat;
 };
 std::vector<Timing> inProcessTimings(int repetitions);
+// The rig plan at its largest, 10,000 rows (part of inProcessTimings).
+std::vector<Timing> planTimings(int repetitions);
 
 double median(std::vector<double> values);
 

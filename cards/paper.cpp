@@ -14,7 +14,6 @@ namespace
 constexpr double kSheetMargin = 28; // points, the page's edge to the cards
 constexpr double kCardGap = 14;     // points between two cards, cut in the middle
 constexpr double kMarkLength = 10;
-constexpr int kLastChannel = 512;
 
 QFont font(double points, bool bold = false)
 {
@@ -89,18 +88,6 @@ void paintCardSheets(QPagedPaintDevice& device, std::span<const SettingCard> car
     }
 }
 
-std::string leversOnOfCard(const SettingCard& card)
-{
-    std::string text;
-    for (const BankDrawing& bank : card.banks) {
-        std::string numbers = leversOnText(bank).substr(std::string("Levers ON: ").size());
-        if (card.banks.size() > 1)
-            numbers = bank.name.substr(0, bank.name.find(' ')) + ": " + numbers;
-        text += (text.empty() ? "" : " / ") + numbers;
-    }
-    return text;
-}
-
 namespace
 {
 
@@ -115,11 +102,6 @@ constexpr Column kColumns[] = {
     {"Mode", 0.17, Qt::AlignLeft},      {"Ch", 0.05, Qt::AlignRight},
     {"Levers ON", 0.25, Qt::AlignLeft},
 };
-
-QString number(const std::optional<int>& n)
-{
-    return n ? QString::number(*n) : QString();
-}
 
 class SheetPainter
 {
@@ -146,12 +128,11 @@ public:
                     newPage();
                     sectionStart(section, true);
                 }
-                // A block past the last channel in red, as on its card.
-                const bool past = row.end && *row.end > kLastChannel;
-                tableRow({number(row.start), number(row.end), QString::fromStdString(row.label),
-                          QString::fromStdString(row.fixture), QString::fromStdString(row.mode),
-                          number(row.channels), QString::fromStdString(row.leversOn)},
-                         font(8.5), past ? QColor(0xC0, 0, 0) : QColor(Qt::black));
+                const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+                // A block past the last channel in red, as its card warns.
+                tableRow({q(row.start), q(row.end), q(row.label), q(row.fixture), q(row.mode),
+                          q(row.channels), q(row.leversOn)},
+                         font(8.5), row.pastLastChannel ? QColor(0xC0, 0, 0) : QColor(Qt::black));
             }
         }
         footer();

@@ -23,13 +23,14 @@ void paintCardSheets(QPagedPaintDevice& device, std::span<const SettingCard> car
 
 // One line of the patch sheet: a fixture and its block.
 struct PatchRow {
-    std::optional<int> start; // none for a fixture that takes no address (a master)
-    std::optional<int> end;
+    std::string start; // empty for a fixture that takes no address (a master)
+    std::string end;
     std::string label;
     std::string fixture;
     std::string mode;
-    std::optional<int> channels;
-    std::string leversOn; // "3, 4, 6, 9, 11", per bank where there are two
+    std::string channels;
+    std::string leversOn;         // "3, 4, 6, 9, 11"
+    bool pastLastChannel = false; // the block runs past 512: the line is red
 };
 
 // The fixtures of one universe, in fixture order.
@@ -47,8 +48,5 @@ struct PatchSheet {
 // The sheet as a table, a section per universe; a section that goes on over a page break has
 // its heading and the table's header again.
 void paintPatchSheet(QPagedPaintDevice& device, const PatchSheet& sheet);
-
-// "12-lever: 3, 4, 6 / 4-lever: 1", or "3, 4, 6" for a card of one bank: its levers ON.
-std::string leversOnOfCard(const SettingCard& card);
 
 } // namespace velantra::cards

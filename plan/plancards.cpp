@@ -1,63 +1,101 @@
 #include "plan/plancards.h"
 
 #include "cards/cardreader.h"
+#include "cards/schemecard.h"
 #include "devices/devices.h"
-#include "plan/devices.h"
-#include "plan/plantext.h"
+#include "plan/patchlines.h"
 #include "plan/problems.h"
+
+#include <QDate>
 
 namespace velantra::plan
 {
 
 QString rowSettingProblem(const RigPlan& plan, int row)
 {
-    const std::optional<std::string> problem = settingProblem(plan[std::size_t(row)].setting);
+    const PlanRow& r = plan.rows[std::size_t(row)];
+    std::optional<std::string> problem;
+    if (const FixtureType* type = typeOf(plan, r)) {
+        const int highest = type->levers ? highestSchemeAddress(*type->levers) : kLastStart;
+        if (r.setting.address < kFirstStart || r.setting.address > highest)
+            problem = "DMX address " + std::to_string(r.setting.address) +
+                      " is out of range: 1 to " + std::to_string(highest) + ".";
+    } else {
+        problem = settingProblem(r.setting);
+    }
     return problem ? QString::fromStdString(rowName(plan, row) + ": " + *problem) : QString();
+}
+
+cards::SettingCard typeCard(const FixtureType& type, const PlanRow& row)
+{
+    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    if (type.levers) {
+        return cards::schemeCard({.fixture = type.name,
+                                  .scheme = *type.levers,
+                                  .address = row.setting.address,
+                                  .channels = type.channels,
+                                  .functionLeversOn = {},
+                                  .label = row.label,
+                                  .date = date});
+    }
+    // A type without levers: its address is set some other way (a display, a menu).
+    cards::SettingCard card;
+    card.device = type.name;
+    card.label = row.label;
+    card.date = date;
+    card.mode = "DMX";
+    card.address = row.setting.address;
+    card.channels = type.channels;
+    return card;
 }
 
 std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan,
                                                          const QString& planName, QString* error)
 {
-    if (plan.empty()) {
+    if (plan.rows.empty()) {
         *error = QStringLiteral("The plan has no rows.");
         return std::nullopt;
     }
     std::vector<cards::SettingCard> made;
-    for (int i = 0; i < int(plan.size()); ++i) {
+    for (int i = 0; i < int(plan.rows.size()); ++i) {
         const QString problem = rowSettingProblem(plan, i);
         if (!problem.isEmpty()) {
             *error = problem;
             return std::nullopt;
         }
-        const PlanRow& row = plan[std::size_t(i)];
-        cards::SettingCard card = cards::cardFor(row.setting, QString::fromStdString(row.label));
-        card.origin = "Plan: " + planName.toStdString() + ", row " + std::to_string(i + 1);
-        card.channels = channelCount(row);
+        const PlanRow& row = plan.rows[std::size_t(i)];
+        const FixtureType* type = typeOf(plan, row);
+        cards::SettingCard card =
+            type ? typeCard(*type, row)
+                 : cards::cardFor(row.setting, QString::fromStdString(row.label));
+        card.origin =
+            "Plan: " + planName.toStdString() + ", row " + std::to_string(i + 1) +
+            (takesAddress(row) ? ", universe " + std::to_string(row.universe) : std::string());
+        card.channels = channelCount(plan, row);
         made.push_back(std::move(card));
     }
     return made;
 }
 
-cards::PatchSheet patchSheet(const RigPlan& plan, const QString& planName,
-                             const std::vector<cards::SettingCard>& made)
+cards::PatchSheet patchSheet(const RigPlan& plan, const QString& planName)
 {
     cards::PatchSheet sheet;
     sheet.title = "Patch sheet: " + planName.toStdString();
-    sheet.date = made.empty() ? std::string() : made.front().date;
-    // The plan is one DMX line today: one universe.
-    cards::PatchSection section{.heading = "DMX line", .rows = {}};
-    for (std::size_t i = 0; i < plan.size() && i < made.size(); ++i) {
-        const PlanRow& row = plan[i];
-        section.rows.push_back(
-            {.start = takesAddress(row) ? std::optional(row.setting.address) : std::nullopt,
-             .end = endAddress(row),
-             .label = row.label,
-             .fixture = std::string(tableName(row.setting.device)),
-             .mode = modeAndOptions(row.setting),
-             .channels = channelCount(row),
-             .leversOn = cards::leversOnOfCard(made[i])});
+    sheet.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    for (const PatchLine& line : patchSheetLines(plan)) {
+        const std::string heading = "Universe " + line.universe;
+        if (sheet.sections.empty() || sheet.sections.back().heading != heading)
+            sheet.sections.push_back({.heading = heading, .rows = {}});
+        const std::optional<int> end = endAddress(plan, plan.rows[std::size_t(line.row)]);
+        sheet.sections.back().rows.push_back({.start = line.start,
+                                              .end = line.end,
+                                              .label = line.label,
+                                              .fixture = line.fixture,
+                                              .mode = line.mode,
+                                              .channels = line.channels,
+                                              .leversOn = line.leversOn,
+                                              .pastLastChannel = end && *end > kLastChannel});
     }
-    sheet.sections.push_back(std::move(section));
     return sheet;
 }
 

@@ -2,12 +2,13 @@
 
 #include "cards/cardwriter.h"
 #include "plan/plancards.h"
-#include "plan/planfile.h"
+#include "plan/plancsv.h"
 #include "plan/plantext.h"
 
 #include <QFileInfo>
 #include <cctype>
 #include <cstdio>
+#include <set>
 
 namespace velantra::plan
 {
@@ -15,7 +16,7 @@ namespace
 {
 
 constexpr cli::Argument kArguments[] = {
-    {.name = "file", .description = "The rig plan (a .json file)."},
+    {.name = "file", .description = "The rig plan (a .json file) or a patch list (a .csv file)."},
 };
 constexpr cli::Option kOptions[] = {
     {.name = "check", .description = "Print the plan's problems; exit status 1 when there is any."},
@@ -24,22 +25,16 @@ constexpr cli::Option kOptions[] = {
                     "file.",
      .valueName = "out.pdf"},
     {.name = "patch-sheet",
-     .description = "Write the patch sheet (the rows' blocks and levers) to a PDF file.",
+     .description = "Write the patch sheet (the rows' blocks and levers, universe by universe) to "
+                    "a PDF file.",
      .valueName = "out.pdf"},
     {.name = "paper",
      .description = "The paper of --cards and --patch-sheet: a4 (the default) or letter.",
      .valueName = "size"},
+    {.name = "csv",
+     .description = "Write the plan as a patch list (CSV) for a lighting console.",
+     .valueName = "out.csv"},
 };
-
-// A PDF file name, or the usage error's text.
-QString pdfNameProblem(const cli::Invocation& invocation, std::string_view option)
-{
-    const QString out = invocation.value(option);
-    if (QFileInfo(out).suffix().toLower() != u"pdf" || QFileInfo(out).fileName() == u".pdf")
-        return QStringLiteral("--%1 %2: the file name must end in .pdf")
-            .arg(QString::fromLatin1(option.data(), qsizetype(option.size())), out);
-    return {};
-}
 
 int check(const QString& path, const RigPlan& plan)
 {
@@ -48,10 +43,26 @@ int check(const QString& path, const RigPlan& plan)
     const std::string report = problemReport(plan, problems);
     std::string summary = problemSummary(problems);
     summary[0] = char(std::tolower(summary[0]));
-    std::printf("%s: %zu rows, %s\n", qPrintable(file), plan.size(), summary.c_str());
+    std::set<int> universes;
+    for (const PlanRow& row : plan.rows)
+        if (takesAddress(row))
+            universes.insert(row.universe);
+    // One universe is what every plan of one DMX line has: said only when there are more.
+    const std::string onUniverses =
+        universes.size() > 1 ? " on " + std::to_string(universes.size()) + " universes" : "";
+    std::printf("%s: %zu rows%s, %s\n", qPrintable(file), plan.rows.size(), onUniverses.c_str(),
+                summary.c_str());
     std::fputs(report.c_str(), stdout);
     std::fflush(stdout);
     return problems.empty() ? cli::kExitOk : cli::kExitFailure;
+}
+
+// The output's name ends in the format written.
+bool namedAs(const QString& out, const char* suffix)
+{
+    const QFileInfo info(out);
+    return info.suffix().toLower() == QLatin1String(suffix) &&
+           info.fileName() != QLatin1Char('.') + QLatin1String(suffix);
 }
 
 int run(const cli::Invocation& invocation)
@@ -59,40 +70,51 @@ int run(const cli::Invocation& invocation)
     const bool checking = invocation.isSet("check");
     const bool cards = invocation.isSet("cards");
     const bool sheet = invocation.isSet("patch-sheet");
-    if (checking == (cards || sheet))
+    const bool csv = invocation.isSet("csv");
+    if (checking == (cards || sheet || csv))
         return invocation.usageError(
-            QStringLiteral("give --check, or --cards and/or --patch-sheet"));
-    for (std::string_view option : {"cards", "patch-sheet"}) {
-        if (!invocation.isSet(option))
-            continue;
-        if (const QString problem = pdfNameProblem(invocation, option); !problem.isEmpty())
-            return invocation.usageError(problem);
+            QStringLiteral("give --check, or any of --cards, --patch-sheet and --csv"));
+    // Each file named for what it holds.
+    struct Output {
+        std::string_view option;
+        const char* suffix;
+    };
+    for (const Output& output :
+         {Output{"cards", "pdf"}, Output{"patch-sheet", "pdf"}, Output{"csv", "csv"}}) {
+        const QString out = invocation.value(output.option);
+        if (invocation.isSet(output.option) && !namedAs(out, output.suffix))
+            return invocation.usageError(
+                QStringLiteral("--%1 %2: the file name must end in .%3")
+                    .arg(QLatin1String(output.option.data(), qsizetype(output.option.size())), out,
+                         QLatin1String(output.suffix)));
     }
     const QString paperName = invocation.value("paper").toLower();
     if (invocation.isSet("paper") && paperName != u"a4" && paperName != u"letter")
         return invocation.usageError(
             QStringLiteral("--paper %1: a4 or letter").arg(invocation.value("paper")));
-    if (checking && invocation.isSet("paper"))
+    if (invocation.isSet("paper") && !cards && !sheet)
         return invocation.usageError(QStringLiteral("--paper goes with --cards or --patch-sheet"));
     const QPageSize::PageSizeId paper = paperName == u"letter" ? QPageSize::Letter : QPageSize::A4;
     const QString path = invocation.arguments().value(0);
     if (path.isEmpty())
         return invocation.usageError(QStringLiteral("the plan file name is empty"));
-    const ReadResult read = loadPlanFile(path);
+    const ReadResult read = loadAnyPlanFile(path);
     if (!read.plan)
         return invocation.failure(read.error);
     if (checking)
         return check(path, *read.plan);
     QString error;
+    if (csv && !saveCsvFile(invocation.value("csv"), *read.plan, &error))
+        return invocation.failure(error);
     const QString planName = QFileInfo(path).fileName();
-    const std::optional<std::vector<cards::SettingCard>> made =
-        planCards(*read.plan, planName, &error);
-    if (!made)
-        return invocation.failure(error);
-    if (cards && !cards::writeCardSheetsPdf(invocation.value("cards"), *made, paper, &error))
-        return invocation.failure(error);
+    if (cards) {
+        const std::optional<std::vector<cards::SettingCard>> made =
+            planCards(*read.plan, planName, &error);
+        if (!made || !cards::writeCardSheetsPdf(invocation.value("cards"), *made, paper, &error))
+            return invocation.failure(error);
+    }
     if (sheet && !cards::writePatchSheetPdf(invocation.value("patch-sheet"),
-                                            patchSheet(*read.plan, planName, *made), paper, &error))
+                                            patchSheet(*read.plan, planName), paper, &error))
         return invocation.failure(error);
     return cli::kExitOk;
 }
@@ -101,7 +123,8 @@ int run(const cli::Invocation& invocation)
 
 const cli::Command kPlanCommand{
     .name = "plan",
-    .summary = "Check a rig plan, or write its setting cards or patch sheet to PDF files.",
+    .summary = "Check a rig plan or patch list, write its setting cards or patch sheet to PDF "
+               "files, or write it as a patch list.",
     .arguments = kArguments,
     .options = kOptions,
     .needs = cli::Needs::Drawing,

@@ -6,6 +6,7 @@
 #include "ui/qstr.h"
 
 #include <QAbstractItemView>
+#include <QAbstractProxyModel>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QSpinBox>
@@ -34,6 +35,14 @@ QComboBox* announcingChoices(QComboBox* list)
     return list;
 }
 
+// The plan behind the view, through the filter and sort in between.
+const PlanTableModel* planModel(QModelIndex index)
+{
+    while (const auto* proxy = qobject_cast<const QAbstractProxyModel*>(index.model()))
+        index = proxy->mapToSource(index);
+    return qobject_cast<const PlanTableModel*>(index.model());
+}
+
 bool hasChannelChoice(const QModelIndex& index)
 {
     return index.siblingAtColumn(DeviceColumn).data(Qt::EditRole).toInt() == int(Device::Orvo75);
@@ -56,6 +65,12 @@ QWidget* PlanDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
         list->setObjectName(QStringLiteral("deviceEditor"));
         for (const DeviceInfo& info : kDevices)
             list->addItem(qstr(tableName(info.device)), int(info.device));
+        // The plan's own fixture types after our devices.
+        if (const auto* model = planModel(index)) {
+            const std::vector<FixtureType>& types = model->plan().types;
+            for (int t = 0; t < int(types.size()); ++t)
+                list->addItem(QString::fromStdString(types[std::size_t(t)].name), kTypeCodes + t);
+        }
         return announcingChoices(list);
     }
     case Channels:
@@ -67,6 +82,8 @@ QWidget* PlanDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem&
             return announcingChoices(list);
         }
         return numberBox(parent, "channelsEditor", kMinChannels, kMaxChannels);
+    case Universe:
+        return numberBox(parent, "universeEditor", kFirstUniverse, kLastUniverse);
     case Start:
         return numberBox(parent, "startEditor", kFirstStart, kMaxStart);
     default:

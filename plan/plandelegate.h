@@ -1,7 +1,8 @@
 #pragma once
 
-// The cell editors of the plan table: a list of the five devices, 3 or 6 channels for the
-// ORVO 75 and a number box for the other counts, a number box for the start address.
+// The cell editors of the plan table: a list of our devices and the plan's fixture types, 3 or 6
+// channels for the ORVO 75 and a number box for the other counts, number boxes for the universe
+// and the start address.
 
 #include <QStyledItemDelegate>
 

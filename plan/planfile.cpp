@@ -6,10 +6,12 @@
 #include "ui/qstr.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSet>
+#include <algorithm>
 #include <cmath>
 
 namespace velantra::plan
@@ -17,15 +19,27 @@ namespace velantra::plan
 namespace
 {
 
-QJsonObject rowObject(const PlanRow& row)
+QString text(const std::string& s)
+{
+    return QString::fromStdString(s);
+}
+
+QJsonObject rowObject(const RigPlan& plan, const PlanRow& row, int version)
 {
     const DeviceSetting& s = row.setting;
-    const DeviceInfo& info = deviceInfo(s.device);
     QJsonObject o;
-    o[QStringLiteral("label")] = QString::fromStdString(row.label);
+    o[QStringLiteral("label")] = text(row.label);
+    if (version > kFirstFormatVersion)
+        o[QStringLiteral("universe")] = row.universe;
+    if (const FixtureType* type = typeOf(plan, row)) {
+        o[QStringLiteral("fixture")] = text(type->name);
+        o[QStringLiteral("address")] = s.address;
+        return o;
+    }
+    const DeviceInfo& info = deviceInfo(s.device);
     o[QStringLiteral("device")] = qstr(info.commandName);
     o[QStringLiteral("mode")] = s.master ? QStringLiteral("master") : QStringLiteral("dmx");
-    const std::optional<int> channels = channelCount(row);
+    const std::optional<int> channels = channelCount(plan, row);
     if (channels)
         o[QStringLiteral("channels")] = *channels;
     if (!s.master) {
@@ -46,16 +60,35 @@ QJsonObject rowObject(const PlanRow& row)
     return o;
 }
 
-// Reads one row's object, or says what is wrong with it.
-class RowReader
+QJsonObject typeObject(const FixtureType& type)
+{
+    QJsonObject o;
+    o[QStringLiteral("name")] = text(type.name);
+    o[QStringLiteral("channels")] = type.channels;
+    if (const std::optional<LeverScheme>& scheme = type.levers) {
+        QJsonObject levers;
+        levers[QStringLiteral("count")] = scheme->levers;
+        levers[QStringLiteral("lowest")] = scheme->lowestLever;
+        levers[QStringLiteral("on")] = scheme->onUp ? QStringLiteral("up") : QStringLiteral("down");
+        levers[QStringLiteral("holds")] =
+            scheme->addressMinusOne ? QStringLiteral("address-1") : QStringLiteral("address");
+        QJsonArray functions;
+        for (const NamedLever& named : scheme->named)
+            functions.append(QJsonObject{{QStringLiteral("lever"), named.lever},
+                                         {QStringLiteral("name"), text(named.name)}});
+        levers[QStringLiteral("functions")] = functions;
+        o[QStringLiteral("levers")] = levers;
+    }
+    return o;
+}
+
+// Reads the keys of one object, marking each it knows; says what is wrong with a value.
+class ObjectReader
 {
 public:
-    explicit RowReader(const QJsonObject& object) : o_(object) {}
+    explicit ObjectReader(const QJsonObject& object) : o_(object) {}
 
-    std::optional<PlanRow> read(QString& error);
-
-private:
-    // The value of a key the row may have; marks it as known.
+    // The value of a key the object may have; marks it as known.
     QJsonValue take(const char* key)
     {
         known_.insert(QString::fromLatin1(key));
@@ -63,18 +96,29 @@ private:
     }
     bool readInt(const char* key, int low, int high, std::optional<int>& out);
     bool readBool(const char* key, bool& out);
+    // One of `choices`, by index.
+    bool readChoice(const char* key, std::initializer_list<const char*> choices, int& out);
+    // The first key that is not known, or an empty text.
+    QString unknownKey() const
+    {
+        for (auto it = o_.begin(); it != o_.end(); ++it)
+            if (!known_.contains(it.key()))
+                return it.key();
+        return {};
+    }
     bool refuse(const QString& why)
     {
-        error_ = why;
+        error = why;
         return false;
     }
+    QString error;
 
+private:
     const QJsonObject& o_;
     QSet<QString> known_;
-    QString error_;
 };
 
-bool RowReader::readInt(const char* key, int low, int high, std::optional<int>& out)
+bool ObjectReader::readInt(const char* key, int low, int high, std::optional<int>& out)
 {
     const QJsonValue v = take(key);
     if (v.isUndefined())
@@ -89,7 +133,7 @@ bool RowReader::readInt(const char* key, int low, int high, std::optional<int>& 
     return true;
 }
 
-bool RowReader::readBool(const char* key, bool& out)
+bool ObjectReader::readBool(const char* key, bool& out)
 {
     const QJsonValue v = take(key);
     if (v.isUndefined())
@@ -100,22 +144,86 @@ bool RowReader::readBool(const char* key, bool& out)
     return true;
 }
 
-std::optional<PlanRow> RowReader::read(QString& error)
+bool ObjectReader::readChoice(const char* key, std::initializer_list<const char*> choices, int& out)
 {
+    const QJsonValue v = take(key);
+    int index = 0;
+    QStringList quoted;
+    for (const char* choice : choices) {
+        if (v == QJsonValue(QLatin1String(choice))) {
+            out = index;
+            return true;
+        }
+        quoted << QStringLiteral("\"%1\"").arg(QLatin1String(choice));
+        ++index;
+    }
+    return refuse(QStringLiteral("\"%1\" must be %2")
+                      .arg(QLatin1String(key), quoted.join(QStringLiteral(" or "))));
+}
+
+// A text under the label rule; `what` names it in a refusal.
+std::optional<std::string> readLabelText(const QJsonValue& value, const char* key, QString& error)
+{
+    if (!value.isString()) {
+        error = QStringLiteral("\"%1\" must be a text").arg(QLatin1String(key));
+        return std::nullopt;
+    }
+    std::string out = value.toString().toStdString();
+    if (const std::optional<std::string> problem = cards::labelProblem(out)) {
+        error = text(*problem);
+        return std::nullopt;
+    }
+    return out;
+}
+
+// `types`: the index of each of the plan's types by name.
+std::optional<PlanRow> readRow(const QHash<QString, int>& types, const QJsonObject& object,
+                               int version, QString& error)
+{
+    ObjectReader r(object);
     PlanRow row;
     DeviceSetting& s = row.setting;
-    const QJsonValue label = take("label");
-    const QJsonValue device = take("device");
-    const QJsonValue mode = take("mode");
     const auto fail = [&](const QString& why) {
         error = why;
         return std::nullopt;
     };
+    const QJsonValue label = r.take("label");
     if (!label.isString())
         return fail(QStringLiteral("\"label\" must be a text"));
     row.label = label.toString().toStdString();
     if (const std::optional<std::string> problem = cards::labelProblem(row.label))
-        return fail(QString::fromStdString(*problem));
+        return fail(text(*problem));
+    std::optional<int> universe;
+    if (version > kFirstFormatVersion) {
+        if (!r.readInt("universe", kFirstUniverse, kLastUniverse, universe))
+            return fail(r.error);
+        row.universe = universe.value_or(kDefaultUniverse);
+        const QJsonValue fixture = r.take("fixture");
+        if (!fixture.isUndefined()) {
+            const auto found = types.find(fixture.toString());
+            if (!fixture.isString() || found == types.end())
+                return fail(QStringLiteral("\"fixture\" must name one of the plan's types"));
+            row.fixtureType = found.value();
+            std::optional<int> address;
+            if (!r.readInt("address", kFirstStart, kMaxStart, address))
+                return fail(r.error);
+            if (!address)
+                return fail(QStringLiteral("a row of a fixture type needs an \"address\""));
+            s.address = *address;
+            if (const QString unknown = r.unknownKey(); !unknown.isEmpty())
+                return fail(
+                    QStringLiteral("\"%1\" does not apply to a fixture type's row").arg(unknown));
+            return row;
+        }
+    } else {
+        for (const char* key : {"universe", "fixture"})
+            if (object.contains(QLatin1String(key)))
+                return fail(QStringLiteral("\"%1\" needs plan format version %2")
+                                .arg(QLatin1String(key))
+                                .arg(kFormatVersion));
+    }
+    const QJsonValue device = r.take("device");
+    const QJsonValue mode = r.take("mode");
     const std::optional<Device> found = deviceNamed(device.toString().toStdString());
     if (!device.isString() || !found)
         return fail(QStringLiteral("\"device\" must be one of %1").arg(qstr(kDeviceList)));
@@ -126,25 +234,25 @@ std::optional<PlanRow> RowReader::read(QString& error)
     s.master = mode.toString() == QLatin1String("master");
 
     std::optional<int> channels, address;
-    bool ok = readInt("channels", kMinChannels, kMaxChannels, channels) &&
-              (info.modulation ? readBool("modulation", s.modulation) : true);
+    bool ok = r.readInt("channels", kMinChannels, kMaxChannels, channels) &&
+              (info.modulation ? r.readBool("modulation", s.modulation) : true);
     if (ok && !s.master) {
-        ok = readInt("address", kFirstStart, kMaxStart, address) &&
-             readBool("terminator", s.terminator);
+        ok = r.readInt("address", kFirstStart, kMaxStart, address) &&
+             r.readBool("terminator", s.terminator);
         if (ok && !address)
             return fail(QStringLiteral("a row in DMX mode needs an \"address\""));
         s.address = address.value_or(1);
     } else if (ok) {
         if (info.pushbutton)
-            ok = readBool("pushbutton", s.pushbutton);
+            ok = r.readBool("pushbutton", s.pushbutton);
         if (ok && info.speedAndShow)
-            ok =
-                readInt("speed", 0, kSpeeds - 1, s.speed) && readInt("show", 0, kShows - 1, s.show);
+            ok = r.readInt("speed", 0, kSpeeds - 1, s.speed) &&
+                 r.readInt("show", 0, kShows - 1, s.show);
         if (ok && info.tune)
-            ok = readInt("tune", 0, kTunes - 1, s.tune);
+            ok = r.readInt("tune", 0, kTunes - 1, s.tune);
     }
     if (!ok)
-        return fail(error_);
+        return fail(r.error);
     if (info.channels) {
         if (channels && s.master)
             return fail(QStringLiteral("\"channels\" does not apply in master mode on the %1")
@@ -156,18 +264,99 @@ std::optional<PlanRow> RowReader::read(QString& error)
     } else {
         row.typedChannels = channels;
     }
-    for (auto it = o_.begin(); it != o_.end(); ++it)
-        if (!known_.contains(it.key()))
-            return fail(QStringLiteral("\"%1\" does not apply to the %2 in %3 mode")
-                            .arg(it.key(), qstr(tableName(info.device)),
-                                 s.master ? QStringLiteral("master") : QStringLiteral("DMX")));
+    if (const QString unknown = r.unknownKey(); !unknown.isEmpty())
+        return fail(QStringLiteral("\"%1\" does not apply to the %2 in %3 mode")
+                        .arg(unknown, qstr(tableName(info.device)),
+                             s.master ? QStringLiteral("master") : QStringLiteral("DMX")));
     return row;
 }
 
+std::optional<LeverScheme> readLevers(const QJsonValue& value, QString& error)
+{
+    const auto fail = [&](const QString& why) {
+        error = QStringLiteral("levers: ") + why;
+        return std::nullopt;
+    };
+    if (!value.isObject())
+        return fail(QStringLiteral("must be an object"));
+    const QJsonObject object = value.toObject();
+    ObjectReader r(object);
+    LeverScheme scheme;
+    std::optional<int> count, lowest;
+    int on = 0, holds = 0;
+    if (!r.readInt("count", kMinSchemeLevers, kMaxSchemeLevers, count) ||
+        !r.readInt("lowest", 1, kMaxAddressLevers, lowest) ||
+        !r.readChoice("on", {"up", "down"}, on) ||
+        !r.readChoice("holds", {"address", "address-1"}, holds))
+        return fail(r.error);
+    if (!count || !lowest)
+        return fail(QStringLiteral("\"count\" and \"lowest\" are required"));
+    scheme.levers = *count;
+    scheme.lowestLever = *lowest;
+    scheme.onUp = on == 0;
+    scheme.addressMinusOne = holds == 1;
+    const QJsonValue functions = r.take("functions");
+    if (!functions.isUndefined() && !functions.isArray())
+        return fail(QStringLiteral("\"functions\" must be a list"));
+    for (const QJsonValue& entry : functions.toArray()) {
+        if (!entry.isObject())
+            return fail(QStringLiteral("a function lever must be an object"));
+        const QJsonObject named = entry.toObject();
+        ObjectReader f(named);
+        std::optional<int> lever;
+        if (!f.readInt("lever", 1, kMaxSchemeLevers, lever))
+            return fail(f.error);
+        QString nameError;
+        const std::optional<std::string> name = readLabelText(f.take("name"), "name", nameError);
+        if (!lever || !name)
+            return fail(lever ? nameError : QStringLiteral("a function lever needs its \"lever\""));
+        if (const QString unknown = f.unknownKey(); !unknown.isEmpty())
+            return fail(QStringLiteral("unknown entry \"%1\"").arg(unknown));
+        scheme.named.push_back({*lever, *name});
+    }
+    if (const QString unknown = r.unknownKey(); !unknown.isEmpty())
+        return fail(QStringLiteral("unknown entry \"%1\"").arg(unknown));
+    if (const std::optional<std::string> problem = leverSchemeProblem(scheme))
+        return fail(text(*problem));
+    return scheme;
+}
+
+std::optional<FixtureType> readType(const RigPlan& plan, const QJsonObject& object, QString& error)
+{
+    ObjectReader r(object);
+    FixtureType type;
+    const std::optional<std::string> name = readLabelText(r.take("name"), "name", error);
+    if (!name)
+        return std::nullopt;
+    type.name = *name;
+    std::optional<int> channels;
+    if (!r.readInt("channels", kMinChannels, kMaxChannels, channels) || !channels) {
+        error = QStringLiteral("\"channels\" must be a whole number from %1 to %2")
+                    .arg(kMinChannels)
+                    .arg(kMaxChannels);
+        return std::nullopt;
+    }
+    type.channels = *channels;
+    if (const QJsonValue levers = r.take("levers"); !levers.isUndefined()) {
+        type.levers = readLevers(levers, error);
+        if (!type.levers)
+            return std::nullopt;
+    }
+    if (const QString unknown = r.unknownKey(); !unknown.isEmpty()) {
+        error = QStringLiteral("unknown entry \"%1\"").arg(unknown);
+        return std::nullopt;
+    }
+    if (const std::optional<std::string> problem = typeProblem(plan, type, -1)) {
+        error = text(*problem);
+        return std::nullopt;
+    }
+    return type;
+}
+
 // A key given twice in one object: Qt's JSON reader silently keeps the last one, so the text is
-// scanned for them. `row` is 0 for the top level, else the row's number from 1.
+// scanned for them. `where` is "row 3: " or "type 2: ", empty at the top level.
 struct RepeatedKey {
-    int row = 0;
+    QString where;
     QString key;
 };
 
@@ -180,13 +369,16 @@ std::optional<RepeatedKey> repeatedKey(const QByteArray& json)
         QSet<QString> keys;
     };
     std::vector<Level> levels;
-    int row = 0;
+    QString topKey; // the top-level key whose value is being read
+    int item = 0;   // the object of that list being read, from 1
     for (qsizetype i = 0; i < json.size(); ++i) {
         const char c = json[i];
         if (c == '{' || c == '[') {
-            // An object in the list at the second level is a row.
+            // An object in a list at the second level is a row or a type.
             if (c == '{' && levels.size() == 2 && !levels[1].object)
-                ++row;
+                ++item;
+            if (levels.size() == 1)
+                item = 0;
             levels.push_back({c == '{', c == '{', {}});
         } else if ((c == '}' || c == ']') && !levels.empty()) {
             levels.pop_back();
@@ -194,17 +386,31 @@ std::optional<RepeatedKey> repeatedKey(const QByteArray& json)
             levels.back().expectKey = levels.back().object;
         } else if (c == '"') {
             const qsizetype start = i;
+            bool escaped = false;
             for (++i; i < json.size() && json[i] != '"'; ++i)
-                if (json[i] == '\\')
+                if (json[i] == '\\') {
+                    escaped = true;
                     ++i;
+                }
             if (levels.empty() || !levels.back().expectKey)
                 continue;
             // The key as the reader decodes it, escapes and all.
-            const QByteArray quoted = '[' + json.mid(start, i - start + 1) + ']';
-            const QString key = QJsonDocument::fromJson(quoted).array().at(0).toString();
+            const QByteArray raw = json.mid(start, i - start + 1);
+            const QString key =
+                escaped ? QJsonDocument::fromJson('[' + raw + ']').array().at(0).toString()
+                        : QString::fromUtf8(raw.mid(1, raw.size() - 2));
             levels.back().expectKey = false;
-            if (levels.back().keys.contains(key))
-                return RepeatedKey{levels.size() == 1 ? 0 : row, key};
+            if (levels.size() == 1)
+                topKey = key;
+            if (levels.back().keys.contains(key)) {
+                QString where;
+                if (levels.size() > 1 && item > 0)
+                    where = QStringLiteral("%1 %2: ")
+                                .arg(topKey == u"types" ? QStringLiteral("type")
+                                                        : QStringLiteral("row"))
+                                .arg(item);
+                return RepeatedKey{where, key};
+            }
             levels.back().keys.insert(key);
         }
     }
@@ -213,15 +419,31 @@ std::optional<RepeatedKey> repeatedKey(const QByteArray& json)
 
 } // namespace
 
+int formatVersionOf(const RigPlan& plan)
+{
+    const bool usesNew = !plan.types.empty() ||
+                         std::any_of(plan.rows.begin(), plan.rows.end(), [](const PlanRow& r) {
+                             return r.universe != kDefaultUniverse || r.fixtureType;
+                         });
+    return usesNew ? kFormatVersion : kFirstFormatVersion;
+}
+
 QByteArray writePlan(const RigPlan& plan)
 {
+    const int version = formatVersionOf(plan);
     QJsonArray rows;
-    for (const PlanRow& row : plan)
-        rows.append(rowObject(row));
+    for (const PlanRow& row : plan.rows)
+        rows.append(rowObject(plan, row, version));
     QJsonObject top;
     top[QStringLiteral("format")] = QLatin1String(kFormatName);
-    top[QStringLiteral("version")] = kFormatVersion;
+    top[QStringLiteral("version")] = version;
     top[QStringLiteral("rows")] = rows;
+    if (version > kFirstFormatVersion) {
+        QJsonArray types;
+        for (const FixtureType& type : plan.types)
+            types.append(typeObject(type));
+        top[QStringLiteral("types")] = types;
+    }
     return QJsonDocument(top).toJson(QJsonDocument::Indented);
 }
 
@@ -241,24 +463,47 @@ ReadResult readPlan(const QByteArray& bytes, const QString& fileName)
                           .arg(parseError.offset)
                           .arg(parseError.errorString()));
     if (const std::optional<RepeatedKey> repeated = repeatedKey(bytes))
-        return refuse(
-            (repeated->row > 0 ? QStringLiteral("row %1: ").arg(repeated->row) : QString()) +
-            QStringLiteral("\"%1\" is given twice").arg(repeated->key));
+        return refuse(repeated->where + QStringLiteral("\"%1\" is given twice").arg(repeated->key));
     const QJsonObject top = document.object();
     if (!document.isObject() || top.value(QLatin1String("format")) != QLatin1String(kFormatName))
         return refuse(QStringLiteral("not a rig plan: \"format\" must be \"%1\"")
                           .arg(QLatin1String(kFormatName)));
-    const QJsonValue version = top.value(QLatin1String("version"));
-    if (version != QJsonValue(kFormatVersion))
+    const QJsonValue versionValue = top.value(QLatin1String("version"));
+    const int version = versionValue == QJsonValue(kFirstFormatVersion) ? kFirstFormatVersion
+                        : versionValue == QJsonValue(kFormatVersion)    ? kFormatVersion
+                                                                        : 0;
+    if (version == 0)
         return refuse(QStringLiteral("plan format version %1 cannot be read; this program reads "
-                                     "version %2")
-                          .arg(version.isDouble() ? QString::number(version.toDouble())
-                                                  : QStringLiteral("(missing or not a number)"))
+                                     "versions %2 and %3")
+                          .arg(versionValue.isDouble()
+                                   ? QString::number(versionValue.toDouble())
+                                   : QStringLiteral("(missing or not a number)"))
+                          .arg(kFirstFormatVersion)
                           .arg(kFormatVersion));
     for (auto it = top.begin(); it != top.end(); ++it)
         if (it.key() != QLatin1String("format") && it.key() != QLatin1String("version") &&
-            it.key() != QLatin1String("rows"))
+            it.key() != QLatin1String("rows") &&
+            (it.key() != QLatin1String("types") || version == kFirstFormatVersion))
             return refuse(QStringLiteral("unknown entry \"%1\"").arg(it.key()));
+    RigPlan plan;
+    const QJsonValue types = top.value(QLatin1String("types"));
+    if (!types.isUndefined() && !types.isArray())
+        return refuse(QStringLiteral("\"types\" must be a list"));
+    const QJsonArray typeList = types.toArray();
+    if (typeList.size() > kMaxTypes)
+        return refuse(QStringLiteral("%1 fixture types; a plan holds at most %2")
+                          .arg(typeList.size())
+                          .arg(kMaxTypes));
+    for (qsizetype i = 0; i < typeList.size(); ++i) {
+        const QString where = QStringLiteral("type %1: ").arg(i + 1);
+        if (!typeList.at(i).isObject())
+            return refuse(where + QStringLiteral("must be an object"));
+        QString error;
+        const std::optional<FixtureType> type = readType(plan, typeList.at(i).toObject(), error);
+        if (!type)
+            return refuse(where + error);
+        plan.types.push_back(*type);
+    }
     const QJsonValue rows = top.value(QLatin1String("rows"));
     if (!rows.isArray())
         return refuse(QStringLiteral("\"rows\" must be a list"));
@@ -266,17 +511,20 @@ ReadResult readPlan(const QByteArray& bytes, const QString& fileName)
     if (list.size() > kMaxRows)
         return refuse(
             QStringLiteral("%1 rows; a plan holds at most %2").arg(list.size()).arg(kMaxRows));
-    RigPlan plan;
+    QHash<QString, int> typeIndex;
+    for (int t = 0; t < int(plan.types.size()); ++t)
+        typeIndex.insert(text(plan.types[std::size_t(t)].name), t);
+    plan.rows.reserve(std::size_t(list.size()));
     for (qsizetype i = 0; i < list.size(); ++i) {
         const QString where = QStringLiteral("row %1: ").arg(i + 1);
         if (!list.at(i).isObject())
             return refuse(where + QStringLiteral("must be an object"));
-        const QJsonObject object = list.at(i).toObject();
         QString error;
-        const std::optional<PlanRow> row = RowReader(object).read(error);
+        const std::optional<PlanRow> row =
+            readRow(typeIndex, list.at(i).toObject(), version, error);
         if (!row)
             return refuse(where + error);
-        plan.push_back(*row);
+        plan.rows.push_back(*row);
     }
     return {std::move(plan), {}};
 }

@@ -2,6 +2,9 @@
 
 #include "plan/devices.h"
 
+#include <cctype>
+#include <charconv>
+
 namespace velantra::plan
 {
 
@@ -31,6 +34,98 @@ std::string modeAndOptions(const DeviceSetting& s)
     return text;
 }
 
+std::string modeAndOptions(const PlanRow& row)
+{
+    return row.fixtureType ? std::string("DMX") : modeAndOptions(row.setting);
+}
+
+namespace
+{
+
+std::string lower(std::string_view text)
+{
+    std::string out(text);
+    for (char& c : out)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string_view trimmed(std::string_view text)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    return text;
+}
+
+// "speed 3" after `word`: 3; "speed preset": none; anything else is no value.
+bool readValue(std::string_view rest, std::optional<int>& out)
+{
+    rest = trimmed(rest);
+    if (rest == "preset") {
+        out.reset();
+        return true;
+    }
+    int n = 0;
+    const auto [end, error] = std::from_chars(rest.data(), rest.data() + rest.size(), n);
+    if (error != std::errc() || end != rest.data() + rest.size() || rest.empty())
+        return false;
+    out = n;
+    return true;
+}
+
+} // namespace
+
+std::optional<std::string> readModeAndOptions(std::string_view text, DeviceSetting& setting)
+{
+    DeviceSetting s{.device = setting.device, .address = setting.address};
+    const std::string all = lower(text);
+    std::size_t at = 0;
+    bool first = true;
+    while (at <= all.size()) {
+        const std::size_t comma = std::min(all.find(',', at), all.size());
+        const std::string_view part = trimmed(std::string_view(all).substr(at, comma - at));
+        at = comma + 1;
+        const auto startsWith = [&](std::string_view word) { return part.starts_with(word); };
+        bool ok = true;
+        if (first) {
+            first = false;
+            if (part == "master")
+                s.master = true;
+            else if (part != "dmx (slave)" && part != "dmx" && part != "dmx slave" && !part.empty())
+                return "the mode \u201c" + std::string(part) + "\u201d is not DMX or Master";
+            continue;
+        }
+        if (part.empty())
+            continue;
+        if (part.ends_with(" ch"))
+            ok = readValue(part.substr(0, part.size() - 3), s.channels);
+        else if (part == "120 ohm terminator")
+            s.terminator = true;
+        else if (startsWith("speed "))
+            ok = readValue(part.substr(6), s.speed);
+        else if (startsWith("show "))
+            ok = readValue(part.substr(5), s.show);
+        else if (startsWith("cct "))
+            ok = readValue(part.substr(4), s.tune);
+        else if (part == "ext. pushbutton")
+            s.pushbutton = true;
+        else if (part == "1-100 % modulation")
+            s.modulation = true;
+        else
+            return "\u201c" + std::string(part) + "\u201d is no option";
+        if (!ok)
+            return "\u201c" + std::string(part) + "\u201d has no number";
+    }
+    DeviceSetting check = s;
+    check.address = 1;
+    if (const std::optional<std::string> problem = settingProblem(check))
+        return *problem;
+    setting = s;
+    return std::nullopt;
+}
+
 namespace
 {
 
@@ -52,13 +147,14 @@ std::string number(const std::optional<int>& n)
 
 std::string planAsText(const RigPlan& plan)
 {
-    std::string text = "Label\tDevice\tMode and options\tChannels\tStart\tEnd\n";
-    for (const PlanRow& row : plan) {
+    std::string text = "Label\tDevice\tMode and options\tChannels\tUniverse\tStart\tEnd\n";
+    for (const PlanRow& row : plan.rows) {
         const bool addressed = takesAddress(row);
-        text += cell(row.label) + '\t' + std::string(tableName(row.setting.device)) + '\t' +
-                modeAndOptions(row.setting) + '\t' + number(channelCount(row)) + '\t' +
+        text += cell(row.label) + '\t' + cell(fixtureName(plan, row)) + '\t' + modeAndOptions(row) +
+                '\t' + number(channelCount(plan, row)) + '\t' +
+                (addressed ? std::to_string(row.universe) : std::string()) + '\t' +
                 (addressed ? std::to_string(row.setting.address) : std::string()) + '\t' +
-                number(endAddress(row)) + '\n';
+                number(endAddress(plan, row)) + '\n';
     }
     return text;
 }

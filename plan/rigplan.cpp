@@ -3,9 +3,39 @@
 #include "plan/devices.h"
 
 #include <algorithm>
+#include <cctype>
 
 namespace velantra::plan
 {
+
+std::optional<int> channelCount(const RigPlan& plan, const PlanRow& row)
+{
+    if (const FixtureType* type = typeOf(plan, row))
+        return type->channels;
+    return row.setting.device == Device::Orvo75 ? row.setting.channels : row.typedChannels;
+}
+
+std::optional<int> endAddress(const RigPlan& plan, const PlanRow& row)
+{
+    const std::optional<int> count = channelCount(plan, row);
+    if (!takesAddress(row) || !count)
+        return std::nullopt;
+    return row.setting.address + *count - 1;
+}
+
+std::string fixtureName(const RigPlan& plan, const PlanRow& row)
+{
+    if (const FixtureType* type = typeOf(plan, row))
+        return type->name;
+    return std::string(tableName(row.setting.device));
+}
+
+const FixtureType* typeOf(const RigPlan& plan, const PlanRow& row)
+{
+    if (!row.fixtureType || *row.fixtureType < 0 || *row.fixtureType >= int(plan.types.size()))
+        return nullptr;
+    return &plan.types[std::size_t(*row.fixtureType)];
+}
 
 bool sameSetting(const DeviceSetting& a, const DeviceSetting& b)
 {
@@ -18,12 +48,14 @@ bool sameSetting(const DeviceSetting& a, const DeviceSetting& b)
 bool sameRow(const PlanRow& a, const PlanRow& b)
 {
     return a.label == b.label && sameSetting(a.setting, b.setting) &&
-           a.typedChannels == b.typedChannels;
+           a.typedChannels == b.typedChannels && a.universe == b.universe &&
+           a.fixtureType == b.fixtureType;
 }
 
 bool samePlan(const RigPlan& a, const RigPlan& b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), sameRow);
+    return a.types == b.types &&
+           std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(), sameRow);
 }
 
 PlanRow newRow(Device device)
@@ -33,9 +65,22 @@ PlanRow newRow(Device device)
     return row;
 }
 
+PlanRow newTypeRow(int type)
+{
+    PlanRow row;
+    row.fixtureType = type;
+    return row;
+}
+
 void keepOptionsInForce(PlanRow& row)
 {
     DeviceSetting& s = row.setting;
+    if (row.fixtureType) {
+        // A fixture type's row is its address and nothing else.
+        s = DeviceSetting{.address = s.address};
+        row.typedChannels.reset();
+        return;
+    }
     const DeviceInfo& info = deviceInfo(s.device);
     if (s.master) {
         // Master mode sets the address to 1 and clears the terminator on every window.
@@ -62,6 +107,65 @@ void keepOptionsInForce(PlanRow& row)
         s.tune.reset();
     if (!info.modulation)
         s.modulation = false;
+}
+
+namespace
+{
+
+// Names compare without regard to ASCII case or surrounding blanks: "acme spot" is "Acme Spot".
+std::string nameKey(std::string_view name)
+{
+    while (!name.empty() && name.front() == ' ')
+        name.remove_prefix(1);
+    while (!name.empty() && name.back() == ' ')
+        name.remove_suffix(1);
+    std::string key(name);
+    for (char& c : key)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
+    return key;
+}
+
+} // namespace
+
+std::optional<std::string> typeProblem(const RigPlan& plan, const FixtureType& type, int index)
+{
+    const std::string key = nameKey(type.name);
+    if (key.empty())
+        return "a fixture type needs a name";
+    if (std::optional<std::string> problem = cards::labelProblem(type.name))
+        return "the name: " + *problem;
+    for (const DeviceInfo& info : kDevices)
+        if (key == nameKey(info.tableName) || key == nameKey(info.commandName))
+            return "\u201c" + type.name + "\u201d is one of our devices";
+    for (int i = 0; i < int(plan.types.size()); ++i)
+        if (i != index && nameKey(plan.types[std::size_t(i)].name) == key)
+            return "there is already a fixture type \u201c" + plan.types[std::size_t(i)].name +
+                   "\u201d";
+    if (type.channels < kMinChannels || type.channels > kMaxChannels)
+        return "a fixture type takes 1 to 512 channels";
+    if (!type.levers)
+        return std::nullopt;
+    if (std::optional<std::string> problem = leverSchemeProblem(*type.levers))
+        return "the levers: " + *problem;
+    // A patch list carries the names on one line, separated by ";".
+    for (const NamedLever& named : type.levers->named) {
+        if (std::optional<std::string> problem = cards::labelProblem(named.name))
+            return "lever " + std::to_string(named.lever) + ": " + *problem;
+        if (named.name.find(';') != std::string::npos || named.name.front() == ' ' ||
+            named.name.back() == ' ')
+            return "lever " + std::to_string(named.lever) +
+                   ": a name holds no \u201c;\u201d and no blank at either end";
+    }
+    return std::nullopt;
+}
+
+std::vector<int> rowsOfType(const RigPlan& plan, int type)
+{
+    std::vector<int> rows;
+    for (int i = 0; i < int(plan.rows.size()); ++i)
+        if (plan.rows[std::size_t(i)].fixtureType == type)
+            rows.push_back(i);
+    return rows;
 }
 
 } // namespace velantra::plan

@@ -1,12 +1,14 @@
 #pragma once
 
-// A rig plan: the devices on one DMX line, in table order. Each row is a device's setting (as a
-// configurator window takes it), a label the installer gives it, and the number of DMX channels
-// the device takes from its start address. Plain data, shared by the window, the file and the
-// command line.
+// A rig plan: the devices of a job on its DMX universes, in table order. Each row is either one
+// of our devices with its setting (as a configurator window takes it) or a fixture of another
+// maker, of a type the plan itself describes; each has a label the installer gives it, a
+// universe and the number of DMX channels it takes from its start address. Plain data, shared
+// by the window, the files and the command line.
 
 #include "cards/label.h"
 #include "devices/devicesetting.h"
+#include "devices/leverscheme.h"
 
 #include <optional>
 #include <string>
@@ -18,7 +20,7 @@ namespace velantra::plan
 using velantra::Device;
 using velantra::DeviceSetting;
 
-// What the devices accept as a start address, and the last channel of a DMX line.
+// What the devices accept as a start address, and the last channel of a universe.
 constexpr int kFirstStart = 1;
 constexpr int kLastStart = 511;
 constexpr int kLastChannel = 512;
@@ -26,38 +28,57 @@ constexpr int kLastChannel = 512;
 constexpr int kMaxStart = 999999;
 constexpr int kMinChannels = 1;
 constexpr int kMaxChannels = 512;
-constexpr int kMaxRows = 1000;
+constexpr int kMaxRows = 10000;
+// Universes as the lighting consoles number them.
+constexpr int kFirstUniverse = 0;
+constexpr int kLastUniverse = 63999;
+constexpr int kDefaultUniverse = 1;
+// Far more than a job has; keeps a file's type list bounded.
+constexpr int kMaxTypes = 1000;
 using cards::kMaxLabelLength;
+
+// A fixture of another maker: its name as the installer types maker and model, the channels it
+// takes, and how its address levers work when it has them.
+struct FixtureType {
+    std::string name;
+    int channels = 1;
+    std::optional<LeverScheme> levers;
+    friend bool operator==(const FixtureType&, const FixtureType&) = default;
+};
 
 struct PlanRow {
     std::string label;
+    // Of our devices; for a fixture of a plan's type only the address is used.
     DeviceSetting setting;
-    // The channel count typed by the installer, for every device but the ORVO 75, whose count is
-    // its 3 Ch / 6 Ch choice (setting.channels).
+    // The channel count typed by the installer, for our devices but the ORVO 75, whose count is
+    // its 3 Ch / 6 Ch choice (setting.channels). A fixture type has its own count.
     std::optional<int> typedChannels;
+    int universe = kDefaultUniverse;
+    // The index of the row's type in RigPlan::types; none for one of our devices.
+    std::optional<int> fixtureType;
 };
 
-using RigPlan = std::vector<PlanRow>;
+struct RigPlan {
+    std::vector<FixtureType> types;
+    std::vector<PlanRow> rows;
+};
 
 // A device in master mode runs on its own and listens to no DMX address.
 inline bool takesAddress(const PlanRow& row)
 {
-    return !row.setting.master;
+    return row.fixtureType || !row.setting.master;
 }
 
-inline std::optional<int> channelCount(const PlanRow& row)
-{
-    return row.setting.device == Device::Orvo75 ? row.setting.channels : row.typedChannels;
-}
+std::optional<int> channelCount(const RigPlan& plan, const PlanRow& row);
 
 // The last channel of the row's block, when it has one.
-inline std::optional<int> endAddress(const PlanRow& row)
-{
-    const std::optional<int> count = channelCount(row);
-    if (!takesAddress(row) || !count)
-        return std::nullopt;
-    return row.setting.address + *count - 1;
-}
+std::optional<int> endAddress(const RigPlan& plan, const PlanRow& row);
+
+// The device column: the device's table name or the type's name.
+std::string fixtureName(const RigPlan& plan, const PlanRow& row);
+
+// The row's type, if it has one.
+const FixtureType* typeOf(const RigPlan& plan, const PlanRow& row);
 
 bool sameSetting(const DeviceSetting& a, const DeviceSetting& b);
 bool sameRow(const PlanRow& a, const PlanRow& b);
@@ -65,8 +86,18 @@ bool samePlan(const RigPlan& a, const RigPlan& b);
 
 // A new row of that device with the window's opening state (DMX mode, address 1).
 PlanRow newRow(Device device);
+// A new row of the plan's type `type`, at address 1.
+PlanRow newTypeRow(int type);
 
 // Drops what the device or its mode does not have, so that the row holds only options in force.
 void keepOptionsInForce(PlanRow& row);
+
+// Why a type cannot be kept in the plan as `type` (its index, or -1 for a new one): an empty
+// name or one another type or one of our devices has, a label-rule breach, a channel count
+// outside 1–512, a lever scheme that describes no bank. Nothing when it can.
+std::optional<std::string> typeProblem(const RigPlan& plan, const FixtureType& type, int index);
+
+// The rows (indices) of the plan whose type is `type`.
+std::vector<int> rowsOfType(const RigPlan& plan, int type);
 
 } // namespace velantra::plan

@@ -4,8 +4,12 @@
 #include "cards/cardwriter.h"
 #include "cards/paper.h"
 #include "cards/paperoutput.h"
+#include "files/filereader.h"
 #include "plan/addressing.h"
+#include "plan/csvimportdialog.h"
+#include "plan/fixturetypesdialog.h"
 #include "plan/plancards.h"
+#include "plan/plancsv.h"
 #include "plan/plandelegate.h"
 #include "plan/planfile.h"
 #include "plan/plantablemodel.h"
@@ -18,13 +22,20 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QFormLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QIntValidator>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QSortFilterProxyModel>
+#include <QSpinBox>
 #include <QStatusBar>
 #include <QTableView>
 #include <algorithm>
@@ -35,6 +46,39 @@ namespace
 {
 
 const QString kPlanFilter = QStringLiteral("Rig plans (*.json);;All files (*)");
+const QString kCsvFilter = QStringLiteral("Patch lists (*.csv);;All files (*)");
+
+// The rows the table shows: all, or those of one universe; sorted by a column when its header
+// is clicked, in plan order otherwise.
+class UniverseFilter : public QSortFilterProxyModel
+{
+public:
+    using QSortFilterProxyModel::QSortFilterProxyModel;
+    void setUniverse(std::optional<int> universe)
+    {
+        universe_ = universe;
+        invalidateRowsFilter();
+    }
+
+protected:
+    bool filterAcceptsRow(int row, const QModelIndex& parent) const override
+    {
+        return !universe_ ||
+               sourceModel()->index(row, Universe, parent).data(Qt::EditRole) == *universe_;
+    }
+
+private:
+    std::optional<int> universe_;
+};
+
+// "row 86 “Bar” on universe 2", up to `count` of them, then how many more.
+QString listed(const QStringList& items, int count)
+{
+    QStringList shown = items.mid(0, count);
+    if (items.size() > count)
+        shown << RigPlanWindow::tr("%1 more").arg(items.size() - count);
+    return shown.join(QStringLiteral("; "));
+}
 
 } // namespace
 
@@ -44,36 +88,61 @@ QWidget* createRigPlan()
 }
 
 RigPlanWindow::RigPlanWindow(QWidget* parent)
-    : QMainWindow(parent), model_(new PlanTableModel(this)), view_(new QTableView(this)),
-      status_(new QLabel(this))
+    : QMainWindow(parent), model_(new PlanTableModel(this)), shown_(new UniverseFilter(this)),
+      view_(new QTableView(this)), universeFilter_(new QLineEdit(this)), status_(new QLabel(this))
 {
     setObjectName(QStringLiteral("RigPlan"));
     ui::keepStandardLook(this);
     view_->setObjectName(QStringLiteral("planTable"));
-    view_->setModel(model_);
+    shown_->setSourceModel(model_);
+    view_->setModel(shown_);
+    // Plan order until a header is clicked; a third click goes back to it.
+    view_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    view_->horizontalHeader()->setSortIndicatorClearable(true);
+    view_->setSortingEnabled(true);
     view_->setItemDelegate(new PlanDelegate(view_));
     view_->setSelectionBehavior(QAbstractItemView::SelectRows);
     view_->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                            QAbstractItemView::AnyKeyPressed);
     view_->horizontalHeader()->setStretchLastSection(true);
     view_->setContextMenuPolicy(Qt::ActionsContextMenu);
-    setCentralWidget(view_);
+    view_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    universeFilter_->setObjectName(QStringLiteral("universeFilter"));
+    // A box, not a list of the universes: a list draws its arrow from the style's pixmap cache,
+    // which keys it by the palette of each new window and so grows with every window opened.
+    universeFilter_->setValidator(new QIntValidator(kFirstUniverse, kLastUniverse, this));
+    universeFilter_->setPlaceholderText(tr("all"));
+    universeFilter_->setToolTip(tr("Shows the rows of one universe; empty shows all."));
+    universeFilter_->setFixedWidth(70);
+    auto* filterCaption = new QLabel(tr("Show &universe:"), this);
+    filterCaption->setBuddy(universeFilter_);
+    auto* central = new QWidget(this);
+    auto* filterRow = new QHBoxLayout;
+    filterRow->addWidget(filterCaption);
+    filterRow->addWidget(universeFilter_);
+    filterRow->addStretch(1);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 4, 0, 0);
+    filterRow->setContentsMargins(6, 0, 6, 0);
+    layout->addLayout(filterRow);
+    layout->addWidget(view_);
+    setCentralWidget(central);
     status_->setObjectName(QStringLiteral("planStatus"));
     statusBar()->addWidget(status_, 1);
     createActions();
     connect(model_, &PlanTableModel::edited, this, [this] { setModified(true); });
-    connect(model_, &PlanTableModel::modelReset, this, &RigPlanWindow::updateStatus);
-    connect(model_, &PlanTableModel::dataChanged, this, &RigPlanWindow::updateStatus);
+    connect(model_, &PlanTableModel::refreshed, this, &RigPlanWindow::updateStatus);
+    connect(universeFilter_, &QLineEdit::textChanged, this, &RigPlanWindow::filterUniverse);
     // The mode and options are chosen in a dialog, not typed into the cell.
     connect(view_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
         if (index.column() == Options)
             editOptions();
     });
-    const std::array widths{150, 130, 260, 70, 55, 55};
+    const std::array widths{150, 130, 260, 70, 65, 55, 55};
     for (std::size_t c = 0; c < widths.size(); ++c)
         view_->setColumnWidth(int(c), widths[c]);
     resize(1100, 520);
-    updateTitle();
+    setPath({});
     updateStatus();
 }
 
@@ -98,8 +167,18 @@ void RigPlanWindow::createActions()
     addCommand(file, "planSaveAs", tr("Save &As\u2026"), QKeySequence::SaveAs,
                &RigPlanWindow::saveAs);
     file->addSeparator();
+    addCommand(file, "csvImport", tr("&Import patch list (CSV)\u2026"), {},
+               &RigPlanWindow::importCsv);
+    addCommand(file, "csvExport", tr("&Export patch list (CSV)\u2026"), {},
+               &RigPlanWindow::exportCsv);
+    file->addSeparator();
     auto* close = file->addAction(tr("&Close"), this, &QWidget::close);
     close->setObjectName(QStringLiteral("planClose"));
+
+    QMenu* planMenu = menuBar()->addMenu(tr("&Plan"));
+    planMenu->setObjectName(QStringLiteral("planPlanMenu"));
+    addCommand(planMenu, "fixtureTypes", tr("Fixture &types\u2026"), Qt::CTRL | Qt::Key_T,
+               &RigPlanWindow::fixtureTypes);
 
     QMenu* rows = menuBar()->addMenu(tr("&Rows"));
     rows->setObjectName(QStringLiteral("planRowsMenu"));
@@ -113,7 +192,8 @@ void RigPlanWindow::createActions()
         addCommand(rows, "rowUp", tr("Move &up"), Qt::CTRL | Qt::Key_Up, &RigPlanWindow::moveUp),
         addCommand(rows, "rowDown", tr("Move do&wn"), Qt::CTRL | Qt::Key_Down,
                    &RigPlanWindow::moveDown),
-        addCommand(rows, "rowSort", tr("&Sort by address"), {}, &RigPlanWindow::sortRows),
+        addCommand(rows, "rowSort", tr("&Sort by universe and address"), {},
+                   &RigPlanWindow::sortRows),
         addCommand(rows, "addressFrom", tr("Address &from\u2026"), Qt::CTRL | Qt::Key_F,
                    &RigPlanWindow::addressFrom),
         addCommand(rows, "rowOptions", tr("&Mode and options\u2026"), Qt::CTRL | Qt::Key_M,
@@ -140,7 +220,7 @@ void RigPlanWindow::createActions()
 
 bool RigPlanWindow::maybeSave()
 {
-    if (!modified_)
+    if (!isWindowModified())
         return true;
     QMessageBox box(QMessageBox::Warning, tr("Rig plan"),
                     tr("The plan %1 has unsaved changes. Save them?")
@@ -151,7 +231,7 @@ bool RigPlanWindow::maybeSave()
     switch (box.exec()) {
     case QMessageBox::Save:
         save();
-        return !modified_;
+        return !isWindowModified();
     case QMessageBox::Discard:
         return true;
     default:
@@ -168,7 +248,7 @@ bool RigPlanWindow::openFile(const QString& path)
         return false;
     }
     model_->setPlan(*read.plan);
-    path_ = path;
+    setPath(path);
     setModified(false);
     return true;
 }
@@ -180,8 +260,40 @@ bool RigPlanWindow::saveTo(const QString& path)
         QMessageBox::warning(this, tr("Rig plan"), tr("The plan was not saved.\n%1").arg(error));
         return false;
     }
-    path_ = path;
+    setPath(path);
     setModified(false);
+    return true;
+}
+
+bool RigPlanWindow::exportCsvTo(const QString& path)
+{
+    QString error;
+    if (!saveCsvFile(path, model_->plan(), &error)) {
+        QMessageBox::warning(this, tr("Rig plan"),
+                             tr("The patch list was not saved.\n%1").arg(error));
+        return false;
+    }
+    ui::announce(this, tr("Patch list saved"));
+    return true;
+}
+
+bool RigPlanWindow::importCsvFrom(const QString& path)
+{
+    QString reason;
+    const std::optional<QByteArray> bytes = files::readRegularFile(path, kMaxFileSize + 1, &reason);
+    const CsvTable table = bytes ? parseCsv(*bytes) : CsvTable{};
+    const QString error = bytes ? table.error : reason;
+    if (!error.isEmpty()) {
+        QMessageBox::warning(this, tr("Rig plan"),
+                             tr("The patch list cannot be imported.\n%1: %2")
+                                 .arg(QFileInfo(path).fileName(), error));
+        return false;
+    }
+    CsvImportDialog dialog(table, path, this);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    setPath({});
+    model_->replacePlan(dialog.result().plan);
     return true;
 }
 
@@ -198,7 +310,7 @@ void RigPlanWindow::newPlan()
     if (!maybeSave())
         return;
     model_->setPlan({});
-    path_.clear();
+    setPath({});
     setModified(false);
 }
 
@@ -229,20 +341,54 @@ void RigPlanWindow::saveAs()
         saveTo(dialog.selectedFiles().constFirst());
 }
 
+void RigPlanWindow::importCsv()
+{
+    if (!maybeSave())
+        return;
+    const QString path = QFileDialog::getOpenFileName(this, tr("Import patch list"),
+                                                      QFileInfo(path_).path(), kCsvFilter);
+    if (!path.isEmpty())
+        importCsvFrom(path);
+}
+
+void RigPlanWindow::exportCsv()
+{
+    const QString suggested =
+        path_.isEmpty() ? QString() : QFileInfo(path_).completeBaseName() + QStringLiteral(".csv");
+    QFileDialog dialog(this, tr("Export patch list"), suggested, kCsvFilter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("csv"));
+    if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+        exportCsvTo(dialog.selectedFiles().constFirst());
+}
+
+void RigPlanWindow::fixtureTypes()
+{
+    FixtureTypesDialog dialog(*model_, this);
+    dialog.exec();
+}
+
 void RigPlanWindow::addRow()
 {
     const int current = currentRow();
     const RigPlan& plan = model_->plan();
-    // The new row takes the device of the current one and the next free address.
-    PlanRow row = newRow(current >= 0 ? plan[std::size_t(current)].setting.device : Device::Orvo75);
-    int next = kFirstStart;
-    for (const PlanRow& other : plan)
-        next = std::max(next, endAddress(other).value_or(0) + 1);
-    row.setting.address = std::min(next, kMaxStart);
-    if (int(plan.size()) >= kMaxRows)
+    if (int(plan.rows.size()) >= kMaxRows)
         return;
-    const int at = current >= 0 ? current + 1 : int(plan.size());
-    model_->change([&](RigPlan& p) { p.insert(p.begin() + at, row); });
+    // The new row takes the device or type and the universe of the current one, and the next
+    // free address there.
+    PlanRow row = newRow(Device::Orvo75);
+    if (current >= 0) {
+        const PlanRow& above = plan.rows[std::size_t(current)];
+        row = above.fixtureType ? newTypeRow(*above.fixtureType) : newRow(above.setting.device);
+    }
+    row.universe = universeAfter(plan, current);
+    int next = kFirstStart;
+    for (const PlanRow& other : plan.rows)
+        if (other.universe == row.universe)
+            next = std::max(next, endAddress(plan, other).value_or(0) + 1);
+    row.setting.address = std::min(next, kMaxStart);
+    const int at = current >= 0 ? current + 1 : int(plan.rows.size());
+    model_->insertPlanRows(at, {row});
     selectRow(at);
 }
 
@@ -251,10 +397,7 @@ void RigPlanWindow::removeRows()
     std::vector<int> rows = selectedRows();
     if (rows.empty())
         return;
-    model_->change([&](RigPlan& p) {
-        for (auto it = rows.rbegin(); it != rows.rend(); ++it)
-            p.erase(p.begin() + *it);
-    });
+    model_->removePlanRows(rows);
     selectRow(std::min(rows.front(), model_->rowCount() - 1));
 }
 
@@ -266,8 +409,12 @@ void RigPlanWindow::duplicateRow()
     bool ok = false;
     const int copies = QInputDialog::getInt(this, tr("Duplicate"), tr("Number of copies:"), 1, 1,
                                             kMaxRows - 1, 1, &ok);
-    if (ok)
-        model_->change([&](RigPlan& p) { plan::duplicateRow(p, row, copies); });
+    if (ok) {
+        const int room = kMaxRows - model_->rowCount();
+        model_->insertPlanRows(row + 1,
+                               std::vector<PlanRow>(std::size_t(std::clamp(copies, 0, room)),
+                                                    model_->plan().rows[std::size_t(row)]));
+    }
     selectRow(row);
 }
 
@@ -286,27 +433,60 @@ void RigPlanWindow::moveCurrent(int direction)
     const int row = currentRow();
     if (row < 0 || row + direction < 0 || row + direction >= model_->rowCount())
         return;
-    model_->change([&](RigPlan& p) { moveRow(p, row, direction); });
+    model_->movePlanRow(row, direction);
     selectRow(row + direction);
 }
 
 void RigPlanWindow::sortRows()
 {
-    model_->change(sortByAddress);
+    model_->sortPlan();
 }
 
 void RigPlanWindow::addressFrom()
 {
-    bool ok = false;
-    const int start = QInputDialog::getInt(
-        this, tr("Address from"),
-        tr("Consecutive addresses for the selected rows (all rows when none is selected), "
-           "starting at:"),
-        kFirstStart, kFirstStart, kLastStart, 1, &ok);
-    if (!ok)
-        return;
     const std::vector<int> rows = selectedRows();
-    model_->change([&](RigPlan& p) { plan::addressFrom(p, rows, start); });
+    const RigPlan& plan = model_->plan();
+    QDialog dialog(this);
+    dialog.setObjectName(QStringLiteral("addressFromDialog"));
+    dialog.setWindowTitle(tr("Address from"));
+    auto* universe = new QSpinBox(&dialog);
+    universe->setObjectName(QStringLiteral("addressUniverse"));
+    universe->setRange(kFirstUniverse, kLastUniverse);
+    universe->setValue(universeAfter(plan, rows.empty() ? 0 : rows.front()));
+    auto* start = new QSpinBox(&dialog);
+    start->setObjectName(QStringLiteral("addressStart"));
+    start->setRange(kFirstStart, kLastStart);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel,
+                                         Qt::Horizontal, &dialog);
+    connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    auto* form = new QFormLayout(&dialog);
+    form->addRow(new QLabel(tr("Consecutive addresses for the selected rows (all rows when none "
+                               "is selected); a block that does not fit continues at 1 of the "
+                               "next universe."),
+                            &dialog));
+    form->addRow(tr("&Universe:"), universe);
+    form->addRow(tr("&Starting at:"), start);
+    form->addRow(buttons);
+    start->setFocus();
+    start->selectAll();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    const std::vector<UniverseBreak> breaks = model_->changeValues(
+        [&](RigPlan& p) { return plan::addressFrom(p, rows, universe->value(), start->value()); });
+    if (breaks.empty())
+        return;
+    QStringList where;
+    for (const UniverseBreak& at : breaks)
+        where << tr("%1 starts universe %2")
+                     .arg(QString::fromStdString(rowName(model_->plan(), at.row)))
+                     .arg(at.universe);
+    QMessageBox box(
+        QMessageBox::Information, tr("Address from"),
+        tr("Blocks that did not fit went on to the next universe:\n%1.").arg(listed(where, 10)),
+        QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("universeBreaks"));
+    box.exec();
 }
 
 void RigPlanWindow::editOptions()
@@ -314,9 +494,12 @@ void RigPlanWindow::editOptions()
     const int row = currentRow();
     if (row < 0)
         return;
-    RowOptionsDialog dialog(model_->plan()[std::size_t(row)], this);
-    if (dialog.exec() == QDialog::Accepted &&
-        !sameRow(dialog.row(), model_->plan()[std::size_t(row)]))
+    const PlanRow& shown = model_->plan().rows[std::size_t(row)];
+    // A fixture type's row has no mode or options of its own.
+    if (shown.fixtureType)
+        return;
+    RowOptionsDialog dialog(shown, this);
+    if (dialog.exec() == QDialog::Accepted && !sameRow(dialog.row(), shown))
         model_->setRow(row, dialog.row());
 }
 
@@ -331,7 +514,15 @@ void RigPlanWindow::openConfigurator()
                              tr("The configurator cannot show this row.\n%1").arg(problem));
         return;
     }
-    const DeviceSetting& setting = model_->plan()[std::size_t(row)].setting;
+    const PlanRow& shown = model_->plan().rows[std::size_t(row)];
+    if (shown.fixtureType) {
+        QMessageBox::information(
+            this, tr("Rig plan"),
+            tr("The %1 has no configurator window: its card shows its levers.")
+                .arg(QString::fromStdString(fixtureName(model_->plan(), shown))));
+        return;
+    }
+    const DeviceSetting& setting = shown.setting;
     // Through the window's own controls, so that its procedures set the levers.
     cards::applySetting(openConfigurator_(setting.device), setting);
 }
@@ -378,10 +569,7 @@ void RigPlanWindow::saveCardsPdf()
 
 void RigPlanWindow::savePatchSheetPdf()
 {
-    const std::optional<std::vector<cards::SettingCard>> made = cardsOrWarning();
-    if (!made)
-        return;
-    const cards::PatchSheet sheet = patchSheet(model_->plan(), planName(), *made);
+    const cards::PatchSheet sheet = patchSheet(model_->plan(), planName());
     cards::savePdfWithDialog(
         this,
         {.caption = tr("Save patch sheet as PDF"),
@@ -402,42 +590,55 @@ std::vector<int> RigPlanWindow::selectedRows() const
 {
     std::vector<int> rows;
     for (const QModelIndex& index : view_->selectionModel()->selectedRows())
-        rows.push_back(index.row());
+        rows.push_back(shown_->mapToSource(index).row());
     std::sort(rows.begin(), rows.end());
     return rows;
 }
 
 int RigPlanWindow::currentRow() const
 {
-    const QModelIndex current = view_->currentIndex();
+    const QModelIndex current = shown_->mapToSource(view_->currentIndex());
     return current.isValid() ? current.row() : -1;
 }
 
 void RigPlanWindow::selectRow(int row)
 {
-    if (row >= 0 && row < model_->rowCount())
-        view_->selectRow(row);
+    const QModelIndex shown = shown_->mapFromSource(model_->index(row, 0));
+    if (shown.isValid())
+        view_->selectRow(shown.row());
 }
 
 void RigPlanWindow::setModified(bool modified)
 {
-    modified_ = modified;
-    updateTitle();
+    setWindowModified(modified);
 }
 
-void RigPlanWindow::updateTitle()
+// The title names the file ("Untitled" before the first save); Qt shows "*" at "[*]" while the
+// plan has unsaved changes.
+void RigPlanWindow::setPath(const QString& path)
 {
+    path_ = path;
+    setWindowFilePath(path);
     const QString name = path_.isEmpty() ? tr("Untitled") : QFileInfo(path_).fileName();
-    setWindowTitle(
-        QStringLiteral("%1%2 - Rig plan").arg(name, modified_ ? QStringLiteral("*") : QString()));
+    setWindowTitle(QStringLiteral("%1[*] - Rig plan").arg(name));
 }
 
 void RigPlanWindow::updateStatus()
 {
     const int rows = model_->rowCount();
-    status_->setText((rows == 1 ? tr("1 row") : tr("%1 rows").arg(rows)) +
-                     QStringLiteral(" \u00b7 ") +
-                     QString::fromStdString(problemSummary(model_->problems())));
+    const int universes = int(model_->universes().size());
+    status_->setText(
+        (rows == 1 ? tr("1 row") : tr("%1 rows").arg(rows)) + QStringLiteral(" \u00b7 ") +
+        (universes == 1 ? tr("1 universe") : tr("%1 universes").arg(universes)) +
+        QStringLiteral(" \u00b7 ") + QString::fromStdString(problemSummary(model_->problems())));
+}
+
+void RigPlanWindow::filterUniverse()
+{
+    bool ok = false;
+    const int universe = universeFilter_->text().toInt(&ok);
+    static_cast<UniverseFilter*>(shown_)->setUniverse(ok ? std::optional<int>(universe)
+                                                         : std::nullopt);
 }
 
 } // namespace velantra::plan

@@ -1,7 +1,8 @@
 #pragma once
 
-// The "Rig plan" window: the devices of one DMX line in a table, their addresses worked out and
-// checked, kept in a plan file, and each row shown on its configurator or printed as a card.
+// The "Rig plan" window: the fixtures of a job on their DMX universes in a table, their
+// addresses worked out and checked, kept in a plan file or a patch list, and each row shown on
+// its configurator or printed as a card.
 
 #include "cards/settingcard.h"
 #include "plan/rigplan.h"
@@ -10,6 +11,8 @@
 #include <functional>
 
 class QLabel;
+class QLineEdit;
+class QSortFilterProxyModel;
 class QTableView;
 
 namespace velantra::plan
@@ -29,7 +32,7 @@ public:
 
     PlanTableModel& model() { return *model_; }
     QTableView& table() { return *view_; }
-    bool isModified() const { return modified_; }
+    bool isModified() const { return isWindowModified(); }
     QString filePath() const { return path_; }
 
     // With unsaved changes, asks Save / Discard / Cancel; true when the plan may go.
@@ -37,6 +40,10 @@ public:
     // Reads a plan file; a refused file is named in a message box and changes nothing.
     bool openFile(const QString& path);
     bool saveTo(const QString& path);
+    // Writes the plan as a patch list; a failure is named in a message box.
+    bool exportCsvTo(const QString& path);
+    // Reads a patch list into a new, unsaved plan after the column-mapping step and preview.
+    bool importCsvFrom(const QString& path);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -49,6 +56,9 @@ private:
     void open();
     void save();
     void saveAs();
+    void importCsv();
+    void exportCsv();
+    void fixtureTypes();
     void addRow();
     void removeRows();
     void duplicateRow();
@@ -66,19 +76,22 @@ private:
     QString planName() const;
     void copyAsText();
 
+    // Rows of the plan (not of the sorted, filtered view).
     std::vector<int> selectedRows() const;
     int currentRow() const;
     void selectRow(int row);
     void setModified(bool modified);
-    void updateTitle();
+    void setPath(const QString& path);
     void updateStatus();
+    void filterUniverse();
 
     ConfiguratorOpener openConfigurator_;
     PlanTableModel* model_;
+    QSortFilterProxyModel* shown_;
     QTableView* view_;
+    QLineEdit* universeFilter_;
     QLabel* status_;
     QString path_;
-    bool modified_ = false;
 };
 
 } // namespace velantra::plan

@@ -7,6 +7,7 @@
 #include "dip/leverreading.h"
 #include "levers/leverlist.h"
 #include "plan/plancards.h"
+#include "plan/rigplan.h"
 #include "tests/support/guitest.h"
 
 #include <QFileDialog>
@@ -173,15 +174,23 @@ void PaperTest::schemeCardRefused()
 }
 
 // Every card of a plan, its levers read from its text lines, reads back as its row's address
-// and options.
+// and options: our devices through the engine's reading, a fixture type through its scheme.
 void PaperTest::planCardsReadBackFromTheirText()
 {
     plan::RigPlan rig;
+    rig.types.push_back({.name = "Lumetta Wash 7", .channels = 7, .levers = kTenDown});
+    rig.types.push_back({.name = "Kordel Dim 4", .channels = 4, .levers = kNine});
     const auto add = [&](DeviceSetting setting, std::optional<int> count) {
         plan::PlanRow row = plan::newRow(setting.device);
         row.setting = setting;
         row.typedChannels = count;
-        rig.push_back(row);
+        rig.rows.push_back(row);
+    };
+    const auto addType = [&](int type, int address, int universe) {
+        plan::PlanRow row = plan::newTypeRow(type);
+        row.setting.address = address;
+        row.universe = universe;
+        rig.rows.push_back(row);
     };
     add({.device = Device::Orvo75, .address = 300, .channels = 6, .terminator = true}, {});
     add({.device = Device::Orvo36, .address = 37, .terminator = true}, 8);
@@ -189,34 +198,59 @@ void PaperTest::planCardsReadBackFromTheirText()
     add({.device = Device::Intell, .address = 256}, 9);
     add({.device = Device::Dor, .master = true, .tune = 7}, {});
     add({.device = Device::Orvo75, .master = true, .pushbutton = true, .speed = 2, .show = 9}, {});
+    addType(0, 259, 2);
+    addType(1, 511, 3);
     QString error;
     const auto made = plan::planCards(rig, QStringLiteral("rig.json"), &error);
     QVERIFY2(made, qPrintable(error));
-    for (std::size_t i = 0; i < rig.size(); ++i) {
+    for (std::size_t i = 0; i < rig.rows.size(); ++i) {
+        const plan::PlanRow& row = rig.rows[i];
         const QStringList lines = linesOf((*made)[i]);
-        const dip::Levers levers{
-            .twelve = std::uint16_t(leversOnLine(lines, QStringLiteral("12-lever bank"), 12)),
-            .four = std::uint8_t(leversOnLine(lines, QStringLiteral("4-lever bank"), 4))};
-        const dip::LeverReading reading = dip::readLevers(rig[i].setting.device, levers);
-        QVERIFY2(reading.problems.empty(), qPrintable(lines.join(u'|')));
-        QCOMPARE(reading.setting.master, rig[i].setting.master);
-        if (!rig[i].setting.master)
-            QCOMPARE(reading.address, rig[i].setting.address);
-        QCOMPARE(lines.value(2), QStringLiteral("Plan: rig.json, row %1").arg(i + 1));
-        // The options the card lists, trimmed as the reading names them.
+        QCOMPARE(lines.value(2), QStringLiteral("Plan: rig.json, row %1").arg(i + 1) +
+                                     (row.setting.master && !row.fixtureType
+                                          ? QString()
+                                          : QStringLiteral(", universe %1").arg(row.universe)));
         QStringList options;
         for (const std::string& option : (*made)[i].options)
             options << QString::fromStdString(option);
         QStringList read;
-        for (const std::string& option : reading.options)
-            read << QString::fromStdString(option);
+        if (const plan::FixtureType* type = plan::typeOf(rig, row)) {
+            const QString bank = QStringLiteral("%1-lever bank").arg(type->levers->levers);
+            const SchemeReading reading =
+                readSchemeLevers(*type->levers, leversOnLine(lines, bank, type->levers->levers));
+            QVERIFY2(reading.problems.empty(), qPrintable(lines.join(u'|')));
+            QCOMPARE(reading.address, row.setting.address);
+            for (const std::string& option : reading.options)
+                read << QString::fromStdString(option);
+        } else {
+            const dip::Levers levers{
+                .twelve = std::uint16_t(leversOnLine(lines, QStringLiteral("12-lever bank"), 12)),
+                .four = std::uint8_t(leversOnLine(lines, QStringLiteral("4-lever bank"), 4))};
+            const dip::LeverReading reading = dip::readLevers(row.setting.device, levers);
+            QVERIFY2(reading.problems.empty(), qPrintable(lines.join(u'|')));
+            QCOMPARE(reading.setting.master, row.setting.master);
+            if (!row.setting.master)
+                QCOMPARE(reading.address, row.setting.address);
+            for (const std::string& option : reading.options)
+                read << QString::fromStdString(option);
+        }
+        // The options the card lists, as the reading names them.
         options.sort();
         read.sort();
         QCOMPARE(read, options);
     }
-    // The FLUO at 509 with 4 channels ends on 512 exactly: no warning.
-    QVERIFY(!linesOf((*made)[2]).join(u'|').contains(u"Warning"_qs));
+    // The FLUO at 509 with 4 channels ends on 512 exactly: no warning; the dimmer at 511 does.
     QVERIFY(linesOf((*made)[2]).contains(u"Channels: 4, block 509\u2013512"_qs));
+    QVERIFY(!linesOf((*made)[2]).join(u'|').contains(u"Warning"_qs));
+    QVERIFY(linesOf((*made)[7]).contains(u"Warning: the block runs past 512, to 514"_qs));
+    // The patch sheet: universe by universe, the masters left out.
+    const cards::PatchSheet sheet = plan::patchSheet(rig, QStringLiteral("rig.json"));
+    QStringList sections;
+    for (const cards::PatchSection& section : sheet.sections)
+        sections << QString::fromStdString(section.heading) + u':' +
+                        QString::number(section.rows.size());
+    QCOMPARE(sections, (QStringList{"Universe 1:4", "Universe 2:1", "Universe 3:1"}));
+    QVERIFY(sheet.sections.back().rows.front().pastLastChannel);
 }
 
 void PaperTest::sheetsOnA4AndLetter_data()
@@ -239,13 +273,13 @@ void PaperTest::sheetsOnA4AndLetter()
     for (int i = 0; i < cardCount; ++i) {
         made.push_back(cards::schemeCard(
             {.fixture = "Kordel Dim 4", .scheme = kNine, .address = 1 + 4 * i, .channels = 4}));
-        section.rows.push_back({.start = 1 + 4 * i,
-                                .end = 4 + 4 * i,
+        section.rows.push_back({.start = std::to_string(1 + 4 * i),
+                                .end = std::to_string(4 + 4 * i),
                                 .label = "Dimmer " + std::to_string(i + 1),
                                 .fixture = "Kordel Dim 4",
                                 .mode = "DMX",
-                                .channels = 4,
-                                .leversOn = cards::leversOnOfCard(made.back())});
+                                .channels = "4",
+                                .leversOn = "1, 3"});
     }
     const QPageSize::PageSizeId paper = letter ? QPageSize::Letter : QPageSize::A4;
     const QByteArray media =

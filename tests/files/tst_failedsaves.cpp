@@ -41,7 +41,7 @@ constexpr qint64 kNoLimit = -1;
 // Yesterday's file, a plan of one row, which the failed save must leave as it was.
 QByteArray previousFile()
 {
-    return plan::writePlan({plan::newRow(plan::Device::Dor)});
+    return plan::writePlan({.rows = {plan::newRow(plan::Device::Dor)}});
 }
 
 QByteArray contents(const QString& path)
@@ -99,7 +99,7 @@ plan::RigPlan largePlan()
         plan::PlanRow row = plan::newRow(plan::Device::Orvo75);
         row.label = "Truss " + std::to_string(i / 10) + ", bar " + std::to_string(i % 10);
         row.setting.address = 1 + 3 * i;
-        rig.push_back(row);
+        rig.rows.push_back(row);
     }
     return rig;
 }
@@ -228,11 +228,12 @@ const std::vector<NamedWriter>& writers()
                  writeFile(path, previousFile());
              if (!window->openFile(path))
                  return Told{true, QStringLiteral("yesterday's plan did not open")};
-             window->model().change([](plan::RigPlan& rig) { rig = largePlan(); });
-             const QString title = window->windowTitle();
+             window->model().replacePlan(largePlan());
+             const QString title = window->windowHandle()->title();
              Told told = inWindow(window, "planSave", limit);
-             if (told.failed && window->windowTitle() != title)
-                 told.text += QStringLiteral("\nthe title changed to ") + window->windowTitle();
+             if (told.failed && window->windowHandle()->title() != title)
+                 told.text +=
+                     QStringLiteral("\nthe title changed to ") + window->windowHandle()->title();
              return told;
          }},
         {"card Save as PDF", "pdf", 16'000,
@@ -244,14 +245,14 @@ const std::vector<NamedWriter>& writers()
          [](ProgramFixture& program, const QString& path, qint64 limit) {
              auto* window = qobject_cast<plan::RigPlanWindow*>(
                  program.open(QStringLiteral("rigplan"), WindowId::RigPlan));
-             window->model().change([](plan::RigPlan& rig) { rig = largePlan(); });
+             window->model().replacePlan(largePlan());
              return throughDialogs(window, "planSaveAs", path, limit);
          }},
         {"plan Save cards as PDF", "pdf", 60'000,
          [](ProgramFixture& program, const QString& path, qint64 limit) {
              auto* window = qobject_cast<plan::RigPlanWindow*>(
                  program.open(QStringLiteral("rigplan"), WindowId::RigPlan));
-             window->model().change([](plan::RigPlan& rig) { rig = largePlan(); });
+             window->model().replacePlan(largePlan());
              return throughDialogs(window, "saveCardsPdf", path, limit);
          }},
     };

@@ -43,8 +43,8 @@ int main(int argc, char** argv)
         });
         cancel.start(50);
         planner->findChild<QAction*>(QStringLiteral("planOpen"))->trigger();
-        planner->model().change(
-            [](plan::RigPlan& rig) { rig.push_back(plan::newRow(plan::Device::Dor)); });
+        planner->model().insertPlanRows(planner->model().rowCount(),
+                                        {plan::newRow(plan::Device::Dor)});
         for (const char* command :
              {"planSaveAs", "printCards", "saveCardsPdf", "savePatchSheetPdf"})
             planner->findChild<QAction*>(QLatin1String(command))->trigger();
@@ -56,8 +56,8 @@ int main(int argc, char** argv)
         std::fflush(stdout);
         std::_Exit(0); // the plan has unsaved changes: no question at the end
     } else if (argc > 2) {
-        planner->model().change(
-            [](plan::RigPlan& rig) { rig.push_back(plan::newRow(plan::Device::Dor)); });
+        planner->model().insertPlanRows(planner->model().rowCount(),
+                                        {plan::newRow(plan::Device::Dor)});
         if (!planner->saveTo(QString::fromLocal8Bit(argv[2])))
             return 1;
     }

@@ -10,6 +10,7 @@ private slots:
     void check_data();
     void check();
     void cards();
+    void patchListOutAndIn();
 };
 
 void PlanCommandTest::check_data()
@@ -39,8 +40,8 @@ void PlanCommandTest::check_data()
         << "velantra plan: rig.json: not a plan file: the JSON text is broken at byte 1 "
            "(unterminated object)\n";
     QTest::newRow("no option") << clean << QStringList() << 2 << ""
-                               << "velantra plan: give --check, or --cards and/or --patch-sheet "
-                                  "(see 'velantra plan --help')\n";
+                               << "velantra plan: give --check, or any of --cards, --patch-sheet "
+                                  "and --csv (see 'velantra plan --help')\n";
     // --cards writes a PDF and nothing else: another name is refused before anything is made.
     const auto cards = [](const char* out) {
         return QStringList{"--cards", QString::fromUtf8(out)};
@@ -48,6 +49,10 @@ void PlanCommandTest::check_data()
     QTest::newRow("cards named .png")
         << clean << cards("cards.png") << 2 << ""
         << "velantra plan: --cards cards.png: the file name must end in .pdf (see 'velantra plan "
+           "--help')\n";
+    QTest::newRow("csv named .txt")
+        << clean << QStringList{"--csv", "patch.txt"} << 2 << ""
+        << "velantra plan: --csv patch.txt: the file name must end in .csv (see 'velantra plan "
            "--help')\n";
     QTest::newRow("cards named nothing")
         << clean << cards("") << 2 << ""
@@ -147,6 +152,39 @@ void PlanCommandTest::cards()
                 .endsWith(QStringLiteral("velantra plan: row 1 \u201cFar\u201d: DMX address 600 is "
                                          "out of range: 1 to 511.\n")));
     QVERIFY(!QFile::exists(pdf));
+}
+
+// --csv writes the patch list; the list read back by --check is the plan, and a hostile list is
+// refused with its line.
+void PlanCommandTest::patchListOutAndIn()
+{
+    QTemporaryDir dir;
+    QFile plan(dir.filePath(QStringLiteral("rig.json")));
+    QVERIFY(plan.open(QIODevice::WriteOnly));
+    plan.write(
+        R"({"format": "velantra-rig", "version": 2, "types": [{"name": "Par", "channels": 7}],
+        "rows": [
+        {"label": "Bar", "device": "orvo75", "mode": "dmx", "address": 300, "channels": 6},
+        {"label": "Stage", "fixture": "Par", "address": 300, "universe": 2}]})");
+    plan.close();
+    const auto run = [](const QStringList& arguments, int status) {
+        QProcess program;
+        program.start(QStringLiteral(VELANTRA_EXECUTABLE), QStringList{"plan"} + arguments);
+        if (!program.waitForFinished(60000) || program.exitCode() != status)
+            return QStringLiteral("status %1: %2")
+                .arg(program.exitCode())
+                .arg(QString::fromUtf8(program.readAllStandardError()));
+        return QString::fromUtf8(program.readAllStandardOutput() + program.readAllStandardError());
+    };
+    const QString csv = dir.filePath(QStringLiteral("patch.csv"));
+    QCOMPARE(run({plan.fileName(), "--csv", csv}, 0), QString());
+    QCOMPARE(run({csv, "--check"}, 0), "patch.csv: 2 rows on 2 universes, no problems\n");
+    QFile list(csv);
+    QVERIFY(list.open(QIODevice::Append));
+    list.write("2,302,308,Overlap,Par,DMX,7,,\r\n2,1,,\"open,Par,DMX,7\r\n");
+    list.close();
+    QCOMPARE(run({csv, "--check"}, 1),
+             "velantra plan: patch.csv: line 5: a quote opened here is never closed\n");
 }
 
 QTEST_GUILESS_MAIN(PlanCommandTest)

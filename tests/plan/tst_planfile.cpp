@@ -41,10 +41,34 @@ RigPlan everyField()
     e.setting.tune = 9;
     PlanRow f = newRow(Device::Orvo36);
     f.setting.address = kMaxStart;
-    return {a, b, c, d, e, f};
+    return {.rows = {a, b, c, d, e, f}};
 }
 
-QByteArray documentedExample()
+// The same, with fixture types of other makers and rows on other universes.
+RigPlan everyFieldOfVersion2()
+{
+    RigPlan plan = everyField();
+    plan.types.push_back(
+        {"Acme Par 9 \u00e9", 7, velantra::LeverScheme{.levers = 9, .onUp = false}});
+    plan.types.push_back({"Lumo Bar", 16,
+                          velantra::LeverScheme{.levers = 12,
+                                                .lowestLever = 9,
+                                                .addressMinusOne = true,
+                                                .named = {{10, "stand-alone"}, {12, "test"}}}});
+    plan.types.push_back({"Dimmer without levers", 1, std::nullopt});
+    plan.rows[0].universe = 0;
+    plan.rows[2].universe = 63999;
+    for (int t = 0; t < 3; ++t) {
+        PlanRow row = newTypeRow(t);
+        row.label = "type " + std::to_string(t);
+        row.universe = 2 + t;
+        row.setting.address = 10 + t;
+        plan.rows.push_back(row);
+    }
+    return plan;
+}
+
+QList<QByteArray> documentedExamples()
 {
     QFile doc(QStringLiteral(VELANTRA_SOURCE_DIR "/docs/rig-plan-format.md"));
     if (!doc.open(QIODevice::ReadOnly))
@@ -52,7 +76,10 @@ QByteArray documentedExample()
     const QString text = QString::fromUtf8(doc.readAll());
     const QRegularExpression block(QStringLiteral("```json\\n(.*?)```"),
                                    QRegularExpression::DotMatchesEverythingOption);
-    return block.match(text).captured(1).toUtf8();
+    QList<QByteArray> examples;
+    for (const QRegularExpressionMatch& match : block.globalMatch(text))
+        examples << match.captured(1).toUtf8();
+    return examples;
 }
 
 } // namespace
@@ -73,21 +100,32 @@ void PlanFileTest::everyFieldSurvivesSaveAndLoad()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("rig.json"));
     QString error;
-    QVERIFY(savePlanFile(path, everyField(), &error));
-    const ReadResult back = loadPlanFile(path);
-    QCOMPARE(back.error, QString());
-    QVERIFY(back.plan && samePlan(*back.plan, everyField()));
+    for (const RigPlan& plan : {everyField(), everyFieldOfVersion2()}) {
+        QVERIFY(savePlanFile(path, plan, &error));
+        const ReadResult back = loadPlanFile(path);
+        QCOMPARE(back.error, QString());
+        QVERIFY(back.plan && samePlan(*back.plan, plan));
+    }
+    // What is new makes the file version 2; a plan without it stays readable by older programs.
+    QCOMPARE(formatVersionOf(everyField()), 1);
+    QCOMPARE(formatVersionOf(everyFieldOfVersion2()), 2);
+    RigPlan onUniverseTwo = everyField();
+    onUniverseTwo.rows[1].universe = 2;
+    QCOMPARE(formatVersionOf(onUniverseTwo), 2);
     QVERIFY(savePlanFile(path, {}, &error));
-    QVERIFY(loadPlanFile(path).plan->empty());
+    QVERIFY(loadPlanFile(path).plan->rows.empty());
 }
 
 void PlanFileTest::documentedExampleIsWhatIsWritten()
 {
-    const QByteArray example = documentedExample();
-    const ReadResult read = readPlan(example, QStringLiteral("example.json"));
-    QCOMPARE(read.error, QString());
-    QCOMPARE(read.plan->size(), 3u);
-    QCOMPARE(QString::fromUtf8(writePlan(*read.plan)), QString::fromUtf8(example));
+    const QList<QByteArray> examples = documentedExamples();
+    QCOMPARE(examples.size(), 2);
+    for (const QByteArray& example : examples) {
+        const ReadResult read = readPlan(example, QStringLiteral("example.json"));
+        QCOMPARE(read.error, QString());
+        QCOMPARE(read.plan->rows.size(), 3u);
+        QCOMPARE(QString::fromUtf8(writePlan(*read.plan)), QString::fromUtf8(example));
+    }
 }
 
 void PlanFileTest::badFilesAreRefused_data()
@@ -111,9 +149,9 @@ void PlanFileTest::badFilesAreRefused_data()
                             << "plan.json: not a rig plan: \"format\" must be \"velantra-rig\"";
     QTest::newRow("other format") << QByteArray(R"({"format": "other", "version": 1})")
                                   << "plan.json: not a rig plan: \"format\" must be";
-    QTest::newRow("version 2")
-        << QByteArray(R"({"format": "velantra-rig", "version": 2, "rows": []})")
-        << "plan.json: plan format version 2 cannot be read; this program reads version 1";
+    QTest::newRow("version 3")
+        << QByteArray(R"({"format": "velantra-rig", "version": 3, "rows": []})")
+        << "plan.json: plan format version 3 cannot be read; this program reads versions 1 and 2";
     QTest::newRow("version as text")
         << QByteArray(R"({"format": "velantra-rig", "version": "1", "rows": []})")
         << "plan.json: plan format version (missing or not a number) cannot be read";
@@ -174,6 +212,60 @@ void PlanFileTest::badFilesAreRefused_data()
     QTest::newRow("control character in label")
         << rows(R"({"label": "a\u0007", "device": "dor", "mode": "dmx", "address": 1})")
         << "plan.json: row 1: the label holds a control character";
+
+    // Version 2: universes and fixture types.
+    QTest::newRow("universe in version 1")
+        << rows(R"({"label": "", "device": "dor", "mode": "dmx", "address": 1, "universe": 2})")
+        << "plan.json: row 1: \"universe\" needs plan format version 2";
+    QTest::newRow("types in version 1")
+        << QByteArray(R"({"format": "velantra-rig", "version": 1, "rows": [], "types": []})")
+        << "plan.json: unknown entry \"types\"";
+    const QByteArray v2 = R"({"format": "velantra-rig", "version": 2, "types": [)";
+    const auto typed = [&](const char* types, const char* rowText) {
+        return v2 + types + R"(], "rows": [)" + rowText + "]}";
+    };
+    const char* par = R"({"name": "Par", "channels": 7})";
+    QTest::newRow("universe 64000")
+        << typed(
+               "",
+               R"({"label": "", "device": "dor", "mode": "dmx", "address": 1, "universe": 64000})")
+        << "plan.json: row 1: \"universe\" must be a whole number from 0 to 63999";
+    QTest::newRow("fixture of no type")
+        << typed(par, R"({"label": "", "fixture": "Spot", "address": 1})")
+        << "plan.json: row 1: \"fixture\" must name one of the plan's types";
+    QTest::newRow("mode on a type's row")
+        << typed(par, R"({"label": "", "fixture": "Par", "address": 1, "mode": "dmx"})")
+        << "plan.json: row 1: \"mode\" does not apply to a fixture type's row";
+    QTest::newRow("type's row without address")
+        << typed(par, R"({"label": "", "fixture": "Par"})")
+        << "plan.json: row 1: a row of a fixture type needs an \"address\"";
+    QTest::newRow("two types of one name")
+        << typed(R"({"name": "Par", "channels": 7}, {"name": "PAR", "channels": 3})", "")
+        << "plan.json: type 2: there is already a fixture type \u201cPar\u201d";
+    QTest::newRow("type without channels")
+        << typed(R"({"name": "Par"})", "") << "plan.json: type 1: \"channels\" must be";
+    QTest::newRow("key twice in a type")
+        << typed(R"({"name": "Par", "channels": 7, "name": "Spot"})", "")
+        << "plan.json: type 1: \"name\" is given twice";
+    QTest::newRow("key twice in the second row")
+        << typed(par, R"({"label": "", "fixture": "Par", "address": 1},
+                         {"label": "", "fixture": "Par", "address": 1, "address": 2})")
+        << "plan.json: row 2: \"address\" is given twice";
+    QTest::newRow("seven levers")
+        << typed(R"({"name": "Par", "channels": 7, "levers": {"count": 7, "lowest": 1,
+                     "on": "up", "holds": "address"}})",
+                 "")
+        << "plan.json: type 1: levers: \"count\" must be a whole number from 8 to 12";
+    QTest::newRow("ON sideways")
+        << typed(R"({"name": "Par", "channels": 7, "levers": {"count": 9, "lowest": 1,
+                     "on": "left", "holds": "address"}})",
+                 "")
+        << "plan.json: type 1: levers: \"on\" must be \"up\" or \"down\"";
+    QTest::newRow("function lever among the address levers")
+        << typed(R"({"name": "Par", "channels": 7, "levers": {"count": 10, "lowest": 1,
+                     "on": "up", "holds": "address", "functions": [{"lever": 3, "name": "x"}]}})",
+                 "")
+        << "plan.json: type 1: levers: lever 3 is not a function lever: those are levers 10 to 10";
 }
 
 void PlanFileTest::badFilesAreRefused()
@@ -193,7 +285,7 @@ void PlanFileTest::failedSaveKeepsThePreviousFile()
     QVERIFY(savePlanFile(path, everyField(), &error));
     if (!velantra::test::DiskFullAfter::kAvailable)
         QSKIP(velantra::test::kNoDiskFull);
-    const RigPlan large(200, newRow(Device::Dor));
+    const RigPlan large{.rows = std::vector<PlanRow>(200, newRow(Device::Dor))};
     bool saved = false;
     {
         const velantra::test::DiskFullAfter full(1000);

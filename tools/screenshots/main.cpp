@@ -7,6 +7,8 @@
 #include "cards/reportreader.h"
 #include "levers/levertoggle.h"
 #include "levers/readleverswindow.h"
+#include "plan/csvimportdialog.h"
+#include "plan/fixturetypesdialog.h"
 #include "plan/plantablemodel.h"
 #include "plan/rigplanwindow.h"
 #include "ui/qstr.h"
@@ -36,7 +38,9 @@ struct Shot {
     std::string_view menuItem;           // the action that opens the window
     std::vector<std::string_view> steps; // put the window into the state to show
     std::string card = {};               // also saves its setting card or report under this name
-    void (*prepare)(QWidget*) = nullptr; // what steps cannot say, after them
+    // What steps cannot say, after them; returns the window to save when it is not the one
+    // opened (a dialog of it), or nothing.
+    QWidget* (*prepare)(QWidget*) = nullptr;
 };
 
 const QString kCardLabel = QStringLiteral("Bar 3, left");
@@ -68,34 +72,88 @@ void answerMessageBoxes(QObject* parent)
     answerer->start(0);
 }
 
-// A small rig with an overlap, a block beyond the line, a missing count and a master.
-void showPlanWithProblems(QWidget* window)
+// A rig of three universes, our devices beside two fixture types of other makers, with an
+// overlap, a block beyond the line, a missing count and a master.
+QWidget* showPlanWithProblems(QWidget* window)
 {
     using namespace plan;
     RigPlan rig;
-    const auto add = [&](Device device, const char* label, int address, int channels) {
+    rig.types.push_back({"Acme Par 9", 7, LeverScheme{.levers = 9, .onUp = false}});
+    rig.types.push_back(
+        {"Lumo Bar 10", 16,
+         LeverScheme{.levers = 10, .addressMinusOne = true, .named = {{10, "stand-alone"}}}});
+    const auto add = [&](Device device, const char* label, int universe, int address,
+                         int channels) {
         PlanRow row = newRow(device);
         row.label = label;
+        row.universe = universe;
         row.setting.address = address;
         if (device == Device::Orvo75)
             row.setting.channels = channels;
         else if (channels > 0)
             row.typedChannels = channels;
-        rig.push_back(row);
+        rig.rows.push_back(row);
     };
-    add(Device::Orvo75, "Bar 1 left", 1, 6);
-    add(Device::Orvo75, "Bar 1 right", 7, 3);
-    add(Device::Intell, "Wash stage left", 10, 9);
-    add(Device::Intell, "Wash stage right", 15, 9);
-    add(Device::Fluo, "Stairs", 24, 0);
-    add(Device::Orvo36, "Balcony", 508, 8);
-    add(Device::Dor, "Lobby", 1, 4);
-    rig.back().setting.master = true;
-    rig.back().setting.tune = 3;
-    rig[0].setting.terminator = true;
+    const auto addType = [&](int type, const char* label, int universe, int address) {
+        PlanRow row = newTypeRow(type);
+        row.label = label;
+        row.universe = universe;
+        row.setting.address = address;
+        rig.rows.push_back(row);
+    };
+    add(Device::Orvo75, "Bar 1 left", 1, 1, 6);
+    add(Device::Orvo75, "Bar 1 right", 1, 7, 3);
+    add(Device::Intell, "Wash stage left", 1, 10, 9);
+    add(Device::Intell, "Wash stage right", 1, 15, 9);
+    add(Device::Fluo, "Stairs", 1, 24, 0);
+    addType(0, "Front par 1", 2, 1);
+    addType(0, "Front par 2", 2, 8);
+    addType(1, "Back wall", 3, 1);
+    addType(1, "Balcony bar", 3, 505);
+    add(Device::Dor, "Lobby", 1, 1, 4);
+    rig.rows.back().setting.master = true;
+    rig.rows.back().setting.tune = 3;
+    rig.rows[0].setting.terminator = true;
     auto* planWindow = static_cast<RigPlanWindow*>(window);
     planWindow->model().setPlan(rig);
     planWindow->table().selectRow(3);
+    return nullptr;
+}
+
+QWidget* showDialog(QDialog* dialog)
+{
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->show();
+    QApplication::processEvents();
+    return dialog;
+}
+
+QWidget* showFixtureTypes(QWidget* window)
+{
+    showPlanWithProblems(window);
+    return showDialog(
+        new plan::FixtureTypesDialog(static_cast<plan::RigPlanWindow*>(window)->model(), window));
+}
+
+QWidget* showFixtureTypeEditor(QWidget* window)
+{
+    showPlanWithProblems(window);
+    return showDialog(new plan::FixtureTypeEditor(
+        static_cast<plan::RigPlanWindow*>(window)->model().plan(), 1, window));
+}
+
+// A console's patch list: a header the program knows but for one column, and a line it cannot
+// read.
+QWidget* showCsvImport(QWidget* window)
+{
+    const QByteArray list = "Univ;DMX;Name;Fixture type;Footprint;Position\r\n"
+                            "1;1;Spot 1;Robo Spot 250;16;Truss 1\r\n"
+                            "1;17;Spot 2;Robo Spot 250;16;Truss 1\r\n"
+                            "1;33;Bar 1 left;ORVO 75;6;Truss 2\r\n"
+                            "2;1;Par 1;Acme Par 9;7;Floor\r\n"
+                            "2;x;Par 2;Acme Par 9;7;Floor\r\n";
+    return showDialog(new plan::CsvImportDialog(plan::parseCsv(list),
+                                                QStringLiteral("console-patch.csv"), window));
 }
 
 // Levers of bank `bank` (left to right) set ON by a click, as a user sets them.
@@ -107,21 +165,23 @@ void setLevers(QWidget* window, int bank, std::initializer_list<int> levers)
 }
 
 // An ORVO 75 at 300 with 6 channels and its terminator.
-void readOrvo75(QWidget* window)
+QWidget* readOrvo75(QWidget* window)
 {
     setLevers(window, 0, {1});
     setLevers(window, 1, {3, 4, 6, 9, 11});
+    return nullptr;
 }
 
 // An ORVO 36 whose pushbutton lever is ON in DMX mode.
-void readOrvo36WithProblem(QWidget* window)
+QWidget* readOrvo36WithProblem(QWidget* window)
 {
     window->findChild<QListWidget*>(QStringLiteral("fixture"))->setCurrentRow(1);
     setLevers(window, 0, {1, 3, 6, 10});
+    return nullptr;
 }
 
 // A fixture type of another maker: ten levers, lowest bit last, ON down, address − 1.
-void readFixtureType(QWidget* window)
+QWidget* readFixtureType(QWidget* window)
 {
     auto* reader = static_cast<levers::ReadLeversWindow*>(window);
     reader->setFixtureTypes({{"Lumetta Wash 7",
@@ -133,6 +193,7 @@ void readFixtureType(QWidget* window)
     auto* choice = window->findChild<QListWidget*>(QStringLiteral("fixture"));
     choice->setCurrentRow(choice->count() - 1);
     setLevers(window, 0, {1, 8, 10});
+    return nullptr;
 }
 
 } // namespace
@@ -176,6 +237,9 @@ int main(int argc, char** argv)
         {"dat.png", "dati", {}},
         {"dat-maximised.png", "dati36", {"maximise"}},
         {"rigplan-problems.png", "rigplan", {}, {}, showPlanWithProblems},
+        {"rigplan-fixturetypes.png", "rigplan", {}, {}, showFixtureTypes},
+        {"rigplan-fixturetype.png", "rigplan", {}, {}, showFixtureTypeEditor},
+        {"rigplan-csvimport.png", "rigplan", {}, {}, showCsvImport},
         {"readlevers-orvo75.png", "readlevers", {}, {}, readOrvo75},
         {"readlevers-problem.png", "readlevers", {}, {}, readOrvo36WithProblem},
         {"readlevers-fixturetype.png", "readlevers", {}, {}, readFixtureType},
@@ -211,10 +275,12 @@ int main(int argc, char** argv)
         }
         for (std::string_view step : shot.steps)
             prepare(window, step);
-        if (shot.prepare)
-            shot.prepare(window);
+        QWidget* shown = shot.prepare ? shot.prepare(window) : nullptr;
         QApplication::processEvents();
-        ok &= window->grab().save(out.filePath(QString::fromStdString(shot.file)));
+        ok &=
+            (shown ? shown : window)->grab().save(out.filePath(QString::fromStdString(shot.file)));
+        if (shown)
+            shown->close();
         if (!shot.card.empty()) {
             const QImage card = cards::isConfigurator(window)
                                     ? cards::cardImage(cards::readCard(window, kCardLabel))
