@@ -5,6 +5,7 @@
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <QPainter>
+#include <algorithm>
 
 namespace velantra::cards
 {
@@ -124,7 +125,7 @@ public:
                 newPage();
             sectionStart(section, false);
             for (const PatchRow& row : section.rows) {
-                if (y_ + rowHeight() > area_.bottom()) {
+                if (y_ + 3 * rowHeight() > area_.bottom()) {
                     newPage();
                     sectionStart(section, true);
                 }
@@ -144,6 +145,7 @@ private:
     void text(const QString& line, const QFont& f, double width)
     {
         p_.setFont(f);
+        p_.setPen(Qt::black);
         const QRectF box(area_.left(), y_, width, QFontMetricsF(f, &device_).height() * 1.3);
         p_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, line);
         y_ = box.bottom();
@@ -165,21 +167,29 @@ private:
         p_.drawLine(QPointF(area_.left(), y_), QPointF(area_.right(), y_));
     }
 
+    // A line of the table; a cell too long for its column wraps, and the line grows with it.
     void tableRow(const QStringList& cells, const QFont& f, const QColor& colour = Qt::black)
     {
         p_.setFont(f);
         p_.setPen(colour);
-        const QFontMetricsF metrics(f, &device_);
+        std::vector<QRectF> boxes;
+        double height = rowHeight();
         double x = area_.left();
         for (std::size_t c = 0; c < std::size(kColumns); ++c) {
             const double width = kColumns[c].width * area_.width();
-            const QRectF cell(x + 2 * unit_, y_, width - 4 * unit_, rowHeight());
-            p_.drawText(
-                cell, kColumns[c].align | Qt::AlignVCenter,
-                metrics.elidedText(cells.value(qsizetype(c)), Qt::ElideRight, cell.width()));
+            boxes.emplace_back(x + 2 * unit_, y_, width - 4 * unit_, rowHeight());
+            const QRectF needed =
+                p_.boundingRect(QRectF(boxes.back().topLeft(), QSizeF(boxes.back().width(), 1e6)),
+                                Qt::TextWordWrap, cells.value(qsizetype(c)));
+            height = std::max(height, needed.height() + 4 * unit_);
             x += width;
         }
-        y_ += rowHeight();
+        for (std::size_t c = 0; c < boxes.size(); ++c) {
+            boxes[c].setHeight(height);
+            p_.drawText(boxes[c], kColumns[c].align | Qt::AlignVCenter | Qt::TextWordWrap,
+                        cells.value(qsizetype(c)));
+        }
+        y_ += height;
         p_.setPen(QPen(Qt::lightGray, 0.4 * unit_));
         p_.drawLine(QPointF(area_.left(), y_), QPointF(area_.right(), y_));
     }
