@@ -3,6 +3,8 @@
 // name for a screen reader, and a choice of fixture that goes away with the plan's types.
 #include "levers/levertoggle.h"
 #include "levers/readleverswindow.h"
+#include "plan/plantablemodel.h"
+#include "plan/rigplanwindow.h"
 #include "tests/support/guitest.h"
 
 #include <QGroupBox>
@@ -66,6 +68,7 @@ private slots:
     void clickedLevers();
     void keyboardOnly();
     void plansTypesChange();
+    void openPlansTypesOffered();
 
 private:
     std::unique_ptr<ReadLeversWindow> window_;
@@ -171,5 +174,28 @@ void ReadLeversTest::plansTypesChange()
     QCOMPARE(shown(window_.get(), "reading"), "DMX address none, 3 Ch");
 }
 
-QTEST_MAIN(ReadLeversTest)
+// Tools › Read levers offers the fixture types of the plan open in the Rig plan window that have
+// levers, after our devices.
+void ReadLeversTest::openPlansTypesOffered()
+{
+    test::ProgramFixture program;
+    auto* planner = qobject_cast<plan::RigPlanWindow*>(
+        program.open(QStringLiteral("rigplan"), WindowId::RigPlan));
+    plan::RigPlan rig;
+    rig.types = {{.name = "Lumetta Wash 7", .channels = 7, .levers = kWash.scheme},
+                 {.name = "Hazer 2", .channels = 2, .levers = std::nullopt}};
+    planner->model().setPlan(rig);
+    QWidget* reader = program.open(QStringLiteral("readlevers"), WindowId::ReadLevers);
+    auto* list = child<QListWidget>(reader, QStringLiteral("fixture"));
+    QStringList offered;
+    for (int i = 0; i < list->count(); ++i)
+        offered << list->item(i)->text();
+    QCOMPARE(offered, (QStringList{"ORVO 75", "ORVO 36", "ORVO FLUO / Nembra", "Intelligent RGB",
+                                   "DOR", "Lumetta Wash 7"}));
+    choose(reader, "Lumetta Wash 7");
+    QTest::mouseClick(leverOf(reader, 0, 9), Qt::LeftButton);
+    QCOMPARE(shown(reader, "reading"), "DMX address 2");
+}
+
+VELANTRA_TEST_MAIN(ReadLeversTest)
 #include "tst_readlevers.moc"
