@@ -1,7 +1,9 @@
 #include "app/mainwindow.h"
 
 #include "app/windowregistry.h"
-#include "i18n/translatable.h"
+#include "i18n/language.h"
+#include "levers/readleverswindow.h"
+#include "plan/plantablemodel.h"
 #include "plan/rigplanwindow.h"
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"
@@ -66,6 +68,7 @@ constexpr MenuItem kMenu[] = {
     {1, "AT", VT_TEXT("Layout", "Atm. Tunes (DOR)")},
     {0, "tools", VT_TEXT("Layout", "Tools")},
     {1, "rigplan", VT_TEXT("Layout", "Rig plan")},
+    {1, "readlevers", VT_TEXT("Layout", "Read levers")},
     {0, "about", VT_TEXT("Layout", "?")},
     {1, "tit", VT_TEXT("Layout", "MORANDEL BRANVIK VELANTRA configurator")},
     {1, "ver", VT_TEXT("Layout", "Aut. T.Zelvaro")},
@@ -114,7 +117,7 @@ Main::Main(WindowRegistry& registry, QWidget* parent) : QMainWindow(parent), reg
     createMenus();
 
     setObjectName(qstr(kWindow.name));
-    setWindowTitle(qstr(kWindow.caption));
+    setWindowTitle(i18n::text(i18n::context::kLayout, kWindow.caption));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
     // The client area below the menu bar has the window's size and position.
@@ -138,12 +141,12 @@ void Main::createMenus()
         const bool hasChildren = i + 1 < items.size() && items[i + 1].depth > item.depth;
         QAction* action = nullptr;
         if (hasChildren) {
-            auto* submenu = new QMenu(qstr(item.caption), container);
+            auto* submenu = new QMenu(i18n::text(i18n::context::kLayout, item.caption), container);
             submenu->setObjectName(qstr(item.name) + QStringLiteral("Menu"));
             action = submenu->menuAction();
             containers.push_back(submenu);
         } else {
-            action = new QAction(qstr(item.caption), container);
+            action = new QAction(i18n::text(i18n::context::kLayout, item.caption), container);
             if (const WindowEntry* shown = entryShownBy(item.name)) {
                 const WindowId id = shown->id;
                 connect(action, &QAction::triggered, this, [this, id] { showWindow(id); });
@@ -163,6 +166,19 @@ QWidget* Main::showWindow(WindowId id)
     if (auto* planner = qobject_cast<plan::RigPlanWindow*>(window))
         planner->setConfiguratorOpener(
             [this](Device device) { return registry_.Show(configuratorOf(device)); });
+    // Read levers offers the fixture types of the open plan that have levers, as they are when
+    // it is shown.
+    if (auto* reader = qobject_cast<levers::ReadLeversWindow*>(window)) {
+        std::vector<levers::FixtureTypeLevers> types;
+        if (auto* planner =
+                qobject_cast<plan::RigPlanWindow*>(registry_.window(WindowId::RigPlan))) {
+            for (const plan::FixtureType& type : planner->model().plan().types) {
+                if (type.levers)
+                    types.push_back({type.name, *type.levers});
+            }
+        }
+        reader->setFixtureTypes(std::move(types));
+    }
     return window;
 }
 

@@ -8,6 +8,7 @@
 
 #include "devices/devices.h"
 #include "dip/windows.h"
+#include "levers/windows.h"
 #include "plan/windows.h"
 #include "power/windows.h"
 #include "sheets/windows.h"
@@ -34,6 +35,7 @@ enum class WindowId {
     Dat3,
     Dat4,
     RigPlan,
+    ReadLevers,
 };
 
 // What a window is, for the tests and tools that treat windows of one kind alike.
@@ -42,6 +44,7 @@ enum class WindowKind {
     Power,        // power::PowerWindow: fixture counts and power totals
     Sheet,        // sheets::SheetWindow: a data sheet, pictures only
     Planner,      // plan::RigPlanWindow: a table of devices kept in a file
+    LeverReader,  // levers::ReadLeversWindow: levers set by the user, read back
 };
 
 // The names of the menu commands that show a window: one, or two. Tests open it by the first.
@@ -93,6 +96,11 @@ inline constexpr WindowEntry kWindows[] = {
     {WindowId::Dat3, "Dat3", WindowKind::Sheet, sheets::createDat3, {"dati3"}},
     {WindowId::Dat4, "Dat4", WindowKind::Sheet, sheets::createDat4, {"AT"}},
     {WindowId::RigPlan, "RigPlan", WindowKind::Planner, plan::createRigPlan, {"rigplan"}},
+    {WindowId::ReadLevers,
+     "ReadLevers",
+     WindowKind::LeverReader,
+     levers::createReadLevers,
+     {"readlevers"}},
 };
 
 inline constexpr int kWindowCount = int(std::size(kWindows));

@@ -3,6 +3,7 @@
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
 #include "cards/label.h"
+#include "cards/paperoutput.h"
 #include "cards/reportreader.h"
 #include "i18n/language.h"
 #include "ui/accessibility.h"
@@ -10,12 +11,9 @@
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QShortcut>
 #include <optional>
 
@@ -71,14 +69,9 @@ void print(QWidget* window)
     const std::optional<Output> output = outputOf(window);
     if (!output)
         return;
-    QPrinter printer;
-    printer.setDocName(output->title);
-    QPrintDialog dialog(&printer, window);
-    dialog.setObjectName(QStringLiteral("printDialog"));
-    if (dialog.exec() != QDialog::Accepted)
-        return;
     const PagePainter pages[] = {output->page};
-    printPages(printer, pages);
+    printWithDialog(window, output->title,
+                    [&pages](QPagedPaintDevice& device) { paintPages(device, pages); });
 }
 
 void savePdf(QWidget* window)
@@ -86,16 +79,15 @@ void savePdf(QWidget* window)
     const std::optional<Output> output = outputOf(window);
     if (!output)
         return;
-    QString path =
-        QFileDialog::getSaveFileName(window, i18n::translate("CardActions", "Save as PDF"),
-                                     window->objectName() + QStringLiteral(".pdf"),
-                                     i18n::translate("CardActions", "PDF files (*.pdf)"));
-    if (path.isEmpty())
-        return;
     const PagePainter pages[] = {output->page};
-    QString error;
-    if (!saveFile(path, pdfDocument(pages, output->title), &error))
-        QMessageBox::warning(window, i18n::translate("CardActions", "Save as PDF"), error);
+    const QString caption = i18n::translate("CardActions", "Save as PDF");
+    savePdfWithDialog(window,
+                      {.caption = caption,
+                       .suggestedName = window->objectName() + QStringLiteral(".pdf"),
+                       .title = output->title,
+                       .failureTitle = caption,
+                       .failureIntro = {}},
+                      [&pages](QPagedPaintDevice& device) { paintPages(device, pages); });
 }
 
 void copyText(QWidget* window)

@@ -126,7 +126,7 @@ namespace
 // The heading of a card or report: the device, the label (what the installer wrote, or a line to
 // write on), the date, and a rule below. Returns the y below it.
 double heading(QPainter& p, const std::string& device, const std::string& labelText,
-               const std::string& date)
+               const std::string& date, const std::string& origin = {})
 {
     const double y = line(p, kMargin, qstr(device), font(20, true)) + 6;
     const QString label = qstr(labelLine(labelText));
@@ -137,8 +137,10 @@ double heading(QPainter& p, const std::string& device, const std::string& labelT
         p.drawLine(QPointF(after, labelBottom - 3), QPointF(kPageWidth - kMargin, labelBottom - 3));
         p.setPen(Qt::black);
     }
+    const double originBottom =
+        origin.empty() ? labelBottom : line(p, labelBottom + 2, qstr(origin), font(11));
     return rule(
-        p, line(p, labelBottom + 2, i18n::translate("Cards", "Date: ") + qstr(date), font(11)));
+        p, line(p, originBottom + 2, i18n::translate("Cards", "Date: ") + qstr(date), font(11)));
 }
 
 } // namespace
@@ -149,12 +151,19 @@ double paintCard(QPainter& p, const QRectF& page, const SettingCard& card)
     mapPage(p, page);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::black);
-    double y = heading(p, card.device, card.label, card.date);
+    double y = heading(p, card.device, card.label, card.date, card.origin);
     y = line(p, y, i18n::translate("Cards", "Mode: ") + qstr(card.mode), font(14)) + 2;
     if (!card.master) {
         const QString address =
             card.address ? QString::number(*card.address) : i18n::translate("Cards", "none");
         y = line(p, y, i18n::translate("Cards", "DMX address: ") + address, font(24, true)) + 2;
+    }
+    if (const std::optional<std::string> block = blockLine(card))
+        y = line(p, y, qstr(*block), font(14)) + 2;
+    if (const std::optional<std::string> warning = blockWarning(card)) {
+        p.setPen(kWarning);
+        y = line(p, y, qstr(*warning), font(14, true)) + 2;
+        p.setPen(Qt::black);
     }
     QStringList options;
     for (const std::string& option : card.options)

@@ -1,21 +1,20 @@
 #include "cards/cardwriter.h"
 
 #include "cards/cardpainter.h"
+#include "cards/paperoutput.h"
 #include "files/filewriter.h"
 #include "i18n/language.h"
 
 #include <QBuffer>
 #include <QDir>
+#include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QPrinter>
 
 namespace velantra::cards
 {
 namespace
 {
 
-constexpr int kPdfResolution = 300;
 constexpr int kImageResolution = 150;
 
 QString failure(const QString& path, const QString& reason)
@@ -46,25 +45,8 @@ PagePainter reportPage(const PowerReport& report)
 
 QByteArray pdfDocument(std::span<const PagePainter> pages, const QString& title)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("VELANTRA configuration tools"));
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setResolution(kPdfResolution);
-        QPainter painter(&writer);
-        const QRectF area(0, 0, writer.width(), writer.height());
-        for (std::size_t i = 0; i < pages.size(); ++i) {
-            if (i > 0)
-                writer.newPage();
-            pages[i](painter, area);
-        }
-    }
-    return bytes;
+    return pdfOf(title, QPageSize::A4,
+                 [pages](QPagedPaintDevice& device) { paintPages(device, pages); });
 }
 
 bool saveFile(const QString& path, const QByteArray& bytes, QString* error)
@@ -82,6 +64,24 @@ bool writeCardsPdf(const QString& path, std::span<const SettingCard> cards, QStr
     const QString title = cards.size() == 1 ? QString::fromStdString(cards.front().device)
                                             : i18n::translate("CardWriter", "Setting cards");
     return saveFile(path, pdfDocument(pages, title), error);
+}
+
+bool writeCardSheetsPdf(const QString& path, std::span<const SettingCard> cards,
+                        QPageSize::PageSizeId paper, QString* error)
+{
+    const QByteArray pdf =
+        pdfOf(QStringLiteral("Setting cards"), paper,
+              [cards](QPagedPaintDevice& device) { paintCardSheets(device, cards); });
+    return saveFile(path, pdf, error);
+}
+
+bool writePatchSheetPdf(const QString& path, const PatchSheet& sheet, QPageSize::PageSizeId paper,
+                        QString* error)
+{
+    const QByteArray pdf =
+        pdfOf(QString::fromStdString(sheet.title), paper,
+              [&sheet](QPagedPaintDevice& device) { paintPatchSheet(device, sheet); });
+    return saveFile(path, pdf, error);
 }
 
 bool writeReportPdf(const QString& path, const PowerReport& report, QString* error)
@@ -132,20 +132,15 @@ bool writeCardPng(const QString& path, const SettingCard& card, QString* error)
     return saveFile(path, bytes, error);
 }
 
-void printPages(QPrinter& printer, std::span<const PagePainter> pages)
+void paintPages(QPagedPaintDevice& device, std::span<const PagePainter> pages)
 {
-    QPainter painter(&printer);
-    const QRectF area(0, 0, printer.width(), printer.height());
+    QPainter painter(&device);
+    const QRectF area(0, 0, device.width(), device.height());
     for (std::size_t i = 0; i < pages.size(); ++i) {
         if (i > 0)
-            printer.newPage();
+            device.newPage();
         pages[i](painter, area);
     }
-}
-
-void printCards(QPrinter& printer, std::span<const SettingCard> cards)
-{
-    printPages(printer, cardPages(cards));
 }
 
 } // namespace velantra::cards

@@ -5,17 +5,19 @@
 // through files::saveWhole; a failed write leaves no partial file and the previous file of that
 // name intact.
 
+#include "cards/paper.h"
 #include "cards/powerreport.h"
 #include "cards/settingcard.h"
 
 #include <QByteArray>
 #include <QImage>
+#include <QPageSize>
 #include <QString>
 #include <functional>
 #include <span>
 
+class QPagedPaintDevice;
 class QPainter;
-class QPrinter;
 
 namespace velantra::cards
 {
@@ -34,6 +36,11 @@ bool saveFile(const QString& path, const QByteArray& bytes, QString* error);
 
 // One card per page.
 bool writeCardsPdf(const QString& path, std::span<const SettingCard> cards, QString* error);
+// Several cards to a page, with cut marks (cards/paper.h).
+bool writeCardSheetsPdf(const QString& path, std::span<const SettingCard> cards,
+                        QPageSize::PageSizeId paper, QString* error);
+bool writePatchSheetPdf(const QString& path, const PatchSheet& sheet, QPageSize::PageSizeId paper,
+                        QString* error);
 bool writeReportPdf(const QString& path, const PowerReport& report, QString* error);
 
 // The card or report at 150 dots per inch, as tall as its drawing.
@@ -41,8 +48,7 @@ QImage cardImage(const SettingCard& card);
 QImage reportImage(const PowerReport& report);
 bool writeCardPng(const QString& path, const SettingCard& card, QString* error);
 
-// Prints the pages on a printer set up by the caller (e.g. through QPrintDialog).
-void printPages(QPrinter& printer, std::span<const PagePainter> pages);
-void printCards(QPrinter& printer, std::span<const SettingCard> cards);
+// Draws the pages one after another on a PDF writer or a printer, each on a page of its own.
+void paintPages(QPagedPaintDevice& device, std::span<const PagePainter> pages);
 
 } // namespace velantra::cards

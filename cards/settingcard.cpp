@@ -19,6 +19,31 @@ std::string leversOnText(const BankDrawing& bank)
                      {numbers.empty() ? i18n::translated("Cards", "none") : numbers});
 }
 
+namespace
+{
+constexpr int kLastChannel = 512;
+}
+
+std::optional<std::string> blockLine(const SettingCard& card)
+{
+    if (card.master || !card.address || !card.channels)
+        return std::nullopt;
+    return i18n::arg(i18n::translated("Cards", "Channels: %1, block %2–%3"),
+                     {std::to_string(*card.channels), std::to_string(*card.address),
+                      std::to_string(*card.address + *card.channels - 1)});
+}
+
+std::optional<std::string> blockWarning(const SettingCard& card)
+{
+    if (!blockLine(card))
+        return std::nullopt;
+    const int end = *card.address + *card.channels - 1;
+    if (end <= kLastChannel)
+        return std::nullopt;
+    return i18n::arg(i18n::translated("Cards", "Warning: the block runs past %1, to %2"),
+                     {std::to_string(kLastChannel), std::to_string(end)});
+}
+
 std::string labelLine(const std::string& label)
 {
     return label.empty() ? i18n::translated("Cards", "Label:")
@@ -27,13 +52,19 @@ std::string labelLine(const std::string& label)
 
 std::vector<std::string> cardLines(const SettingCard& card)
 {
+    std::vector<std::string> lines{card.device, labelLine(card.label)};
+    if (!card.origin.empty())
+        lines.push_back(card.origin);
     const std::string none = i18n::translated("Cards", "none");
-    std::vector<std::string> lines{card.device, labelLine(card.label),
-                                   i18n::arg(i18n::translated("Cards", "Date: %1"), {card.date}),
-                                   i18n::arg(i18n::translated("Cards", "Mode: %1"), {card.mode})};
+    lines.push_back(i18n::arg(i18n::translated("Cards", "Date: %1"), {card.date}));
+    lines.push_back(i18n::arg(i18n::translated("Cards", "Mode: %1"), {card.mode}));
     if (!card.master) {
         lines.push_back(i18n::arg(i18n::translated("Cards", "DMX address: %1"),
                                   {card.address ? std::to_string(*card.address) : none}));
+    }
+    for (const std::optional<std::string>& line : {blockLine(card), blockWarning(card)}) {
+        if (line)
+            lines.push_back(*line);
     }
     std::string options;
     for (const std::string& option : card.options)

@@ -42,8 +42,18 @@ struct SettingCard {
     std::optional<int> address;       // the DMX address the levers show; none in master mode
     std::vector<std::string> options; // captions of the choices in force, in tab order
     std::vector<BankDrawing> banks;   // left to right as on the device
+    // Where a card made from a rig plan comes from, "Plan: rig.json, row 3"; empty otherwise.
+    std::string origin;
+    // The DMX channels the device takes from its address, where known: the card then shows its
+    // block, start to end, and warns when the block runs past the last channel.
+    std::optional<int> channels;
     friend bool operator==(const SettingCard&, const SettingCard&) = default;
 };
+
+// "Channels: 6, block 300–305", or nothing where the card has no address or no channel count.
+std::optional<std::string> blockLine(const SettingCard& card);
+// "Warning: the block runs past 512, to 515", or nothing where it ends by 512.
+std::optional<std::string> blockWarning(const SettingCard& card);
 
 // "Levers ON: 3, 4, 6, 9", or "Levers ON: none".
 std::string leversOnText(const BankDrawing& bank);
@@ -51,7 +61,8 @@ std::string leversOnText(const BankDrawing& bank);
 // "Label: Bar 3, left", or "Label:" when the installer gave none.
 std::string labelLine(const std::string& label);
 
-// The card as text lines: device, label, date, mode, address, options, then one line per bank.
+// The card as text lines: device, label, the plan it comes from, date, mode, address, block,
+// options, then one line per bank.
 std::vector<std::string> cardLines(const SettingCard& card);
 
 // The lines joined, each ended by a line feed: what Copy as text puts on the clipboard.

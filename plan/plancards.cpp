@@ -1,8 +1,10 @@
 #include "plan/plancards.h"
 
 #include "cards/cardreader.h"
+#include "cards/schemecard.h"
 #include "devices/devices.h"
 #include "i18n/language.h"
+#include "plan/patchlines.h"
 #include "plan/problems.h"
 
 #include <QDate>
@@ -27,45 +29,31 @@ QString rowSettingProblem(const RigPlan& plan, int row)
     return problem ? QString::fromStdString(rowName(plan, row) + ": " + *problem) : QString();
 }
 
-namespace
-{
-
-// A bank as the card draws it: levers 14 px wide on a 20 px pitch, the upper and lower row.
-cards::BankDrawing schemeBank(const LeverScheme& scheme, int address)
-{
-    constexpr int kPitch = 20, kWidth = 14, kRow = 16, kPad = 4;
-    cards::BankDrawing bank;
-    bank.name = i18n::translate("Cards", "%1-lever bank").arg(scheme.levers).toStdString();
-    bank.body = {0, 0, scheme.levers * kPitch + kPad, 2 * kRow + 2 * kPad};
-    bank.onIsUpper = scheme.onUp;
-    const std::uint32_t on = schemeLeversOn(scheme, address);
-    for (int k = 0; k < scheme.levers; ++k) {
-        const int x = kPad + k * kPitch;
-        bank.levers.push_back({{x, kPad, kWidth, kRow},
-                               {x, kPad + kRow, kWidth, kRow},
-                               (on & (std::uint32_t(1) << k)) != 0});
-    }
-    return bank;
-}
-
-} // namespace
-
 cards::SettingCard typeCard(const FixtureType& type, const PlanRow& row)
 {
+    const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    if (type.levers) {
+        return cards::schemeCard({.fixture = type.name,
+                                  .scheme = *type.levers,
+                                  .address = row.setting.address,
+                                  .channels = type.channels,
+                                  .functionLeversOn = {},
+                                  .label = row.label,
+                                  .date = date});
+    }
+    // A type without levers: its address is set some other way (a display, a menu).
     cards::SettingCard card;
     card.device = type.name;
     card.label = row.label;
-    card.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    card.date = date;
     card.mode = "DMX";
     card.address = row.setting.address;
-    card.options.push_back("universe " + std::to_string(row.universe));
-    card.options.push_back(std::to_string(type.channels) + " Ch");
-    if (type.levers)
-        card.banks.push_back(schemeBank(*type.levers, row.setting.address));
+    card.channels = type.channels;
     return card;
 }
 
-std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan, QString* error)
+std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan,
+                                                         const QString& planName, QString* error)
 {
     if (plan.rows.empty()) {
         *error = i18n::translate("PlanFile", "The plan has no rows.");
@@ -79,12 +67,39 @@ std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan, QS
             return std::nullopt;
         }
         const PlanRow& row = plan.rows[std::size_t(i)];
-        if (const FixtureType* type = typeOf(plan, row))
-            made.push_back(typeCard(*type, row));
-        else
-            made.push_back(cards::cardFor(row.setting, QString::fromStdString(row.label)));
+        const FixtureType* type = typeOf(plan, row);
+        cards::SettingCard card =
+            type ? typeCard(*type, row)
+                 : cards::cardFor(row.setting, QString::fromStdString(row.label));
+        card.origin =
+            "Plan: " + planName.toStdString() + ", row " + std::to_string(i + 1) +
+            (takesAddress(row) ? ", universe " + std::to_string(row.universe) : std::string());
+        card.channels = channelCount(plan, row);
+        made.push_back(std::move(card));
     }
     return made;
+}
+
+cards::PatchSheet patchSheet(const RigPlan& plan, const QString& planName)
+{
+    cards::PatchSheet sheet;
+    sheet.title = "Patch sheet: " + planName.toStdString();
+    sheet.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
+    for (const PatchLine& line : patchSheetLines(plan)) {
+        const std::string heading = "Universe " + line.universe;
+        if (sheet.sections.empty() || sheet.sections.back().heading != heading)
+            sheet.sections.push_back({.heading = heading, .rows = {}});
+        const std::optional<int> end = endAddress(plan, plan.rows[std::size_t(line.row)]);
+        sheet.sections.back().rows.push_back({.start = line.start,
+                                              .end = line.end,
+                                              .label = line.label,
+                                              .fixture = line.fixture,
+                                              .mode = line.mode,
+                                              .channels = line.channels,
+                                              .leversOn = line.leversOn,
+                                              .pastLastChannel = end && *end > kLastChannel});
+    }
+    return sheet;
 }
 
 } // namespace velantra::plan

@@ -4,6 +4,7 @@
 // own reader: its setting applied to an unshown configurator window, the card read from its
 // levers. A row of a fixture type with levers gets its bank from the type's lever scheme.
 
+#include "cards/paper.h"
 #include "cards/settingcard.h"
 #include "plan/rigplan.h"
 
@@ -14,15 +15,21 @@
 namespace velantra::plan
 {
 
-// The cards, or nothing and `error` naming the first row whose setting no configurator can show
-// (a start outside 1–511) or whose levers cannot hold its address.
-std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan, QString* error);
+// The cards, each naming the plan (`planName`, its file's name), its row and universe, with its
+// channel count and block; or nothing and `error` naming the first row whose setting no
+// configurator can show (a start outside 1–511) or whose levers cannot hold its address.
+std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan,
+                                                         const QString& planName, QString* error);
+
+// The patch sheet of the plan: universe by universe, the rows that take an address in address
+// order (patchSheetLines), with the levers their cards show.
+cards::PatchSheet patchSheet(const RigPlan& plan, const QString& planName);
 
 // Why the row cannot be set on its configurator or its levers, or an empty text.
 QString rowSettingProblem(const RigPlan& plan, int row);
 
-// The card of a fixture type's row: the type's name, the address and universe, and its bank
-// drawn from the lever scheme (none when the type has no levers).
+// The card of a fixture type's row: the type's name, the address and channels, and its bank
+// drawn from the lever scheme (cards/schemecard.h; none when the type has no levers).
 cards::SettingCard typeCard(const FixtureType& type, const PlanRow& row);
 
 } // namespace velantra::plan

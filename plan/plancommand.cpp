@@ -26,8 +26,21 @@ constexpr cli::Option kOptions[] = {
      .description =
          VT_TEXT("CommandLine", "Print the plan's problems; exit status 1 when there is any.")},
     {.name = "cards",
-     .description = VT_TEXT("CommandLine", "Write one setting card per row to a PDF file."),
+     .description =
+         VT_TEXT("CommandLine",
+                 "Write the setting cards of the rows, six to a page with cut marks, to a PDF "
+                 "file."),
      .valueName = "out.pdf"},
+    {.name = "patch-sheet",
+     .description =
+         VT_TEXT("CommandLine",
+                 "Write the patch sheet (the rows' blocks and levers, universe by universe) to "
+                 "a PDF file."),
+     .valueName = "out.pdf"},
+    {.name = "paper",
+     .description = VT_TEXT("CommandLine",
+                            "The paper of --cards and --patch-sheet: a4 (the default) or letter."),
+     .valueName = "size"},
     {.name = "csv",
      .description =
          VT_TEXT("CommandLine", "Write the plan as a patch list (CSV) for a lighting console."),
@@ -71,17 +84,33 @@ int run(const cli::Invocation& invocation)
 {
     const bool checking = invocation.isSet("check");
     const bool cards = invocation.isSet("cards");
+    const bool sheet = invocation.isSet("patch-sheet");
     const bool csv = invocation.isSet("csv");
-    if (int(checking) + int(cards) + int(csv) != 1)
+    if (checking == (cards || sheet || csv))
+        return invocation.usageError(i18n::translate(
+            "CommandLine", "give --check, or any of --cards, --patch-sheet and --csv"));
+    // Each file named for what it holds.
+    struct Output {
+        std::string_view option;
+        const char* suffix;
+    };
+    for (const Output& output :
+         {Output{"cards", "pdf"}, Output{"patch-sheet", "pdf"}, Output{"csv", "csv"}}) {
+        const QString out = invocation.value(output.option);
+        if (invocation.isSet(output.option) && !namedAs(out, output.suffix))
+            return invocation.usageError(
+                i18n::translate("CommandLine", "--%1 %2: the file name must end in .%3")
+                    .arg(QLatin1String(output.option.data(), qsizetype(output.option.size())), out,
+                         QLatin1String(output.suffix)));
+    }
+    const QString paperName = invocation.value("paper").toLower();
+    if (invocation.isSet("paper") && paperName != u"a4" && paperName != u"letter")
+        return invocation.usageError(i18n::translate("CommandLine", "--paper %1: a4 or letter")
+                                         .arg(invocation.value("paper")));
+    if (invocation.isSet("paper") && !cards && !sheet)
         return invocation.usageError(
-            i18n::translate("CommandLine", "give one of --check, --cards and --csv"));
-    const QString out = invocation.value(cards ? "cards" : "csv");
-    if (cards && !namedAs(out, "pdf"))
-        return invocation.usageError(
-            i18n::translate("CommandLine", "--cards %1: the file name must end in .pdf").arg(out));
-    if (csv && !namedAs(out, "csv"))
-        return invocation.usageError(
-            i18n::translate("CommandLine", "--csv %1: the file name must end in .csv").arg(out));
+            i18n::translate("CommandLine", "--paper goes with --cards or --patch-sheet"));
+    const QPageSize::PageSizeId paper = paperName == u"letter" ? QPageSize::Letter : QPageSize::A4;
     const QString path = invocation.arguments().value(0);
     if (path.isEmpty())
         return invocation.usageError(i18n::translate("CommandLine", "the plan file name is empty"));
@@ -91,10 +120,17 @@ int run(const cli::Invocation& invocation)
     if (checking)
         return check(path, *read.plan);
     QString error;
-    if (csv)
-        return saveCsvFile(out, *read.plan, &error) ? cli::kExitOk : invocation.failure(error);
-    const std::optional<std::vector<cards::SettingCard>> made = planCards(*read.plan, &error);
-    if (!made || !cards::writeCardsPdf(out, *made, &error))
+    if (csv && !saveCsvFile(invocation.value("csv"), *read.plan, &error))
+        return invocation.failure(error);
+    const QString planName = QFileInfo(path).fileName();
+    if (cards) {
+        const std::optional<std::vector<cards::SettingCard>> made =
+            planCards(*read.plan, planName, &error);
+        if (!made || !cards::writeCardSheetsPdf(invocation.value("cards"), *made, paper, &error))
+            return invocation.failure(error);
+    }
+    if (sheet && !cards::writePatchSheetPdf(invocation.value("patch-sheet"),
+                                            patchSheet(*read.plan, planName), paper, &error))
         return invocation.failure(error);
     return cli::kExitOk;
 }
@@ -105,8 +141,8 @@ const cli::Command kPlanCommand{
     .name = "plan",
     .summary =
         VT_TEXT("CommandLine",
-                "Check a rig plan or patch list, write its setting cards to a PDF file, or write "
-                "it as a patch list."),
+                "Check a rig plan or patch list, write its setting cards or patch sheet to PDF "
+                "files, or write it as a patch list."),
     .arguments = kArguments,
     .options = kOptions,
     .needs = cli::Needs::Drawing,

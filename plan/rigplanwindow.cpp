@@ -2,6 +2,8 @@
 
 #include "cards/cardreader.h"
 #include "cards/cardwriter.h"
+#include "cards/paper.h"
+#include "cards/paperoutput.h"
 #include "files/filereader.h"
 #include "i18n/language.h"
 #include "plan/addressing.h"
@@ -33,8 +35,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
 #include <QSortFilterProxyModel>
 #include <QSpinBox>
 #include <QStatusBar>
@@ -218,6 +218,9 @@ void RigPlanWindow::createActions()
                    QKeySequence::Print, &RigPlanWindow::printCards),
         addCommand(cards, "saveCardsPdf", i18n::translate("RigPlanWindow", "Save cards as &PDF…"),
                    Qt::CTRL | Qt::ALT | Qt::Key_S, &RigPlanWindow::saveCardsPdf),
+        addCommand(cards, "savePatchSheetPdf",
+                   i18n::translate("RigPlanWindow", "Save patch &sheet as PDF…"), {},
+                   &RigPlanWindow::savePatchSheetPdf),
         addCommand(cards, "copyText", i18n::translate("RigPlanWindow", "Copy as &text"),
                    Qt::CTRL | Qt::SHIFT | Qt::Key_C, &RigPlanWindow::copyAsText),
     };
@@ -551,10 +554,17 @@ void RigPlanWindow::openConfigurator()
     cards::applySetting(openConfigurator_(setting.device), setting);
 }
 
+QString RigPlanWindow::planName() const
+{
+    return path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled")
+                           : QFileInfo(path_).fileName();
+}
+
 std::optional<std::vector<cards::SettingCard>> RigPlanWindow::cardsOrWarning()
 {
     QString error;
-    std::optional<std::vector<cards::SettingCard>> made = planCards(model_->plan(), &error);
+    std::optional<std::vector<cards::SettingCard>> made =
+        planCards(model_->plan(), planName(), &error);
     if (!made)
         QMessageBox::warning(
             this, i18n::translate("RigPlanWindow", "Rig plan"),
@@ -567,10 +577,9 @@ void RigPlanWindow::printCards()
     const std::optional<std::vector<cards::SettingCard>> made = cardsOrWarning();
     if (!made)
         return;
-    QPrinter printer;
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() == QDialog::Accepted)
-        cards::printCards(printer, *made);
+    cards::printWithDialog(
+        this, i18n::translate("RigPlanWindow", "Setting cards"),
+        [&made](QPagedPaintDevice& device) { cards::paintCardSheets(device, *made); });
 }
 
 void RigPlanWindow::saveCardsPdf()
@@ -578,17 +587,27 @@ void RigPlanWindow::saveCardsPdf()
     const std::optional<std::vector<cards::SettingCard>> made = cardsOrWarning();
     if (!made)
         return;
-    QFileDialog dialog(this, i18n::translate("RigPlanWindow", "Save cards as PDF"), QString(),
-                       i18n::translate("RigPlanWindow", "PDF files (*.pdf)"));
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setDefaultSuffix(QStringLiteral("pdf"));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    QString error;
-    if (!cards::writeCardsPdf(dialog.selectedFiles().constFirst(), *made, &error))
-        QMessageBox::warning(
-            this, i18n::translate("RigPlanWindow", "Rig plan"),
-            i18n::translate("RigPlanWindow", "The cards were not saved.\n%1").arg(error));
+    cards::savePdfWithDialog(
+        this,
+        {.caption = i18n::translate("RigPlanWindow", "Save cards as PDF"),
+         .suggestedName = {},
+         .title = i18n::translate("RigPlanWindow", "Setting cards"),
+         .failureTitle = i18n::translate("RigPlanWindow", "Rig plan"),
+         .failureIntro = i18n::translate("RigPlanWindow", "The cards were not saved.")},
+        [&made](QPagedPaintDevice& device) { cards::paintCardSheets(device, *made); });
+}
+
+void RigPlanWindow::savePatchSheetPdf()
+{
+    const cards::PatchSheet sheet = patchSheet(model_->plan(), planName());
+    cards::savePdfWithDialog(
+        this,
+        {.caption = i18n::translate("RigPlanWindow", "Save patch sheet as PDF"),
+         .suggestedName = {},
+         .title = QString::fromStdString(sheet.title),
+         .failureTitle = i18n::translate("RigPlanWindow", "Rig plan"),
+         .failureIntro = i18n::translate("RigPlanWindow", "The patch sheet was not saved.")},
+        [&sheet](QPagedPaintDevice& device) { cards::paintPatchSheet(device, sheet); });
 }
 
 void RigPlanWindow::copyAsText()

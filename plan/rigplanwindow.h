@@ -72,6 +72,8 @@ private:
     std::optional<std::vector<cards::SettingCard>> cardsOrWarning();
     void printCards();
     void saveCardsPdf();
+    void savePatchSheetPdf();
+    QString planName() const;
     void copyAsText();
 
     // Rows of the plan (not of the sorted, filtered view).

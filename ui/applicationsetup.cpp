@@ -20,6 +20,11 @@ void setUpApplication(QApplication& app)
     ui::useStandardLook(app);
     app.setWindowIcon(ui::applicationIcon());
     ui::installAccessibility();
+    keepNoDialogState();
+}
+
+void keepNoDialogState()
+{
     // Qt's own file and print dialogs record their folder history in Qt's settings file; this
     // program keeps no state, so those settings point where nothing can ever be written.
     QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,

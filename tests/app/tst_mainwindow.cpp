@@ -1,5 +1,6 @@
 // The main window, its menu, and the rule by which every window is created and shown.
 #include "dip/dipconfigurator.h"
+#include "levers/readleverswindow.h"
 #include "plan/rigplanwindow.h"
 #include "power/powerwindow.h"
 #include "sheets/sheetwindow.h"
@@ -62,6 +63,8 @@ WindowKind kindOf(QWidget* window)
         return WindowKind::Power;
     if (qobject_cast<plan::RigPlanWindow*>(window))
         return WindowKind::Planner;
+    if (qobject_cast<levers::ReadLeversWindow*>(window))
+        return WindowKind::LeverReader;
     return qobject_cast<sheets::SheetWindow*>(window) ? WindowKind::Sheet : WindowKind(-1);
 }
 
@@ -156,6 +159,7 @@ void MainWindowTest::menuOutline()
         "  AT Atm. Tunes (DOR)",
         "tools Tools",
         "  rigplan Rig plan",
+        "  readlevers Read levers",
         "about ?",
         "  tit MORANDEL BRANVIK VELANTRA configurator",
         "  ver Aut. T.Zelvaro",

@@ -45,7 +45,8 @@ int main(int argc, char** argv)
         planner->findChild<QAction*>(QStringLiteral("planOpen"))->trigger();
         planner->model().insertPlanRows(planner->model().rowCount(),
                                         {plan::newRow(plan::Device::Dor)});
-        for (const char* command : {"planSaveAs", "printCards", "saveCardsPdf"})
+        for (const char* command :
+             {"planSaveAs", "printCards", "saveCardsPdf", "savePatchSheetPdf"})
             planner->findChild<QAction*>(QLatin1String(command))->trigger();
         main.findChild<QAction*>(QStringLiteral("dip"))->trigger();
         QWidget* configurator = registry.window(WindowId::Dip_DMX);

@@ -40,8 +40,8 @@ void PlanCommandTest::check_data()
         << "velantra plan: rig.json: not a plan file: the JSON text is broken at byte 1 "
            "(unterminated object)\n";
     QTest::newRow("no option") << clean << QStringList() << 2 << ""
-                               << "velantra plan: give one of --check, --cards and --csv (see "
-                                  "'velantra plan --help')\n";
+                               << "velantra plan: give --check, or any of --cards, --patch-sheet "
+                                  "and --csv (see 'velantra plan --help')\n";
     // --cards writes a PDF and nothing else: another name is refused before anything is made.
     const auto cards = [](const char* out) {
         return QStringList{"--cards", QString::fromUtf8(out)};
@@ -57,6 +57,18 @@ void PlanCommandTest::check_data()
     QTest::newRow("cards named nothing")
         << clean << cards("") << 2 << ""
         << "velantra plan: --cards : the file name must end in .pdf (see 'velantra plan --help')\n";
+    QTest::newRow("patch sheet named .csv")
+        << clean << QStringList{"--patch-sheet", "patch.csv"} << 2 << ""
+        << "velantra plan: --patch-sheet patch.csv: the file name must end in .pdf (see "
+           "'velantra plan --help')\n";
+    QTest::newRow("paper A3") << clean << QStringList{"--cards", "c.pdf", "--paper", "a3"} << 2
+                              << ""
+                              << "velantra plan: --paper a3: a4 or letter (see 'velantra plan "
+                                 "--help')\n";
+    QTest::newRow("check on paper")
+        << clean << QStringList{"--check", "--paper", "letter"} << 2 << ""
+        << "velantra plan: --paper goes with --cards or --patch-sheet (see 'velantra plan "
+           "--help')\n";
 }
 
 void PlanCommandTest::check()
@@ -83,7 +95,8 @@ void PlanCommandTest::check()
     QCOMPARE(program.exitCode(), status);
 }
 
-// One card per row in one PDF; a row no configurator can show writes nothing.
+// The rows' cards six to a page, and the patch sheet, on A4 or Letter; a row no configurator can
+// show writes nothing.
 void PlanCommandTest::cards()
 {
     QTemporaryDir dir;
@@ -91,7 +104,12 @@ void PlanCommandTest::cards()
     QVERIFY(plan.open(QIODevice::WriteOnly));
     plan.write(R"({"format": "velantra-rig", "version": 1, "rows": [
         {"label": "Bar", "device": "orvo75", "mode": "dmx", "address": 300, "channels": 6},
-        {"label": "Lobby", "device": "dor", "mode": "master", "tune": 3}]})");
+        {"label": "Lobby", "device": "dor", "mode": "master", "tune": 3},
+        {"label": "3", "device": "dor", "mode": "dmx", "address": 1, "channels": 5},
+        {"label": "4", "device": "dor", "mode": "dmx", "address": 6, "channels": 5},
+        {"label": "5", "device": "dor", "mode": "dmx", "address": 11, "channels": 5},
+        {"label": "6", "device": "dor", "mode": "dmx", "address": 16, "channels": 5},
+        {"label": "7", "device": "dor", "mode": "dmx", "address": 21, "channels": 5}]})");
     plan.close();
     const QString pdf = dir.filePath(QStringLiteral("cards.pdf"));
     QProcess program;
@@ -103,8 +121,23 @@ void PlanCommandTest::cards()
     QVERIFY(written.open(QIODevice::ReadOnly));
     const QByteArray bytes = written.readAll();
     QVERIFY(bytes.startsWith("%PDF-"));
+    // Seven cards: a sheet of six and one of one.
     QCOMPARE(bytes.count("/Type /Page\n") + bytes.count("/Type /Page\r"), 2);
+    QVERIFY(bytes.contains("/MediaBox [0 0 595"));
     written.close();
+    const QString sheet = dir.filePath(QStringLiteral("patch.pdf"));
+    program.start(QStringLiteral(VELANTRA_EXECUTABLE),
+                  {QStringLiteral("plan"), plan.fileName(), QStringLiteral("--patch-sheet"), sheet,
+                   QStringLiteral("--paper"), QStringLiteral("letter")});
+    QVERIFY(program.waitForFinished(60000));
+    QCOMPARE(program.exitCode(), 0);
+    QFile patch(sheet);
+    QVERIFY(patch.open(QIODevice::ReadOnly));
+    const QByteArray patchBytes = patch.readAll();
+    QVERIFY(patchBytes.startsWith("%PDF-"));
+    QCOMPARE(patchBytes.count("/Type /Page\n") + patchBytes.count("/Type /Page\r"), 1);
+    QVERIFY(patchBytes.contains("/MediaBox [0 0 612.000000 792.000000]"));
+    patch.close();
 
     QVERIFY(plan.open(QIODevice::WriteOnly | QIODevice::Truncate));
     plan.write(R"({"format": "velantra-rig", "version": 1, "rows": [

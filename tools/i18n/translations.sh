@@ -10,7 +10,7 @@ cd "$(dirname "$0")/../.."
 LUPDATE=${LUPDATE:-/usr/lib/qt6/bin/lupdate}
 LANGUAGES=(de fr it es nl)
 # The folders of the program itself; tests, tools, benchmark and web page are not translated.
-SOURCES=(app cards cli devices dip files i18n plan power resources sheets ui)
+SOURCES=(app cards cli devices dip files i18n levers plan power resources sheets ui)
 OPTIONS=(-tr-function-alias QT_TRANSLATE_NOOP+=VT_TEXT,translate+=translated -locations none -no-obsolete
          -extensions cpp,h -silent)
 

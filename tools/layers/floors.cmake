@@ -8,7 +8,7 @@ set(VELANTRA_FLOORS
     "ui"             # the layout table and its builder, shapes, pictures, the look
     "cli dip sheets" # the command line's parser; the configurators; the data sheets
     "power"          # the power windows (they read numbers as the configurators do)
-    "cards"          # setting cards and budget reports of the windows below
+    "cards levers"   # setting cards and budget reports of the windows below; levers read back
     "plan"           # rig plans, whose rows make cards
     "app"            # the catalogue, the main window, the table of subcommands, main()
     "bench fuzz tests tools web")

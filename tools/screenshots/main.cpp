@@ -6,6 +6,8 @@
 #include "cards/cardwriter.h"
 #include "cards/reportreader.h"
 #include "i18n/language.h"
+#include "levers/levertoggle.h"
+#include "levers/readleverswindow.h"
 #include "plan/csvimportdialog.h"
 #include "plan/fixturetypesdialog.h"
 #include "plan/plantablemodel.h"
@@ -16,6 +18,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QRadioButton>
 #include <QTableView>
@@ -154,6 +157,46 @@ QWidget* showCsvImport(QWidget* window)
                                                 QStringLiteral("console-patch.csv"), window));
 }
 
+// Levers of bank `bank` (left to right) set ON by a click, as a user sets them.
+void setLevers(QWidget* window, int bank, std::initializer_list<int> levers)
+{
+    auto* frame = window->findChild<QWidget*>(QStringLiteral("Bank(%1)").arg(bank));
+    for (int lever : levers)
+        frame->findChild<levers::LeverToggle*>(QStringLiteral("Lever(%1)").arg(lever))->click();
+}
+
+// An ORVO 75 at 300 with 6 channels and its terminator.
+QWidget* readOrvo75(QWidget* window)
+{
+    setLevers(window, 0, {1});
+    setLevers(window, 1, {3, 4, 6, 9, 11});
+    return nullptr;
+}
+
+// An ORVO 36 whose pushbutton lever is ON in DMX mode.
+QWidget* readOrvo36WithProblem(QWidget* window)
+{
+    window->findChild<QListWidget*>(QStringLiteral("fixture"))->setCurrentRow(1);
+    setLevers(window, 0, {1, 3, 6, 10});
+    return nullptr;
+}
+
+// A fixture type of another maker: ten levers, lowest bit last, ON down, address − 1.
+QWidget* readFixtureType(QWidget* window)
+{
+    auto* reader = static_cast<levers::ReadLeversWindow*>(window);
+    reader->setFixtureTypes({{"Lumetta Wash 7",
+                              {.levers = 10,
+                               .lowestLever = 9,
+                               .onUp = false,
+                               .addressMinusOne = true,
+                               .named = {{10, "stand-alone"}}}}});
+    auto* choice = window->findChild<QListWidget*>(QStringLiteral("fixture"));
+    choice->setCurrentRow(choice->count() - 1);
+    setLevers(window, 0, {1, 8, 10});
+    return nullptr;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -200,6 +243,9 @@ int main(int argc, char** argv)
         {"rigplan-fixturetypes.png", "rigplan", {}, {}, showFixtureTypes},
         {"rigplan-fixturetype.png", "rigplan", {}, {}, showFixtureTypeEditor},
         {"rigplan-csvimport.png", "rigplan", {}, {}, showCsvImport},
+        {"readlevers-orvo75.png", "readlevers", {}, {}, readOrvo75},
+        {"readlevers-problem.png", "readlevers", {}, {}, readOrvo36WithProblem},
+        {"readlevers-fixturetype.png", "readlevers", {}, {}, readFixtureType},
         {"calc-fresh.png", "power", {"tick"}},
         {"calc-warnings.png",
          "power",

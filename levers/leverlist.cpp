@@ -1,0 +1,56 @@
+#include "levers/leverlist.h"
+
+#include <QStringList>
+
+namespace velantra::levers
+{
+
+LeverList parseLeverList(const QString& text, int bankSize)
+{
+    LeverList list;
+    const QString trimmed = text.trimmed();
+    if (trimmed.isEmpty() || trimmed.compare(u"none", Qt::CaseInsensitive) == 0)
+        return list;
+    for (const QString& part : trimmed.split(u',')) {
+        bool ok = false;
+        const int lever = part.trimmed().toInt(&ok);
+        if (!ok) {
+            list.error = QStringLiteral("'%1' is no lever number: give the levers ON as 3,4,6")
+                             .arg(part.trimmed());
+            return list;
+        }
+        if (lever < 1 || lever > bankSize) {
+            list.error =
+                QStringLiteral("lever %1: the bank has levers 1 to %2").arg(lever).arg(bankSize);
+            return list;
+        }
+        const std::uint32_t bit = std::uint32_t(1) << (lever - 1);
+        if (list.on & bit) {
+            list.error = QStringLiteral("lever %1 is given twice").arg(lever);
+            return list;
+        }
+        list.on |= bit;
+    }
+    return list;
+}
+
+QString leverListText(std::uint32_t on)
+{
+    QStringList numbers;
+    for (int lever = 1; lever <= 32; ++lever) {
+        if (on & (std::uint32_t(1) << (lever - 1)))
+            numbers << QString::number(lever);
+    }
+    return numbers.isEmpty() ? QStringLiteral("none") : numbers.join(QStringLiteral(", "));
+}
+
+std::string schemeReadingText(const SchemeReading& reading)
+{
+    std::string text =
+        "DMX address " + (reading.address ? std::to_string(reading.address) : std::string("none"));
+    for (const std::string& option : reading.options)
+        text += ", " + option;
+    return text;
+}
+
+} // namespace velantra::levers
