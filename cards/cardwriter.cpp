@@ -70,7 +70,7 @@ bool writeCardSheetsPdf(const QString& path, std::span<const SettingCard> cards,
                         QPageSize::PageSizeId paper, QString* error)
 {
     const QByteArray pdf =
-        pdfOf(QStringLiteral("Setting cards"), paper,
+        pdfOf(i18n::translate("CardWriter", "Setting cards"), paper,
               [cards](QPagedPaintDevice& device) { paintCardSheets(device, cards); });
     return saveFile(path, pdf, error);
 }

@@ -1,6 +1,7 @@
 #include "cards/paper.h"
 
 #include "cards/cardpainter.h"
+#include "i18n/language.h"
 
 #include <QFontMetricsF>
 #include <QPagedPaintDevice>
@@ -98,10 +99,13 @@ struct Column {
     Qt::Alignment align;
 };
 constexpr Column kColumns[] = {
-    {"Start", 0.07, Qt::AlignRight},    {"End", 0.07, Qt::AlignRight},
-    {"Label", 0.22, Qt::AlignLeft},     {"Fixture", 0.17, Qt::AlignLeft},
-    {"Mode", 0.17, Qt::AlignLeft},      {"Ch", 0.05, Qt::AlignRight},
-    {"Levers ON", 0.25, Qt::AlignLeft},
+    {VT_TEXT("Cards", "Start"), 0.07, Qt::AlignRight},
+    {VT_TEXT("Cards", "End"), 0.07, Qt::AlignRight},
+    {VT_TEXT("Cards", "Label"), 0.22, Qt::AlignLeft},
+    {VT_TEXT("Cards", "Fixture"), 0.17, Qt::AlignLeft},
+    {VT_TEXT("Cards", "Mode"), 0.17, Qt::AlignLeft},
+    {VT_TEXT("Cards", "Ch"), 0.05, Qt::AlignRight},
+    {VT_TEXT("Cards", "Levers ON"), 0.25, Qt::AlignLeft},
 };
 
 class SheetPainter
@@ -117,7 +121,7 @@ public:
     {
         y_ = area_.top();
         text(QString::fromStdString(sheet_.title), font(16, true), area_.width());
-        text(QStringLiteral("Date: ") + QString::fromStdString(sheet_.date), font(10),
+        text(i18n::translate("Cards", "Date: ") + QString::fromStdString(sheet_.date), font(10),
              area_.width());
         for (const PatchSection& section : sheet_.sections) {
             y_ += 10 * unit_;
@@ -153,15 +157,17 @@ private:
 
     void sectionStart(const PatchSection& section, bool continued)
     {
-        const QString count = section.rows.size() == 1
-                                  ? QStringLiteral("1 fixture")
-                                  : QStringLiteral("%1 fixtures").arg(section.rows.size());
+        const QString count =
+            section.rows.size() == 1
+                ? i18n::translate("Cards", "1 fixture")
+                : i18n::translate("Cards", "%1 fixtures").arg(section.rows.size());
         text(QString::fromStdString(section.heading) +
-                 (continued ? QStringLiteral(" (continued)") : QStringLiteral(", ") + count),
+                 (continued ? i18n::translate("Cards", " (continued)")
+                            : QStringLiteral(", ") + count),
              font(12, true), area_.width());
         QStringList headings;
         for (const Column& column : kColumns)
-            headings << QString::fromLatin1(column.heading);
+            headings << i18n::translate("Cards", column.heading);
         tableRow(headings, font(9, true));
         p_.setPen(QPen(Qt::black, 0.8 * unit_));
         p_.drawLine(QPointF(area_.left(), y_), QPointF(area_.right(), y_));
@@ -198,10 +204,11 @@ private:
     {
         p_.setFont(font(8));
         p_.setPen(Qt::black);
-        p_.drawText(
-            QRectF(area_.left(), area_.bottom() + 8 * unit_, area_.width(), 14 * unit_),
-            Qt::AlignRight | Qt::AlignVCenter,
-            QStringLiteral("%1, page %2").arg(QString::fromStdString(sheet_.title)).arg(page_));
+        p_.drawText(QRectF(area_.left(), area_.bottom() + 8 * unit_, area_.width(), 14 * unit_),
+                    Qt::AlignRight | Qt::AlignVCenter,
+                    i18n::translate("Cards", "%1, page %2")
+                        .arg(QString::fromStdString(sheet_.title))
+                        .arg(page_));
     }
 
     void newPage()

@@ -1,6 +1,7 @@
 #include "cards/paperoutput.h"
 
 #include "cards/cardwriter.h"
+#include "i18n/language.h"
 #include "ui/applicationsetup.h"
 
 #include <QBuffer>
@@ -24,8 +25,8 @@ struct Paper {
     const char* filter;
 };
 constexpr Paper kPapers[] = {
-    {QPageSize::A4, "PDF, A4 (*.pdf)"},
-    {QPageSize::Letter, "PDF, Letter (*.pdf)"},
+    {QPageSize::A4, VT_TEXT("CardActions", "PDF, A4 (*.pdf)")},
+    {QPageSize::Letter, VT_TEXT("CardActions", "PDF, Letter (*.pdf)")},
 };
 
 } // namespace
@@ -38,7 +39,7 @@ QByteArray pdfOf(const QString& title, QPageSize::PageSizeId paper, const PaintP
     {
         QPdfWriter writer(&buffer);
         writer.setTitle(title);
-        writer.setCreator(QStringLiteral("VELANTRA configuration tools"));
+        writer.setCreator(i18n::translate("CardActions", "VELANTRA configuration tools"));
         writer.setPageSize(QPageSize(paper));
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
         writer.setResolution(kPdfResolution);
@@ -72,7 +73,7 @@ bool savePdfWithDialog(QWidget* parent, const PdfRequest& request, const PaintPa
         dialog.setObjectName(QStringLiteral("pdfFileDialog"));
         QStringList filters;
         for (const Paper& choice : kPapers)
-            filters << QString::fromLatin1(choice.filter);
+            filters << i18n::translate("CardActions", choice.filter);
         dialog.setNameFilters(filters);
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("pdf"));

@@ -1,5 +1,7 @@
 #include "cards/schemecard.h"
 
+#include "i18n/translatable.h"
+
 #include <algorithm>
 
 namespace velantra::cards
@@ -19,7 +21,8 @@ constexpr int kBodyLeft = 8;
 BankDrawing bankOf(const LeverScheme& scheme, std::uint32_t on)
 {
     BankDrawing bank;
-    bank.name = std::to_string(scheme.levers) + "-lever bank";
+    bank.name =
+        i18n::arg(i18n::translated("Cards", "%1-lever bank"), {std::to_string(scheme.levers)});
     bank.onIsUpper = scheme.onUp;
     bank.body = {kBodyLeft, 24, kPitch * scheme.levers + 8, 57};
     for (int k = 1; k <= scheme.levers; ++k) {
@@ -46,11 +49,13 @@ std::optional<std::string> schemeCardProblem(const SchemeCardData& data)
         return problem;
     const int highest = highestSchemeAddress(data.scheme);
     if (data.address < kFirstDmxChannel || data.address > highest)
-        return "DMX address " + std::to_string(data.address) +
-               " is beyond what the levers hold: 1 to " + std::to_string(highest);
+        return i18n::arg(
+            i18n::translated("Cards", "DMX address %1 is beyond what the levers hold: 1 to %2"),
+            {std::to_string(data.address), std::to_string(highest)});
     for (int lever : data.functionLeversOn) {
         if (!namedLever(data.scheme, lever))
-            return "lever " + std::to_string(lever) + " is no named function lever";
+            return i18n::arg(i18n::translated("Cards", "lever %1 is no named function lever"),
+                             {std::to_string(lever)});
     }
     return std::nullopt;
 }

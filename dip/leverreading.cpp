@@ -3,6 +3,7 @@
 #include "devices/devices.h"
 #include "dip/modeprofile.h"
 #include "dip/profiles.h"
+#include "i18n/translatable.h"
 
 #include <array>
 #include <bit>
@@ -172,10 +173,12 @@ std::vector<std::string> optionsOf(const DeviceSetting& s)
 
 std::string leverName(Bank bank, int lever, bool hasFour)
 {
-    const std::string name = "lever " + std::to_string(lever);
+    const std::string number = std::to_string(lever);
     if (bank == Bank::Four)
-        return name + " of the 4-lever bank";
-    return hasFour ? name + " of the 12-lever bank" : name;
+        return i18n::arg(i18n::translated("Levers", "lever %1 of the 4-lever bank"), {number});
+    return i18n::arg(hasFour ? i18n::translated("Levers", "lever %1 of the 12-lever bank")
+                             : i18n::translated("Levers", "lever %1"),
+                     {number});
 }
 
 // The levers beyond the device's banks, as problems; they are then left out.
@@ -184,15 +187,17 @@ void dropMissingLevers(Device device, Levers& levers, std::vector<std::string>& 
     const bool hasFour = configuratorSpec(device).banks.hasFourBank();
     const std::string device_name(deviceInfo(device).displayName);
     if (const unsigned beyond = levers.twelve & ~((1u << kTwelve) - 1)) {
-        problems.push_back("the 12-lever bank has no lever " +
-                           std::to_string(std::countr_zero(beyond) + 1));
+        problems.push_back(
+            i18n::arg(i18n::translated("Levers", "the 12-lever bank has no lever %1"),
+                      {std::to_string(std::countr_zero(beyond) + 1)}));
     }
     levers.twelve &= std::uint16_t((1u << kTwelve) - 1);
     if (!hasFour && levers.four)
-        problems.push_back("the " + device_name + " has no 4-lever bank");
+        problems.push_back(
+            i18n::arg(i18n::translated("Levers", "the %1 has no 4-lever bank"), {device_name}));
     else if (const unsigned beyond = levers.four & ~((1u << kFour) - 1))
-        problems.push_back("the 4-lever bank has no lever " +
-                           std::to_string(std::countr_zero(beyond) + 1));
+        problems.push_back(i18n::arg(i18n::translated("Levers", "the 4-lever bank has no lever %1"),
+                                     {std::to_string(std::countr_zero(beyond) + 1)}));
     levers.four = hasFour ? std::uint8_t(levers.four & ((1u << kFour) - 1)) : 0;
     levers.hasFour = hasFour;
 }
@@ -202,7 +207,8 @@ void dropMissingLevers(Device device, Levers& levers, std::vector<std::string>& 
 void nameDifferences(const Levers& fixed, const Levers& found, const Levers& nearest, bool master,
                      bool hasFour, std::vector<std::string>& problems)
 {
-    const std::string inMode = master ? "in master mode" : "in DMX mode";
+    const std::string inMode = master ? i18n::translated("Levers", "in master mode")
+                                      : i18n::translated("Levers", "in DMX mode");
     std::string unfit;
     for (Bank bank : {Bank::Twelve, Bank::Four}) {
         for (int lever = 1; lever <= leverCount(bank); ++lever) {
@@ -211,14 +217,21 @@ void nameDifferences(const Levers& fixed, const Levers& found, const Levers& nea
                 continue;
             const std::string name = leverName(bank, lever, hasFour);
             if (fixed.isOn(bank, lever))
-                problems.push_back(name + " must be " + (on ? "OFF " : "ON ") + inMode);
+                problems.push_back(i18n::arg(on ? i18n::translated("Levers", "%1 must be OFF %2")
+                                                : i18n::translated("Levers", "%1 must be ON %2"),
+                                             {name, inMode}));
             else
-                unfit += (unfit.empty() ? "" : ", ") + name + (on ? " ON" : " OFF");
+                unfit += (unfit.empty() ? "" : ", ") +
+                         i18n::arg(on ? i18n::translated("Levers", "%1 ON")
+                                      : i18n::translated("Levers", "%1 OFF"),
+                                   {name});
         }
     }
     if (!unfit.empty())
-        problems.push_back(unfit + ": no setting " + inMode +
-                           " has this with the other levers as they are");
+        problems.push_back(
+            i18n::arg(i18n::translated(
+                          "Levers", "%1: no setting %2 has this with the other levers as they are"),
+                      {unfit, inMode}));
 }
 
 } // namespace
@@ -258,7 +271,8 @@ LeverReading readLevers(Device device, const Levers& levers)
             reading.address = address;
             reading.setting.address = address;
         } else {
-            reading.problems.push_back("no address lever is ON: address 0 is no DMX address");
+            reading.problems.push_back(
+                i18n::translated("Levers", "no address lever is ON: address 0 is no DMX address"));
         }
     }
     nameDifferences(master ? meanings.masterFixed : meanings.dmxFixed,
@@ -275,10 +289,11 @@ bool hasFourBank(Device device)
 
 std::string readingText(const LeverReading& reading)
 {
-    std::string text =
-        reading.setting.master
-            ? std::string("Master")
-            : "DMX address " + (reading.address ? std::to_string(*reading.address) : "none");
+    std::string text = reading.setting.master
+                           ? i18n::translated("Levers", "Master")
+                           : i18n::arg(i18n::translated("Levers", "DMX address %1"),
+                                       {reading.address ? std::to_string(*reading.address)
+                                                        : i18n::translated("Levers", "none")});
     for (const std::string& option : reading.options)
         text += ", " + option;
     return text;

@@ -1,5 +1,7 @@
 #include "levers/leverlist.h"
 
+#include "i18n/language.h"
+
 #include <QStringList>
 
 namespace velantra::levers
@@ -15,18 +17,20 @@ LeverList parseLeverList(const QString& text, int bankSize)
         bool ok = false;
         const int lever = part.trimmed().toInt(&ok);
         if (!ok) {
-            list.error = QStringLiteral("'%1' is no lever number: give the levers ON as 3,4,6")
-                             .arg(part.trimmed());
+            list.error =
+                i18n::translate("Levers", "'%1' is no lever number: give the levers ON as 3,4,6")
+                    .arg(part.trimmed());
             return list;
         }
         if (lever < 1 || lever > bankSize) {
-            list.error =
-                QStringLiteral("lever %1: the bank has levers 1 to %2").arg(lever).arg(bankSize);
+            list.error = i18n::translate("Levers", "lever %1: the bank has levers 1 to %2")
+                             .arg(lever)
+                             .arg(bankSize);
             return list;
         }
         const std::uint32_t bit = std::uint32_t(1) << (lever - 1);
         if (list.on & bit) {
-            list.error = QStringLiteral("lever %1 is given twice").arg(lever);
+            list.error = i18n::translate("Levers", "lever %1 is given twice").arg(lever);
             return list;
         }
         list.on |= bit;
@@ -41,13 +45,16 @@ QString leverListText(std::uint32_t on)
         if (on & (std::uint32_t(1) << (lever - 1)))
             numbers << QString::number(lever);
     }
-    return numbers.isEmpty() ? QStringLiteral("none") : numbers.join(QStringLiteral(", "));
+    return numbers.isEmpty() ? i18n::translate("Levers", "none")
+                             : numbers.join(QStringLiteral(", "));
 }
 
 std::string schemeReadingText(const SchemeReading& reading)
 {
-    std::string text =
-        "DMX address " + (reading.address ? std::to_string(reading.address) : std::string("none"));
+    std::string text = i18n::translate("Levers", "DMX address %1")
+                           .arg(reading.address ? QString::number(reading.address)
+                                                : i18n::translate("Levers", "none"))
+                           .toStdString();
     for (const std::string& option : reading.options)
         text += ", " + option;
     return text;

@@ -3,6 +3,7 @@
 #include "devices/devices.h"
 #include "devices/leverscheme.h"
 #include "dip/leverreading.h"
+#include "i18n/language.h"
 #include "levers/leverlist.h"
 #include "ui/qstr.h"
 
@@ -16,28 +17,34 @@ namespace
 constexpr cli::Argument kArguments[] = {
     {.name = "device", .description = kDeviceChoices},
     {.name = "levers",
-     .description = "The levers ON, e.g. 3,4,6,9,11 (our device's 12-lever bank), or none; with "
-                    "--levers the only argument",
+     .description =
+         VT_TEXT("CommandLine",
+                 "The levers ON, e.g. 3,4,6,9,11 (our device's 12-lever bank), or none; with "
+                 "--levers the only argument"),
      .optional = true},
 };
 
 constexpr cli::Option kOptions[] = {
     {.name = "four-bank",
-     .description = "The levers ON of the device's 4-lever bank, e.g. 1",
+     .description = VT_TEXT("CommandLine", "The levers ON of the device's 4-lever bank, e.g. 1"),
      .valueName = "LEVERS"},
     {.name = "levers",
-     .description = "Another maker's fixture: the levers of its bank, 8 to 12",
+     .description =
+         VT_TEXT("CommandLine", "Another maker's fixture: the levers of its bank, 8 to 12"),
      .valueName = "N"},
     {.name = "lowest",
-     .description = "The lever of the lowest address bit: 1 or the last address lever",
+     .description =
+         VT_TEXT("CommandLine", "The lever of the lowest address bit: 1 or the last address lever"),
      .valueName = "K"},
-    {.name = "minus-one", .description = "The levers hold the address - 1"},
+    {.name = "minus-one", .description = VT_TEXT("CommandLine", "The levers hold the address - 1")},
     {.name = "on-down",
-     .description = "ON is the lower side of the bank (the levers given are those at ON either "
-                    "way)"},
+     .description = VT_TEXT(
+         "CommandLine", "ON is the lower side of the bank (the levers given are those at ON either "
+                        "way)")},
     {.name = "function",
-     .description = "A function lever after the address levers and its name, e.g. "
-                    "10:stand-alone",
+     .description =
+         VT_TEXT("CommandLine", "A function lever after the address levers and its name, e.g. "
+                                "10:stand-alone"),
      .valueName = "K:NAME"},
 };
 
@@ -58,7 +65,8 @@ std::optional<int> numberOption(const cli::Invocation& call, std::string_view op
     const QString value = call.value(option);
     const int n = value.toInt(&ok);
     if (!ok && error->isEmpty())
-        *error = QStringLiteral("--%1 takes a whole number, not '%2'").arg(qstr(option), value);
+        *error = i18n::translate("CommandLine", "--%1 takes a whole number, not '%2'")
+                     .arg(qstr(option), value);
     return ok ? std::optional(n) : std::nullopt;
 }
 
@@ -67,13 +75,15 @@ int readOurDevice(const cli::Invocation& call, const QStringList& arguments)
     const QString name = arguments.value(0);
     const std::optional<Device> device = deviceNamed(name.toStdString());
     if (!device)
-        return call.usageError(
-            QStringLiteral("unknown device '%1': %2").arg(name, qstr(kDeviceChoices)));
+        return call.usageError(i18n::translate("CommandLine", "unknown device '%1': %2")
+                                   .arg(name, qstr(kDeviceChoices)));
     if (arguments.size() < 2)
-        return call.usageError(QStringLiteral("missing <levers>: the levers ON, or none"));
+        return call.usageError(
+            i18n::translate("CommandLine", "missing <levers>: the levers ON, or none"));
     for (std::string_view option : {"lowest", "minus-one", "on-down", "function"}) {
         if (call.isSet(option))
-            return call.usageError(QStringLiteral("--%1 goes with --levers").arg(qstr(option)));
+            return call.usageError(
+                i18n::translate("CommandLine", "--%1 goes with --levers").arg(qstr(option)));
     }
     const LeverList twelve = parseLeverList(arguments.at(1), dip::kTwelve);
     if (!twelve.error.isEmpty())
@@ -81,12 +91,12 @@ int readOurDevice(const cli::Invocation& call, const QStringList& arguments)
     LeverList four;
     if (call.isSet("four-bank")) {
         if (!dip::hasFourBank(*device)) {
-            return call.usageError(QStringLiteral("the %1 has no 4-lever bank")
+            return call.usageError(i18n::translate("CommandLine", "the %1 has no 4-lever bank")
                                        .arg(qstr(deviceInfo(*device).displayName)));
         }
         four = parseLeverList(call.value("four-bank"), dip::kFour);
         if (!four.error.isEmpty())
-            return call.usageError(QStringLiteral("--four-bank: ") + four.error);
+            return call.usageError(i18n::translate("CommandLine", "--four-bank: ") + four.error);
     }
     const dip::Levers levers{.twelve = std::uint16_t(twelve.on), .four = std::uint8_t(four.on)};
     const dip::LeverReading reading = dip::readLevers(*device, levers);
@@ -96,13 +106,15 @@ int readOurDevice(const cli::Invocation& call, const QStringList& arguments)
 int readScheme(const cli::Invocation& call, const QStringList& arguments)
 {
     if (arguments.size() != 1) {
-        return call.usageError(arguments.isEmpty()
-                                   ? QStringLiteral("missing <levers>: the levers ON, or none")
-                                   : QStringLiteral("--levers reads a fixture of another maker: "
-                                                    "give only the levers ON, no device"));
+        return call.usageError(
+            arguments.isEmpty()
+                ? i18n::translate("CommandLine", "missing <levers>: the levers ON, or none")
+                : i18n::translate("CommandLine", "--levers reads a fixture of another maker: "
+                                                 "give only the levers ON, no device"));
     }
     if (call.isSet("four-bank"))
-        return call.usageError(QStringLiteral("--four-bank is for our devices, not with --levers"));
+        return call.usageError(
+            i18n::translate("CommandLine", "--four-bank is for our devices, not with --levers"));
     QString error;
     LeverScheme scheme;
     scheme.levers = numberOption(call, "levers", &error).value_or(0);
@@ -116,8 +128,9 @@ int readScheme(const cli::Invocation& call, const QStringList& arguments)
         const int lever = function.left(colon).trimmed().toInt(&ok);
         if (colon < 0 || !ok) {
             if (error.isEmpty())
-                error = QStringLiteral("--function %1: give the lever and its name, e.g. "
-                                       "10:stand-alone")
+                error = i18n::translate("CommandLine",
+                                        "--function %1: give the lever and its name, e.g. "
+                                        "10:stand-alone")
                             .arg(function);
             continue;
         }
@@ -144,8 +157,10 @@ int run(const cli::Invocation& call)
 
 const cli::Command kLeversCommand{
     .name = "levers",
-    .summary = "Reads DIP levers back: the DMX address, mode and options they set, and what is "
-               "wrong with them",
+    .summary =
+        VT_TEXT("CommandLine",
+                "Reads DIP levers back: the DMX address, mode and options they set, and what is "
+                "wrong with them"),
     .arguments = kArguments,
     .options = kOptions,
     .needs = cli::Needs::Nothing,

@@ -1,5 +1,7 @@
 #include "levers/levertoggle.h"
 
+#include "i18n/language.h"
+
 #include <QPainter>
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
@@ -21,7 +23,7 @@ LeverToggle::LeverToggle(int number, bool onIsUpper, QWidget* parent)
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
-    setToolTip(tr("Lever %1").arg(number));
+    setToolTip(i18n::translate("Levers", "Lever %1").arg(number));
     nameForState();
     connect(this, &QAbstractButton::toggled, this, [this] {
         nameForState();
@@ -36,8 +38,8 @@ QSize LeverToggle::sizeHint() const
 
 void LeverToggle::nameForState()
 {
-    setAccessibleName(isChecked() ? tr("Lever %1: ON").arg(number_)
-                                  : tr("Lever %1: OFF").arg(number_));
+    setAccessibleName(isChecked() ? i18n::translate("Levers", "Lever %1: ON").arg(number_)
+                                  : i18n::translate("Levers", "Lever %1: OFF").arg(number_));
 }
 
 void LeverToggle::paintEvent(QPaintEvent*)

@@ -5,6 +5,7 @@
 #include "dip/leverreading.h"
 #include "dip/modeprofile.h"
 #include "dip/profiles.h"
+#include "i18n/language.h"
 #include "levers/leverlist.h"
 #include "levers/levertoggle.h"
 #include "levers/windows.h"
@@ -48,10 +49,11 @@ ReadLeversWindow::ReadLeversWindow(QWidget* parent)
       options_(new QLabel(this)), problemsLabel_(new QLabel(this))
 {
     setObjectName(QStringLiteral("ReadLevers"));
-    setWindowTitle(tr("Read levers"));
+    setWindowTitle(i18n::translate("ReadLeversWindow", "Read levers"));
     setWindowFlags(Qt::Window);
 
-    auto* caption = new QLabel(tr("&Device or fixture type:"), this);
+    auto* caption =
+        new QLabel(i18n::translate("ReadLeversWindow", "&Device or fixture type:"), this);
     caption->setObjectName(QStringLiteral("fixtureCaption"));
     caption->setBuddy(fixture_);
     fixture_->setObjectName(QStringLiteral("fixture"));
@@ -74,10 +76,11 @@ ReadLeversWindow::ReadLeversWindow(QWidget* parent)
     problemsLabel_->setWordWrap(true);
     options_->setWordWrap(true);
     auto* form = new QFormLayout;
-    const std::pair<QLabel*, QString> rows[] = {{address_, tr("DMX address:")},
-                                                {mode_, tr("Mode:")},
-                                                {options_, tr("Options:")},
-                                                {problemsLabel_, tr("Problems:")}};
+    const std::pair<QLabel*, QString> rows[] = {
+        {address_, i18n::translate("ReadLeversWindow", "DMX address:")},
+        {mode_, i18n::translate("ReadLeversWindow", "Mode:")},
+        {options_, i18n::translate("ReadLeversWindow", "Options:")},
+        {problemsLabel_, i18n::translate("ReadLeversWindow", "Problems:")}};
     for (const auto& [field, text] : rows) {
         auto* caption = new QLabel(text, this);
         caption->setObjectName(field->objectName() + QStringLiteral("Caption"));
@@ -144,13 +147,17 @@ void ReadLeversWindow::choose(int index)
         const bool onIsUpper = banks.onRow == dip::Row::Upper;
         // Left to right as on the device.
         if (banks.hasFourBank() && banks.left4 < banks.left12)
-            addBank(tr("4-lever bank"), dip::kFour, onIsUpper, true);
-        addBank(tr("12-lever bank"), dip::kTwelve, onIsUpper, false);
+            addBank(i18n::translate("ReadLeversWindow", "4-lever bank"), dip::kFour, onIsUpper,
+                    true);
+        addBank(i18n::translate("ReadLeversWindow", "12-lever bank"), dip::kTwelve, onIsUpper,
+                false);
         if (banks.hasFourBank() && banks.left4 > banks.left12)
-            addBank(tr("4-lever bank"), dip::kFour, onIsUpper, true);
+            addBank(i18n::translate("ReadLeversWindow", "4-lever bank"), dip::kFour, onIsUpper,
+                    true);
     } else {
         const LeverScheme& scheme = types_[std::size_t(index - kFirstType)].scheme;
-        addBank(tr("%1-lever bank").arg(scheme.levers), scheme.levers, scheme.onUp, false);
+        addBank(i18n::translate("ReadLeversWindow", "%1-lever bank").arg(scheme.levers),
+                scheme.levers, scheme.onUp, false);
     }
     readBack();
 }
@@ -161,8 +168,8 @@ void ReadLeversWindow::addBank(const QString& title, int levers, bool onIsUpper,
     bank->setObjectName(QStringLiteral("Bank(%1)").arg(banks_.size()));
     auto* grid = new QGridLayout(bank);
     grid->setHorizontalSpacing(2);
-    auto* on = new QLabel(tr("ON"), bank);
-    auto* off = new QLabel(tr("OFF"), bank);
+    auto* on = new QLabel(i18n::translate("ReadLeversWindow", "ON"), bank);
+    auto* off = new QLabel(i18n::translate("ReadLeversWindow", "OFF"), bank);
     on->setObjectName(QStringLiteral("onSide"));
     off->setObjectName(QStringLiteral("offSide"));
     grid->addWidget(onIsUpper ? on : off, 0, 0, Qt::AlignTop);
@@ -217,26 +224,31 @@ void ReadLeversWindow::readBack()
                                  .four = std::uint8_t(leversOn(true))};
         const dip::LeverReading reading = dip::readLevers(Device(index), levers);
         reading_ = QString::fromStdString(dip::readingText(reading));
-        address_->setText(reading.setting.master ? tr("none: a master takes no address")
-                          : reading.address      ? QString::number(*reading.address)
-                                                 : tr("none"));
-        mode_->setText(reading.setting.master ? tr("Master") : tr("DMX (slave)"));
-        options_->setText(joined(reading.options, tr("none")));
+        address_->setText(
+            reading.setting.master
+                ? i18n::translate("ReadLeversWindow", "none: a master takes no address")
+            : reading.address ? QString::number(*reading.address)
+                              : i18n::translate("ReadLeversWindow", "none"));
+        mode_->setText(reading.setting.master ? i18n::translate("ReadLeversWindow", "Master")
+                                              : i18n::translate("ReadLeversWindow", "DMX (slave)"));
+        options_->setText(joined(reading.options, i18n::translate("ReadLeversWindow", "none")));
         problems = reading.problems;
     } else {
         const SchemeReading reading =
             readSchemeLevers(types_[std::size_t(index - kFirstType)].scheme, leversOn(false));
         reading_ = QString::fromStdString(schemeReadingText(reading));
-        address_->setText(reading.address ? QString::number(reading.address) : tr("none"));
-        mode_->setText(tr("DMX"));
-        options_->setText(joined(reading.options, tr("none")));
+        address_->setText(reading.address ? QString::number(reading.address)
+                                          : i18n::translate("ReadLeversWindow", "none"));
+        mode_->setText(i18n::translate("ReadLeversWindow", "DMX"));
+        options_->setText(joined(reading.options, i18n::translate("ReadLeversWindow", "none")));
         problems = reading.problems;
     }
     reading_label_->setText(reading_);
     problems_.clear();
     for (const std::string& problem : problems)
         problems_ << QString::fromStdString(problem);
-    problemsLabel_->setText(problems_.isEmpty() ? tr("none") : problems_.join(u'\n'));
+    problemsLabel_->setText(problems_.isEmpty() ? i18n::translate("ReadLeversWindow", "none")
+                                                : problems_.join(u'\n'));
     QPalette palette = problemsLabel_->palette();
     palette.setColor(QPalette::WindowText, problems_.isEmpty() ? QColor(Qt::black) : Qt::darkRed);
     problemsLabel_->setPalette(palette);

@@ -83,7 +83,7 @@ std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan,
 cards::PatchSheet patchSheet(const RigPlan& plan, const QString& planName)
 {
     cards::PatchSheet sheet;
-    sheet.title = "Patch sheet: " + planName.toStdString();
+    sheet.title = i18n::translate("PlanFile", "Patch sheet: %1").arg(planName).toStdString();
     sheet.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
     for (const PatchLine& line : patchSheetLines(plan)) {
         const std::string heading = "Universe " + line.universe;

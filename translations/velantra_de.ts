@@ -28,10 +28,6 @@
         <translation>Als PDF speichern</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
-    </message>
-    <message>
         <source>Copied as text</source>
         <translation>Als Text kopiert</translation>
     </message>
@@ -46,6 +42,18 @@
     <message>
         <source>Copy as text</source>
         <translation>Als Text kopieren</translation>
+    </message>
+    <message>
+        <source>PDF, A4 (*.pdf)</source>
+        <translation>PDF, A4 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, Letter (*.pdf)</source>
+        <translation>PDF, Letter (*.pdf)</translation>
+    </message>
+    <message>
+        <source>VELANTRA configuration tools</source>
+        <translation>VELANTRA configuration tools</translation>
     </message>
 </context>
 <context>
@@ -173,6 +181,66 @@
         <source>%1-lever bank</source>
         <translation>%1-fach-Schalterblock</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Ende</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Bezeichnung</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Leuchte</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Betriebsart</translation>
+    </message>
+    <message>
+        <source>Ch</source>
+        <translation>Kan.</translation>
+    </message>
+    <message>
+        <source>Levers ON</source>
+        <translation>Schalter auf ON</translation>
+    </message>
+    <message>
+        <source>1 fixture</source>
+        <translation>1 Leuchte</translation>
+    </message>
+    <message>
+        <source>%1 fixtures</source>
+        <translation>%1 Leuchten</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (Fortsetzung)</translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation>%1, Seite %2</translation>
+    </message>
+    <message>
+        <source>DMX address %1 is beyond what the levers hold: 1 to %2</source>
+        <translation>DMX-Adresse %1 liegt jenseits dessen, was die Schalter tragen: 1 bis %2</translation>
+    </message>
+    <message>
+        <source>lever %1 is no named function lever</source>
+        <translation>Schalter %1 ist kein benannter Funktionsschalter</translation>
+    </message>
+    <message>
+        <source>Channels: %1, block %2–%3</source>
+        <translation>Kanäle: %1, Block %2–%3</translation>
+    </message>
+    <message>
+        <source>Warning: the block runs past %1, to %2</source>
+        <translation>Achtung: der Block reicht über %1 hinaus, bis %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -281,10 +349,6 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>unbekannter Befehl „%1“</translation>
     </message>
     <message>
-        <source>--cards %1: the file name must end in .pdf</source>
-        <translation>--cards %1: der Dateiname muss auf .pdf enden</translation>
-    </message>
-    <message>
         <source>the plan file name is empty</source>
         <translation>der Name der Plandatei ist leer</translation>
     </message>
@@ -353,10 +417,6 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>Die Probleme des Plans ausgeben; Exit-Status 1, wenn es welche gibt.</translation>
     </message>
     <message>
-        <source>Write one setting card per row to a PDF file.</source>
-        <translation>Eine Einstellkarte pro Zeile in eine PDF-Datei schreiben.</translation>
-    </message>
-    <message>
         <source>%1: %2 rows, %3</source>
         <translation>%1: %2 Zeilen, %3</translation>
     </message>
@@ -401,16 +461,96 @@ auf dem Bildschirm (einer Desktop-Sitzung oder xvfb-run).</translation>
         <translation>%1: %2 Zeilen in %3 Universen, %4</translation>
     </message>
     <message>
-        <source>give one of --check, --cards and --csv</source>
-        <translation>eines von --check, --cards und --csv angeben</translation>
+        <source>The levers ON, e.g. 3,4,6,9,11 (our device&apos;s 12-lever bank), or none; with --levers the only argument</source>
+        <translation>Die Schalter auf ON, z. B. 3,4,6,9,11 (12-fach-Schalterblock unseres Geräts), oder none; mit --levers das einzige Argument</translation>
     </message>
     <message>
-        <source>--csv %1: the file name must end in .csv</source>
-        <translation>--csv %1: der Dateiname muss auf .csv enden</translation>
+        <source>The levers ON of the device&apos;s 4-lever bank, e.g. 1</source>
+        <translation>Die Schalter auf ON des 4-fach-Schalterblocks des Geräts, z. B. 1</translation>
     </message>
     <message>
-        <source>Check a rig plan or patch list, write its setting cards to a PDF file, or write it as a patch list.</source>
-        <translation>Einen Rig-Plan oder eine Patchliste prüfen, seine Einstellkarten in eine PDF-Datei schreiben oder ihn als Patchliste schreiben.</translation>
+        <source>Another maker&apos;s fixture: the levers of its bank, 8 to 12</source>
+        <translation>Leuchte eines anderen Herstellers: die Schalter ihres Blocks, 8 bis 12</translation>
+    </message>
+    <message>
+        <source>The lever of the lowest address bit: 1 or the last address lever</source>
+        <translation>Der Schalter des niedrigsten Adressbits: 1 oder der letzte Adressschalter</translation>
+    </message>
+    <message>
+        <source>The levers hold the address - 1</source>
+        <translation>Die Schalter tragen die Adresse - 1</translation>
+    </message>
+    <message>
+        <source>ON is the lower side of the bank (the levers given are those at ON either way)</source>
+        <translation>ON ist die untere Seite des Blocks (die angegebenen Schalter sind in jedem Fall die auf ON)</translation>
+    </message>
+    <message>
+        <source>A function lever after the address levers and its name, e.g. 10:stand-alone</source>
+        <translation>Ein Funktionsschalter nach den Adressschaltern und sein Name, z. B. 10:stand-alone</translation>
+    </message>
+    <message>
+        <source>missing &lt;levers&gt;: the levers ON, or none</source>
+        <translation>&lt;levers&gt; fehlt: die Schalter auf ON, oder none</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --levers</source>
+        <translation>--%1 gehört zu --levers</translation>
+    </message>
+    <message>
+        <source>the %1 has no 4-lever bank</source>
+        <translation>%1: kein 4-fach-Schalterblock</translation>
+    </message>
+    <message>
+        <source>--four-bank: </source>
+        <translation>--four-bank: </translation>
+    </message>
+    <message>
+        <source>--levers reads a fixture of another maker: give only the levers ON, no device</source>
+        <translation>--levers liest eine Leuchte eines anderen Herstellers: nur die Schalter auf ON angeben, kein Gerät</translation>
+    </message>
+    <message>
+        <source>--four-bank is for our devices, not with --levers</source>
+        <translation>--four-bank gilt für unsere Geräte, nicht mit --levers</translation>
+    </message>
+    <message>
+        <source>--function %1: give the lever and its name, e.g. 10:stand-alone</source>
+        <translation>--function %1: den Schalter und seinen Namen angeben, z. B. 10:stand-alone</translation>
+    </message>
+    <message>
+        <source>Reads DIP levers back: the DMX address, mode and options they set, and what is wrong with them</source>
+        <translation>Liest DIP-Schalter zurück: die DMX-Adresse, Betriebsart und Optionen, die sie einstellen, und was an ihnen falsch ist</translation>
+    </message>
+    <message>
+        <source>Write the setting cards of the rows, six to a page with cut marks, to a PDF file.</source>
+        <translation>Die Einstellkarten der Zeilen, sechs pro Seite mit Schnittmarken, in eine PDF-Datei schreiben.</translation>
+    </message>
+    <message>
+        <source>Write the patch sheet (the rows&apos; blocks and levers, universe by universe) to a PDF file.</source>
+        <translation>Das Patchblatt (Blöcke und Schalter der Zeilen, Universum für Universum) in eine PDF-Datei schreiben.</translation>
+    </message>
+    <message>
+        <source>The paper of --cards and --patch-sheet: a4 (the default) or letter.</source>
+        <translation>Das Papier von --cards und --patch-sheet: a4 (Vorgabe) oder letter.</translation>
+    </message>
+    <message>
+        <source>give --check, or any of --cards, --patch-sheet and --csv</source>
+        <translation>--check angeben, oder beliebige von --cards, --patch-sheet und --csv</translation>
+    </message>
+    <message>
+        <source>--%1 %2: the file name must end in .%3</source>
+        <translation>--%1 %2: der Dateiname muss auf .%3 enden</translation>
+    </message>
+    <message>
+        <source>--paper %1: a4 or letter</source>
+        <translation>--paper %1: a4 oder letter</translation>
+    </message>
+    <message>
+        <source>--paper goes with --cards or --patch-sheet</source>
+        <translation>--paper gehört zu --cards oder --patch-sheet</translation>
+    </message>
+    <message>
+        <source>Check a rig plan or patch list, write its setting cards or patch sheet to PDF files, or write it as a patch list.</source>
+        <translation>Einen Rig-Plan oder eine Patchliste prüfen, seine Einstellkarten oder sein Patchblatt in PDF-Dateien schreiben oder ihn als Patchliste schreiben.</translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1391,105 @@ Verwendet von: %2.</translation>
         <source>4-lever DIP-switch bank</source>
         <translation>4-fach-DIP-Schalterblock</translation>
     </message>
+    <message>
+        <source>Read levers</source>
+        <translation>Schalter ablesen</translation>
+    </message>
+</context>
+<context>
+    <name>Levers</name>
+    <message>
+        <source>lever %1 of the 4-lever bank</source>
+        <translation>Schalter %1 des 4-fach-Schalterblocks</translation>
+    </message>
+    <message>
+        <source>lever %1 of the 12-lever bank</source>
+        <translation>Schalter %1 des 12-fach-Schalterblocks</translation>
+    </message>
+    <message>
+        <source>lever %1</source>
+        <translation>Schalter %1</translation>
+    </message>
+    <message>
+        <source>the 12-lever bank has no lever %1</source>
+        <translation>der 12-fach-Schalterblock hat keinen Schalter %1</translation>
+    </message>
+    <message>
+        <source>the %1 has no 4-lever bank</source>
+        <translation>%1: kein 4-fach-Schalterblock</translation>
+    </message>
+    <message>
+        <source>the 4-lever bank has no lever %1</source>
+        <translation>der 4-fach-Schalterblock hat keinen Schalter %1</translation>
+    </message>
+    <message>
+        <source>in master mode</source>
+        <translation>im Master-Betrieb</translation>
+    </message>
+    <message>
+        <source>in DMX mode</source>
+        <translation>im DMX-Betrieb</translation>
+    </message>
+    <message>
+        <source>%1 must be OFF %2</source>
+        <translation>%1 muss %2 auf OFF stehen</translation>
+    </message>
+    <message>
+        <source>%1 must be ON %2</source>
+        <translation>%1 muss %2 auf ON stehen</translation>
+    </message>
+    <message>
+        <source>%1 ON</source>
+        <translation>%1 ON</translation>
+    </message>
+    <message>
+        <source>%1 OFF</source>
+        <translation>%1 OFF</translation>
+    </message>
+    <message>
+        <source>%1: no setting %2 has this with the other levers as they are</source>
+        <translation>%1: keine Einstellung %2 hat das bei den übrigen Schaltern, wie sie stehen</translation>
+    </message>
+    <message>
+        <source>no address lever is ON: address 0 is no DMX address</source>
+        <translation>kein Adressschalter steht auf ON: Adresse 0 ist keine DMX-Adresse</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>DMX address %1</source>
+        <translation>DMX-Adresse %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no lever number: give the levers ON as 3,4,6</source>
+        <translation>„%1“ ist keine Schalternummer: die Schalter auf ON als 3,4,6 angeben</translation>
+    </message>
+    <message>
+        <source>lever %1: the bank has levers 1 to %2</source>
+        <translation>Schalter %1: der Block hat die Schalter 1 bis %2</translation>
+    </message>
+    <message>
+        <source>lever %1 is given twice</source>
+        <translation>Schalter %1 ist zweimal angegeben</translation>
+    </message>
+    <message>
+        <source>Lever %1</source>
+        <translation>Schalter %1</translation>
+    </message>
+    <message>
+        <source>Lever %1: ON</source>
+        <translation>Schalter %1: ON</translation>
+    </message>
+    <message>
+        <source>Lever %1: OFF</source>
+        <translation>Schalter %1: OFF</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1476,6 +1715,10 @@ Verwendet von: %2.</translation>
     <message>
         <source>type %1: </source>
         <translation>Typ %1: </translation>
+    </message>
+    <message>
+        <source>Patch sheet: %1</source>
+        <translation>Patchblatt: %1</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1999,73 @@ Verwendet von: %2.</translation>
     </message>
 </context>
 <context>
+    <name>ReadLeversWindow</name>
+    <message>
+        <source>Read levers</source>
+        <translation>Schalter ablesen</translation>
+    </message>
+    <message>
+        <source>&amp;Device or fixture type:</source>
+        <translation>&amp;Gerät oder Leuchtentyp:</translation>
+    </message>
+    <message>
+        <source>DMX address:</source>
+        <translation>DMX-Adresse:</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Betriebsart:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Optionen:</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Probleme:</translation>
+    </message>
+    <message>
+        <source>4-lever bank</source>
+        <translation>4-fach-Schalterblock</translation>
+    </message>
+    <message>
+        <source>12-lever bank</source>
+        <translation>12-fach-Schalterblock</translation>
+    </message>
+    <message>
+        <source>%1-lever bank</source>
+        <translation>%1-fach-Schalterblock</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>none: a master takes no address</source>
+        <translation>keine: ein Master hat keine Adresse</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>DMX (slave)</source>
+        <translation>DMX (Slave)</translation>
+    </message>
+    <message>
+        <source>DMX</source>
+        <translation>DMX</translation>
+    </message>
+</context>
+<context>
     <name>RigPlanWindow</name>
     <message>
         <source>&amp;File</source>
@@ -1894,12 +2204,6 @@ Verwendet von: %2.</translation>
         <translation>Karten als PDF speichern</translation>
     </message>
     <message>
-        <source>The cards were not saved.
-%1</source>
-        <translation>Die Karten wurden nicht gespeichert.
-%1</translation>
-    </message>
-    <message>
         <source>Copied as text</source>
         <translation>Als Text kopiert</translation>
     </message>
@@ -1914,10 +2218,6 @@ Verwendet von: %2.</translation>
     <message>
         <source>Rig plans (*.json);;All files (*)</source>
         <translation>Rig-Pläne (*.json);;Alle Dateien (*)</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-Dateien (*.pdf)</translation>
     </message>
     <message>
         <source>Patch lists (*.csv);;All files (*)</source>
@@ -2020,6 +2320,26 @@ Verwendet von: %2.</translation>
     <message>
         <source>%1 universes</source>
         <translation>%1 Universen</translation>
+    </message>
+    <message>
+        <source>Save patch &amp;sheet as PDF…</source>
+        <translation>Patch&amp;blatt als PDF speichern…</translation>
+    </message>
+    <message>
+        <source>Setting cards</source>
+        <translation>Einstellkarten</translation>
+    </message>
+    <message>
+        <source>The cards were not saved.</source>
+        <translation>Die Karten wurden nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Save patch sheet as PDF</source>
+        <translation>Patchblatt als PDF speichern</translation>
+    </message>
+    <message>
+        <source>The patch sheet was not saved.</source>
+        <translation>Das Patchblatt wurde nicht gespeichert.</translation>
     </message>
 </context>
 <context>

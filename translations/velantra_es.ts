@@ -28,10 +28,6 @@
         <translation>Guardar como PDF</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Copied as text</source>
         <translation>Copiado como texto</translation>
     </message>
@@ -46,6 +42,18 @@
     <message>
         <source>Copy as text</source>
         <translation>Copiar como texto</translation>
+    </message>
+    <message>
+        <source>PDF, A4 (*.pdf)</source>
+        <translation>PDF, A4 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, Letter (*.pdf)</source>
+        <translation>PDF, Carta (*.pdf)</translation>
+    </message>
+    <message>
+        <source>VELANTRA configuration tools</source>
+        <translation>VELANTRA configuration tools</translation>
     </message>
 </context>
 <context>
@@ -173,6 +181,66 @@
         <source>%1-lever bank</source>
         <translation>Bloque de %1 palancas</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Inicio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etiqueta</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Luminaria</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Ch</source>
+        <translation>Can.</translation>
+    </message>
+    <message>
+        <source>Levers ON</source>
+        <translation>Palancas en ON</translation>
+    </message>
+    <message>
+        <source>1 fixture</source>
+        <translation>1 luminaria</translation>
+    </message>
+    <message>
+        <source>%1 fixtures</source>
+        <translation>%1 luminarias</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (continuación)</translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation>%1, página %2</translation>
+    </message>
+    <message>
+        <source>DMX address %1 is beyond what the levers hold: 1 to %2</source>
+        <translation>la dirección DMX %1 supera lo que llevan las palancas: de 1 a %2</translation>
+    </message>
+    <message>
+        <source>lever %1 is no named function lever</source>
+        <translation>la palanca %1 no es una palanca de función con nombre</translation>
+    </message>
+    <message>
+        <source>Channels: %1, block %2–%3</source>
+        <translation>Canales: %1, bloque %2–%3</translation>
+    </message>
+    <message>
+        <source>Warning: the block runs past %1, to %2</source>
+        <translation>Atención: el bloque pasa de %1, hasta %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -281,10 +349,6 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>orden desconocida «%1»</translation>
     </message>
     <message>
-        <source>--cards %1: the file name must end in .pdf</source>
-        <translation>--cards %1: el nombre del archivo debe terminar en .pdf</translation>
-    </message>
-    <message>
         <source>the plan file name is empty</source>
         <translation>el nombre del archivo del plano está vacío</translation>
     </message>
@@ -353,10 +417,6 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>Muestra los problemas del plano; estado de salida 1 si hay alguno.</translation>
     </message>
     <message>
-        <source>Write one setting card per row to a PDF file.</source>
-        <translation>Escribe una ficha de ajuste por fila en un archivo PDF.</translation>
-    </message>
-    <message>
         <source>%1: %2 rows, %3</source>
         <translation>%1: %2 filas, %3</translation>
     </message>
@@ -401,16 +461,96 @@ en la pantalla (una sesión de escritorio, o xvfb-run).</translation>
         <translation>%1: %2 filas en %3 universos, %4</translation>
     </message>
     <message>
-        <source>give one of --check, --cards and --csv</source>
-        <translation>indique --check, --cards o --csv</translation>
+        <source>The levers ON, e.g. 3,4,6,9,11 (our device&apos;s 12-lever bank), or none; with --levers the only argument</source>
+        <translation>Las palancas en ON, p. ej. 3,4,6,9,11 (bloque de 12 palancas de nuestro aparato), o none; con --levers el único argumento</translation>
     </message>
     <message>
-        <source>--csv %1: the file name must end in .csv</source>
-        <translation>--csv %1: el nombre del archivo debe terminar en .csv</translation>
+        <source>The levers ON of the device&apos;s 4-lever bank, e.g. 1</source>
+        <translation>Las palancas en ON del bloque de 4 palancas del aparato, p. ej. 1</translation>
     </message>
     <message>
-        <source>Check a rig plan or patch list, write its setting cards to a PDF file, or write it as a patch list.</source>
-        <translation>Comprueba un plano de luces o una lista de patch, escribe sus fichas de ajuste en un archivo PDF, o lo escribe como lista de patch.</translation>
+        <source>Another maker&apos;s fixture: the levers of its bank, 8 to 12</source>
+        <translation>Luminaria de otro fabricante: las palancas de su bloque, de 8 a 12</translation>
+    </message>
+    <message>
+        <source>The lever of the lowest address bit: 1 or the last address lever</source>
+        <translation>La palanca del bit de dirección más bajo: 1 o la última palanca de dirección</translation>
+    </message>
+    <message>
+        <source>The levers hold the address - 1</source>
+        <translation>Las palancas llevan la dirección - 1</translation>
+    </message>
+    <message>
+        <source>ON is the lower side of the bank (the levers given are those at ON either way)</source>
+        <translation>ON es el lado inferior del bloque (las palancas indicadas son en todo caso las que están en ON)</translation>
+    </message>
+    <message>
+        <source>A function lever after the address levers and its name, e.g. 10:stand-alone</source>
+        <translation>Una palanca de función tras las de dirección y su nombre, p. ej. 10:stand-alone</translation>
+    </message>
+    <message>
+        <source>missing &lt;levers&gt;: the levers ON, or none</source>
+        <translation>falta &lt;levers&gt;: las palancas en ON, o none</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --levers</source>
+        <translation>--%1 va con --levers</translation>
+    </message>
+    <message>
+        <source>the %1 has no 4-lever bank</source>
+        <translation>%1: sin bloque de 4 palancas</translation>
+    </message>
+    <message>
+        <source>--four-bank: </source>
+        <translation>--four-bank: </translation>
+    </message>
+    <message>
+        <source>--levers reads a fixture of another maker: give only the levers ON, no device</source>
+        <translation>--levers lee una luminaria de otro fabricante: indique solo las palancas en ON, ningún aparato</translation>
+    </message>
+    <message>
+        <source>--four-bank is for our devices, not with --levers</source>
+        <translation>--four-bank es para nuestros aparatos, no con --levers</translation>
+    </message>
+    <message>
+        <source>--function %1: give the lever and its name, e.g. 10:stand-alone</source>
+        <translation>--function %1: indique la palanca y su nombre, p. ej. 10:stand-alone</translation>
+    </message>
+    <message>
+        <source>Reads DIP levers back: the DMX address, mode and options they set, and what is wrong with them</source>
+        <translation>Relee palancas de dip-switch: la dirección DMX, el modo y las opciones que ajustan, y qué está mal en ellas</translation>
+    </message>
+    <message>
+        <source>Write the setting cards of the rows, six to a page with cut marks, to a PDF file.</source>
+        <translation>Escribe las fichas de ajuste de las filas, seis por página con marcas de corte, en un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>Write the patch sheet (the rows&apos; blocks and levers, universe by universe) to a PDF file.</source>
+        <translation>Escribe la hoja de patch (bloques y palancas de las filas, universo por universo) en un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>The paper of --cards and --patch-sheet: a4 (the default) or letter.</source>
+        <translation>El papel de --cards y --patch-sheet: a4 (por defecto) o letter.</translation>
+    </message>
+    <message>
+        <source>give --check, or any of --cards, --patch-sheet and --csv</source>
+        <translation>indique --check, o cualquiera de --cards, --patch-sheet y --csv</translation>
+    </message>
+    <message>
+        <source>--%1 %2: the file name must end in .%3</source>
+        <translation>--%1 %2: el nombre del archivo debe terminar en .%3</translation>
+    </message>
+    <message>
+        <source>--paper %1: a4 or letter</source>
+        <translation>--paper %1: a4 o letter</translation>
+    </message>
+    <message>
+        <source>--paper goes with --cards or --patch-sheet</source>
+        <translation>--paper va con --cards o --patch-sheet</translation>
+    </message>
+    <message>
+        <source>Check a rig plan or patch list, write its setting cards or patch sheet to PDF files, or write it as a patch list.</source>
+        <translation>Comprueba un plano de luces o una lista de patch, escribe sus fichas de ajuste o su hoja de patch en archivos PDF, o lo escribe como lista de patch.</translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1391,105 @@ Usado por: %2.</translation>
         <source>4-lever DIP-switch bank</source>
         <translation>Bloque dip-switch de 4 palancas</translation>
     </message>
+    <message>
+        <source>Read levers</source>
+        <translation>Leer palancas</translation>
+    </message>
+</context>
+<context>
+    <name>Levers</name>
+    <message>
+        <source>lever %1 of the 4-lever bank</source>
+        <translation>palanca %1 del bloque de 4 palancas</translation>
+    </message>
+    <message>
+        <source>lever %1 of the 12-lever bank</source>
+        <translation>palanca %1 del bloque de 12 palancas</translation>
+    </message>
+    <message>
+        <source>lever %1</source>
+        <translation>palanca %1</translation>
+    </message>
+    <message>
+        <source>the 12-lever bank has no lever %1</source>
+        <translation>el bloque de 12 palancas no tiene palanca %1</translation>
+    </message>
+    <message>
+        <source>the %1 has no 4-lever bank</source>
+        <translation>%1: sin bloque de 4 palancas</translation>
+    </message>
+    <message>
+        <source>the 4-lever bank has no lever %1</source>
+        <translation>el bloque de 4 palancas no tiene palanca %1</translation>
+    </message>
+    <message>
+        <source>in master mode</source>
+        <translation>en modo maestro</translation>
+    </message>
+    <message>
+        <source>in DMX mode</source>
+        <translation>en modo DMX</translation>
+    </message>
+    <message>
+        <source>%1 must be OFF %2</source>
+        <translation>%1 debe estar en OFF %2</translation>
+    </message>
+    <message>
+        <source>%1 must be ON %2</source>
+        <translation>%1 debe estar en ON %2</translation>
+    </message>
+    <message>
+        <source>%1 ON</source>
+        <translation>%1 ON</translation>
+    </message>
+    <message>
+        <source>%1 OFF</source>
+        <translation>%1 OFF</translation>
+    </message>
+    <message>
+        <source>%1: no setting %2 has this with the other levers as they are</source>
+        <translation>%1: ningún ajuste %2 tiene esto con las demás palancas como están</translation>
+    </message>
+    <message>
+        <source>no address lever is ON: address 0 is no DMX address</source>
+        <translation>ninguna palanca de dirección en ON: la dirección 0 no es una dirección DMX</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maestro</translation>
+    </message>
+    <message>
+        <source>DMX address %1</source>
+        <translation>Dirección DMX %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no lever number: give the levers ON as 3,4,6</source>
+        <translation>«%1» no es un número de palanca: indique las palancas en ON como 3,4,6</translation>
+    </message>
+    <message>
+        <source>lever %1: the bank has levers 1 to %2</source>
+        <translation>palanca %1: el bloque tiene las palancas 1 a %2</translation>
+    </message>
+    <message>
+        <source>lever %1 is given twice</source>
+        <translation>la palanca %1 aparece dos veces</translation>
+    </message>
+    <message>
+        <source>Lever %1</source>
+        <translation>Palanca %1</translation>
+    </message>
+    <message>
+        <source>Lever %1: ON</source>
+        <translation>Palanca %1: ON</translation>
+    </message>
+    <message>
+        <source>Lever %1: OFF</source>
+        <translation>Palanca %1: OFF</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1476,6 +1715,10 @@ Usado por: %2.</translation>
     <message>
         <source>type %1: </source>
         <translation>tipo %1: </translation>
+    </message>
+    <message>
+        <source>Patch sheet: %1</source>
+        <translation>Hoja de patch: %1</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1999,73 @@ Usado por: %2.</translation>
     </message>
 </context>
 <context>
+    <name>ReadLeversWindow</name>
+    <message>
+        <source>Read levers</source>
+        <translation>Leer palancas</translation>
+    </message>
+    <message>
+        <source>&amp;Device or fixture type:</source>
+        <translation>&amp;Aparato o tipo de luminaria:</translation>
+    </message>
+    <message>
+        <source>DMX address:</source>
+        <translation>Dirección DMX:</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opciones:</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Problemas:</translation>
+    </message>
+    <message>
+        <source>4-lever bank</source>
+        <translation>Bloque de 4 palancas</translation>
+    </message>
+    <message>
+        <source>12-lever bank</source>
+        <translation>Bloque de 12 palancas</translation>
+    </message>
+    <message>
+        <source>%1-lever bank</source>
+        <translation>Bloque de %1 palancas</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>none: a master takes no address</source>
+        <translation>ninguna: un maestro no lleva dirección</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>ninguno</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maestro</translation>
+    </message>
+    <message>
+        <source>DMX (slave)</source>
+        <translation>DMX (esclavo)</translation>
+    </message>
+    <message>
+        <source>DMX</source>
+        <translation>DMX</translation>
+    </message>
+</context>
+<context>
     <name>RigPlanWindow</name>
     <message>
         <source>&amp;File</source>
@@ -1894,12 +2204,6 @@ Usado por: %2.</translation>
         <translation>Guardar fichas como PDF</translation>
     </message>
     <message>
-        <source>The cards were not saved.
-%1</source>
-        <translation>Las fichas no se han guardado.
-%1</translation>
-    </message>
-    <message>
         <source>Copied as text</source>
         <translation>Copiado como texto</translation>
     </message>
@@ -1914,10 +2218,6 @@ Usado por: %2.</translation>
     <message>
         <source>Rig plans (*.json);;All files (*)</source>
         <translation>Planos de luces (*.json);;Todos los archivos (*)</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Archivos PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Patch lists (*.csv);;All files (*)</source>
@@ -2020,6 +2320,26 @@ Usado por: %2.</translation>
     <message>
         <source>%1 universes</source>
         <translation>%1 universos</translation>
+    </message>
+    <message>
+        <source>Save patch &amp;sheet as PDF…</source>
+        <translation>Guardar &amp;hoja de patch como PDF…</translation>
+    </message>
+    <message>
+        <source>Setting cards</source>
+        <translation>Fichas de ajuste</translation>
+    </message>
+    <message>
+        <source>The cards were not saved.</source>
+        <translation>Las fichas no se han guardado.</translation>
+    </message>
+    <message>
+        <source>Save patch sheet as PDF</source>
+        <translation>Guardar hoja de patch como PDF</translation>
+    </message>
+    <message>
+        <source>The patch sheet was not saved.</source>
+        <translation>La hoja de patch no se ha guardado.</translation>
     </message>
 </context>
 <context>

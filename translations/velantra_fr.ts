@@ -28,10 +28,6 @@
         <translation>Enregistrer en PDF</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Fichiers PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Copied as text</source>
         <translation>Copié en texte</translation>
     </message>
@@ -46,6 +42,18 @@
     <message>
         <source>Copy as text</source>
         <translation>Copier en texte</translation>
+    </message>
+    <message>
+        <source>PDF, A4 (*.pdf)</source>
+        <translation>PDF, A4 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, Letter (*.pdf)</source>
+        <translation>PDF, Letter (*.pdf)</translation>
+    </message>
+    <message>
+        <source>VELANTRA configuration tools</source>
+        <translation>VELANTRA configuration tools</translation>
     </message>
 </context>
 <context>
@@ -173,6 +181,66 @@
         <source>%1-lever bank</source>
         <translation>Bloc de %1 leviers</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Départ</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fin</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Repère</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Luminaire</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Ch</source>
+        <translation>Can.</translation>
+    </message>
+    <message>
+        <source>Levers ON</source>
+        <translation>Leviers sur ON</translation>
+    </message>
+    <message>
+        <source>1 fixture</source>
+        <translation>1 luminaire</translation>
+    </message>
+    <message>
+        <source>%1 fixtures</source>
+        <translation>%1 luminaires</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (suite)</translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation>%1, page %2</translation>
+    </message>
+    <message>
+        <source>DMX address %1 is beyond what the levers hold: 1 to %2</source>
+        <translation>l&apos;adresse DMX %1 dépasse ce que portent les leviers : 1 à %2</translation>
+    </message>
+    <message>
+        <source>lever %1 is no named function lever</source>
+        <translation>le levier %1 n&apos;est pas un levier de fonction nommé</translation>
+    </message>
+    <message>
+        <source>Channels: %1, block %2–%3</source>
+        <translation>Canaux : %1, bloc %2–%3</translation>
+    </message>
+    <message>
+        <source>Warning: the block runs past %1, to %2</source>
+        <translation>Attention : le bloc dépasse %1, jusqu&apos;à %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -281,10 +349,6 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>commande inconnue « %1 »</translation>
     </message>
     <message>
-        <source>--cards %1: the file name must end in .pdf</source>
-        <translation>--cards %1 : le nom du fichier doit finir par .pdf</translation>
-    </message>
-    <message>
         <source>the plan file name is empty</source>
         <translation>le nom du fichier du plan est vide</translation>
     </message>
@@ -353,10 +417,6 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>Afficher les problèmes du plan ; code de sortie 1 s&apos;il y en a.</translation>
     </message>
     <message>
-        <source>Write one setting card per row to a PDF file.</source>
-        <translation>Écrire une fiche de réglage par ligne dans un fichier PDF.</translation>
-    </message>
-    <message>
         <source>%1: %2 rows, %3</source>
         <translation>%1 : %2 lignes, %3</translation>
     </message>
@@ -401,16 +461,96 @@ principale à l&apos;écran (une session de bureau, ou xvfb-run).</translation>
         <translation>%1 : %2 lignes sur %3 univers, %4</translation>
     </message>
     <message>
-        <source>give one of --check, --cards and --csv</source>
-        <translation>indiquer --check, --cards ou --csv</translation>
+        <source>The levers ON, e.g. 3,4,6,9,11 (our device&apos;s 12-lever bank), or none; with --levers the only argument</source>
+        <translation>Les leviers sur ON, p. ex. 3,4,6,9,11 (bloc de 12 leviers de notre appareil), ou none ; avec --levers le seul argument</translation>
     </message>
     <message>
-        <source>--csv %1: the file name must end in .csv</source>
-        <translation>--csv %1 : le nom du fichier doit finir par .csv</translation>
+        <source>The levers ON of the device&apos;s 4-lever bank, e.g. 1</source>
+        <translation>Les leviers sur ON du bloc de 4 leviers de l&apos;appareil, p. ex. 1</translation>
     </message>
     <message>
-        <source>Check a rig plan or patch list, write its setting cards to a PDF file, or write it as a patch list.</source>
-        <translation>Vérifier un plan de feux ou une liste de patch, écrire ses fiches de réglage dans un fichier PDF, ou l&apos;écrire comme liste de patch.</translation>
+        <source>Another maker&apos;s fixture: the levers of its bank, 8 to 12</source>
+        <translation>Luminaire d&apos;un autre fabricant : les leviers de son bloc, 8 à 12</translation>
+    </message>
+    <message>
+        <source>The lever of the lowest address bit: 1 or the last address lever</source>
+        <translation>Le levier du bit d&apos;adresse de poids faible : 1 ou le dernier levier d&apos;adresse</translation>
+    </message>
+    <message>
+        <source>The levers hold the address - 1</source>
+        <translation>Les leviers portent l&apos;adresse - 1</translation>
+    </message>
+    <message>
+        <source>ON is the lower side of the bank (the levers given are those at ON either way)</source>
+        <translation>ON est le côté bas du bloc (les leviers donnés sont de toute façon ceux sur ON)</translation>
+    </message>
+    <message>
+        <source>A function lever after the address levers and its name, e.g. 10:stand-alone</source>
+        <translation>Un levier de fonction après les leviers d&apos;adresse et son nom, p. ex. 10:stand-alone</translation>
+    </message>
+    <message>
+        <source>missing &lt;levers&gt;: the levers ON, or none</source>
+        <translation>&lt;levers&gt; manquant : les leviers sur ON, ou none</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --levers</source>
+        <translation>--%1 va avec --levers</translation>
+    </message>
+    <message>
+        <source>the %1 has no 4-lever bank</source>
+        <translation>%1 : pas de bloc de 4 leviers</translation>
+    </message>
+    <message>
+        <source>--four-bank: </source>
+        <translation>--four-bank : </translation>
+    </message>
+    <message>
+        <source>--levers reads a fixture of another maker: give only the levers ON, no device</source>
+        <translation>--levers lit un luminaire d&apos;un autre fabricant : ne donner que les leviers sur ON, pas d&apos;appareil</translation>
+    </message>
+    <message>
+        <source>--four-bank is for our devices, not with --levers</source>
+        <translation>--four-bank est pour nos appareils, pas avec --levers</translation>
+    </message>
+    <message>
+        <source>--function %1: give the lever and its name, e.g. 10:stand-alone</source>
+        <translation>--function %1 : donner le levier et son nom, p. ex. 10:stand-alone</translation>
+    </message>
+    <message>
+        <source>Reads DIP levers back: the DMX address, mode and options they set, and what is wrong with them</source>
+        <translation>Relit des leviers de dip-switch : l&apos;adresse DMX, le mode et les options qu&apos;ils règlent, et ce qui ne va pas</translation>
+    </message>
+    <message>
+        <source>Write the setting cards of the rows, six to a page with cut marks, to a PDF file.</source>
+        <translation>Écrire les fiches de réglage des lignes, six par page avec traits de coupe, dans un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>Write the patch sheet (the rows&apos; blocks and levers, universe by universe) to a PDF file.</source>
+        <translation>Écrire la feuille de patch (blocs et leviers des lignes, univers par univers) dans un fichier PDF.</translation>
+    </message>
+    <message>
+        <source>The paper of --cards and --patch-sheet: a4 (the default) or letter.</source>
+        <translation>Le papier de --cards et --patch-sheet : a4 (par défaut) ou letter.</translation>
+    </message>
+    <message>
+        <source>give --check, or any of --cards, --patch-sheet and --csv</source>
+        <translation>indiquer --check, ou l&apos;une ou plusieurs de --cards, --patch-sheet et --csv</translation>
+    </message>
+    <message>
+        <source>--%1 %2: the file name must end in .%3</source>
+        <translation>--%1 %2 : le nom du fichier doit finir par .%3</translation>
+    </message>
+    <message>
+        <source>--paper %1: a4 or letter</source>
+        <translation>--paper %1 : a4 ou letter</translation>
+    </message>
+    <message>
+        <source>--paper goes with --cards or --patch-sheet</source>
+        <translation>--paper va avec --cards ou --patch-sheet</translation>
+    </message>
+    <message>
+        <source>Check a rig plan or patch list, write its setting cards or patch sheet to PDF files, or write it as a patch list.</source>
+        <translation>Vérifier un plan de feux ou une liste de patch, écrire ses fiches de réglage ou sa feuille de patch en PDF, ou l&apos;écrire comme liste de patch.</translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1391,105 @@ Utilisé par : %2.</translation>
         <source>4-lever DIP-switch bank</source>
         <translation>Bloc dip-switch de 4 leviers</translation>
     </message>
+    <message>
+        <source>Read levers</source>
+        <translation>Lire les leviers</translation>
+    </message>
+</context>
+<context>
+    <name>Levers</name>
+    <message>
+        <source>lever %1 of the 4-lever bank</source>
+        <translation>levier %1 du bloc de 4 leviers</translation>
+    </message>
+    <message>
+        <source>lever %1 of the 12-lever bank</source>
+        <translation>levier %1 du bloc de 12 leviers</translation>
+    </message>
+    <message>
+        <source>lever %1</source>
+        <translation>levier %1</translation>
+    </message>
+    <message>
+        <source>the 12-lever bank has no lever %1</source>
+        <translation>le bloc de 12 leviers n&apos;a pas de levier %1</translation>
+    </message>
+    <message>
+        <source>the %1 has no 4-lever bank</source>
+        <translation>%1 : pas de bloc de 4 leviers</translation>
+    </message>
+    <message>
+        <source>the 4-lever bank has no lever %1</source>
+        <translation>le bloc de 4 leviers n&apos;a pas de levier %1</translation>
+    </message>
+    <message>
+        <source>in master mode</source>
+        <translation>en mode maître</translation>
+    </message>
+    <message>
+        <source>in DMX mode</source>
+        <translation>en mode DMX</translation>
+    </message>
+    <message>
+        <source>%1 must be OFF %2</source>
+        <translation>%1 doit être sur OFF %2</translation>
+    </message>
+    <message>
+        <source>%1 must be ON %2</source>
+        <translation>%1 doit être sur ON %2</translation>
+    </message>
+    <message>
+        <source>%1 ON</source>
+        <translation>%1 ON</translation>
+    </message>
+    <message>
+        <source>%1 OFF</source>
+        <translation>%1 OFF</translation>
+    </message>
+    <message>
+        <source>%1: no setting %2 has this with the other levers as they are</source>
+        <translation>%1 : aucun réglage %2 n&apos;a cela avec les autres leviers tels qu&apos;ils sont</translation>
+    </message>
+    <message>
+        <source>no address lever is ON: address 0 is no DMX address</source>
+        <translation>aucun levier d&apos;adresse sur ON : l&apos;adresse 0 n&apos;est pas une adresse DMX</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maître</translation>
+    </message>
+    <message>
+        <source>DMX address %1</source>
+        <translation>Adresse DMX %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no lever number: give the levers ON as 3,4,6</source>
+        <translation>« %1 » n&apos;est pas un numéro de levier : donner les leviers sur ON comme 3,4,6</translation>
+    </message>
+    <message>
+        <source>lever %1: the bank has levers 1 to %2</source>
+        <translation>levier %1 : le bloc a les leviers 1 à %2</translation>
+    </message>
+    <message>
+        <source>lever %1 is given twice</source>
+        <translation>le levier %1 est donné deux fois</translation>
+    </message>
+    <message>
+        <source>Lever %1</source>
+        <translation>Levier %1</translation>
+    </message>
+    <message>
+        <source>Lever %1: ON</source>
+        <translation>Levier %1 : ON</translation>
+    </message>
+    <message>
+        <source>Lever %1: OFF</source>
+        <translation>Levier %1 : OFF</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1476,6 +1715,10 @@ Utilisé par : %2.</translation>
     <message>
         <source>type %1: </source>
         <translation>type %1 : </translation>
+    </message>
+    <message>
+        <source>Patch sheet: %1</source>
+        <translation>Feuille de patch : %1</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1999,73 @@ Utilisé par : %2.</translation>
     </message>
 </context>
 <context>
+    <name>ReadLeversWindow</name>
+    <message>
+        <source>Read levers</source>
+        <translation>Lire les leviers</translation>
+    </message>
+    <message>
+        <source>&amp;Device or fixture type:</source>
+        <translation>&amp;Appareil ou type de luminaire :</translation>
+    </message>
+    <message>
+        <source>DMX address:</source>
+        <translation>Adresse DMX :</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Mode :</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Options :</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Problèmes :</translation>
+    </message>
+    <message>
+        <source>4-lever bank</source>
+        <translation>Bloc de 4 leviers</translation>
+    </message>
+    <message>
+        <source>12-lever bank</source>
+        <translation>Bloc de 12 leviers</translation>
+    </message>
+    <message>
+        <source>%1-lever bank</source>
+        <translation>Bloc de %1 leviers</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>none: a master takes no address</source>
+        <translation>aucune : un maître n&apos;a pas d&apos;adresse</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>aucun</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Maître</translation>
+    </message>
+    <message>
+        <source>DMX (slave)</source>
+        <translation>DMX (esclave)</translation>
+    </message>
+    <message>
+        <source>DMX</source>
+        <translation>DMX</translation>
+    </message>
+</context>
+<context>
     <name>RigPlanWindow</name>
     <message>
         <source>&amp;File</source>
@@ -1894,12 +2204,6 @@ Utilisé par : %2.</translation>
         <translation>Enregistrer les fiches en PDF</translation>
     </message>
     <message>
-        <source>The cards were not saved.
-%1</source>
-        <translation>Les fiches n&apos;ont pas été enregistrées.
-%1</translation>
-    </message>
-    <message>
         <source>Copied as text</source>
         <translation>Copié en texte</translation>
     </message>
@@ -1914,10 +2218,6 @@ Utilisé par : %2.</translation>
     <message>
         <source>Rig plans (*.json);;All files (*)</source>
         <translation>Plans de feux (*.json);;Tous les fichiers (*)</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>Fichiers PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Patch lists (*.csv);;All files (*)</source>
@@ -2020,6 +2320,26 @@ Utilisé par : %2.</translation>
     <message>
         <source>%1 universes</source>
         <translation>%1 univers</translation>
+    </message>
+    <message>
+        <source>Save patch &amp;sheet as PDF…</source>
+        <translation>Enregistrer la &amp;feuille de patch en PDF…</translation>
+    </message>
+    <message>
+        <source>Setting cards</source>
+        <translation>Fiches de réglage</translation>
+    </message>
+    <message>
+        <source>The cards were not saved.</source>
+        <translation>Les fiches n&apos;ont pas été enregistrées.</translation>
+    </message>
+    <message>
+        <source>Save patch sheet as PDF</source>
+        <translation>Enregistrer la feuille de patch en PDF</translation>
+    </message>
+    <message>
+        <source>The patch sheet was not saved.</source>
+        <translation>La feuille de patch n&apos;a pas été enregistrée.</translation>
     </message>
 </context>
 <context>

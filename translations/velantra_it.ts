@@ -28,10 +28,6 @@
         <translation>Salva come PDF</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>File PDF (*.pdf)</translation>
-    </message>
-    <message>
         <source>Copied as text</source>
         <translation>Copiato come testo</translation>
     </message>
@@ -46,6 +42,18 @@
     <message>
         <source>Copy as text</source>
         <translation>Copia come testo</translation>
+    </message>
+    <message>
+        <source>PDF, A4 (*.pdf)</source>
+        <translation>PDF, A4 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, Letter (*.pdf)</source>
+        <translation>PDF, Letter (*.pdf)</translation>
+    </message>
+    <message>
+        <source>VELANTRA configuration tools</source>
+        <translation>VELANTRA configuration tools</translation>
     </message>
 </context>
 <context>
@@ -173,6 +181,66 @@
         <source>%1-lever bank</source>
         <translation>Blocco a %1 levette</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Inizio</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Fine</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Etichetta</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Apparecchio</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modo</translation>
+    </message>
+    <message>
+        <source>Ch</source>
+        <translation>Can.</translation>
+    </message>
+    <message>
+        <source>Levers ON</source>
+        <translation>Levette su ON</translation>
+    </message>
+    <message>
+        <source>1 fixture</source>
+        <translation>1 apparecchio</translation>
+    </message>
+    <message>
+        <source>%1 fixtures</source>
+        <translation>%1 apparecchi</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (continua)</translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation>%1, pagina %2</translation>
+    </message>
+    <message>
+        <source>DMX address %1 is beyond what the levers hold: 1 to %2</source>
+        <translation>l&apos;indirizzo DMX %1 va oltre ciò che le levette portano: da 1 a %2</translation>
+    </message>
+    <message>
+        <source>lever %1 is no named function lever</source>
+        <translation>la levetta %1 non è una levetta di funzione con nome</translation>
+    </message>
+    <message>
+        <source>Channels: %1, block %2–%3</source>
+        <translation>Canali: %1, blocco %2–%3</translation>
+    </message>
+    <message>
+        <source>Warning: the block runs past %1, to %2</source>
+        <translation>Attenzione: il blocco va oltre %1, fino a %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -281,10 +349,6 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>comando sconosciuto «%1»</translation>
     </message>
     <message>
-        <source>--cards %1: the file name must end in .pdf</source>
-        <translation>--cards %1: il nome del file deve finire in .pdf</translation>
-    </message>
-    <message>
         <source>the plan file name is empty</source>
         <translation>il nome del file del piano è vuoto</translation>
     </message>
@@ -353,10 +417,6 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>Stampa i problemi del piano; stato di uscita 1 se ce ne sono.</translation>
     </message>
     <message>
-        <source>Write one setting card per row to a PDF file.</source>
-        <translation>Scrive una scheda di impostazione per riga in un file PDF.</translation>
-    </message>
-    <message>
         <source>%1: %2 rows, %3</source>
         <translation>%1: %2 righe, %3</translation>
     </message>
@@ -401,16 +461,96 @@ principale sullo schermo (una sessione desktop, o xvfb-run).</translation>
         <translation>%1: %2 righe su %3 universi, %4</translation>
     </message>
     <message>
-        <source>give one of --check, --cards and --csv</source>
-        <translation>indicare --check, --cards o --csv</translation>
+        <source>The levers ON, e.g. 3,4,6,9,11 (our device&apos;s 12-lever bank), or none; with --levers the only argument</source>
+        <translation>Le levette su ON, p. es. 3,4,6,9,11 (blocco a 12 levette del nostro apparecchio), o none; con --levers l&apos;unico argomento</translation>
     </message>
     <message>
-        <source>--csv %1: the file name must end in .csv</source>
-        <translation>--csv %1: il nome del file deve finire in .csv</translation>
+        <source>The levers ON of the device&apos;s 4-lever bank, e.g. 1</source>
+        <translation>Le levette su ON del blocco a 4 levette dell&apos;apparecchio, p. es. 1</translation>
     </message>
     <message>
-        <source>Check a rig plan or patch list, write its setting cards to a PDF file, or write it as a patch list.</source>
-        <translation>Verifica un piano luci o una lista di patch, ne scrive le schede di impostazione in un file PDF, o lo scrive come lista di patch.</translation>
+        <source>Another maker&apos;s fixture: the levers of its bank, 8 to 12</source>
+        <translation>Apparecchio di un altro produttore: le levette del suo blocco, da 8 a 12</translation>
+    </message>
+    <message>
+        <source>The lever of the lowest address bit: 1 or the last address lever</source>
+        <translation>La levetta del bit di indirizzo meno significativo: 1 o l&apos;ultima levetta di indirizzo</translation>
+    </message>
+    <message>
+        <source>The levers hold the address - 1</source>
+        <translation>Le levette portano l&apos;indirizzo - 1</translation>
+    </message>
+    <message>
+        <source>ON is the lower side of the bank (the levers given are those at ON either way)</source>
+        <translation>ON è il lato basso del blocco (le levette indicate sono comunque quelle su ON)</translation>
+    </message>
+    <message>
+        <source>A function lever after the address levers and its name, e.g. 10:stand-alone</source>
+        <translation>Una levetta di funzione dopo le levette di indirizzo e il suo nome, p. es. 10:stand-alone</translation>
+    </message>
+    <message>
+        <source>missing &lt;levers&gt;: the levers ON, or none</source>
+        <translation>manca &lt;levers&gt;: le levette su ON, o none</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --levers</source>
+        <translation>--%1 va con --levers</translation>
+    </message>
+    <message>
+        <source>the %1 has no 4-lever bank</source>
+        <translation>%1: nessun blocco a 4 levette</translation>
+    </message>
+    <message>
+        <source>--four-bank: </source>
+        <translation>--four-bank: </translation>
+    </message>
+    <message>
+        <source>--levers reads a fixture of another maker: give only the levers ON, no device</source>
+        <translation>--levers legge un apparecchio di un altro produttore: indicare solo le levette su ON, nessun apparecchio</translation>
+    </message>
+    <message>
+        <source>--four-bank is for our devices, not with --levers</source>
+        <translation>--four-bank è per i nostri apparecchi, non con --levers</translation>
+    </message>
+    <message>
+        <source>--function %1: give the lever and its name, e.g. 10:stand-alone</source>
+        <translation>--function %1: indicare la levetta e il suo nome, p. es. 10:stand-alone</translation>
+    </message>
+    <message>
+        <source>Reads DIP levers back: the DMX address, mode and options they set, and what is wrong with them</source>
+        <translation>Rilegge le levette dei dip-switch: l&apos;indirizzo DMX, il modo e le opzioni che impostano, e cosa c&apos;è di sbagliato</translation>
+    </message>
+    <message>
+        <source>Write the setting cards of the rows, six to a page with cut marks, to a PDF file.</source>
+        <translation>Scrive le schede di impostazione delle righe, sei per pagina con segni di taglio, in un file PDF.</translation>
+    </message>
+    <message>
+        <source>Write the patch sheet (the rows&apos; blocks and levers, universe by universe) to a PDF file.</source>
+        <translation>Scrive il foglio di patch (blocchi e levette delle righe, universo per universo) in un file PDF.</translation>
+    </message>
+    <message>
+        <source>The paper of --cards and --patch-sheet: a4 (the default) or letter.</source>
+        <translation>La carta di --cards e --patch-sheet: a4 (predefinita) o letter.</translation>
+    </message>
+    <message>
+        <source>give --check, or any of --cards, --patch-sheet and --csv</source>
+        <translation>indicare --check, o una o più tra --cards, --patch-sheet e --csv</translation>
+    </message>
+    <message>
+        <source>--%1 %2: the file name must end in .%3</source>
+        <translation>--%1 %2: il nome del file deve finire in .%3</translation>
+    </message>
+    <message>
+        <source>--paper %1: a4 or letter</source>
+        <translation>--paper %1: a4 o letter</translation>
+    </message>
+    <message>
+        <source>--paper goes with --cards or --patch-sheet</source>
+        <translation>--paper va con --cards o --patch-sheet</translation>
+    </message>
+    <message>
+        <source>Check a rig plan or patch list, write its setting cards or patch sheet to PDF files, or write it as a patch list.</source>
+        <translation>Verifica un piano luci o una lista di patch, ne scrive le schede di impostazione o il foglio di patch in file PDF, o lo scrive come lista di patch.</translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1391,105 @@ Usato da: %2.</translation>
         <source>4-lever DIP-switch bank</source>
         <translation>Blocco dip-switch a 4 levette</translation>
     </message>
+    <message>
+        <source>Read levers</source>
+        <translation>Leggi levette</translation>
+    </message>
+</context>
+<context>
+    <name>Levers</name>
+    <message>
+        <source>lever %1 of the 4-lever bank</source>
+        <translation>levetta %1 del blocco a 4 levette</translation>
+    </message>
+    <message>
+        <source>lever %1 of the 12-lever bank</source>
+        <translation>levetta %1 del blocco a 12 levette</translation>
+    </message>
+    <message>
+        <source>lever %1</source>
+        <translation>levetta %1</translation>
+    </message>
+    <message>
+        <source>the 12-lever bank has no lever %1</source>
+        <translation>il blocco a 12 levette non ha la levetta %1</translation>
+    </message>
+    <message>
+        <source>the %1 has no 4-lever bank</source>
+        <translation>%1: nessun blocco a 4 levette</translation>
+    </message>
+    <message>
+        <source>the 4-lever bank has no lever %1</source>
+        <translation>il blocco a 4 levette non ha la levetta %1</translation>
+    </message>
+    <message>
+        <source>in master mode</source>
+        <translation>in modo master</translation>
+    </message>
+    <message>
+        <source>in DMX mode</source>
+        <translation>in modo DMX</translation>
+    </message>
+    <message>
+        <source>%1 must be OFF %2</source>
+        <translation>%1 deve essere su OFF %2</translation>
+    </message>
+    <message>
+        <source>%1 must be ON %2</source>
+        <translation>%1 deve essere su ON %2</translation>
+    </message>
+    <message>
+        <source>%1 ON</source>
+        <translation>%1 ON</translation>
+    </message>
+    <message>
+        <source>%1 OFF</source>
+        <translation>%1 OFF</translation>
+    </message>
+    <message>
+        <source>%1: no setting %2 has this with the other levers as they are</source>
+        <translation>%1: nessuna impostazione %2 ha questo con le altre levette come sono</translation>
+    </message>
+    <message>
+        <source>no address lever is ON: address 0 is no DMX address</source>
+        <translation>nessuna levetta di indirizzo su ON: l&apos;indirizzo 0 non è un indirizzo DMX</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>DMX address %1</source>
+        <translation>Indirizzo DMX %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no lever number: give the levers ON as 3,4,6</source>
+        <translation>«%1» non è un numero di levetta: indicare le levette su ON come 3,4,6</translation>
+    </message>
+    <message>
+        <source>lever %1: the bank has levers 1 to %2</source>
+        <translation>levetta %1: il blocco ha le levette da 1 a %2</translation>
+    </message>
+    <message>
+        <source>lever %1 is given twice</source>
+        <translation>la levetta %1 è indicata due volte</translation>
+    </message>
+    <message>
+        <source>Lever %1</source>
+        <translation>Levetta %1</translation>
+    </message>
+    <message>
+        <source>Lever %1: ON</source>
+        <translation>Levetta %1: ON</translation>
+    </message>
+    <message>
+        <source>Lever %1: OFF</source>
+        <translation>Levetta %1: OFF</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1476,6 +1715,10 @@ Usato da: %2.</translation>
     <message>
         <source>type %1: </source>
         <translation>tipo %1: </translation>
+    </message>
+    <message>
+        <source>Patch sheet: %1</source>
+        <translation>Foglio di patch: %1</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1999,73 @@ Usato da: %2.</translation>
     </message>
 </context>
 <context>
+    <name>ReadLeversWindow</name>
+    <message>
+        <source>Read levers</source>
+        <translation>Leggi levette</translation>
+    </message>
+    <message>
+        <source>&amp;Device or fixture type:</source>
+        <translation>&amp;Apparecchio o tipo:</translation>
+    </message>
+    <message>
+        <source>DMX address:</source>
+        <translation>Indirizzo DMX:</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modo:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opzioni:</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Problemi:</translation>
+    </message>
+    <message>
+        <source>4-lever bank</source>
+        <translation>Blocco a 4 levette</translation>
+    </message>
+    <message>
+        <source>12-lever bank</source>
+        <translation>Blocco a 12 levette</translation>
+    </message>
+    <message>
+        <source>%1-lever bank</source>
+        <translation>Blocco a %1 levette</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>none: a master takes no address</source>
+        <translation>nessuno: un master non ha indirizzo</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>nessuno</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>DMX (slave)</source>
+        <translation>DMX (slave)</translation>
+    </message>
+    <message>
+        <source>DMX</source>
+        <translation>DMX</translation>
+    </message>
+</context>
+<context>
     <name>RigPlanWindow</name>
     <message>
         <source>&amp;File</source>
@@ -1894,12 +2204,6 @@ Usato da: %2.</translation>
         <translation>Salva schede come PDF</translation>
     </message>
     <message>
-        <source>The cards were not saved.
-%1</source>
-        <translation>Le schede non sono state salvate.
-%1</translation>
-    </message>
-    <message>
         <source>Copied as text</source>
         <translation>Copiato come testo</translation>
     </message>
@@ -1914,10 +2218,6 @@ Usato da: %2.</translation>
     <message>
         <source>Rig plans (*.json);;All files (*)</source>
         <translation>Piani luci (*.json);;Tutti i file (*)</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>File PDF (*.pdf)</translation>
     </message>
     <message>
         <source>Patch lists (*.csv);;All files (*)</source>
@@ -2020,6 +2320,26 @@ Usato da: %2.</translation>
     <message>
         <source>%1 universes</source>
         <translation>%1 universi</translation>
+    </message>
+    <message>
+        <source>Save patch &amp;sheet as PDF…</source>
+        <translation>Salva &amp;foglio di patch come PDF…</translation>
+    </message>
+    <message>
+        <source>Setting cards</source>
+        <translation>Schede di impostazione</translation>
+    </message>
+    <message>
+        <source>The cards were not saved.</source>
+        <translation>Le schede non sono state salvate.</translation>
+    </message>
+    <message>
+        <source>Save patch sheet as PDF</source>
+        <translation>Salva foglio di patch come PDF</translation>
+    </message>
+    <message>
+        <source>The patch sheet was not saved.</source>
+        <translation>Il foglio di patch non è stato salvato.</translation>
     </message>
 </context>
 <context>

@@ -28,10 +28,6 @@
         <translation>Opslaan als PDF</translation>
     </message>
     <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-bestanden (*.pdf)</translation>
-    </message>
-    <message>
         <source>Copied as text</source>
         <translation>Gekopieerd als tekst</translation>
     </message>
@@ -46,6 +42,18 @@
     <message>
         <source>Copy as text</source>
         <translation>Kopiëren als tekst</translation>
+    </message>
+    <message>
+        <source>PDF, A4 (*.pdf)</source>
+        <translation>PDF, A4 (*.pdf)</translation>
+    </message>
+    <message>
+        <source>PDF, Letter (*.pdf)</source>
+        <translation>PDF, Letter (*.pdf)</translation>
+    </message>
+    <message>
+        <source>VELANTRA configuration tools</source>
+        <translation>VELANTRA configuration tools</translation>
     </message>
 </context>
 <context>
@@ -173,6 +181,66 @@
         <source>%1-lever bank</source>
         <translation>Blok van %1 schakelaars</translation>
     </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>End</source>
+        <translation>Einde</translation>
+    </message>
+    <message>
+        <source>Label</source>
+        <translation>Label</translation>
+    </message>
+    <message>
+        <source>Fixture</source>
+        <translation>Armatuur</translation>
+    </message>
+    <message>
+        <source>Mode</source>
+        <translation>Modus</translation>
+    </message>
+    <message>
+        <source>Ch</source>
+        <translation>Kan.</translation>
+    </message>
+    <message>
+        <source>Levers ON</source>
+        <translation>Schakelaars op ON</translation>
+    </message>
+    <message>
+        <source>1 fixture</source>
+        <translation>1 armatuur</translation>
+    </message>
+    <message>
+        <source>%1 fixtures</source>
+        <translation>%1 armaturen</translation>
+    </message>
+    <message>
+        <source> (continued)</source>
+        <translation> (vervolg)</translation>
+    </message>
+    <message>
+        <source>%1, page %2</source>
+        <translation>%1, pagina %2</translation>
+    </message>
+    <message>
+        <source>DMX address %1 is beyond what the levers hold: 1 to %2</source>
+        <translation>DMX-adres %1 ligt voorbij wat de schakelaars dragen: 1 tot %2</translation>
+    </message>
+    <message>
+        <source>lever %1 is no named function lever</source>
+        <translation>schakelaar %1 is geen benoemde functieschakelaar</translation>
+    </message>
+    <message>
+        <source>Channels: %1, block %2–%3</source>
+        <translation>Kanalen: %1, blok %2–%3</translation>
+    </message>
+    <message>
+        <source>Warning: the block runs past %1, to %2</source>
+        <translation>Let op: het blok loopt voorbij %1, tot %2</translation>
+    </message>
 </context>
 <context>
     <name>CommandLine</name>
@@ -281,10 +349,6 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>onbekende opdracht &apos;%1&apos;</translation>
     </message>
     <message>
-        <source>--cards %1: the file name must end in .pdf</source>
-        <translation>--cards %1: de bestandsnaam moet op .pdf eindigen</translation>
-    </message>
-    <message>
         <source>the plan file name is empty</source>
         <translation>de naam van het planbestand is leeg</translation>
     </message>
@@ -353,10 +417,6 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>Toont de problemen van het plan; afsluitstatus 1 als er een is.</translation>
     </message>
     <message>
-        <source>Write one setting card per row to a PDF file.</source>
-        <translation>Schrijft één instelkaart per rij naar een PDF-bestand.</translation>
-    </message>
-    <message>
         <source>%1: %2 rows, %3</source>
         <translation>%1: %2 rijen, %3</translation>
     </message>
@@ -401,16 +461,96 @@ hoofdvenster op het scherm (een bureaubladsessie, of xvfb-run).</translation>
         <translation>%1: %2 rijen in %3 universums, %4</translation>
     </message>
     <message>
-        <source>give one of --check, --cards and --csv</source>
-        <translation>geef --check, --cards of --csv</translation>
+        <source>The levers ON, e.g. 3,4,6,9,11 (our device&apos;s 12-lever bank), or none; with --levers the only argument</source>
+        <translation>De schakelaars op ON, bijv. 3,4,6,9,11 (blok van 12 schakelaars van ons apparaat), of none; met --levers het enige argument</translation>
     </message>
     <message>
-        <source>--csv %1: the file name must end in .csv</source>
-        <translation>--csv %1: de bestandsnaam moet op .csv eindigen</translation>
+        <source>The levers ON of the device&apos;s 4-lever bank, e.g. 1</source>
+        <translation>De schakelaars op ON van het blok van 4 schakelaars van het apparaat, bijv. 1</translation>
     </message>
     <message>
-        <source>Check a rig plan or patch list, write its setting cards to a PDF file, or write it as a patch list.</source>
-        <translation>Controleert een lichtplan of patchlijst, schrijft de instelkaarten ervan naar een PDF-bestand, of schrijft het als patchlijst.</translation>
+        <source>Another maker&apos;s fixture: the levers of its bank, 8 to 12</source>
+        <translation>Armatuur van een andere fabrikant: de schakelaars van zijn blok, 8 tot 12</translation>
+    </message>
+    <message>
+        <source>The lever of the lowest address bit: 1 or the last address lever</source>
+        <translation>De schakelaar van de laagste adresbit: 1 of de laatste adresschakelaar</translation>
+    </message>
+    <message>
+        <source>The levers hold the address - 1</source>
+        <translation>De schakelaars dragen het adres - 1</translation>
+    </message>
+    <message>
+        <source>ON is the lower side of the bank (the levers given are those at ON either way)</source>
+        <translation>ON is de onderkant van het blok (de opgegeven schakelaars zijn hoe dan ook die op ON)</translation>
+    </message>
+    <message>
+        <source>A function lever after the address levers and its name, e.g. 10:stand-alone</source>
+        <translation>Een functieschakelaar na de adresschakelaars en zijn naam, bijv. 10:stand-alone</translation>
+    </message>
+    <message>
+        <source>missing &lt;levers&gt;: the levers ON, or none</source>
+        <translation>&lt;levers&gt; ontbreekt: de schakelaars op ON, of none</translation>
+    </message>
+    <message>
+        <source>--%1 goes with --levers</source>
+        <translation>--%1 hoort bij --levers</translation>
+    </message>
+    <message>
+        <source>the %1 has no 4-lever bank</source>
+        <translation>de %1 heeft geen blok van 4 schakelaars</translation>
+    </message>
+    <message>
+        <source>--four-bank: </source>
+        <translation>--four-bank: </translation>
+    </message>
+    <message>
+        <source>--levers reads a fixture of another maker: give only the levers ON, no device</source>
+        <translation>--levers leest een armatuur van een andere fabrikant: geef alleen de schakelaars op ON, geen apparaat</translation>
+    </message>
+    <message>
+        <source>--four-bank is for our devices, not with --levers</source>
+        <translation>--four-bank is voor onze apparaten, niet met --levers</translation>
+    </message>
+    <message>
+        <source>--function %1: give the lever and its name, e.g. 10:stand-alone</source>
+        <translation>--function %1: geef de schakelaar en zijn naam, bijv. 10:stand-alone</translation>
+    </message>
+    <message>
+        <source>Reads DIP levers back: the DMX address, mode and options they set, and what is wrong with them</source>
+        <translation>Leest dipswitchschakelaars terug: het DMX-adres, de modus en de opties die ze instellen, en wat er niet klopt</translation>
+    </message>
+    <message>
+        <source>Write the setting cards of the rows, six to a page with cut marks, to a PDF file.</source>
+        <translation>Schrijft de instelkaarten van de rijen, zes per pagina met snijtekens, naar een PDF-bestand.</translation>
+    </message>
+    <message>
+        <source>Write the patch sheet (the rows&apos; blocks and levers, universe by universe) to a PDF file.</source>
+        <translation>Schrijft het patchblad (blokken en schakelaars van de rijen, universum per universum) naar een PDF-bestand.</translation>
+    </message>
+    <message>
+        <source>The paper of --cards and --patch-sheet: a4 (the default) or letter.</source>
+        <translation>Het papier van --cards en --patch-sheet: a4 (standaard) of letter.</translation>
+    </message>
+    <message>
+        <source>give --check, or any of --cards, --patch-sheet and --csv</source>
+        <translation>geef --check, of een of meer van --cards, --patch-sheet en --csv</translation>
+    </message>
+    <message>
+        <source>--%1 %2: the file name must end in .%3</source>
+        <translation>--%1 %2: de bestandsnaam moet op .%3 eindigen</translation>
+    </message>
+    <message>
+        <source>--paper %1: a4 or letter</source>
+        <translation>--paper %1: a4 of letter</translation>
+    </message>
+    <message>
+        <source>--paper goes with --cards or --patch-sheet</source>
+        <translation>--paper hoort bij --cards of --patch-sheet</translation>
+    </message>
+    <message>
+        <source>Check a rig plan or patch list, write its setting cards or patch sheet to PDF files, or write it as a patch list.</source>
+        <translation>Controleert een lichtplan of patchlijst, schrijft de instelkaarten of het patchblad ervan naar PDF-bestanden, of schrijft het als patchlijst.</translation>
     </message>
 </context>
 <context>
@@ -1251,6 +1391,105 @@ Gebruikt door: %2.</translation>
         <source>4-lever DIP-switch bank</source>
         <translation>Dipswitchblok van 4 schakelaars</translation>
     </message>
+    <message>
+        <source>Read levers</source>
+        <translation>Schakelaars aflezen</translation>
+    </message>
+</context>
+<context>
+    <name>Levers</name>
+    <message>
+        <source>lever %1 of the 4-lever bank</source>
+        <translation>schakelaar %1 van het blok van 4 schakelaars</translation>
+    </message>
+    <message>
+        <source>lever %1 of the 12-lever bank</source>
+        <translation>schakelaar %1 van het blok van 12 schakelaars</translation>
+    </message>
+    <message>
+        <source>lever %1</source>
+        <translation>schakelaar %1</translation>
+    </message>
+    <message>
+        <source>the 12-lever bank has no lever %1</source>
+        <translation>het blok van 12 schakelaars heeft geen schakelaar %1</translation>
+    </message>
+    <message>
+        <source>the %1 has no 4-lever bank</source>
+        <translation>de %1 heeft geen blok van 4 schakelaars</translation>
+    </message>
+    <message>
+        <source>the 4-lever bank has no lever %1</source>
+        <translation>het blok van 4 schakelaars heeft geen schakelaar %1</translation>
+    </message>
+    <message>
+        <source>in master mode</source>
+        <translation>in mastermodus</translation>
+    </message>
+    <message>
+        <source>in DMX mode</source>
+        <translation>in DMX-modus</translation>
+    </message>
+    <message>
+        <source>%1 must be OFF %2</source>
+        <translation>%1 moet %2 op OFF staan</translation>
+    </message>
+    <message>
+        <source>%1 must be ON %2</source>
+        <translation>%1 moet %2 op ON staan</translation>
+    </message>
+    <message>
+        <source>%1 ON</source>
+        <translation>%1 ON</translation>
+    </message>
+    <message>
+        <source>%1 OFF</source>
+        <translation>%1 OFF</translation>
+    </message>
+    <message>
+        <source>%1: no setting %2 has this with the other levers as they are</source>
+        <translation>%1: geen instelling %2 heeft dit met de andere schakelaars zoals ze staan</translation>
+    </message>
+    <message>
+        <source>no address lever is ON: address 0 is no DMX address</source>
+        <translation>geen adresschakelaar staat op ON: adres 0 is geen DMX-adres</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>DMX address %1</source>
+        <translation>DMX-adres %1</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is no lever number: give the levers ON as 3,4,6</source>
+        <translation>&apos;%1&apos; is geen schakelaarnummer: geef de schakelaars op ON als 3,4,6</translation>
+    </message>
+    <message>
+        <source>lever %1: the bank has levers 1 to %2</source>
+        <translation>schakelaar %1: het blok heeft schakelaars 1 tot %2</translation>
+    </message>
+    <message>
+        <source>lever %1 is given twice</source>
+        <translation>schakelaar %1 staat er twee keer</translation>
+    </message>
+    <message>
+        <source>Lever %1</source>
+        <translation>Schakelaar %1</translation>
+    </message>
+    <message>
+        <source>Lever %1: ON</source>
+        <translation>Schakelaar %1: ON</translation>
+    </message>
+    <message>
+        <source>Lever %1: OFF</source>
+        <translation>Schakelaar %1: OFF</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>
@@ -1476,6 +1715,10 @@ Gebruikt door: %2.</translation>
     <message>
         <source>type %1: </source>
         <translation>type %1: </translation>
+    </message>
+    <message>
+        <source>Patch sheet: %1</source>
+        <translation>Patchblad: %1</translation>
     </message>
 </context>
 <context>
@@ -1756,6 +1999,73 @@ Gebruikt door: %2.</translation>
     </message>
 </context>
 <context>
+    <name>ReadLeversWindow</name>
+    <message>
+        <source>Read levers</source>
+        <translation>Schakelaars aflezen</translation>
+    </message>
+    <message>
+        <source>&amp;Device or fixture type:</source>
+        <translation>&amp;Apparaat of armatuurtype:</translation>
+    </message>
+    <message>
+        <source>DMX address:</source>
+        <translation>DMX-adres:</translation>
+    </message>
+    <message>
+        <source>Mode:</source>
+        <translation>Modus:</translation>
+    </message>
+    <message>
+        <source>Options:</source>
+        <translation>Opties:</translation>
+    </message>
+    <message>
+        <source>Problems:</source>
+        <translation>Problemen:</translation>
+    </message>
+    <message>
+        <source>4-lever bank</source>
+        <translation>Blok van 4 schakelaars</translation>
+    </message>
+    <message>
+        <source>12-lever bank</source>
+        <translation>Blok van 12 schakelaars</translation>
+    </message>
+    <message>
+        <source>%1-lever bank</source>
+        <translation>Blok van %1 schakelaars</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>none: a master takes no address</source>
+        <translation>geen: een master heeft geen adres</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>geen</translation>
+    </message>
+    <message>
+        <source>Master</source>
+        <translation>Master</translation>
+    </message>
+    <message>
+        <source>DMX (slave)</source>
+        <translation>DMX (slave)</translation>
+    </message>
+    <message>
+        <source>DMX</source>
+        <translation>DMX</translation>
+    </message>
+</context>
+<context>
     <name>RigPlanWindow</name>
     <message>
         <source>&amp;File</source>
@@ -1894,12 +2204,6 @@ Gebruikt door: %2.</translation>
         <translation>Kaarten opslaan als PDF</translation>
     </message>
     <message>
-        <source>The cards were not saved.
-%1</source>
-        <translation>De kaarten zijn niet opgeslagen.
-%1</translation>
-    </message>
-    <message>
         <source>Copied as text</source>
         <translation>Gekopieerd als tekst</translation>
     </message>
@@ -1914,10 +2218,6 @@ Gebruikt door: %2.</translation>
     <message>
         <source>Rig plans (*.json);;All files (*)</source>
         <translation>Lichtplannen (*.json);;Alle bestanden (*)</translation>
-    </message>
-    <message>
-        <source>PDF files (*.pdf)</source>
-        <translation>PDF-bestanden (*.pdf)</translation>
     </message>
     <message>
         <source>Patch lists (*.csv);;All files (*)</source>
@@ -2020,6 +2320,26 @@ Gebruikt door: %2.</translation>
     <message>
         <source>%1 universes</source>
         <translation>%1 universums</translation>
+    </message>
+    <message>
+        <source>Save patch &amp;sheet as PDF…</source>
+        <translation>Patch&amp;blad opslaan als PDF…</translation>
+    </message>
+    <message>
+        <source>Setting cards</source>
+        <translation>Instelkaarten</translation>
+    </message>
+    <message>
+        <source>The cards were not saved.</source>
+        <translation>De kaarten zijn niet opgeslagen.</translation>
+    </message>
+    <message>
+        <source>Save patch sheet as PDF</source>
+        <translation>Patchblad opslaan als PDF</translation>
+    </message>
+    <message>
+        <source>The patch sheet was not saved.</source>
+        <translation>Het patchblad is niet opgeslagen.</translation>
     </message>
 </context>
 <context>
