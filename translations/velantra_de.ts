@@ -933,7 +933,7 @@ Verwendet von: %2.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Beenden</translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>ORVO</source>
@@ -969,7 +969,7 @@ Verwendet von: %2.</translation>
     </message>
     <message>
         <source>Intelligent Fixt.</source>
-        <translation>Intelligente Leuchten</translation>
+        <translation>Intell. Leuchten</translation>
     </message>
     <message>
         <source>RGB</source>
@@ -985,7 +985,7 @@ Verwendet von: %2.</translation>
     </message>
     <message>
         <source>Master funct.</source>
-        <translation>Master-Funktionen</translation>
+        <translation>Master-Fkt.</translation>
     </message>
     <message>
         <source>Easy run (RGB)</source>

@@ -969,7 +969,7 @@ Usado por: %2.</translation>
     </message>
     <message>
         <source>Intelligent Fixt.</source>
-        <translation>Lum. inteligentes</translation>
+        <translation>Lum. intelig.</translation>
     </message>
     <message>
         <source>RGB</source>
@@ -985,7 +985,7 @@ Usado por: %2.</translation>
     </message>
     <message>
         <source>Master funct.</source>
-        <translation>Funciones maestro</translation>
+        <translation>Func. maestro</translation>
     </message>
     <message>
         <source>Easy run (RGB)</source>
@@ -997,7 +997,7 @@ Usado por: %2.</translation>
     </message>
     <message>
         <source>Tools</source>
-        <translation>Herramientas</translation>
+        <translation>Herram.</translation>
     </message>
     <message>
         <source>Rig plan</source>

@@ -969,7 +969,7 @@ Utilisé par : %2.</translation>
     </message>
     <message>
         <source>Intelligent Fixt.</source>
-        <translation>Lum. intelligents</translation>
+        <translation>Lum. intell.</translation>
     </message>
     <message>
         <source>RGB</source>
@@ -985,7 +985,7 @@ Utilisé par : %2.</translation>
     </message>
     <message>
         <source>Master funct.</source>
-        <translation>Fonctions maître</translation>
+        <translation>Fct. maître</translation>
     </message>
     <message>
         <source>Easy run (RGB)</source>

@@ -969,7 +969,7 @@ Usato da: %2.</translation>
     </message>
     <message>
         <source>Intelligent Fixt.</source>
-        <translation>App. intelligenti</translation>
+        <translation>App. intell.</translation>
     </message>
     <message>
         <source>RGB</source>
@@ -985,7 +985,7 @@ Usato da: %2.</translation>
     </message>
     <message>
         <source>Master funct.</source>
-        <translation>Funzioni master</translation>
+        <translation>Funz. master</translation>
     </message>
     <message>
         <source>Easy run (RGB)</source>

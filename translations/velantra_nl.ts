@@ -933,7 +933,7 @@ Gebruikt door: %2.</translation>
     </message>
     <message>
         <source>Exit</source>
-        <translation>Afsluiten</translation>
+        <translation>Sluiten</translation>
     </message>
     <message>
         <source>ORVO</source>
@@ -969,7 +969,7 @@ Gebruikt door: %2.</translation>
     </message>
     <message>
         <source>Intelligent Fixt.</source>
-        <translation>Intell. armaturen</translation>
+        <translation>Intell. arm.</translation>
     </message>
     <message>
         <source>RGB</source>
@@ -985,7 +985,7 @@ Gebruikt door: %2.</translation>
     </message>
     <message>
         <source>Master funct.</source>
-        <translation>Masterfuncties</translation>
+        <translation>Masterfunct.</translation>
     </message>
     <message>
         <source>Easy run (RGB)</source>

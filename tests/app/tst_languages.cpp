@@ -11,6 +11,7 @@
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QMenuBar>
 #include <QProcess>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -93,6 +94,8 @@ private slots:
     void languageOfTheDesktop();
     void everyFixedWindowReadsWhole_data();
     void everyFixedWindowReadsWhole();
+    void mainMenuReadsWhole_data();
+    void mainMenuReadsWhole();
     void qtsOwnButtonsSpeakTheLanguage();
     void everyHelpTextTranslated_data();
     void everyHelpTextTranslated();
@@ -176,6 +179,33 @@ void LanguagesTest::everyFixedWindowReadsWhole()
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
     const QStringList cut = unreadableCaptions(window.get());
     QVERIFY2(cut.isEmpty(), qPrintable(cut.join(u"; ")));
+}
+
+void LanguagesTest::mainMenuReadsWhole_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::newRow("en") << "en";
+    for (const char* language : i18n::kLanguages)
+        QTest::newRow(language) << QString::fromLatin1(language);
+}
+
+// The main window keeps its size: every item of its menu bar shows, none behind the bar's
+// extension button.
+void LanguagesTest::mainMenuReadsWhole()
+{
+    QFETCH(QString, language);
+    QCOMPARE(i18n::setLanguage(language), language);
+    ProgramFixture program;
+    program.main().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&program.main()));
+    QMenuBar* bar = program.main().menuBar();
+    QStringList hidden;
+    for (QAction* action : bar->actions()) {
+        if (bar->actionGeometry(action).isEmpty() ||
+            !bar->rect().contains(bar->actionGeometry(action)))
+            hidden << action->text();
+    }
+    QVERIFY2(hidden.isEmpty(), qPrintable(hidden.join(u"; ")));
 }
 
 // Qt's own dialogs and buttons come from Debian's translations (on Windows from the installer).
