@@ -4,6 +4,8 @@
 #include "plan/leverstext.h"
 #include "plan/plantext.h"
 
+#include <algorithm>
+
 namespace velantra::plan
 {
 namespace
@@ -46,10 +48,16 @@ std::vector<PatchLine> patchLines(const RigPlan& plan, bool universeOfMasters)
 
 std::vector<PatchLine> patchSheetLines(const RigPlan& plan)
 {
+    std::vector<int> order;
+    for (std::size_t i = 0; i < plan.rows.size(); ++i)
+        if (takesAddress(plan.rows[i]))
+            order.push_back(int(i));
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
+        return plan.rows[std::size_t(a)].universe < plan.rows[std::size_t(b)].universe;
+    });
     std::vector<PatchLine> lines;
-    for (const int i : addressOrder(plan))
-        if (takesAddress(plan.rows[std::size_t(i)]))
-            lines.push_back(lineOf(plan, i, false));
+    for (const int i : order)
+        lines.push_back(lineOf(plan, i, false));
     return lines;
 }
 

@@ -2,7 +2,7 @@
 
 // A plan as a patch: one line per row with what a console or a sheet for the fixtures shows,
 // as texts. The CSV patch list writes them in table order; a patch sheet takes them universe by
-// universe, in address order.
+// universe, each in table order: the order of the fixtures on the rig.
 
 #include "plan/rigplan.h"
 
@@ -29,7 +29,7 @@ struct PatchLine {
 // (the patch list keeps it, so that a plan read back is the same).
 std::vector<PatchLine> patchLines(const RigPlan& plan, bool universeOfMasters = false);
 
-// The rows that take an address, universe by universe in address order: a patch sheet's lines.
+// The rows that take an address, universe by universe, each in table order: a patch sheet's lines.
 std::vector<PatchLine> patchSheetLines(const RigPlan& plan);
 
 } // namespace velantra::plan

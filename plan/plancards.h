@@ -21,8 +21,8 @@ namespace velantra::plan
 std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan,
                                                          const QString& planName, QString* error);
 
-// The patch sheet of the plan: universe by universe, the rows that take an address in address
-// order (patchSheetLines), with the levers their cards show.
+// The patch sheet of the plan: universe by universe, the rows that take an address in the
+// plan's order (patchSheetLines), with the levers their cards show.
 cards::PatchSheet patchSheet(const RigPlan& plan, const QString& planName);
 
 // Why the row cannot be set on its configurator or its levers, or an empty text.

@@ -379,16 +379,17 @@ void RigPlanTest::typesAreChecked()
     QVERIFY(!typeProblem(plan, plan.types[0], 0));
 }
 
-// The lines a patch sheet prints: universe by universe in address order, masters left out.
+// The lines a patch sheet prints: universe by universe, each in the order the fixtures have in
+// the plan (the installer's walk along the rig, not the addresses), masters left out.
 void RigPlanTest::patchSheetGoesUniverseByUniverse()
 {
     RigPlan plan = twoTypes();
-    plan.rows = {newTypeRow(1), row(Device::Dor, 2, "master"), newTypeRow(0),
+    plan.rows = {newTypeRow(0), row(Device::Dor, 2, "master"), newTypeRow(1),
                  row(Device::Intell, 3)};
     plan.rows[0].universe = 5;
+    plan.rows[0].setting.address = 100;
     plan.rows[1].setting.master = true;
     plan.rows[2].universe = 5;
-    plan.rows[2].setting.address = 100;
     plan.rows[3].universe = 0;
     plan.rows[3].setting.address = 40;
     QStringList lines;
@@ -397,8 +398,8 @@ void RigPlanTest::patchSheetGoesUniverseByUniverse()
                                         line.fixture + " [" + line.leversOn + "]");
     QCOMPARE(lines.join(u'\n'),
              "0.40-42 Intelligent RGB [4-lever bank: 1, 3; 12-lever bank: 4, 6]\n"
-             "5.1-16 Lumo Bar 10 [none]\n"
-             "5.100-106 Acme Par 9 [3, 6, 7]");
+             "5.100-106 Acme Par 9 [3, 6, 7]\n"
+             "5.1-16 Lumo Bar 10 [none]");
     QCOMPARE(patchLines(plan)[1].universe, ""); // a master has no universe in the table
 }
 
