@@ -16,7 +16,10 @@ std::optional<std::string> labelProblem(std::string_view label)
         const bool c1 = byte == 0xC2 && i + 1 < label.size() &&
                         static_cast<unsigned char>(label[i + 1]) <= 0x9F &&
                         static_cast<unsigned char>(label[i + 1]) >= 0x80;
-        if (byte < 0x20 || byte == 0x7F || c1)
+        // U+FEFF, the byte order mark (0xEF 0xBB 0xBF): UTF-8 readers drop it at the start of
+        // a text, so a label holding it would not read back as it was saved.
+        const bool byteOrderMark = byte == 0xEF && label.substr(i + 1, 2) == "\xBB\xBF";
+        if (byte < 0x20 || byte == 0x7F || c1 || byteOrderMark)
             return i18n::translated("Cards", "the label holds a control character");
     }
     if (characters > kMaxLabelLength)

@@ -16,7 +16,7 @@ namespace velantra::cards
 constexpr std::size_t kMaxLabelLength = 200;
 
 // Why the label (UTF-8) cannot be taken: too long, or a control character (a newline, a tab,
-// an escape); nothing when it can.
+// an escape, the invisible byte order mark); nothing when it can.
 std::optional<std::string> labelProblem(std::string_view label);
 
 } // namespace velantra::cards

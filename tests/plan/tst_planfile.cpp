@@ -212,6 +212,10 @@ void PlanFileTest::badFilesAreRefused_data()
     QTest::newRow("control character in label")
         << rows(R"({"label": "a\u0007", "device": "dor", "mode": "dmx", "address": 1})")
         << "plan.json: row 1: the label holds a control character";
+    // A byte order mark would be dropped when the label is read back.
+    QTest::newRow("byte order mark in label")
+        << rows(R"({"label": "\ufeffBar", "device": "dor", "mode": "dmx", "address": 1})")
+        << "plan.json: row 1: the label holds a control character";
 
     // Version 2: universes and fixture types.
     QTest::newRow("universe in version 1")
