@@ -221,8 +221,11 @@ QByteArray writeCsv(const RigPlan& plan)
         const std::string* fields[] = {&line.universe, &line.start,    &line.end,
                                        &line.label,    &line.fixture,  &line.mode,
                                        &line.channels, &line.leversOn, &line.scheme};
-        for (std::size_t i = 0; i < std::size(fields); ++i)
-            out += (i ? "," : "") + quoted(*fields[i]);
+        for (std::size_t i = 0; i < std::size(fields); ++i) {
+            if (i)
+                out += ',';
+            out += quoted(*fields[i]);
+        }
         out += "\r\n";
     }
     return QByteArray::fromStdString(out);
