@@ -44,14 +44,6 @@ Levers agreed(const std::vector<Explanation>& mode)
             .four = std::uint8_t(on.four | off.four)};
 }
 
-Levers leversFor(const DeviceSetting& setting)
-{
-    DipEngine engine(setting.device);
-    engine.Form_Load();
-    engine.apply(setting);
-    return engine.levers();
-}
-
 template <typename T> std::vector<T> choicesIf(bool offered, std::initializer_list<T> choices)
 {
     return offered ? std::vector<T>(choices) : std::vector<T>{T{}};
@@ -235,6 +227,14 @@ void nameDifferences(const Levers& fixed, const Levers& found, const Levers& nea
 }
 
 } // namespace
+
+Levers leversFor(const DeviceSetting& setting)
+{
+    DipEngine engine(setting.device);
+    engine.Form_Load();
+    engine.apply(setting);
+    return engine.levers();
+}
 
 LeverReading readLevers(Device device, const Levers& levers)
 {

@@ -31,6 +31,9 @@ struct LeverReading {
     std::vector<std::string> problems;
 };
 
+// The levers the configurator engine leaves for a setting.
+Levers leversFor(const DeviceSetting& setting);
+
 // The levers of a device's banks read back. Levers of a bank the device lacks, or beyond its
 // levers, are problems.
 LeverReading readLevers(Device device, const Levers& levers);
