@@ -132,10 +132,12 @@ std::string caption(const ConfiguratorSpec& spec, std::string_view control)
     for (const ui::Control& row : spec.layout) {
         if (row.name != control)
             continue;
-        std::string_view text = row.caption;
+        // Translated first: the translations hold the caption with its trailing blank.
+        std::string text =
+            i18n::translated(i18n::context::kLayout, std::string(row.caption).c_str());
         while (!text.empty() && text.back() == ' ')
-            text.remove_suffix(1);
-        return std::string(text);
+            text.pop_back();
+        return text;
     }
     return std::string(control);
 }

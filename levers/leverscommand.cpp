@@ -52,7 +52,10 @@ int report(const std::string& reading, const std::vector<std::string>& problems)
 {
     std::printf("%s\n", reading.c_str());
     for (const std::string& problem : problems)
-        std::printf("Problem: %s\n", problem.c_str());
+        std::printf("%s\n", i18n::translate("Levers", "Problem: %1")
+                                .arg(QString::fromStdString(problem))
+                                .toStdString()
+                                .c_str());
     std::fflush(stdout);
     return problems.empty() ? cli::kExitOk : cli::kExitFailure;
 }

@@ -1490,6 +1490,10 @@ Verwendet von: %2.</translation>
         <source>Lever %1: OFF</source>
         <translation>Schalter %1: OFF</translation>
     </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Problem: %1</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -1490,6 +1490,10 @@ Utilisé par : %2.</translation>
         <source>Lever %1: OFF</source>
         <translation>Levier %1 : OFF</translation>
     </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Problème : %1</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -1490,6 +1490,10 @@ Usato da: %2.</translation>
         <source>Lever %1: OFF</source>
         <translation>Levetta %1: OFF</translation>
     </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Problema: %1</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -1490,6 +1490,10 @@ Gebruikt door: %2.</translation>
         <source>Lever %1: OFF</source>
         <translation>Schakelaar %1: OFF</translation>
     </message>
+    <message>
+        <source>Problem: %1</source>
+        <translation>Probleem: %1</translation>
+    </message>
 </context>
 <context>
     <name>Messages</name>

@@ -10,6 +10,8 @@ class LeversCommandTest : public QObject
 private slots:
     void readsLevers_data();
     void readsLevers();
+    void readsInTheLanguageOfTheRun_data();
+    void readsInTheLanguageOfTheRun();
 };
 
 void LeversCommandTest::readsLevers_data()
@@ -95,6 +97,31 @@ void LeversCommandTest::readsLevers()
     QTEST(QString::fromLocal8Bit(process.readAllStandardError()), "err");
     QTEST(QString::fromLocal8Bit(process.readAllStandardOutput()), "out");
     QTEST(process.exitCode(), "status");
+}
+
+// The whole reading in the language asked for: the options as the window names them, the problems.
+void LeversCommandTest::readsInTheLanguageOfTheRun_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<QString>("out");
+    QTest::newRow("German options")
+        << QStringList{"--language", "de", "levers", "orvo75", "1,12", "--four-bank", "1"}
+        << QStringLiteral("DMX-Adresse 1, 3 Kan., Abschl. 120 \u03A9\nProblem: Schalter 12 des "
+                          "12-fach-Schalterblocks muss im DMX-Betrieb auf OFF stehen\n");
+    QTest::newRow("French problem")
+        << QStringList{"--language=fr", "levers", "orvo36", "none"}
+        << QStringLiteral("Adresse DMX aucun\nProbl\u00E8me : aucun levier d'adresse sur ON : "
+                          "l'adresse 0 n'est pas une adresse DMX\n");
+}
+
+void LeversCommandTest::readsInTheLanguageOfTheRun()
+{
+    QFETCH(QStringList, arguments);
+    QProcess process;
+    process.start(QStringLiteral(VELANTRA_EXECUTABLE), arguments);
+    QVERIFY(process.waitForFinished(60000));
+    QCOMPARE(process.readAllStandardError(), QByteArray());
+    QTEST(QString::fromUtf8(process.readAllStandardOutput()), "out");
 }
 
 QTEST_APPLESS_MAIN(LeversCommandTest)
