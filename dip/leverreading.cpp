@@ -228,6 +228,13 @@ void nameDifferences(const Levers& fixed, const Levers& found, const Levers& nea
                       {unfit, inMode}));
 }
 
+std::string withOptions(std::string text, const std::vector<std::string>& options)
+{
+    for (const std::string& option : options)
+        text += ", " + option;
+    return text;
+}
+
 } // namespace
 
 Levers leversFor(const DeviceSetting& setting)
@@ -289,16 +296,19 @@ bool hasFourBank(Device device)
     return configuratorSpec(device).banks.hasFourBank();
 }
 
+std::string addressReadingText(std::optional<int> address, const std::vector<std::string>& options)
+{
+    return withOptions(
+        i18n::arg(i18n::translated("Levers", "DMX address %1"),
+                  {address ? std::to_string(*address) : i18n::translated("Levers", "none")}),
+        options);
+}
+
 std::string readingText(const LeverReading& reading)
 {
-    std::string text = reading.setting.master
-                           ? i18n::translated("Levers", "Master")
-                           : i18n::arg(i18n::translated("Levers", "DMX address %1"),
-                                       {reading.address ? std::to_string(*reading.address)
-                                                        : i18n::translated("Levers", "none")});
-    for (const std::string& option : reading.options)
-        text += ", " + option;
-    return text;
+    if (reading.setting.master)
+        return withOptions(i18n::translated("Levers", "Master"), reading.options);
+    return addressReadingText(reading.address, reading.options);
 }
 
 } // namespace velantra::dip

@@ -41,6 +41,9 @@ LeverReading readLevers(Device device, const Levers& levers);
 // Whether the device has a 4-lever bank beside its 12-lever one.
 bool hasFourBank(Device device);
 
+// "DMX address 300, 6 Ch", "DMX address none": an address, if any, and the options after it.
+std::string addressReadingText(std::optional<int> address, const std::vector<std::string>& options);
+
 // "DMX address 300, 6 Ch, Res. 120 ohm", "DMX address none", "Master, Speed 4, Show 0".
 std::string readingText(const LeverReading& reading);
 

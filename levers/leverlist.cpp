@@ -1,5 +1,6 @@
 #include "levers/leverlist.h"
 
+#include "dip/leverreading.h"
 #include "i18n/language.h"
 
 #include <QStringList>
@@ -38,26 +39,10 @@ LeverList parseLeverList(const QString& text, int bankSize)
     return list;
 }
 
-QString leverListText(std::uint32_t on)
-{
-    QStringList numbers;
-    for (int lever = 1; lever <= 32; ++lever) {
-        if (on & (std::uint32_t(1) << (lever - 1)))
-            numbers << QString::number(lever);
-    }
-    return numbers.isEmpty() ? i18n::translate("Levers", "none")
-                             : numbers.join(QStringLiteral(", "));
-}
-
 std::string schemeReadingText(const SchemeReading& reading)
 {
-    std::string text = i18n::translate("Levers", "DMX address %1")
-                           .arg(reading.address ? QString::number(reading.address)
-                                                : i18n::translate("Levers", "none"))
-                           .toStdString();
-    for (const std::string& option : reading.options)
-        text += ", " + option;
-    return text;
+    return dip::addressReadingText(
+        reading.address ? std::optional<int>(reading.address) : std::nullopt, reading.options);
 }
 
 } // namespace velantra::levers

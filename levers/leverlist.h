@@ -18,9 +18,6 @@ struct LeverList {
 
 LeverList parseLeverList(const QString& text, int bankSize);
 
-// "3, 4, 6, 9" or "none", as a card writes the levers ON.
-QString leverListText(std::uint32_t on);
-
 // "DMX address 5, stand-alone", "DMX address none".
 std::string schemeReadingText(const SchemeReading& reading);
 
