@@ -52,32 +52,19 @@ int runCardCommand(const cli::Invocation& invocation)
     }
     DeviceSetting setting;
     setting.device = *device;
-    // A whole number, or the usage error that names the option.
     QString badNumber;
-    const auto number = [&](std::string_view option) -> std::optional<int> {
-        if (!invocation.isSet(option))
-            return std::nullopt;
-        bool ok = false;
-        const QString value = invocation.value(option);
-        const int n = value.toInt(&ok);
-        if (!ok && badNumber.isEmpty()) {
-            badNumber = i18n::translate("CommandLine", "--%1 takes a whole number, not '%2'")
-                            .arg(QLatin1String(option.data(), qsizetype(option.size())), value);
-        }
-        return n;
-    };
     setting.master = invocation.isSet("master");
     // Even the default address: a master has none, whatever the number.
     if (setting.master && invocation.isSet("address"))
         return invocation.usageError(
             i18n::translate("CommandLine", "A master takes no DMX address."));
-    setting.address = number("address").value_or(1);
-    setting.channels = number("channels");
+    setting.address = invocation.number("address", &badNumber).value_or(1);
+    setting.channels = invocation.number("channels", &badNumber);
     setting.terminator = invocation.isSet("terminator");
     setting.pushbutton = invocation.isSet("pushbutton");
-    setting.speed = number("speed");
-    setting.show = number("show");
-    setting.tune = number("tune");
+    setting.speed = invocation.number("speed", &badNumber);
+    setting.show = invocation.number("show", &badNumber);
+    setting.tune = invocation.number("tune", &badNumber);
     setting.modulation = invocation.isSet("modulation");
     if (!badNumber.isEmpty())
         return invocation.usageError(badNumber);

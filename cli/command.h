@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <array>
+#include <optional>
 #include <span>
 #include <string_view>
 
@@ -92,6 +93,9 @@ public:
     QString value(std::string_view option) const;
     // Every value of an option given more than once, in order.
     QStringList values(std::string_view option) const;
+    // A whole number option's value; none when it is not given or no whole number, and then the
+    // usage error's text in *error unless one is there already.
+    std::optional<int> number(std::string_view option, QString* error) const;
 
     // Prints "velantra <name>: <message> (see 'velantra <name> --help')" on standard error and
     // returns kExitUsage: for values the parser cannot judge (an address out of range, two

@@ -6,7 +6,6 @@
 #include "ui/qstr.h"
 
 #include <QApplication>
-#include <QRegularExpression>
 #include <algorithm>
 #include <cstdio>
 #include <memory>
@@ -72,22 +71,6 @@ void configureProgram(QCommandLineParser& parser)
     parser.addOption(
         QCommandLineOption({QStringLiteral("v"), QStringLiteral("version")},
                            i18n::translate("CommandLine", "Displays version information.")));
-}
-
-// `--language xx` or `--language=xx` among the program's own options, read before the parser
-// so that its own messages are in that language too.
-QString requestedLanguage(const QStringList& programWords)
-{
-    for (qsizetype i = 1; i < programWords.size(); ++i) {
-        QString word = programWords[i];
-        while (word.startsWith(u'-'))
-            word.remove(0, 1);
-        if (word == u"language" && i + 1 < programWords.size())
-            return programWords[i + 1];
-        if (word.startsWith(u"language="))
-            return word.section(u'=', 1);
-    }
-    return QString();
 }
 
 // The parser's help with our usage lines in place of its own first line.
@@ -238,20 +221,28 @@ int run(std::span<char*> args, std::span<const Command> commands, int (*windows)
     char* argv0 = args.empty() ? nullptr : args.front();
 
     // The program's own options come before the first word that is not an option, which names a
-    // command; the rest of the line belongs to the command.
-    // (`--language xx` takes the word after it as its value).
+    // command; the rest of the line belongs to the command. `--language xx` (which takes the word
+    // after it) or `--language=xx` is read here, before the parser, so that its own messages are
+    // in that language too.
+    QString requested;
+    bool languageGiven = false;
     auto first = words.begin() + 1;
     while (first != words.end() && first->startsWith(u'-') && *first != u'-') {
-        const bool takesNext =
-            first->section(u'=', 0, 0).remove(QRegularExpression(QStringLiteral("^-+"))) ==
-                u"language" &&
-            !first->contains(u'=');
+        QString word = *first;
+        while (word.startsWith(u'-'))
+            word.remove(0, 1);
         ++first;
-        if (takesNext && first != words.end())
+        if (word == u"language" && first != words.end()) {
+            if (!languageGiven)
+                requested = *first;
+            languageGiven = true;
             ++first;
+        } else if (word.startsWith(u"language=") && !languageGiven) {
+            requested = word.section(u'=', 1);
+            languageGiven = true;
+        }
     }
     const QStringList programWords(words.begin(), first);
-    const QString requested = requestedLanguage(programWords);
     i18n::setLanguage(requested.isEmpty() ? i18n::desktopLanguage()
                                           : i18n::chooseLanguage({requested}));
     QCommandLineParser parser;
@@ -300,6 +291,21 @@ QString Invocation::value(std::string_view option) const
 QStringList Invocation::values(std::string_view option) const
 {
     return parser_.values(qstr(option));
+}
+
+std::optional<int> Invocation::number(std::string_view option, QString* error) const
+{
+    if (!isSet(option))
+        return std::nullopt;
+    bool ok = false;
+    const QString text = value(option);
+    const int n = text.toInt(&ok);
+    if (ok)
+        return n;
+    if (error->isEmpty())
+        *error = i18n::translate("CommandLine", "--%1 takes a whole number, not '%2'")
+                     .arg(qstr(option), text);
+    return std::nullopt;
 }
 
 int Invocation::usageError(const QString& message) const

@@ -60,19 +60,6 @@ int report(const std::string& reading, const std::vector<std::string>& problems)
     return problems.empty() ? cli::kExitOk : cli::kExitFailure;
 }
 
-// A whole number option, or the usage error's text.
-std::optional<int> numberOption(const cli::Invocation& call, std::string_view option,
-                                QString* error)
-{
-    bool ok = false;
-    const QString value = call.value(option);
-    const int n = value.toInt(&ok);
-    if (!ok && error->isEmpty())
-        *error = i18n::translate("CommandLine", "--%1 takes a whole number, not '%2'")
-                     .arg(qstr(option), value);
-    return ok ? std::optional(n) : std::nullopt;
-}
-
 int readOurDevice(const cli::Invocation& call, const QStringList& arguments)
 {
     const QString name = arguments.value(0);
@@ -120,9 +107,8 @@ int readScheme(const cli::Invocation& call, const QStringList& arguments)
             i18n::translate("CommandLine", "--four-bank is for our devices, not with --levers"));
     QString error;
     LeverScheme scheme;
-    scheme.levers = numberOption(call, "levers", &error).value_or(0);
-    scheme.lowestLever =
-        call.isSet("lowest") ? numberOption(call, "lowest", &error).value_or(0) : 1;
+    scheme.levers = call.number("levers", &error).value_or(0);
+    scheme.lowestLever = call.isSet("lowest") ? call.number("lowest", &error).value_or(0) : 1;
     scheme.addressMinusOne = call.isSet("minus-one");
     scheme.onUp = !call.isSet("on-down");
     for (const QString& function : call.values("function")) {
