@@ -1,5 +1,6 @@
 #include "cards/settingcard.h"
 
+#include "devices/leverscheme.h"
 #include "i18n/translatable.h"
 
 namespace velantra::cards
@@ -19,11 +20,6 @@ std::string leversOnText(const BankDrawing& bank)
                      {numbers.empty() ? i18n::translated("Cards", "none") : numbers});
 }
 
-namespace
-{
-constexpr int kLastChannel = 512;
-}
-
 std::optional<std::string> blockLine(const SettingCard& card)
 {
     if (card.master || !card.address || !card.channels)
@@ -38,10 +34,10 @@ std::optional<std::string> blockWarning(const SettingCard& card)
     if (!blockLine(card))
         return std::nullopt;
     const int end = *card.address + *card.channels - 1;
-    if (end <= kLastChannel)
+    if (end <= kLastDmxChannel)
         return std::nullopt;
     return i18n::arg(i18n::translated("Cards", "Warning: the block runs past %1, to %2"),
-                     {std::to_string(kLastChannel), std::to_string(end)});
+                     {std::to_string(kLastDmxChannel), std::to_string(end)});
 }
 
 std::string labelLine(const std::string& label)

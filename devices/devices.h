@@ -88,59 +88,46 @@ consteval bool rowsInDeviceOrder()
     return true;
 }
 
-// "a, b, c or d" (`last` " or ") or "a, b, c, d" (`last` ", ") of the command names.
-consteval std::size_t commandListLength(std::string_view last)
+// Calls `append` with each part of "a, b, c or d" (`last` " or ") or "a, b, c, d" (`last` ", "):
+// the command names of every device, or of those that offer `choice` when there is one.
+template <typename Append>
+consteval void commandListParts(std::string_view last, bool DeviceInfo::*choice, Append append)
+{
+    const auto listed = [&](const DeviceInfo& device) { return !choice || device.*choice; };
+    std::size_t count = 0;
+    for (const DeviceInfo& device : kDevices)
+        count += listed(device) ? 1 : 0;
+    std::size_t written = 0;
+    for (const DeviceInfo& device : kDevices) {
+        if (!listed(device))
+            continue;
+        if (written > 0)
+            append(written + 1 == count ? last : std::string_view(", "));
+        append(device.commandName);
+        ++written;
+    }
+}
+consteval std::size_t commandListLength(std::string_view last, bool DeviceInfo::*choice = nullptr)
 {
     std::size_t length = 0;
-    for (std::size_t i = 0; i < kDeviceCount; ++i)
-        length += kDevices[i].commandName.size() + (i == 0                  ? 0
-                                                    : i + 1 == kDeviceCount ? last.size()
-                                                                            : 2);
+    commandListParts(last, choice, [&](std::string_view part) { length += part.size(); });
     return length;
 }
-template <std::size_t N> consteval std::array<char, N> commandList(std::string_view last)
+template <std::size_t N>
+consteval std::array<char, N> commandList(std::string_view last, bool DeviceInfo::*choice = nullptr)
 {
     std::array<char, N> text{};
     std::size_t at = 0;
-    const auto append = [&](std::string_view part) {
+    commandListParts(last, choice, [&](std::string_view part) {
         for (char c : part)
             text[at++] = c;
-    };
-    for (std::size_t i = 0; i < kDeviceCount; ++i) {
-        if (i > 0)
-            append(i + 1 == kDeviceCount ? last : ", ");
-        append(kDevices[i].commandName);
-    }
+    });
     return text;
 }
 inline constexpr auto kOrList = commandList<commandListLength(" or ")>(" or ");
-
-// "orvo75, orvo36, fluo": the command names of the devices that offer a choice.
-template <bool DeviceInfo::*Choice> consteval std::size_t offeringListLength()
-{
-    std::size_t length = 0;
-    for (const DeviceInfo& device : kDevices)
-        length += device.*Choice ? device.commandName.size() + (length > 0 ? 2 : 0) : 0;
-    return length;
-}
-template <bool DeviceInfo::*Choice> consteval auto offeringList()
-{
-    std::array<char, offeringListLength<Choice>()> text{};
-    std::size_t at = 0;
-    for (const DeviceInfo& device : kDevices) {
-        if (!(device.*Choice))
-            continue;
-        if (at > 0) {
-            text[at++] = ',';
-            text[at++] = ' ';
-        }
-        for (char c : device.commandName)
-            text[at++] = c;
-    }
-    return text;
-}
-template <bool DeviceInfo::*Choice> inline constexpr auto kOffering = offeringList<Choice>();
 inline constexpr auto kCommaList = commandList<commandListLength(", ")>(", ");
+template <bool DeviceInfo::*Choice>
+inline constexpr auto kOffering = commandList<commandListLength(", ", Choice)>(", ", Choice);
 } // namespace detail
 static_assert(detail::rowsInDeviceOrder(), "one row per device, at the index of its Device");
 
