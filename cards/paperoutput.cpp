@@ -2,12 +2,10 @@
 
 #include "cards/cardwriter.h"
 #include "i18n/language.h"
-#include "ui/applicationsetup.h"
 
 #include <QBuffer>
 #include <QFileDialog>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPdfWriter>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -50,7 +48,6 @@ QByteArray pdfOf(const QString& title, QPageSize::PageSizeId paper, const PaintP
 
 bool printWithDialog(QWidget* parent, const QString& title, const PaintPages& paint)
 {
-    keepNoDialogState();
     QPrinter printer;
     printer.setDocName(title);
     QPrintDialog dialog(&printer, parent);
@@ -63,7 +60,6 @@ bool printWithDialog(QWidget* parent, const QString& title, const PaintPages& pa
 
 bool savePdfWithDialog(QWidget* parent, const PdfRequest& request, const PaintPages& paint)
 {
-    keepNoDialogState();
     QString path;
     QPageSize::PageSizeId paper = kPapers[0].id;
     {

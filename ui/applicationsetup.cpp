@@ -10,6 +10,20 @@
 
 namespace velantra
 {
+namespace
+{
+
+void keepNoDialogState()
+{
+    // Qt's own file and print dialogs record their folder history in Qt's settings file; this
+    // program keeps no state, so those settings point where nothing can ever be written.
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
+                       QStringLiteral("/proc/velantra-keeps-no-settings"));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QStringLiteral("/proc/velantra-keeps-no-settings"));
+}
+
+} // namespace
 
 void setUpApplication(QApplication& app)
 {
@@ -21,16 +35,6 @@ void setUpApplication(QApplication& app)
     app.setWindowIcon(ui::applicationIcon());
     ui::installAccessibility();
     keepNoDialogState();
-}
-
-void keepNoDialogState()
-{
-    // Qt's own file and print dialogs record their folder history in Qt's settings file; this
-    // program keeps no state, so those settings point where nothing can ever be written.
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                       QStringLiteral("/proc/velantra-keeps-no-settings"));
-    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
-                       QStringLiteral("/proc/velantra-keeps-no-settings"));
 }
 
 } // namespace velantra
