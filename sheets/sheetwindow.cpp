@@ -1,6 +1,5 @@
 #include "sheets/sheetwindow.h"
 
-#include "i18n/language.h"
 #include "ui/colours.h"
 #include "ui/layoutbuilder.h"
 
@@ -24,8 +23,7 @@ void SheetWindow::paintEvent(QPaintEvent*)
         return;
     QPainter painter(this);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.drawImage(0, 0,
-                      ratio == 1 && i18n::isSourceLanguage() ? picture_.image() : sharp_.at(ratio));
+    painter.drawImage(0, 0, sharp_.shown(picture_.image(), ratio));
     picture_.painted(this);
 }
 

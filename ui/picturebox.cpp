@@ -1,7 +1,5 @@
 #include "ui/picturebox.h"
 
-#include "i18n/language.h"
-
 #include <QImageReader>
 #include <QPainter>
 
@@ -43,8 +41,7 @@ void PictureBox::paintEvent(QPaintEvent*)
     const int inset = bordered_ ? 2 : 0;
     painter.setClipRect(rect().adjusted(inset, inset, -inset, -inset));
     const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.drawImage(inset, inset,
-                      ratio == 1 && i18n::isSourceLanguage() ? picture_.image() : sharp_.at(ratio));
+    painter.drawImage(inset, inset, sharp_.shown(picture_.image(), ratio));
     if (bordered_) {
         painter.setClipping(false);
         painter.setPen(palette().color(QPalette::Dark));

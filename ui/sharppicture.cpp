@@ -7,10 +7,14 @@
 namespace velantra::ui
 {
 
+bool drawnAfresh(qreal ratio)
+{
+    return ratio != 1 || !i18n::isSourceLanguage();
+}
+
 QImage pictureAt(const QString& resource, qreal ratio)
 {
-    // The sheets' files are drawn in English: another language draws them afresh at every ratio.
-    if (ratio != 1 || !i18n::isSourceLanguage()) {
+    if (drawnAfresh(ratio)) {
         const std::string path = resource.toStdString();
         if (path == artwork::kLogoResource)
             return ratio != 1 ? artwork::drawLogo(ratio) : QImage(resource);
