@@ -52,9 +52,9 @@ int fixtureRow(const power::PowerVariant& variant, bool cc, const QString& fixtu
 }
 
 // Types one --count into its box, or says what is wrong with it.
-QString typeCount(power::PowerWindow& window, const power::PowerVariant& variant,
-                  const QString& count)
+QString typeCount(power::PowerWindow& window, const QString& count)
 {
+    const power::PowerVariant& variant = window.budget().variant();
     const qsizetype equals = count.lastIndexOf(u'=');
     const qsizetype colon = count.indexOf(u':');
     if (equals < 0 || colon < 0 || colon > equals)
@@ -107,7 +107,6 @@ int runReportCommand(const cli::Invocation& invocation)
     WarningCloser closer;
     qApp->installEventFilter(&closer);
     const std::unique_ptr<QWidget> window(small ? power::createCalc2() : power::createCalc());
-    const power::PowerVariant& variant = small ? power::kOrvo36Power : power::kOrvo75Power;
     auto* powerWindow = qobject_cast<power::PowerWindow*>(window.get());
     if (!powerWindow)
         return invocation.failure(
@@ -115,7 +114,7 @@ int runReportCommand(const cli::Invocation& invocation)
     // The window opens in average power; the command's default is nominal power.
     powerWindow->choosePower(invocation.isSet("average"));
     for (const QString& count : invocation.values("count")) {
-        const QString problem = typeCount(*powerWindow, variant, count);
+        const QString problem = typeCount(*powerWindow, count);
         if (!problem.isEmpty())
             return invocation.usageError(problem);
     }

@@ -375,18 +375,18 @@ bool PowerWindow::showsOutput(Output column) const
 
 bool PowerWindow::typeEntry(Output column, int row, const QString& text)
 {
-    if (row < 1 || row > kRows)
+    if (row < 1 || row > kRows || !showsOutput(column))
         return false;
-    QLineEdit* entry = box(column, row);
-    if (!entry || !rect().intersects(entry->geometry()))
-        return false;
-    entry->setText(text);
+    box(column, row)->setText(text);
     return true;
 }
 
 void PowerWindow::choosePower(bool average)
 {
-    (average ? option2_ : option1_)->setChecked(true); // runs its click procedure
+    if (average)
+        selectAverageMode();
+    else
+        option1_->setChecked(true); // runs its click procedure
 }
 
 } // namespace velantra::power
