@@ -178,7 +178,7 @@ std::string leverName(Bank bank, int lever, bool hasFour)
 // The levers beyond the device's banks, as problems; they are then left out.
 void dropMissingLevers(Device device, Levers& levers, std::vector<std::string>& problems)
 {
-    const bool hasFour = configuratorSpec(device).banks.hasFourBank();
+    const bool hasFour = hasFourBank(device);
     const std::string device_name(deviceInfo(device).displayName);
     if (const unsigned beyond = levers.twelve & ~((1u << kTwelve) - 1)) {
         problems.push_back(

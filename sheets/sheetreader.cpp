@@ -258,7 +258,7 @@ QString SheetReader::cell(int row, int column) const
     QStringList parts =
         qstr(table_.rows[std::size_t(row)][std::size_t(column)]).split(QStringLiteral(", "));
     for (QString& part : parts)
-        part = i18n::text(i18n::context::kSheets, part.toStdString());
+        part = i18n::translate(i18n::context::kSheets, part.toUtf8().constData());
     return parts.join(QStringLiteral(", "));
 }
 
