@@ -135,9 +135,18 @@ std::size_t firstInvalidUtf8(std::string_view text)
     return std::string_view::npos;
 }
 
+// Line ends counted as the reader skips them: "\r\n", "\n" or a lone "\r".
+bool endsLine(std::string_view text, std::size_t i)
+{
+    return text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'));
+}
+
 int lineOf(std::string_view text, std::size_t offset)
 {
-    return 1 + int(std::count(text.begin(), text.begin() + std::ptrdiff_t(offset), '\n'));
+    int line = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i)
+        line += endsLine(text, i) ? 1 : 0;
+    return line;
 }
 
 // The delimiter the first line uses most, outside quotes: a comma, a semicolon (spreadsheets in
@@ -289,7 +298,7 @@ CsvTable parseCsv(const QByteArray& bytes)
                         ++i;
                         break;
                     }
-                    if (text[i] == '\n')
+                    if (endsLine(text, i))
                         ++line;
                     field += text[i];
                 }
