@@ -71,9 +71,13 @@ std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan,
         cards::SettingCard card =
             type ? typeCard(*type, row)
                  : cards::cardFor(row.setting, QString::fromStdString(row.label));
-        card.origin =
-            "Plan: " + planName.toStdString() + ", row " + std::to_string(i + 1) +
-            (takesAddress(row) ? ", universe " + std::to_string(row.universe) : std::string());
+        // One pass of arg(): a plan's name holding "%2" stays as it is.
+        const QString number = QString::number(i + 1);
+        card.origin = (takesAddress(row)
+                           ? i18n::translate("PlanFile", "Plan: %1, row %2, universe %3")
+                                 .arg(planName, number, QString::number(row.universe))
+                           : i18n::translate("PlanFile", "Plan: %1, row %2").arg(planName, number))
+                          .toStdString();
         card.channels = channelCount(plan, row);
         made.push_back(std::move(card));
     }
@@ -86,7 +90,9 @@ cards::PatchSheet patchSheet(const RigPlan& plan, const QString& planName)
     sheet.title = i18n::translate("PlanFile", "Patch sheet: %1").arg(planName).toStdString();
     sheet.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
     for (const PatchLine& line : patchSheetLines(plan)) {
-        const std::string heading = "Universe " + line.universe;
+        const std::string heading = i18n::translate("PlanFile", "Universe %1")
+                                        .arg(QString::fromStdString(line.universe))
+                                        .toStdString();
         if (sheet.sections.empty() || sheet.sections.back().heading != heading)
             sheet.sections.push_back({.heading = heading, .rows = {}});
         const std::optional<int> end = endAddress(plan, plan.rows[std::size_t(line.row)]);

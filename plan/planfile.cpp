@@ -414,9 +414,8 @@ std::optional<RepeatedKey> repeatedKey(const QByteArray& json)
             if (levels.back().keys.contains(key)) {
                 QString where;
                 if (levels.size() > 1 && item > 0)
-                    where = QStringLiteral("%1 %2: ")
-                                .arg(topKey == u"types" ? QStringLiteral("type")
-                                                        : QStringLiteral("row"))
+                    where = (topKey == u"types" ? i18n::translate("PlanFile", "type %1: ")
+                                                : i18n::translate("PlanFile", "row %1: "))
                                 .arg(item);
                 return RepeatedKey{where, key};
             }

@@ -1720,6 +1720,18 @@ Usado por: %2.</translation>
         <source>Patch sheet: %1</source>
         <translation>Hoja de patch: %1</translation>
     </message>
+    <message>
+        <source>Plan: %1, row %2, universe %3</source>
+        <translation>Plano: %1, fila %2, universo %3</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2</source>
+        <translation>Plano: %1, fila %2</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Universo %1</translation>
+    </message>
 </context>
 <context>
     <name>PlanTableModel</name>

@@ -1720,6 +1720,18 @@ Utilisé par : %2.</translation>
         <source>Patch sheet: %1</source>
         <translation>Feuille de patch : %1</translation>
     </message>
+    <message>
+        <source>Plan: %1, row %2, universe %3</source>
+        <translation>Plan : %1, ligne %2, univers %3</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2</source>
+        <translation>Plan : %1, ligne %2</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Univers %1</translation>
+    </message>
 </context>
 <context>
     <name>PlanTableModel</name>

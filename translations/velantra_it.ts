@@ -1720,6 +1720,18 @@ Usato da: %2.</translation>
         <source>Patch sheet: %1</source>
         <translation>Foglio di patch: %1</translation>
     </message>
+    <message>
+        <source>Plan: %1, row %2, universe %3</source>
+        <translation>Piano: %1, riga %2, universo %3</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2</source>
+        <translation>Piano: %1, riga %2</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Universo %1</translation>
+    </message>
 </context>
 <context>
     <name>PlanTableModel</name>

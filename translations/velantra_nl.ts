@@ -1720,6 +1720,18 @@ Gebruikt door: %2.</translation>
         <source>Patch sheet: %1</source>
         <translation>Patchblad: %1</translation>
     </message>
+    <message>
+        <source>Plan: %1, row %2, universe %3</source>
+        <translation>Plan: %1, rij %2, universum %3</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2</source>
+        <translation>Plan: %1, rij %2</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Universum %1</translation>
+    </message>
 </context>
 <context>
     <name>PlanTableModel</name>
