@@ -1,6 +1,5 @@
 #include "plan/patchlines.h"
 
-#include "plan/addressing.h"
 #include "plan/leverstext.h"
 #include "plan/plantext.h"
 

@@ -12,23 +12,11 @@
 namespace velantra::plan
 {
 
-QString rowSettingProblem(const RigPlan& plan, int row)
+namespace
 {
-    const PlanRow& r = plan.rows[std::size_t(row)];
-    std::optional<std::string> problem;
-    if (const FixtureType* type = typeOf(plan, r)) {
-        const int highest = type->levers ? highestSchemeAddress(*type->levers) : kLastStart;
-        if (r.setting.address < kFirstStart || r.setting.address > highest)
-            problem = i18n::translate("PlanFile", "DMX address %1 is out of range: 1 to %2.")
-                          .arg(r.setting.address)
-                          .arg(highest)
-                          .toStdString();
-    } else {
-        problem = settingProblem(r.setting);
-    }
-    return problem ? QString::fromStdString(rowName(plan, row) + ": " + *problem) : QString();
-}
 
+// The card of a fixture type's row: the type's name and the address, and its bank drawn from the
+// lever scheme (cards/schemecard.h; none when the type has no levers).
 cards::SettingCard typeCard(const FixtureType& type, const PlanRow& row)
 {
     const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
@@ -47,9 +35,27 @@ cards::SettingCard typeCard(const FixtureType& type, const PlanRow& row)
     card.label = row.label;
     card.date = date;
     card.mode = "DMX";
-    card.address = row.setting.address;
-    card.channels = type.channels;
+    card.address = row.setting.address; // the channels are the row's, set by planCards
     return card;
+}
+
+} // namespace
+
+QString rowSettingProblem(const RigPlan& plan, int row)
+{
+    const PlanRow& r = plan.rows[std::size_t(row)];
+    std::optional<std::string> problem;
+    if (const FixtureType* type = typeOf(plan, r)) {
+        const int highest = type->levers ? highestSchemeAddress(*type->levers) : kLastStart;
+        if (r.setting.address < kFirstStart || r.setting.address > highest)
+            problem = i18n::translate("PlanFile", "DMX address %1 is out of range: 1 to %2.")
+                          .arg(r.setting.address)
+                          .arg(highest)
+                          .toStdString();
+    } else {
+        problem = settingProblem(r.setting);
+    }
+    return problem ? QString::fromStdString(rowName(plan, row) + ": " + *problem) : QString();
 }
 
 std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan,

@@ -1,7 +1,6 @@
 #include "plan/rigplanwindow.h"
 
 #include "cards/cardreader.h"
-#include "cards/cardwriter.h"
 #include "cards/paper.h"
 #include "cards/paperoutput.h"
 #include "files/filereader.h"
@@ -234,8 +233,7 @@ bool RigPlanWindow::maybeSave()
         return true;
     QMessageBox box(QMessageBox::Warning, i18n::translate("RigPlanWindow", "Rig plan"),
                     i18n::translate("RigPlanWindow", "The plan %1 has unsaved changes. Save them?")
-                        .arg(path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled")
-                                             : QFileInfo(path_).fileName()),
+                        .arg(planName()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("unsavedPlan"));
     box.setDefaultButton(QMessageBox::Save);
@@ -649,9 +647,7 @@ void RigPlanWindow::setPath(const QString& path)
 {
     path_ = path;
     setWindowFilePath(path);
-    const QString name = path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled")
-                                         : QFileInfo(path_).fileName();
-    setWindowTitle(i18n::translate("RigPlanWindow", "%1[*] - Rig plan").arg(name));
+    setWindowTitle(i18n::translate("RigPlanWindow", "%1[*] - Rig plan").arg(planName()));
 }
 
 void RigPlanWindow::updateStatus()

@@ -1537,10 +1537,6 @@ Verwendet von: %2.</translation>
         <translation>„%1“ muss true oder false sein</translation>
     </message>
     <message>
-        <source>&quot;label&quot; must be a text</source>
-        <translation>„label“ muss ein Text sein</translation>
-    </message>
-    <message>
         <source>&quot;device&quot; must be one of %1</source>
         <translation>„device“ muss eines von %1 sein</translation>
     </message>

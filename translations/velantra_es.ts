@@ -1537,10 +1537,6 @@ Usado por: %2.</translation>
         <translation>«%1» debe ser true o false</translation>
     </message>
     <message>
-        <source>&quot;label&quot; must be a text</source>
-        <translation>«label» debe ser un texto</translation>
-    </message>
-    <message>
         <source>&quot;device&quot; must be one of %1</source>
         <translation>«device» debe ser uno de %1</translation>
     </message>

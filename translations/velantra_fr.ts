@@ -1537,10 +1537,6 @@ Utilisé par : %2.</translation>
         <translation>« %1 » doit être true ou false</translation>
     </message>
     <message>
-        <source>&quot;label&quot; must be a text</source>
-        <translation>« label » doit être un texte</translation>
-    </message>
-    <message>
         <source>&quot;device&quot; must be one of %1</source>
         <translation>« device » doit être l&apos;un de %1</translation>
     </message>

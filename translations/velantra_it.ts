@@ -1537,10 +1537,6 @@ Usato da: %2.</translation>
         <translation>«%1» deve essere true o false</translation>
     </message>
     <message>
-        <source>&quot;label&quot; must be a text</source>
-        <translation>«label» deve essere un testo</translation>
-    </message>
-    <message>
         <source>&quot;device&quot; must be one of %1</source>
         <translation>«device» deve essere uno di %1</translation>
     </message>

@@ -1537,10 +1537,6 @@ Gebruikt door: %2.</translation>
         <translation>&quot;%1&quot; moet true of false zijn</translation>
     </message>
     <message>
-        <source>&quot;label&quot; must be a text</source>
-        <translation>&quot;label&quot; moet een tekst zijn</translation>
-    </message>
-    <message>
         <source>&quot;device&quot; must be one of %1</source>
         <translation>&quot;device&quot; moet een van %1 zijn</translation>
     </message>
