@@ -480,10 +480,7 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
         why = i18n::translated("Plans", "no fixture");
         return std::nullopt;
     }
-    std::optional<Device> device = deviceNamed(lower(fixture));
-    for (const DeviceInfo& info : kDevices)
-        if (lower(info.tableName) == lower(fixture))
-            device = info.device;
+    const std::optional<Device> device = deviceByName(fixture);
     if (device) {
         row.setting.device = *device;
         if (std::optional<std::string> problem =
