@@ -165,6 +165,17 @@ std::optional<std::string> typeProblem(const RigPlan& plan, const FixtureType& t
     return std::nullopt;
 }
 
+std::vector<int> universesOf(const RigPlan& plan)
+{
+    std::vector<int> universes;
+    for (const PlanRow& row : plan.rows)
+        if (takesAddress(row))
+            universes.push_back(row.universe);
+    std::sort(universes.begin(), universes.end());
+    universes.erase(std::unique(universes.begin(), universes.end()), universes.end());
+    return universes;
+}
+
 std::vector<int> rowsOfType(const RigPlan& plan, int type)
 {
     std::vector<int> rows;

@@ -104,6 +104,9 @@ std::optional<Device> deviceByName(std::string_view name);
 // outside 1–512, a lever scheme that describes no bank. Nothing when it can.
 std::optional<std::string> typeProblem(const RigPlan& plan, const FixtureType& type, int index);
 
+// The universes the rows that take an address are on, in order, each once.
+std::vector<int> universesOf(const RigPlan& plan);
+
 // The rows (indices) of the plan whose type is `type`.
 std::vector<int> rowsOfType(const RigPlan& plan, int type);
 

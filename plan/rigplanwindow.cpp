@@ -428,12 +428,10 @@ void RigPlanWindow::duplicateRow()
     const int copies = QInputDialog::getInt(this, i18n::translate("RigPlanWindow", "Duplicate"),
                                             i18n::translate("RigPlanWindow", "Number of copies:"),
                                             1, 1, kMaxRows - 1, 1, &ok);
-    if (ok) {
-        const int room = kMaxRows - model_->rowCount();
-        model_->insertPlanRows(row + 1,
-                               std::vector<PlanRow>(std::size_t(std::clamp(copies, 0, room)),
-                                                    model_->plan().rows[std::size_t(row)]));
-    }
+    if (ok) // as many as the plan has room for
+        model_->insertPlanRows(
+            row + 1,
+            std::vector<PlanRow>(std::size_t(copies), model_->plan().rows[std::size_t(row)]));
     selectRow(row);
 }
 
@@ -653,7 +651,7 @@ void RigPlanWindow::setPath(const QString& path)
 void RigPlanWindow::updateStatus()
 {
     const int rows = model_->rowCount();
-    const int universes = int(model_->universes().size());
+    const int universes = int(universesOf(model_->plan()).size());
     status_->setText(
         (rows == 1 ? i18n::translate("RigPlanWindow", "1 row")
                    : i18n::translate("RigPlanWindow", "%1 rows").arg(rows)) +
