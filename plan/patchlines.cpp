@@ -2,6 +2,7 @@
 
 #include "plan/leverstext.h"
 #include "plan/plantext.h"
+#include "plan/words.h"
 
 #include <algorithm>
 
@@ -9,11 +10,6 @@ namespace velantra::plan
 {
 namespace
 {
-
-std::string number(const std::optional<int>& n)
-{
-    return n ? std::to_string(*n) : std::string();
-}
 
 PatchLine lineOf(const RigPlan& plan, int index, bool universeOfMasters)
 {

@@ -2,9 +2,9 @@
 
 #include "i18n/translatable.h"
 #include "plan/devices.h"
+#include "plan/words.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace velantra::plan
 {
@@ -110,14 +110,7 @@ namespace
 // Names compare without regard to ASCII case or surrounding blanks: "acme spot" is "Acme Spot".
 std::string nameKey(std::string_view name)
 {
-    while (!name.empty() && name.front() == ' ')
-        name.remove_prefix(1);
-    while (!name.empty() && name.back() == ' ')
-        name.remove_suffix(1);
-    std::string key(name);
-    for (char& c : key)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return key;
+    return lower(trimmed(name));
 }
 
 } // namespace
