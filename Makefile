@@ -10,11 +10,12 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 SUDO       := $(if $(filter 0,$(shell id -u)),,sudo)
 
+# The translations: lupdate and lrelease, CMake's Qt6LinguistTools, Qt's own translations (set
+# before PACKAGES, which takes it in at once).
+TRANSLATION_PACKAGES := qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 PACKAGES := cmake ninja-build g++ make qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins \
             fonts-liberation xvfb xauth dbus at-spi2-core python3-pyatspi strace poppler-utils \
             $(TRANSLATION_PACKAGES)
-# The translations: lupdate and lrelease, CMake's Qt6LinguistTools, Qt's own translations.
-TRANSLATION_PACKAGES := qt6-l10n-tools qt6-tools-dev qt6-translations-l10n
 PACKAGING := desktop-file-utils appstream dpkg-dev file lintian devscripts man-db git
 # The screen-reader check: Orca, speech-dispatcher (python3-speechd comes with Orca), a window
 # manager and a keyboard driver.
@@ -23,8 +24,8 @@ ORCA_PACKAGES := orca speech-dispatcher openbox xdotool libao4
 LOOKS_PACKAGES := qt6-gtk-platformtheme qt6ct xvfb xauth
 
 .PHONY: run test test-asan fuzz bench package package-check build configure deps resources \
-        format-check translations translations-check orca-check looks windows-deps windows windows-test windows-installer \
-        windows-ci windows-looks web web-test web-bench web-texts
+        format-check translations translations-check orca-check looks windows-deps windows \
+        windows-test windows-installer windows-ci windows-looks web web-test web-bench web-texts
 
 deps:
 	@missing=$$(for p in $(PACKAGES); do dpkg -s $$p >/dev/null 2>&1 || echo $$p; done); \

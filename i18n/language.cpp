@@ -1,7 +1,6 @@
 #include "i18n/language.h"
 
 #include <QCoreApplication>
-#include <QDir>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -96,11 +95,6 @@ QString setLanguage(const QString& language)
     return state.language;
 }
 
-QString currentLanguage()
-{
-    return loaded().language;
-}
-
 bool isSourceLanguage()
 {
     return !loaded().ours;
@@ -117,17 +111,14 @@ void installInto(QCoreApplication&)
     }
 }
 
-QString translate(const char* context, const char* source, const char* disambiguation, int n)
+QString translate(const char* context, const char* source)
 {
     if (const QTranslator* ours = loaded().ours.get()) {
-        const QString translated = ours->translate(context, source, disambiguation, n);
+        const QString translated = ours->translate(context, source);
         if (!translated.isEmpty())
             return translated;
     }
-    QString english = QString::fromUtf8(source);
-    if (n >= 0)
-        english.replace(QStringLiteral("%n"), QString::number(n));
-    return english;
+    return QString::fromUtf8(source);
 }
 
 QString text(const char* context, std::string_view source)

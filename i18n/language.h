@@ -8,7 +8,6 @@
 
 #include <QString>
 #include <QStringList>
-#include <span>
 #include <string_view>
 
 class QCoreApplication;
@@ -32,7 +31,6 @@ QString desktopLanguage();
 // English) for the rest of the run, and installs them in the application, now or when
 // installInto is called. Returns the language in use.
 QString setLanguage(const QString& language);
-QString currentLanguage();
 // English: the texts as written, the pictures as the files hold them.
 bool isSourceLanguage();
 
@@ -41,9 +39,8 @@ void installInto(QCoreApplication& app);
 
 // A text in the language in use, also before an application exists. `translate` is what
 // lupdate reads in Qt code: translate("RigPlanWindow", "Save cards as PDF…"); `text` shows a text
-// marked with VT_TEXT elsewhere. `n` picks the plural form of a text with "%n".
-QString translate(const char* context, const char* source, const char* disambiguation = nullptr,
-                  int n = -1);
+// marked with VT_TEXT elsewhere.
+QString translate(const char* context, const char* source);
 QString text(const char* context, std::string_view source);
 
 } // namespace velantra::i18n

@@ -14,26 +14,33 @@ SOURCES=(app cards cli devices dip files i18n levers plan power resources sheets
 OPTIONS=(-tr-function-alias QT_TRANSLATE_NOOP+=VT_TEXT,translate+=translated -locations none -no-obsolete
          -extensions cpp,h -silent)
 
-# lupdate's notes about classes it cannot place (our nested namespaces) say nothing here.
+# One pass of lupdate over the sources for all the files given. Its notes about classes it
+# cannot place (our nested namespaces) say nothing here; only grep finding no other line is
+# forgiven, so a failing lupdate fails the script (pipefail).
 update() { # <ts files...>
-  local file
-  for file in "$@"; do
-    "$LUPDATE" "${OPTIONS[@]}" "${SOURCES[@]}" -ts "$file" 2>&1 |
-      grep -v -e 'lacks Q_OBJECT' -e 'Qualifying with unknown' -e 'undeclared qualified class' >&2 ||
-      true
-  done
+  "$LUPDATE" "${OPTIONS[@]}" "${SOURCES[@]}" -ts "$@" 2>&1 |
+    { grep -v -e 'lacks Q_OBJECT' -e 'Qualifying with unknown' -e 'undeclared qualified class' >&2 ||
+      true; }
 }
 
 case "${1:-}" in
 update)
+  files=()
   for language in "${LANGUAGES[@]}"; do
-    update "translations/velantra_$language.ts"
+    files+=("translations/velantra_$language.ts")
   done
+  update "${files[@]}"
   ;;
 check)
   failed=0
   scratch=$(mktemp -d)
   trap 'rm -rf "$scratch"' EXIT
+  copies=()
+  for language in "${LANGUAGES[@]}"; do
+    ts=translations/velantra_$language.ts
+    [ -f "$ts" ] && cp "$ts" "$scratch/" && copies+=("$scratch/velantra_$language.ts")
+  done
+  [ "${#copies[@]}" -gt 0 ] && update "${copies[@]}"
   for language in "${LANGUAGES[@]}"; do
     ts=translations/velantra_$language.ts
     if [ ! -f "$ts" ]; then
@@ -41,8 +48,6 @@ check)
       failed=1
       continue
     fi
-    cp "$ts" "$scratch/"
-    update "$scratch/velantra_$language.ts"
     if ! diff -u "$ts" "$scratch/velantra_$language.ts" >"$scratch/$language.diff"; then
       echo "$ts: not in step with the sources (run: make translations), lupdate would change:"
       head -n 40 "$scratch/$language.diff"

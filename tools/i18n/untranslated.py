@@ -38,7 +38,12 @@ def marked_spans(text):
                 while i < len(text) and text[i] != '"':
                     i += 2 if text[i] == '\\' else 1
             elif c == "'":
-                i = text.find("'", i + 2 if text[i + 1] == '\\' else i + 1)
+                # A character literal: its closing quote comes after the escaped character, if
+                # any (a backslash and a quote included); an unclosed one ends the scan.
+                i = text.find("'", i + 3 if text[i + 1:i + 2] == '\\' else i + 2)
+                if i < 0:
+                    i = len(text)
+                    break
             elif c == '(':
                 depth += 1
             elif c == ')':

@@ -70,5 +70,5 @@ message(STATUS "Layers: ${folder_count} folders on ${floor_count} floors, ${arro
 if(faults)
     list(JOIN faults "\n  " text)
     message(FATAL_ERROR "An include runs up or sideways between folders:\n  ${text}\n"
-                        "Floors, bottom up, are in tools/layers/checklayers.cmake.")
+                        "Floors, bottom up, are in tools/layers/floors.cmake.")
 endif()
