@@ -27,6 +27,7 @@ struct DeviceSetting {
     std::optional<int> tune;  // DOR only: CCT 0–9; the window's preset when empty
     // Either mode.
     bool modulation = false; // ORVO FLUO only: "1-100 % Modulation"
+    friend bool operator==(const DeviceSetting&, const DeviceSetting&) = default;
 };
 
 } // namespace velantra

@@ -85,14 +85,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const ReadResult listed = readCsvPlan(bytes, QStringLiteral("fuzz.csv"));
     if (!listed.plan && !listed.error.startsWith(QStringLiteral("fuzz.csv: ")))
         fail("a patch list refusal that does not name the file");
-    if (listed.plan)
-        checkAccepted(*listed.plan);
     const CsvTable table = parseCsv(bytes);
+    if (listed.plan && !table.error.isEmpty())
+        fail("a patch list read strictly that the import dialog refuses");
     if (table.error.isEmpty()) {
         const CsvImport imported = planFromCsv(table, guessColumns(table));
         if (imported.plan.rows.size() > std::size_t(kMaxRows) ||
             imported.lines.size() != imported.plan.rows.size())
             fail("an import beyond the limit or without its lines");
+        // The strict reading is the dialog's when no line has a problem: checked once.
+        if (listed.plan && !(imported.problems.empty() && samePlan(*listed.plan, imported.plan)))
+            fail("a patch list read strictly differs from the import dialog's plan");
         checkAccepted(imported.plan);
     }
     return 0;

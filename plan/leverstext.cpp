@@ -3,9 +3,9 @@
 #include "devices/devices.h"
 #include "dip/dipengine.h"
 #include "i18n/translatable.h"
+#include "plan/words.h"
 
 #include <cctype>
-#include <charconv>
 
 namespace velantra::plan
 {
@@ -23,24 +23,6 @@ std::string leverList(std::uint32_t on)
         text += std::to_string(lever);
     }
     return text.empty() ? std::string("none") : text;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
-
-std::optional<int> number(std::string_view text)
-{
-    int n = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return n;
 }
 
 bool equalNoCase(std::string_view a, std::string_view b)
@@ -104,9 +86,9 @@ std::optional<LeverScheme> readSchemeText(std::string_view text, std::string* pr
     LeverScheme scheme;
     const std::string_view count = parts[0], lowest = parts[1], on = parts[2], holds = parts[3];
     const std::optional<int> levers =
-        count.ends_with(" levers") ? number(count.substr(0, count.size() - 7)) : std::nullopt;
+        count.ends_with(" levers") ? wholeNumber(count.substr(0, count.size() - 7)) : std::nullopt;
     const std::optional<int> lowestLever =
-        lowest.starts_with("lowest ") ? number(lowest.substr(7)) : std::nullopt;
+        lowest.starts_with("lowest ") ? wholeNumber(lowest.substr(7)) : std::nullopt;
     if (!levers)
         return fail(i18n::arg(i18n::translated("Plans", "“%1” is no count of levers"),
                               {std::string(count)}));
@@ -126,7 +108,7 @@ std::optional<LeverScheme> readSchemeText(std::string_view text, std::string* pr
     for (std::size_t i = 4; i < parts.size(); ++i) {
         const std::size_t colon = parts[i].find(':');
         const std::optional<int> lever =
-            colon == std::string_view::npos ? std::nullopt : number(parts[i].substr(0, colon));
+            colon == std::string_view::npos ? std::nullopt : wholeNumber(parts[i].substr(0, colon));
         if (!lever)
             return fail(i18n::arg(i18n::translated("Plans", "“%1” is no “lever: name”"),
                                   {std::string(parts[i])}));

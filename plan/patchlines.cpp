@@ -1,8 +1,8 @@
 #include "plan/patchlines.h"
 
-#include "plan/addressing.h"
 #include "plan/leverstext.h"
 #include "plan/plantext.h"
+#include "plan/words.h"
 
 #include <algorithm>
 
@@ -10,11 +10,6 @@ namespace velantra::plan
 {
 namespace
 {
-
-std::string number(const std::optional<int>& n)
-{
-    return n ? std::to_string(*n) : std::string();
-}
 
 PatchLine lineOf(const RigPlan& plan, int index, bool universeOfMasters)
 {

@@ -12,23 +12,11 @@
 namespace velantra::plan
 {
 
-QString rowSettingProblem(const RigPlan& plan, int row)
+namespace
 {
-    const PlanRow& r = plan.rows[std::size_t(row)];
-    std::optional<std::string> problem;
-    if (const FixtureType* type = typeOf(plan, r)) {
-        const int highest = type->levers ? highestSchemeAddress(*type->levers) : kLastStart;
-        if (r.setting.address < kFirstStart || r.setting.address > highest)
-            problem = i18n::translate("PlanFile", "DMX address %1 is out of range: 1 to %2.")
-                          .arg(r.setting.address)
-                          .arg(highest)
-                          .toStdString();
-    } else {
-        problem = settingProblem(r.setting);
-    }
-    return problem ? QString::fromStdString(rowName(plan, row) + ": " + *problem) : QString();
-}
 
+// The card of a fixture type's row: the type's name and the address, and its bank drawn from the
+// lever scheme (cards/schemecard.h; none when the type has no levers).
 cards::SettingCard typeCard(const FixtureType& type, const PlanRow& row)
 {
     const std::string date = QDate::currentDate().toString(Qt::ISODate).toStdString();
@@ -47,9 +35,27 @@ cards::SettingCard typeCard(const FixtureType& type, const PlanRow& row)
     card.label = row.label;
     card.date = date;
     card.mode = "DMX";
-    card.address = row.setting.address;
-    card.channels = type.channels;
+    card.address = row.setting.address; // the channels are the row's, set by planCards
     return card;
+}
+
+} // namespace
+
+QString rowSettingProblem(const RigPlan& plan, int row)
+{
+    const PlanRow& r = plan.rows[std::size_t(row)];
+    std::optional<std::string> problem;
+    if (const FixtureType* type = typeOf(plan, r)) {
+        const int highest = type->levers ? highestSchemeAddress(*type->levers) : kLastStart;
+        if (r.setting.address < kFirstStart || r.setting.address > highest)
+            problem = i18n::translate("PlanFile", "DMX address %1 is out of range: 1 to %2.")
+                          .arg(r.setting.address)
+                          .arg(highest)
+                          .toStdString();
+    } else {
+        problem = settingProblem(r.setting);
+    }
+    return problem ? QString::fromStdString(rowName(plan, row) + ": " + *problem) : QString();
 }
 
 std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan,
@@ -71,9 +77,13 @@ std::optional<std::vector<cards::SettingCard>> planCards(const RigPlan& plan,
         cards::SettingCard card =
             type ? typeCard(*type, row)
                  : cards::cardFor(row.setting, QString::fromStdString(row.label));
-        card.origin =
-            "Plan: " + planName.toStdString() + ", row " + std::to_string(i + 1) +
-            (takesAddress(row) ? ", universe " + std::to_string(row.universe) : std::string());
+        // One pass of arg(): a plan's name holding "%2" stays as it is.
+        const QString number = QString::number(i + 1);
+        card.origin = (takesAddress(row)
+                           ? i18n::translate("PlanFile", "Plan: %1, row %2, universe %3")
+                                 .arg(planName, number, QString::number(row.universe))
+                           : i18n::translate("PlanFile", "Plan: %1, row %2").arg(planName, number))
+                          .toStdString();
         card.channels = channelCount(plan, row);
         made.push_back(std::move(card));
     }
@@ -86,7 +96,9 @@ cards::PatchSheet patchSheet(const RigPlan& plan, const QString& planName)
     sheet.title = i18n::translate("PlanFile", "Patch sheet: %1").arg(planName).toStdString();
     sheet.date = QDate::currentDate().toString(Qt::ISODate).toStdString();
     for (const PatchLine& line : patchSheetLines(plan)) {
-        const std::string heading = "Universe " + line.universe;
+        const std::string heading = i18n::translate("PlanFile", "Universe %1")
+                                        .arg(QString::fromStdString(line.universe))
+                                        .toStdString();
         if (sheet.sections.empty() || sheet.sections.back().heading != heading)
             sheet.sections.push_back({.heading = heading, .rows = {}});
         const std::optional<int> end = endAddress(plan, plan.rows[std::size_t(line.row)]);

@@ -28,8 +28,4 @@ cards::PatchSheet patchSheet(const RigPlan& plan, const QString& planName);
 // Why the row cannot be set on its configurator or its levers, or an empty text.
 QString rowSettingProblem(const RigPlan& plan, int row);
 
-// The card of a fixture type's row: the type's name, the address and channels, and its bank
-// drawn from the lever scheme (cards/schemecard.h; none when the type has no levers).
-cards::SettingCard typeCard(const FixtureType& type, const PlanRow& row);
-
 } // namespace velantra::plan

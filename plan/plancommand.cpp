@@ -9,7 +9,6 @@
 #include <QFileInfo>
 #include <cctype>
 #include <cstdio>
-#include <set>
 
 namespace velantra::plan
 {
@@ -55,10 +54,7 @@ int check(const QString& path, const RigPlan& plan)
     QString summary = QString::fromStdString(problemSummary(problems));
     if (!summary.isEmpty())
         summary[0] = summary[0].toLower(); // within the line, after the count of rows
-    std::set<int> universes;
-    for (const PlanRow& row : plan.rows)
-        if (takesAddress(row))
-            universes.insert(row.universe);
+    const std::vector<int> universes = universesOf(plan);
     // One universe is what every plan of one DMX line has: said only when there are more.
     const QString rows = QString::number(plan.rows.size());
     const QString line =

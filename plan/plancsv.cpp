@@ -8,18 +8,24 @@
 #include "plan/leverstext.h"
 #include "plan/patchlines.h"
 #include "plan/plantext.h"
+#include "plan/words.h"
 
 #include <QFileInfo>
 #include <algorithm>
 #include <array>
 #include <cctype>
-#include <charconv>
 #include <map>
 
 namespace velantra::plan
 {
 namespace
 {
+
+// A cell's number, blanks around it allowed.
+std::optional<int> cellNumber(std::string_view text)
+{
+    return wholeNumber(trimmed(text, kCellBlanks));
+}
 
 constexpr std::array<const char*, kCsvFieldCount> kFieldNames{
     "",        "universe", "start",    "end",       "label",
@@ -69,26 +75,9 @@ constexpr HeaderName kHeaderNames[] = {
     {"lever scheme", CsvField::Scheme},
 };
 
-std::string lower(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
-        text.remove_prefix(1);
-    while (!text.empty() && (text.back() == ' ' || text.back() == '\t'))
-        text.remove_suffix(1);
-    return text;
-}
-
 std::optional<CsvField> headerField(std::string_view header)
 {
-    std::string key = lower(trimmed(header));
+    std::string key = lower(trimmed(header, kCellBlanks));
     while (!key.empty() && (key.back() == '.' || key.back() == ':'))
         key.pop_back();
     for (const HeaderName& known : kHeaderNames)
@@ -135,9 +124,18 @@ std::size_t firstInvalidUtf8(std::string_view text)
     return std::string_view::npos;
 }
 
+// Line ends counted as the reader skips them: "\r\n", "\n" or a lone "\r".
+bool endsLine(std::string_view text, std::size_t i)
+{
+    return text[i] == '\n' || (text[i] == '\r' && (i + 1 >= text.size() || text[i + 1] != '\n'));
+}
+
 int lineOf(std::string_view text, std::size_t offset)
 {
-    return 1 + int(std::count(text.begin(), text.begin() + std::ptrdiff_t(offset), '\n'));
+    int line = 1;
+    for (std::size_t i = 0; i < offset && i < text.size(); ++i)
+        line += endsLine(text, i) ? 1 : 0;
+    return line;
 }
 
 // The delimiter the first line uses most, outside quotes: a comma, a semicolon (spreadsheets in
@@ -164,16 +162,6 @@ QString atLine(int line, const QString& why)
     return i18n::translate("PlanFile", "line %1: %2").arg(line).arg(why);
 }
 
-std::optional<int> wholeNumber(std::string_view text)
-{
-    text = trimmed(text);
-    int n = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), n);
-    if (text.empty() || error != std::errc() || end != text.data() + text.size())
-        return std::nullopt;
-    return n;
-}
-
 // "16ch", "Mode 2 (16 Ch)": the number before "ch", if there is one.
 std::optional<int> channelsInMode(std::string_view mode)
 {
@@ -187,7 +175,7 @@ std::optional<int> channelsInMode(std::string_view mode)
     std::size_t start = end;
     while (start > 0 && std::isdigit(static_cast<unsigned char>(text[start - 1])))
         --start;
-    return start < end ? wholeNumber(std::string_view(text).substr(start, end - start))
+    return start < end ? cellNumber(std::string_view(text).substr(start, end - start))
                        : std::nullopt;
 }
 
@@ -289,7 +277,7 @@ CsvTable parseCsv(const QByteArray& bytes)
                         ++i;
                         break;
                     }
-                    if (text[i] == '\n')
+                    if (endsLine(text, i))
                         ++line;
                     field += text[i];
                 }
@@ -317,7 +305,7 @@ CsvTable parseCsv(const QByteArray& bytes)
             skipLineEnd();
         // A line of empty fields is a spreadsheet's empty row.
         if (std::all_of(fields.begin(), fields.end(),
-                        [](const std::string& f) { return trimmed(f).empty(); }))
+                        [](const std::string& f) { return trimmed(f, kCellBlanks).empty(); }))
             continue;
         table.columns = std::max(table.columns, int(fields.size()));
         if (first) {
@@ -399,13 +387,13 @@ private:
 std::optional<int> CsvRowReader::typeFor(const std::vector<std::string>& record,
                                          std::string_view name, std::string& why)
 {
-    FixtureType type{.name = std::string(trimmed(name))};
-    const std::string_view channels = trimmed(cell(record, CsvField::Channels));
-    std::optional<int> count = wholeNumber(channels);
+    FixtureType type{.name = std::string(trimmed(name, kCellBlanks))};
+    const std::string_view channels = trimmed(cell(record, CsvField::Channels), kCellBlanks);
+    std::optional<int> count = cellNumber(channels);
     if (channels.empty()) {
         count = channelsInMode(cell(record, CsvField::Mode));
-        const std::optional<int> start = wholeNumber(cell(record, CsvField::Start));
-        const std::optional<int> end = wholeNumber(cell(record, CsvField::End));
+        const std::optional<int> start = cellNumber(cell(record, CsvField::Start));
+        const std::optional<int> end = cellNumber(cell(record, CsvField::End));
         if (!count && start && end && *end >= *start)
             count = *end - *start + 1;
     }
@@ -418,7 +406,8 @@ std::optional<int> CsvRowReader::typeFor(const std::vector<std::string>& record,
         return std::nullopt;
     }
     type.channels = *count;
-    if (const std::string_view scheme = trimmed(cell(record, CsvField::Scheme)); !scheme.empty()) {
+    if (const std::string_view scheme = trimmed(cell(record, CsvField::Scheme), kCellBlanks);
+        !scheme.empty()) {
         type.levers = readSchemeText(scheme, &why);
         if (!type.levers)
             return std::nullopt;
@@ -456,9 +445,9 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
         why = *problem;
         return std::nullopt;
     }
-    if (const std::string_view universe = trimmed(cell(record, CsvField::Universe));
+    if (const std::string_view universe = trimmed(cell(record, CsvField::Universe), kCellBlanks);
         !universe.empty()) {
-        const std::optional<int> n = wholeNumber(universe);
+        const std::optional<int> n = cellNumber(universe);
         if (!n || *n < kFirstUniverse || *n > kLastUniverse) {
             why = i18n::arg(i18n::translated("Plans", "universe “%1” is not from 0 to 63999"),
                             {std::string(universe)});
@@ -466,15 +455,12 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
         }
         row.universe = *n;
     }
-    const std::string_view fixture = trimmed(cell(record, CsvField::Fixture));
+    const std::string_view fixture = trimmed(cell(record, CsvField::Fixture), kCellBlanks);
     if (fixture.empty()) {
         why = i18n::translated("Plans", "no fixture");
         return std::nullopt;
     }
-    std::optional<Device> device = deviceNamed(lower(fixture));
-    for (const DeviceInfo& info : kDevices)
-        if (lower(info.tableName) == lower(fixture))
-            device = info.device;
+    const std::optional<Device> device = deviceByName(fixture);
     if (device) {
         row.setting.device = *device;
         if (std::optional<std::string> problem =
@@ -487,9 +473,9 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
         if (!row.fixtureType)
             return std::nullopt;
     }
-    const std::string_view start = trimmed(cell(record, CsvField::Start));
+    const std::string_view start = trimmed(cell(record, CsvField::Start), kCellBlanks);
     if (takesAddress(row)) {
-        const std::optional<int> n = wholeNumber(start);
+        const std::optional<int> n = cellNumber(start);
         if (!n || *n < kFirstStart || *n > kMaxStart) {
             why = start.empty()
                       ? i18n::translated("Plans", "no start address")
@@ -502,17 +488,17 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
         why = i18n::translated("Plans", "a device in master mode takes no start address");
         return std::nullopt;
     }
-    const std::string_view channels = trimmed(cell(record, CsvField::Channels));
-    const std::string_view end = trimmed(cell(record, CsvField::End));
+    const std::string_view channels = trimmed(cell(record, CsvField::Channels), kCellBlanks);
+    const std::string_view end = trimmed(cell(record, CsvField::End), kCellBlanks);
     if (device) {
-        std::optional<int> count = wholeNumber(channels);
+        std::optional<int> count = cellNumber(channels);
         if (!channels.empty() && (!count || *count < kMinChannels || *count > kMaxChannels)) {
             why = i18n::arg(i18n::translated("Plans", "channels “%1” is not from 1 to 512"),
                             {std::string(channels)});
             return std::nullopt;
         }
-        if (!count && !end.empty() && wholeNumber(end) && takesAddress(row)) {
-            count = *wholeNumber(end) - row.setting.address + 1;
+        if (!count && !end.empty() && cellNumber(end) && takesAddress(row)) {
+            count = *cellNumber(end) - row.setting.address + 1;
             if (*count < kMinChannels || *count > kMaxChannels) {
                 why = i18n::arg(
                     i18n::translated("Plans", "end “%1” is not 1 to 512 channels after the start"),
@@ -535,7 +521,7 @@ std::optional<PlanRow> CsvRowReader::readRecord(const std::vector<std::string>& 
     }
     if (!end.empty()) {
         const std::optional<int> last = endAddress(plan_, row);
-        if (!last || wholeNumber(end) != last) {
+        if (!last || cellNumber(end) != last) {
             why =
                 i18n::arg(i18n::translated(
                               "Plans", "end “%1” does not follow from the start and the channels"),

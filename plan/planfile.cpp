@@ -189,12 +189,10 @@ std::optional<PlanRow> readRow(const QHash<QString, int>& types, const QJsonObje
         error = why;
         return std::nullopt;
     };
-    const QJsonValue label = r.take("label");
-    if (!label.isString())
-        return fail(i18n::translate("PlanFile", "\"label\" must be a text"));
-    row.label = label.toString().toStdString();
-    if (const std::optional<std::string> problem = cards::labelProblem(row.label))
-        return fail(text(*problem));
+    std::optional<std::string> label = readLabelText(r.take("label"), "label", error);
+    if (!label)
+        return std::nullopt;
+    row.label = std::move(*label);
     std::optional<int> universe;
     if (version > kFirstFormatVersion) {
         if (!r.readInt("universe", kFirstUniverse, kLastUniverse, universe))
@@ -414,9 +412,8 @@ std::optional<RepeatedKey> repeatedKey(const QByteArray& json)
             if (levels.back().keys.contains(key)) {
                 QString where;
                 if (levels.size() > 1 && item > 0)
-                    where = QStringLiteral("%1 %2: ")
-                                .arg(topKey == u"types" ? QStringLiteral("type")
-                                                        : QStringLiteral("row"))
+                    where = (topKey == u"types" ? i18n::translate("PlanFile", "type %1: ")
+                                                : i18n::translate("PlanFile", "row %1: "))
                                 .arg(item);
                 return RepeatedKey{where, key};
             }

@@ -70,11 +70,13 @@ void PlanTableModel::setRow(int row, const PlanRow& value)
 
 void PlanTableModel::insertPlanRows(int at, const std::vector<PlanRow>& rows)
 {
-    if (rows.empty())
+    // A plan holds at most kMaxRows rows: the rows beyond are left out.
+    const int count = std::clamp(int(rows.size()), 0, kMaxRows - rowCount());
+    if (count <= 0)
         return;
-    beginInsertRows({}, at, at + int(rows.size()) - 1);
-    plan_.rows.insert(plan_.rows.begin() + at, rows.begin(), rows.end());
-    rowProblems_.insert(rowProblems_.begin() + at, rows.size(), std::string());
+    beginInsertRows({}, at, at + count - 1);
+    plan_.rows.insert(plan_.rows.begin() + at, rows.begin(), rows.begin() + count);
+    rowProblems_.insert(rowProblems_.begin() + at, std::size_t(count), std::string());
     endInsertRows();
     valuesChanged();
 }
@@ -117,11 +119,7 @@ void PlanTableModel::sortPlan()
     std::vector<int> newRowOf(order.size());
     for (std::size_t to = 0; to < order.size(); ++to)
         newRowOf[std::size_t(order[to])] = int(to);
-    std::vector<PlanRow> sorted;
-    sorted.reserve(order.size());
-    for (const int from : order)
-        sorted.push_back(std::move(plan_.rows[std::size_t(from)]));
-    plan_.rows = std::move(sorted);
+    sortByAddress(plan_); // into `order`, which moves the persistent indexes below
     QModelIndexList from = persistentIndexList(), to;
     for (const QModelIndex& index : from)
         to << this->index(newRowOf[std::size_t(index.row())], index.column());
@@ -158,12 +156,6 @@ void PlanTableModel::refresh()
 {
     problems_ = findProblems(plan_);
     rowProblems_ = problemsByRow(plan_, problems_);
-    universes_.clear();
-    for (const PlanRow& row : plan_.rows)
-        if (takesAddress(row))
-            universes_.push_back(row.universe);
-    std::sort(universes_.begin(), universes_.end());
-    universes_.erase(std::unique(universes_.begin(), universes_.end()), universes_.end());
     emit refreshed();
 }
 

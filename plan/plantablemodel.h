@@ -28,8 +28,6 @@ public:
 
     const RigPlan& plan() const { return plan_; }
     const std::vector<Problem>& problems() const { return problems_; }
-    // The universes the rows that take an address are on, in order.
-    const std::vector<int>& universes() const { return universes_; }
 
     // Replaces the whole plan (a new or opened file).
     void setPlan(RigPlan plan);
@@ -46,6 +44,7 @@ public:
         return operation(plan_);
     }
     void setRow(int row, const PlanRow& value);
+    // As many of `rows` as the plan has room for (kMaxRows).
     void insertPlanRows(int at, const std::vector<PlanRow>& rows);
     // `rows` in ascending order.
     void removePlanRows(const std::vector<int>& rows);
@@ -79,7 +78,6 @@ private:
     RigPlan plan_;
     std::vector<Problem> problems_;
     std::vector<std::string> rowProblems_;
-    std::vector<int> universes_;
 };
 
 } // namespace velantra::plan

@@ -2,8 +2,8 @@
 
 #include "i18n/translatable.h"
 #include "plan/devices.h"
+#include "plan/words.h"
 
-#include <cctype>
 #include <charconv>
 
 namespace velantra::plan
@@ -42,23 +42,6 @@ std::string modeAndOptions(const PlanRow& row)
 
 namespace
 {
-
-std::string lower(std::string_view text)
-{
-    std::string out(text);
-    for (char& c : out)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return out;
-}
-
-std::string_view trimmed(std::string_view text)
-{
-    while (!text.empty() && text.front() == ' ')
-        text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ')
-        text.remove_suffix(1);
-    return text;
-}
 
 // "speed 3" after `word`: 3; "speed preset": none; anything else is no value.
 bool readValue(std::string_view rest, std::optional<int>& out)
@@ -138,11 +121,6 @@ std::string cell(std::string text)
         if (c == '\t' || c == '\n' || c == '\r')
             c = ' ';
     return text;
-}
-
-std::string number(const std::optional<int>& n)
-{
-    return n ? std::to_string(*n) : std::string();
 }
 
 } // namespace

@@ -2,9 +2,9 @@
 
 #include "i18n/translatable.h"
 #include "plan/devices.h"
+#include "plan/words.h"
 
 #include <algorithm>
-#include <cctype>
 
 namespace velantra::plan
 {
@@ -40,23 +40,17 @@ const FixtureType* typeOf(const RigPlan& plan, const PlanRow& row)
 
 bool sameSetting(const DeviceSetting& a, const DeviceSetting& b)
 {
-    return a.device == b.device && a.master == b.master && a.address == b.address &&
-           a.channels == b.channels && a.terminator == b.terminator &&
-           a.pushbutton == b.pushbutton && a.speed == b.speed && a.show == b.show &&
-           a.tune == b.tune && a.modulation == b.modulation;
+    return a == b;
 }
 
 bool sameRow(const PlanRow& a, const PlanRow& b)
 {
-    return a.label == b.label && sameSetting(a.setting, b.setting) &&
-           a.typedChannels == b.typedChannels && a.universe == b.universe &&
-           a.fixtureType == b.fixtureType;
+    return a == b;
 }
 
 bool samePlan(const RigPlan& a, const RigPlan& b)
 {
-    return a.types == b.types &&
-           std::equal(a.rows.begin(), a.rows.end(), b.rows.begin(), b.rows.end(), sameRow);
+    return a == b;
 }
 
 PlanRow newRow(Device device)
@@ -116,17 +110,19 @@ namespace
 // Names compare without regard to ASCII case or surrounding blanks: "acme spot" is "Acme Spot".
 std::string nameKey(std::string_view name)
 {
-    while (!name.empty() && name.front() == ' ')
-        name.remove_prefix(1);
-    while (!name.empty() && name.back() == ' ')
-        name.remove_suffix(1);
-    std::string key(name);
-    for (char& c : key)
-        c = char(std::tolower(static_cast<unsigned char>(c)));
-    return key;
+    return lower(trimmed(name));
 }
 
 } // namespace
+
+std::optional<Device> deviceByName(std::string_view name)
+{
+    const std::string key = nameKey(name);
+    for (const DeviceInfo& info : kDevices)
+        if (key == nameKey(info.tableName) || key == nameKey(info.commandName))
+            return info.device;
+    return std::nullopt;
+}
 
 std::optional<std::string> typeProblem(const RigPlan& plan, const FixtureType& type, int index)
 {
@@ -135,9 +131,8 @@ std::optional<std::string> typeProblem(const RigPlan& plan, const FixtureType& t
         return i18n::translated("Plans", "a fixture type needs a name");
     if (std::optional<std::string> problem = cards::labelProblem(type.name))
         return i18n::arg(i18n::translated("Plans", "the name: %1"), {*problem});
-    for (const DeviceInfo& info : kDevices)
-        if (key == nameKey(info.tableName) || key == nameKey(info.commandName))
-            return i18n::arg(i18n::translated("Plans", "“%1” is one of our devices"), {type.name});
+    if (deviceByName(type.name))
+        return i18n::arg(i18n::translated("Plans", "“%1” is one of our devices"), {type.name});
     for (int i = 0; i < int(plan.types.size()); ++i)
         if (i != index && nameKey(plan.types[std::size_t(i)].name) == key)
             return i18n::arg(i18n::translated("Plans", "there is already a fixture type “%1”"),
@@ -161,6 +156,17 @@ std::optional<std::string> typeProblem(const RigPlan& plan, const FixtureType& t
                 {std::to_string(named.lever)});
     }
     return std::nullopt;
+}
+
+std::vector<int> universesOf(const RigPlan& plan)
+{
+    std::vector<int> universes;
+    for (const PlanRow& row : plan.rows)
+        if (takesAddress(row))
+            universes.push_back(row.universe);
+    std::sort(universes.begin(), universes.end());
+    universes.erase(std::unique(universes.begin(), universes.end()), universes.end());
+    return universes;
 }
 
 std::vector<int> rowsOfType(const RigPlan& plan, int type)

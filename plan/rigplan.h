@@ -12,6 +12,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace velantra::plan
@@ -56,11 +57,13 @@ struct PlanRow {
     int universe = kDefaultUniverse;
     // The index of the row's type in RigPlan::types; none for one of our devices.
     std::optional<int> fixtureType;
+    friend bool operator==(const PlanRow&, const PlanRow&) = default;
 };
 
 struct RigPlan {
     std::vector<FixtureType> types;
     std::vector<PlanRow> rows;
+    friend bool operator==(const RigPlan&, const RigPlan&) = default;
 };
 
 // A device in master mode runs on its own and listens to no DMX address.
@@ -92,10 +95,17 @@ PlanRow newTypeRow(int type);
 // Drops what the device or its mode does not have, so that the row holds only options in force.
 void keepOptionsInForce(PlanRow& row);
 
+// The device whose Device column name ("ORVO 75") or command name ("orvo75") this is, without
+// regard to ASCII case or surrounding blanks.
+std::optional<Device> deviceByName(std::string_view name);
+
 // Why a type cannot be kept in the plan as `type` (its index, or -1 for a new one): an empty
 // name or one another type or one of our devices has, a label-rule breach, a channel count
 // outside 1–512, a lever scheme that describes no bank. Nothing when it can.
 std::optional<std::string> typeProblem(const RigPlan& plan, const FixtureType& type, int index);
+
+// The universes the rows that take an address are on, in order, each once.
+std::vector<int> universesOf(const RigPlan& plan);
 
 // The rows (indices) of the plan whose type is `type`.
 std::vector<int> rowsOfType(const RigPlan& plan, int type);

@@ -1,7 +1,6 @@
 #include "plan/rigplanwindow.h"
 
 #include "cards/cardreader.h"
-#include "cards/cardwriter.h"
 #include "cards/paper.h"
 #include "cards/paperoutput.h"
 #include "files/filereader.h"
@@ -234,8 +233,7 @@ bool RigPlanWindow::maybeSave()
         return true;
     QMessageBox box(QMessageBox::Warning, i18n::translate("RigPlanWindow", "Rig plan"),
                     i18n::translate("RigPlanWindow", "The plan %1 has unsaved changes. Save them?")
-                        .arg(path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled")
-                                             : QFileInfo(path_).fileName()),
+                        .arg(planName()),
                     QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, this);
     box.setObjectName(QStringLiteral("unsavedPlan"));
     box.setDefaultButton(QMessageBox::Save);
@@ -430,12 +428,10 @@ void RigPlanWindow::duplicateRow()
     const int copies = QInputDialog::getInt(this, i18n::translate("RigPlanWindow", "Duplicate"),
                                             i18n::translate("RigPlanWindow", "Number of copies:"),
                                             1, 1, kMaxRows - 1, 1, &ok);
-    if (ok) {
-        const int room = kMaxRows - model_->rowCount();
-        model_->insertPlanRows(row + 1,
-                               std::vector<PlanRow>(std::size_t(std::clamp(copies, 0, room)),
-                                                    model_->plan().rows[std::size_t(row)]));
-    }
+    if (ok) // as many as the plan has room for
+        model_->insertPlanRows(
+            row + 1,
+            std::vector<PlanRow>(std::size_t(copies), model_->plan().rows[std::size_t(row)]));
     selectRow(row);
 }
 
@@ -649,15 +645,13 @@ void RigPlanWindow::setPath(const QString& path)
 {
     path_ = path;
     setWindowFilePath(path);
-    const QString name = path_.isEmpty() ? i18n::translate("RigPlanWindow", "Untitled")
-                                         : QFileInfo(path_).fileName();
-    setWindowTitle(i18n::translate("RigPlanWindow", "%1[*] - Rig plan").arg(name));
+    setWindowTitle(i18n::translate("RigPlanWindow", "%1[*] - Rig plan").arg(planName()));
 }
 
 void RigPlanWindow::updateStatus()
 {
     const int rows = model_->rowCount();
-    const int universes = int(model_->universes().size());
+    const int universes = int(universesOf(model_->plan()).size());
     status_->setText(
         (rows == 1 ? i18n::translate("RigPlanWindow", "1 row")
                    : i18n::translate("RigPlanWindow", "%1 rows").arg(rows)) +

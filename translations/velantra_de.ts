@@ -1541,10 +1541,6 @@ Verwendet von: %2.</translation>
         <translation>„%1“ muss true oder false sein</translation>
     </message>
     <message>
-        <source>&quot;label&quot; must be a text</source>
-        <translation>„label“ muss ein Text sein</translation>
-    </message>
-    <message>
         <source>&quot;device&quot; must be one of %1</source>
         <translation>„device“ muss eines von %1 sein</translation>
     </message>
@@ -1723,6 +1719,18 @@ Verwendet von: %2.</translation>
     <message>
         <source>Patch sheet: %1</source>
         <translation>Patchblatt: %1</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2, universe %3</source>
+        <translation>Plan: %1, Zeile %2, Universum %3</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2</source>
+        <translation>Plan: %1, Zeile %2</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Universum %1</translation>
     </message>
 </context>
 <context>

@@ -1541,10 +1541,6 @@ Usado por: %2.</translation>
         <translation>«%1» debe ser true o false</translation>
     </message>
     <message>
-        <source>&quot;label&quot; must be a text</source>
-        <translation>«label» debe ser un texto</translation>
-    </message>
-    <message>
         <source>&quot;device&quot; must be one of %1</source>
         <translation>«device» debe ser uno de %1</translation>
     </message>
@@ -1723,6 +1719,18 @@ Usado por: %2.</translation>
     <message>
         <source>Patch sheet: %1</source>
         <translation>Hoja de patch: %1</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2, universe %3</source>
+        <translation>Plano: %1, fila %2, universo %3</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2</source>
+        <translation>Plano: %1, fila %2</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Universo %1</translation>
     </message>
 </context>
 <context>

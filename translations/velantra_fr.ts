@@ -1541,10 +1541,6 @@ Utilisé par : %2.</translation>
         <translation>« %1 » doit être true ou false</translation>
     </message>
     <message>
-        <source>&quot;label&quot; must be a text</source>
-        <translation>« label » doit être un texte</translation>
-    </message>
-    <message>
         <source>&quot;device&quot; must be one of %1</source>
         <translation>« device » doit être l&apos;un de %1</translation>
     </message>
@@ -1723,6 +1719,18 @@ Utilisé par : %2.</translation>
     <message>
         <source>Patch sheet: %1</source>
         <translation>Feuille de patch : %1</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2, universe %3</source>
+        <translation>Plan : %1, ligne %2, univers %3</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2</source>
+        <translation>Plan : %1, ligne %2</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Univers %1</translation>
     </message>
 </context>
 <context>

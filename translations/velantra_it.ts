@@ -1541,10 +1541,6 @@ Usato da: %2.</translation>
         <translation>«%1» deve essere true o false</translation>
     </message>
     <message>
-        <source>&quot;label&quot; must be a text</source>
-        <translation>«label» deve essere un testo</translation>
-    </message>
-    <message>
         <source>&quot;device&quot; must be one of %1</source>
         <translation>«device» deve essere uno di %1</translation>
     </message>
@@ -1723,6 +1719,18 @@ Usato da: %2.</translation>
     <message>
         <source>Patch sheet: %1</source>
         <translation>Foglio di patch: %1</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2, universe %3</source>
+        <translation>Piano: %1, riga %2, universo %3</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2</source>
+        <translation>Piano: %1, riga %2</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Universo %1</translation>
     </message>
 </context>
 <context>

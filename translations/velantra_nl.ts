@@ -1541,10 +1541,6 @@ Gebruikt door: %2.</translation>
         <translation>&quot;%1&quot; moet true of false zijn</translation>
     </message>
     <message>
-        <source>&quot;label&quot; must be a text</source>
-        <translation>&quot;label&quot; moet een tekst zijn</translation>
-    </message>
-    <message>
         <source>&quot;device&quot; must be one of %1</source>
         <translation>&quot;device&quot; moet een van %1 zijn</translation>
     </message>
@@ -1723,6 +1719,18 @@ Gebruikt door: %2.</translation>
     <message>
         <source>Patch sheet: %1</source>
         <translation>Patchblad: %1</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2, universe %3</source>
+        <translation>Plan: %1, rij %2, universum %3</translation>
+    </message>
+    <message>
+        <source>Plan: %1, row %2</source>
+        <translation>Plan: %1, rij %2</translation>
+    </message>
+    <message>
+        <source>Universe %1</source>
+        <translation>Universum %1</translation>
     </message>
 </context>
 <context>

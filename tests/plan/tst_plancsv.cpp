@@ -164,6 +164,14 @@ void PlanCsvTest::hostileBytes_data()
                                                 << "patch.csv: line 2: text after a closing quote";
     QTest::newRow("invalid UTF-8 on line 3") << header + "1,1,,ok,Par,,7\n1,8,,\xC3\x28,Par,,7\n"
                                              << "patch.csv: line 3: the text is not UTF-8";
+    QTest::newRow("invalid UTF-8 after lone carriage returns")
+        << QByteArray("universe,start,end,label,fixture,mode,channels\r1,1,,ok,Par,,7\r1,8,,"
+                      "\xC3\x28,Par,,7\r")
+        << "patch.csv: line 3: the text is not UTF-8";
+    QTest::newRow("a lone carriage return inside quotes")
+        << QByteArray("universe,start,end,label,fixture,mode,channels,note\r"
+                      "1,1,,ok,Par,,7,\"on the\rtruss\"\r1,1,,ok,Par,,x,\r")
+        << "patch.csv: line 4: channels \u201cx\u201d is no number";
     QTest::newRow("surrogate in UTF-8") << header + "1,1,,\xED\xA0\x80,Par,,7\n"
                                         << "patch.csv: line 2: the text is not UTF-8";
     QByteArray many = header;

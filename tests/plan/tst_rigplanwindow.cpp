@@ -2,8 +2,10 @@
 // closed and opened again, bad files refused, and the question before unsaved work is lost.
 #include "app/windowcatalogue.h"
 #include "cards/cardreader.h"
+#include "i18n/language.h"
 #include "plan/devices.h"
 #include "plan/leverstext.h"
+#include "plan/plancards.h"
 #include "plan/planfile.h"
 #include "plan/plantablemodel.h"
 #include "plan/plantext.h"
@@ -161,6 +163,8 @@ private slots:
     void openConfiguratorShowsWhatTypingShows();
     void patchListLeversAreTheCardsLevers_data();
     void patchListLeversAreTheCardsLevers();
+    void paperAndRefusalsInTheLanguage_data();
+    void paperAndRefusalsInTheLanguage();
 
 private:
     RigPlanWindow* window() { return static_cast<RigPlanWindow*>(planWindow_.data()); }
@@ -770,6 +774,56 @@ void PlanWindowTest::patchListLeversAreTheCardsLevers()
 }
 
 } // namespace
+
+void PlanWindowTest::paperAndRefusalsInTheLanguage_data()
+{
+    QTest::addColumn<QString>("language");
+    QTest::addColumn<QString>("origin");  // of the card of the row on universe 2
+    QTest::addColumn<QString>("heading"); // of the patch sheet's section
+    QTest::addColumn<QString>("refusal"); // of a plan with a key given twice in a row
+    QTest::newRow("en") << "en"
+                        << "Plan: 50%2.json, row 1, universe 2"
+                        << "Universe 2"
+                        << "plan.json: row 1: \"address\" is given twice";
+    QTest::newRow("de") << "de"
+                        << "Plan: 50%2.json, Zeile 1, Universum 2"
+                        << "Universum 2"
+                        << "plan.json: Zeile 1: \u201eaddress\u201c";
+    QTest::newRow("fr") << "fr"
+                        << "Plan : 50%2.json, ligne 1, univers 2"
+                        << "Univers 2"
+                        << "plan.json: ligne 1 : ";
+    QTest::newRow("nl") << "nl"
+                        << "Plan: 50%2.json, rij 1, universum 2"
+                        << "Universum 2"
+                        << "plan.json: rij 1: ";
+}
+
+// The plan's cards, patch sheet and refusals in the installer's language, the plan's name kept
+// as it is even where it looks like a placeholder.
+void PlanWindowTest::paperAndRefusalsInTheLanguage()
+{
+    QFETCH(QString, language);
+    QCOMPARE(i18n::setLanguage(language), language);
+    const auto english = qScopeGuard([] { i18n::setLanguage(QStringLiteral("en")); });
+    PlanRow row = newRow(Device::Dor);
+    row.universe = 2;
+    row.setting.address = 10;
+    const RigPlan plan{.rows = {row}};
+    QString error;
+    const auto cards = planCards(plan, QStringLiteral("50%2.json"), &error);
+    QVERIFY2(cards, qPrintable(error));
+    QTEST(QString::fromStdString(cards->front().origin), "origin");
+    const cards::PatchSheet sheet = patchSheet(plan, QStringLiteral("50%2.json"));
+    QCOMPARE(sheet.sections.size(), 1u);
+    QTEST(QString::fromStdString(sheet.sections.front().heading), "heading");
+    const ReadResult read = readPlan(
+        R"({"format": "velantra-rig", "version": 2, "rows": [{"label": "", "device": "dor",
+            "mode": "dmx", "address": 1, "address": 600}]})",
+        QStringLiteral("plan.json"));
+    QFETCH(QString, refusal);
+    QVERIFY2(read.error.startsWith(refusal), qPrintable(read.error));
+}
 
 VELANTRA_TEST_MAIN(PlanWindowTest)
 #include "tst_rigplanwindow.moc"
