@@ -1,7 +1,7 @@
 #include "plan/leverstext.h"
 
 #include "devices/devices.h"
-#include "dip/dipengine.h"
+#include "dip/leverreading.h"
 #include "i18n/translatable.h"
 #include "plan/words.h"
 
@@ -45,10 +45,7 @@ std::string rowLeversOn(const RigPlan& plan, const PlanRow& row)
     }
     if (settingProblem(row.setting))
         return {};
-    dip::DipEngine engine(row.setting.device);
-    engine.Form_Load();
-    engine.apply(row.setting);
-    const dip::Levers& levers = engine.levers();
+    const dip::Levers levers = dip::leversFor(row.setting);
     // Two banks are named, left to right as on the device and its card.
     if (levers.hasFour)
         return "4-lever bank: " + leverList(levers.four) +

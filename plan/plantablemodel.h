@@ -68,7 +68,7 @@ public:
 signals:
     // The user changed the plan.
     void edited();
-    // The problems, universes or types were worked out anew.
+    // The problems or types were worked out anew.
     void refreshed();
 
 private:
