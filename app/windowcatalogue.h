@@ -47,6 +47,13 @@ enum class WindowKind {
     LeverReader,  // levers::ReadLeversWindow: levers set by the user, read back
 };
 
+// The job tools that came after the original configurators, calculators and data sheets: the
+// rig plan and Read levers. Left out where a measurement or a check is of the original windows.
+constexpr bool isJobTool(WindowKind kind)
+{
+    return kind == WindowKind::Planner || kind == WindowKind::LeverReader;
+}
+
 // The names of the menu commands that show a window: one, or two. Tests open it by the first.
 struct MenuCommands {
     std::string_view first;

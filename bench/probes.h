@@ -16,7 +16,7 @@ namespace velantra::bench
 //   start, bare-start, text-start    show the first window, exit once it has painted
 //   memory                 open every window; peak and settled resident kB, then each
 //                          window's size
-//   memory-specified       the same without the windows of our own (the rig plan)
+//   memory-specified       the same without the job tools (the rig plan, Read levers)
 //   bare-memory            one empty window; peak and settled resident kB
 //   text-windows-memory    windows of the sizes given as arguments, each with a line of text;
 //                          peak and settled resident kB

@@ -54,13 +54,26 @@ long residentKilobytes()
     return 0;
 }
 
+// With VELANTRA_BENCH_SMAPS set, the process's map of memory goes to that file, for finding where
+// the memory goes mapping by mapping beside the floor's.
+void saveMemoryMap()
+{
+    const QString path = qEnvironmentVariable("VELANTRA_BENCH_SMAPS");
+    if (path.isEmpty())
+        return;
+    QFile smaps(QStringLiteral("/proc/self/smaps"));
+    QFile out(path);
+    if (smaps.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly))
+        out.write(smaps.readAll());
+}
+
 // Opens the windows through the registry one after another, as the menu does, each painted
 // before the next is opened, and waits until all have settled and, in master mode, until the
 // first tick has set the levers of the selections: what follows is the steady state.
 void openEverything(WindowRegistry& registry, bool masterMode, bool specifiedOnly)
 {
     for (const WindowEntry& entry : kWindows) {
-        if (specifiedOnly && entry.kind == WindowKind::Planner)
+        if (specifiedOnly && isJobTool(entry.kind))
             continue;
         QWidget* window = nullptr;
         showAndWaitForPaint([&] { window = registry.Show(entry.id); });
@@ -114,6 +127,7 @@ int bareProbe(const QString& mode, const QStringList& arguments)
     if (mode.endsWith(u"-idle"))
         return idle();
     const long settled = residentKilobytes();
+    saveMemoryMap();
     std::printf("%ld %ld\n", peakResidentKilobytes(), settled);
     return 0;
 }
@@ -141,6 +155,7 @@ int runProbe(const QString& mode, const QStringList& arguments, int argc, char**
         return 2;
     }
     const long settled = residentKilobytes();
+    saveMemoryMap();
     std::printf("%ld %ld", peakResidentKilobytes(), settled);
     std::printf(" %d %d", main.width(), main.height());
     for (const WindowEntry& entry : kWindows) {
