@@ -10,7 +10,7 @@ namespace velantra::sheets
 
 SheetWindow::SheetWindow(const ui::WindowSpec& spec, const QString& background,
                          std::span<const ui::Control> layout)
-    : picture_(background.isEmpty() ? QImage() : QImage(background)), sharp_(background, QSize())
+    : picture_(background, QSize())
 {
     ui::setUpWindow(this, spec);
     ui::setBackground(this, ui::toQColor(spec.background, palette()));
@@ -19,12 +19,12 @@ SheetWindow::SheetWindow(const ui::WindowSpec& spec, const QString& background,
 
 void SheetWindow::paintEvent(QPaintEvent*)
 {
-    if (picture_.image().isNull())
+    if (picture_.isEmpty())
         return;
     QPainter painter(this);
     const qreal ratio = painter.device()->devicePixelRatioF();
-    painter.drawImage(0, 0, sharp_.shown(picture_.image(), ratio));
-    picture_.painted(this);
+    painter.drawImage(0, 0, picture_.at(ratio));
+    picture_.painted();
 }
 
 } // namespace velantra::sheets

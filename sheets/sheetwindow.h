@@ -1,8 +1,7 @@
 #pragma once
 
-#include "ui/keptpicture.h"
 #include "ui/layouttable.h"
-#include "ui/sharppicture.h"
+#include "ui/shownpicture.h"
 
 #include <QImage>
 #include <QWidget>
@@ -21,14 +20,18 @@ class SheetWindow : public QWidget
 public:
     SheetWindow(const ui::WindowSpec& spec, const QString& background,
                 std::span<const ui::Control> layout = {});
-    const QImage& picture() const { return picture_.image(); }
+    // The background picture on a screen of one device pixel per pixel.
+    QImage picture() const { return picture_.read(1); }
+    bool holdsPicture() const { return picture_.isHeld(); }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    // Nothing drawn shows the focus: taking it repaints nothing.
+    void focusInEvent(QFocusEvent*) override {}
+    void focusOutEvent(QFocusEvent*) override {}
 
 private:
-    ui::KeptPicture picture_;
-    ui::SharpPicture sharp_;
+    ui::ShownPicture picture_;
 };
 
 } // namespace velantra::sheets

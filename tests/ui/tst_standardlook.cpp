@@ -4,7 +4,7 @@
 // pixel, the pictures the program draws itself are drawn at that ratio, not enlarged: the tests
 // run again with QT_SCALE_FACTOR 1.5 and 2.
 #include "tests/support/guitest.h"
-#include "ui/sharppicture.h"
+#include "ui/shownpicture.h"
 #include "ui/standardlook.h"
 
 #include <QStyleFactory>
