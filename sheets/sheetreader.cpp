@@ -61,10 +61,6 @@ public:
     TableInterface(const HostInterface* host, const SheetReader* reader)
         : host_(host), reader_(reader)
     {
-        for (int r = 0; r < reader->rowCount(); ++r) {
-            for (int c = 0; c < reader->columnCount(); ++c)
-                cells_.add(new CellInterface(this, r, c));
-        }
     }
     const SheetReader* reader() const { return reader_; }
     QWidget* host() const;
@@ -73,7 +69,7 @@ public:
     QObject* object() const override { return nullptr; }
     QWindow* window() const override;
     QAccessibleInterface* parent() const override;
-    QAccessibleInterface* childAt(int x, int y) const override { return cells_.at(x, y); }
+    QAccessibleInterface* childAt(int x, int y) const override { return cells().at(x, y); }
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? reader_->title() : QString();
@@ -92,11 +88,11 @@ public:
         return type == QAccessible::TableInterface ? static_cast<QAccessibleTableInterface*>(this)
                                                    : nullptr;
     }
-    int childCount() const override { return cells_.count(); }
-    QAccessibleInterface* child(int index) const override { return cells_.at(index); }
+    int childCount() const override { return reader_->rowCount() * reader_->columnCount(); }
+    QAccessibleInterface* child(int index) const override { return cells().at(index); }
     int indexOfChild(const QAccessibleInterface* child) const override
     {
-        return cells_.indexOf(child);
+        return cells().indexOf(child);
     }
     QAccessibleInterface* focusChild() const override
     {
@@ -131,9 +127,22 @@ public:
     void modelChange(QAccessibleTableModelChangeEvent*) override {}
 
 private:
+    // Made when assistive technology first asks for a cell: a table nobody reads holds none.
+    const ui::AccessibleLeaves& cells() const
+    {
+        if (cells_.count() == 0) {
+            auto* self = const_cast<TableInterface*>(this);
+            for (int r = 0; r < reader_->rowCount(); ++r) {
+                for (int c = 0; c < reader_->columnCount(); ++c)
+                    cells_.add(new CellInterface(self, r, c));
+            }
+        }
+        return cells_;
+    }
+
     const HostInterface* host_;
     const SheetReader* reader_;
-    ui::AccessibleLeaves cells_;
+    mutable ui::AccessibleLeaves cells_;
 };
 
 // The widget that draws the table keeps its role, name and description (a window, or a

@@ -4,7 +4,12 @@
 #include "resources/artwork.h"
 #include "resources/tablerenderer.h"
 
+#include <QFileInfo>
 #include <QImageReader>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 namespace velantra::ui
 {
@@ -12,21 +17,31 @@ namespace velantra::ui
 namespace
 {
 
-// Reads the part of a picture that an area of the given size, drawing it unscaled from its
-// top-left corner, can ever show. Decoders that can (JPEG) decode only that part.
-QImage readVisiblePart(const QString& path, QSize area)
+// The pages of a picture let go return to the system rather than wait in the heap for an
+// allocation as large: a window left open holds what it shows, not what it once read.
+void returnFreedMemory()
 {
-    QImageReader reader(path);
-    if (!area.isValid())
+#if defined(__GLIBC__)
+    malloc_trim(0);
+#endif
+}
+
+} // namespace
+
+// `clip` is the area that draws the picture unscaled from its top-left corner: only the part it
+// can show is read, and decoders that can (JPEG) decode only that part.
+QImage readResource(const QString& resource, QSize clip)
+{
+    QImageReader reader(resource, QFileInfo(resource).suffix().toLatin1());
+    reader.setAutoDetectImageFormat(false);
+    if (!clip.isValid())
         return reader.read();
-    const QRect visible = QRect(QPoint(), reader.size()) & QRect(QPoint(), area);
+    const QRect visible = QRect(QPoint(), reader.size()) & QRect(QPoint(), clip);
     if (visible.isEmpty())
         return {};
     reader.setClipRect(visible);
     return reader.read();
 }
-
-} // namespace
 
 bool drawnAfresh(qreal ratio)
 {
@@ -38,7 +53,7 @@ QImage pictureAt(const QString& resource, qreal ratio)
     if (drawnAfresh(ratio)) {
         const std::string path = resource.toStdString();
         if (path == artwork::kLogoResource)
-            return ratio != 1 ? artwork::drawLogo(ratio) : QImage(resource);
+            return ratio != 1 ? artwork::drawLogo(ratio) : readResource(resource);
         if (path == sheets::showList().picture.resource)
             return sheets::renderShowList(sheets::showList(), ratio);
         for (const sheets::SheetTable* table : sheets::tables()) {
@@ -46,14 +61,31 @@ QImage pictureAt(const QString& resource, qreal ratio)
                 return sheets::renderTable(*table, ratio);
         }
     }
-    return QImage(resource);
+    return readResource(resource);
 }
 
 ShownPicture::ShownPicture(const QString& resource, QSize area) : resource_(resource), area_(area)
 {
     release_.setSingleShot(true);
     release_.setInterval(kReleaseDelayMs);
-    QObject::connect(&release_, &QTimer::timeout, &release_, [this] { image_ = QImage(); });
+    QObject::connect(&release_, &QTimer::timeout, &release_, [this] { letGo(); });
+}
+
+void ShownPicture::painted()
+{
+    const bool inSeries = release_.isActive() || (sinceLastPaint_.isValid() &&
+                                                  !sinceLastPaint_.hasExpired(kReleaseDelayMs));
+    sinceLastPaint_.start();
+    if (inSeries)
+        release_.start();
+    else
+        letGo();
+}
+
+void ShownPicture::letGo()
+{
+    image_ = QImage();
+    returnFreedMemory();
 }
 
 const QImage& ShownPicture::at(qreal ratio)
@@ -70,7 +102,7 @@ QImage ShownPicture::read(qreal ratio) const
     if (resource_.isEmpty())
         return {};
     if (!drawnAfresh(ratio))
-        return readVisiblePart(resource_, area_);
+        return readResource(resource_, area_);
     QImage image = pictureAt(resource_, ratio);
     const qreal drawnRatio = image.devicePixelRatio();
     if (area_.isValid())

@@ -1,5 +1,6 @@
 #include "ui/textbox.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QLineEdit>
 #include <QStyle>
@@ -49,7 +50,9 @@ public:
 
 void showBeginningWhenIdle(QLineEdit* box)
 {
-    box->installEventFilter(new ShowBeginning(box));
+    // One watcher serves every box.
+    static auto* const watcher = new ShowBeginning(qApp);
+    box->installEventFilter(watcher);
     QObject::connect(box, &QLineEdit::textChanged, box, [box] { settle(box); });
 }
 
