@@ -237,6 +237,7 @@ void SheetWindowsTest::picturesLetGoOnceShown_data()
 
 // A window that stays open holds no picture once it has painted; it paints the same pixels again
 // whenever it must, and taking the focus (the tables are read cell by cell) repaints nothing.
+// (Whether paints close together share one reading depends on the clock: not tested here.)
 void SheetWindowsTest::picturesLetGoOnceShown()
 {
     QFETCH(QString, menuItem);
@@ -263,7 +264,6 @@ void SheetWindowsTest::picturesLetGoOnceShown()
     QVERIFY(!held());
 
     painter->repaint();
-    QVERIFY(held());
     checkNaturalSize(painter, file);
     QTRY_VERIFY(!held());
 }
