@@ -366,6 +366,8 @@ void SheetReader::moveTo(int row, int column)
 
 void SheetReader::announceCurrent()
 {
+    if (!QAccessible::isActive())
+        return; // nobody to tell, and the cells stay unmade
     auto* host = dynamic_cast<HostInterface*>(QAccessible::queryAccessibleInterface(host_));
     auto* cells = host ? host->table()->tableInterface() : nullptr;
     QAccessibleInterface* current = cells ? cells->cellAt(row_, column_) : nullptr;
