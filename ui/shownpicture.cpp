@@ -67,7 +67,6 @@ QImage pictureAt(const QString& resource, qreal ratio)
 ShownPicture::ShownPicture(const QString& resource, QSize area) : resource_(resource), area_(area)
 {
     release_.setSingleShot(true);
-    release_.setInterval(kReleaseDelayMs);
     QObject::connect(&release_, &QTimer::timeout, &release_, [this] { letGo(); });
 }
 
@@ -76,10 +75,8 @@ void ShownPicture::painted()
     const bool inSeries = release_.isActive() || (sinceLastPaint_.isValid() &&
                                                   !sinceLastPaint_.hasExpired(kReleaseDelayMs));
     sinceLastPaint_.start();
-    if (inSeries)
-        release_.start();
-    else
-        letGo();
+    // Once the paint has been delivered: the window is on the screen before the heap is tidied.
+    release_.start(inSeries ? kReleaseDelayMs : 0);
 }
 
 void ShownPicture::letGo()

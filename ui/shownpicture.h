@@ -38,8 +38,8 @@ public:
     bool isEmpty() const { return resource_.isEmpty(); }
     // The picture for a paint at `ratio`, read unless it is held.
     const QImage& at(qreal ratio);
-    // Called at the end of the owner's paint: a lone paint lets the picture go at once, one of
-    // a series once the owner has not painted for a moment.
+    // Called at the end of the owner's paint: a lone paint lets the picture go as soon as it has
+    // been delivered, one of a series once the owner has not painted for a moment.
     void painted();
     bool isHeld() const { return !image_.isNull(); }
     // The picture at `ratio`, read afresh, whether or not one is held.
