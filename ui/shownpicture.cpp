@@ -72,8 +72,7 @@ ShownPicture::ShownPicture(const QString& resource, QSize area) : resource_(reso
 
 void ShownPicture::painted()
 {
-    const bool inSeries = release_.isActive() || (sinceLastPaint_.isValid() &&
-                                                  !sinceLastPaint_.hasExpired(kReleaseDelayMs));
+    const bool inSeries = sinceLastPaint_.isValid() && !sinceLastPaint_.hasExpired(kReleaseDelayMs);
     sinceLastPaint_.start();
     // Once the paint has been delivered: the window is on the screen before the heap is tidied.
     release_.start(inSeries ? kReleaseDelayMs : 0);
